@@ -1,0 +1,40 @@
+# Thin front end over CMake. `make run` and `make test` are the two set-up
+# commands of the README: both install what is missing first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: setup configure build run test sanitize-test fuzz-replay bench clean
+
+setup:
+	bash scripts/setup.sh
+
+configure: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/zmp
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The core alone, under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-test: setup
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_SANITIZE=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
+
+# Builds the libFuzzer targets with clang and replays their seed corpora.
+fuzz-replay: setup
+	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_FUZZ=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_TESTS=OFF -DZMP_BUILD_BENCHMARKS=OFF
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	bash fuzz/replay.sh $(BUILD)-fuzz
+
+bench: build
+	bash bench/run.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz

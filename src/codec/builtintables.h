@@ -1,0 +1,13 @@
+#pragma once
+
+#include "image/records.h"
+
+namespace zmp {
+
+// The built-in defaults with which a new image's tables are filled.
+ChannelTable builtInUsaTable();
+ChannelTable builtInIntTable();
+ChannelTable builtInCanTable();
+ChannelTable builtInWxTable();
+
+}  // namespace zmp
