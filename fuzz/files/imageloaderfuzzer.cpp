@@ -1,0 +1,28 @@
+// Feeds arbitrary bytes to the image-file checks and, when they accept
+// them, to the decode into the records.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "files/imagefile.h"
+#include "image/imagecodec.h"
+#include "image/models.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (const int model : {zmp::ModelMr4400, zmp::ModelMr4400M, 5}) {
+        zmp::MemoryImage image;
+        image.fill(0x5A);
+        const zmp::ImageFile::Check check = zmp::ImageFile::install(bytes, model, image);
+        if (check != zmp::ImageFile::Check::Accepted) {
+            // A refused file must leave the image as it was.
+            if (image[0] != 0x5A || image[zmp::ImageSize - 1] != 0x5A) __builtin_trap();
+            continue;
+        }
+        if (!zmp::ImageFile::modelCodeCheck(image, model)) __builtin_trap();
+        zmp::Records records;
+        zmp::ImageCodec::decode(image, records);
+    }
+    return 0;
+}

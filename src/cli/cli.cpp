@@ -1,0 +1,107 @@
+#include "cli/cli.h"
+
+#include <array>
+
+#include "cli/diffcommand.h"
+#include "cli/filecommands.h"
+#include "cli/radiocommands.h"
+
+namespace zmp {
+
+namespace {
+
+using SessionCommand = int (*)(CliSession&, const std::vector<std::string>&, std::ostream&, std::ostream&,
+                               std::istream&);
+
+struct CommandEntry {
+    const char* name;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+    SessionCommand run; // null: diff, which opens two configurations
+};
+
+constexpr std::array<CommandEntry, 8> Commands{{
+    {"new", 1, 1, &FileCommands::runNew},
+    {"convert", 2, 2, &FileCommands::runConvert},
+    {"report", 1, 2, &FileCommands::runReport},
+    {"destinations", 0, 0, &FileCommands::runDestinations},
+    {"read", 1, 1, &RadioCommands::runRead},
+    {"program", 1, 1, &RadioCommands::runProgram},
+    {"clear", 1, 3, &RadioCommands::runClear},
+    {"diff", 2, 2, nullptr},
+}};
+
+int usageError(std::ostream& err, const std::string& reason)
+{
+    err << "zmp-cli: " << reason << "\nTry 'zmp-cli --help'.\n";
+    return ExitUsage;
+}
+
+const CommandEntry* findCommand(const std::string& name)
+{
+    for (const auto& entry : Commands)
+        if (name == entry.name) return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::istream& in,
+             CliEnvironment& environment)
+{
+    CliOptions options;
+    std::string error;
+    if (!CliOptions::parse(args, options, error)) return usageError(err, error);
+    if (options.help) return out << helpText(), ExitSuccess;
+    if (options.version) return out << versionText(), ExitSuccess;
+    if (options.command.empty()) return usageError(err, "no command given");
+    const CommandEntry* command = findCommand(options.command);
+    if (!command) return usageError(err, "unknown command: " + options.command);
+    const std::size_t count = options.arguments.size();
+    if (count < command->minArgs || count > command->maxArgs)
+        return usageError(err, "wrong number of arguments for " + options.command);
+    if (!command->run) return DiffCommand::run(options, environment, options.arguments, out, err, in);
+    CliSession session(options, environment);
+    if (!session.selectModel(err)) return ExitFailed;
+    return command->run(session, options.arguments, out, err, in);
+}
+
+std::string Cli::versionText()
+{
+    return std::string("zmp-cli ") + ZMP_VERSION + "\n";
+}
+
+std::string Cli::helpText()
+{
+    return "Usage: zmp-cli [OPTIONS] COMMAND [ARGS]\n"
+           "\n"
+           "Commands:\n"
+           "  new OUT                  new image with the destination loaded, saved as OUT\n"
+           "  convert IN OUT           open IN, save it as OUT\n"
+           "  report IN [OUT]          text report of IN to OUT, or to stdout\n"
+           "  read OUT                 read the radio, save the image as OUT\n"
+           "  program IN               program IN into the radio\n"
+           "  clear WHAT [IN] [OUT]    clear data in the radio; WHAT is mmsi, atis, dsc-log,\n"
+           "                           distress-log, individual, group, waypoint, dsc-tx-log or all\n"
+           "  destinations             the model's destinations, the remembered one marked *\n"
+           "  diff A B                 differences between two configurations (exit 1 when any)\n"
+           "\n"
+           "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
+           "\n"
+           "Options (before or after the command):\n"
+           "  --program-dir DIR        folder of global.ini, destination files and err.log\n"
+           "  --model N                1 = MR4400, 11 = MR4400M (default: as the editor starts)\n"
+           "  --destination NAME       destination of every new image (default: the remembered one)\n"
+           "  --port DEV               serial device, e.g. /dev/ttyUSB0 or COM3\n"
+           "                           (default: the editor's port number)\n"
+           "  --slow                   keep the transfer at 19200 baud\n"
+           "  --debug                  link status lines on stderr, err.log written\n"
+           "  --yes                    answer OK / Retry to the link's questions\n"
+           "  --raw                    write a .hex output exactly as the image stands\n"
+           "  -h, --help               this text\n"
+           "  --version                the version\n"
+           "\n"
+           "Exit status: 0 success, 1 the operation failed, 2 usage error, 3 cancelled.\n";
+}
+
+} // namespace zmp

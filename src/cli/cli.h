@@ -1,0 +1,22 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/clisession.h"
+
+namespace zmp {
+
+// zmp-cli as a function: parses the command line, runs the command and
+// returns the exit status. Output goes to out, messages to err.
+class Cli {
+  public:
+    static int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   std::istream& in, CliEnvironment& environment);
+    static std::string helpText();
+    static std::string versionText();
+};
+
+} // namespace zmp

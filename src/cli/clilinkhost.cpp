@@ -1,0 +1,99 @@
+#include "cli/clilinkhost.h"
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+namespace zmp {
+
+namespace {
+
+constexpr int BarWidth = 40;
+
+LinkAnswer positiveAnswer(LinkButtons buttons)
+{
+    return buttons == LinkButtons::RetryCancel ? LinkAnswer::Retry : LinkAnswer::Ok;
+}
+
+} // namespace
+
+CliLinkHost::CliLinkHost(std::ostream& err, std::istream& in, Settings settings,
+                         const std::atomic<bool>& interrupted)
+    : err_(err), in_(in), settings_(settings), interrupted_(interrupted)
+{
+}
+
+LinkAnswer CliLinkHost::showMessage(const LinkMessage& message)
+{
+    endProgressLine();
+    if (message.buttons == LinkButtons::Ok) {
+        err_ << "zmp-cli: " << message.text << '\n';
+        return LinkAnswer::Ok;
+    }
+    return ask(message);
+}
+
+LinkAnswer CliLinkHost::ask(const LinkMessage& message)
+{
+    const LinkAnswer yes = positiveAnswer(message.buttons);
+    const char* word = yes == LinkAnswer::Retry ? "retry" : "continue";
+    if (settings_.yes) {
+        err_ << "zmp-cli: " << message.text << " (" << word << ")\n";
+        return yes;
+    }
+    if (!settings_.ask) {
+        err_ << "zmp-cli: " << message.text << " (cancelled; --yes answers " << word << ")\n";
+        return LinkAnswer::Cancel;
+    }
+    err_ << "zmp-cli: " << message.text << " [" << word << "? y/N] " << std::flush;
+    std::string answer;
+    std::getline(in_, answer);
+    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y') ? yes : LinkAnswer::Cancel;
+}
+
+void CliLinkHost::showStatus(const std::string& text)
+{
+    if (!settings_.statusLines) return;
+    endProgressLine();
+    err_ << "zmp-cli: " << text << '\n';
+}
+
+void CliLinkHost::showProgress(int percent)
+{
+    if (!settings_.progressBar || percent == shownPercent_) return;
+    shownPercent_ = percent;
+    const int filled = percent * BarWidth / 100;
+    err_ << '\r' << '[' << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(BarWidth - filled), ' ') << "] " << percent << '%'
+         << std::flush;
+}
+
+void CliLinkHost::endProgressLine()
+{
+    if (shownPercent_ < 0) return;
+    err_ << '\n';
+    shownPercent_ = -1;
+}
+
+void CliLinkHost::setBusy(bool busy)
+{
+    if (!busy) endProgressLine();
+}
+
+void CliLinkHost::processEvents()
+{
+    if (interrupted_.load() && cancel_) cancel_();
+}
+
+void CliLinkHost::sleep(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+std::int64_t CliLinkHost::nowMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace zmp

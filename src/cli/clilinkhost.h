@@ -1,0 +1,51 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <ostream>
+
+#include "link/linkhost.h"
+
+namespace zmp {
+
+// The radio link's host in a terminal: messages and status on stderr,
+// questions answered by --yes, by the user at a terminal, or Cancel; a
+// progress bar while stderr is a terminal; the interrupt flag (Ctrl+C)
+// passed on as a cancel request on every pass of the link's waits.
+class CliLinkHost : public LinkHost {
+  public:
+    struct Settings {
+        bool yes = false;
+        bool ask = false;         // stdin is a terminal
+        bool progressBar = false; // stderr is a terminal
+        bool statusLines = false; // --debug
+    };
+
+    CliLinkHost(std::ostream& err, std::istream& in, Settings settings, const std::atomic<bool>& interrupted);
+
+    // Called once per pass when the interrupt flag is set.
+    void onInterrupt(std::function<void()> cancel) { cancel_ = std::move(cancel); }
+
+    LinkAnswer showMessage(const LinkMessage& message) override;
+    void showStatus(const std::string& text) override;
+    void showProgress(int percent) override;
+    void setBusy(bool busy) override;
+    void processEvents() override;
+    void sleep(int ms) override;
+    std::int64_t nowMs() override;
+
+  private:
+    LinkAnswer ask(const LinkMessage& message);
+    void endProgressLine();
+
+    std::ostream& err_;
+    std::istream& in_;
+    Settings settings_;
+    const std::atomic<bool>& interrupted_;
+    std::function<void()> cancel_;
+    int shownPercent_ = -1;
+};
+
+} // namespace zmp

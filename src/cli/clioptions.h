@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zmp {
+
+// Exit statuses of zmp-cli.
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailed = 1;
+inline constexpr int ExitUsage = 2;
+inline constexpr int ExitCancelled = 3;
+
+// The command line of zmp-cli: options (before or after the command), the
+// command and its arguments.
+struct CliOptions {
+    std::optional<std::string> programDir;
+    std::optional<int> model;
+    std::optional<std::string> destination;
+    std::optional<std::string> port;
+    bool slow = false;
+    bool debug = false;
+    bool yes = false;
+    bool raw = false;
+    bool help = false;
+    bool version = false;
+    std::string command;
+    std::vector<std::string> arguments;
+
+    // Parses args (without the program name). On a usage error returns
+    // false with the reason in error.
+    static bool parse(const std::vector<std::string>& args, CliOptions& options, std::string& error);
+};
+
+} // namespace zmp

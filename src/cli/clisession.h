@@ -1,0 +1,95 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/clioptions.h"
+#include "codec/errorlog.h"
+#include "files/destinationcontroller.h"
+#include "files/filecontext.h"
+#include "files/fileoutcome.h"
+#include "files/settingsstore.h"
+#include "image/memoryimage.h"
+#include "image/processflags.h"
+#include "image/records.h"
+#include "link/serialport.h"
+
+namespace zmp {
+
+// What zmp-cli takes from the world it runs in; tests supply their own.
+struct CliEnvironment {
+    SettingsStore& settings;
+    std::string defaultProgramDir;
+    // The serial port of the radio commands: the device given with --port,
+    // or empty for the remembered port number.
+    std::function<std::unique_ptr<SerialPort>(const std::string& device)> makePort = {};
+    bool stdinIsTerminal = false;
+    bool stderrIsTerminal = false;
+    // Set by Ctrl+C while a radio command runs; null where nothing sets it.
+    const std::atomic<bool>* interrupted = nullptr;
+    // Told when a radio transfer starts (true) and ends (false), so that
+    // Ctrl+C outside a transfer can end the program as usual.
+    std::function<void(bool)> transferActive = {};
+};
+
+enum class FileKind { Configuration, Image, Report, Unknown };
+
+// One run of zmp-cli: the model, the program folder, the flags and the
+// configuration (records and image) the commands work on, set up as the
+// editor's start-up would.
+class CliSession {
+  public:
+    CliSession(const CliOptions& options, CliEnvironment& environment);
+    CliSession(const CliSession&) = delete;
+    CliSession& operator=(const CliSession&) = delete;
+
+    // Chooses the model (--model, or the start-up's choice). False with the
+    // message printed when no model is offered.
+    bool selectModel(std::ostream& err);
+
+    // The new image with the destination loaded.
+    FileOutcome resetImage();
+    // Opens a configuration or image file into the records and image.
+    FileOutcome load(const std::string& path);
+    // Writes the records or image as the file's kind says; an image file
+    // as the image stands with --raw or rawImage.
+    FileOutcome save(const std::string& path, bool rawImage = false);
+    std::string reportText();
+    // The text report and one CR LF, whatever the file's extension.
+    FileOutcome saveReport(const std::string& path);
+
+    static FileKind kindOf(const std::string& path);
+    // "zmp-cli: " + the message, when there is one.
+    static void print(std::ostream& err, const FileOutcome& outcome);
+
+    const CliOptions& options() const { return options_; }
+    CliEnvironment& environment() { return environment_; }
+    const std::string& programDir() const { return programDir_; }
+    int model() const { return model_; }
+    bool hasAtis() const { return atis_; }
+    std::string title() const;
+    ProcessFlags& flags() { return flags_; }
+    Records& records() { return records_; }
+    MemoryImage& image() { return image_; }
+    DestinationController& destinations() { return destinations_; }
+
+  private:
+    CliOptions options_;
+    CliEnvironment& environment_;
+    std::string programDir_;
+    int model_ = 0;
+    bool atis_ = false;
+    ProcessFlags flags_;
+    ErrorLog log_;
+    Records records_;
+    MemoryImage image_;
+    FileContext context_;
+    DestinationController destinations_;
+    std::optional<FileOutcome> resetOutcome_;
+};
+
+} // namespace zmp

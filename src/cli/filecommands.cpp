@@ -1,0 +1,87 @@
+#include "cli/filecommands.h"
+
+#include "files/appsettings.h"
+#include "files/textvalue.h"
+
+namespace zmp {
+
+bool FileCommands::checkInput(const std::string& path, std::ostream& err)
+{
+    const FileKind kind = CliSession::kindOf(path);
+    if (kind == FileKind::Configuration || kind == FileKind::Image) return true;
+    err << "zmp-cli: not an input file (.dat, .hex or .ini): " << path << '\n';
+    return false;
+}
+
+bool FileCommands::checkOutput(const std::string& path, std::ostream& err)
+{
+    if (CliSession::kindOf(path) != FileKind::Unknown) return true;
+    err << "zmp-cli: unknown output file type (.dat, .hex, .ini or .txt): " << path << '\n';
+    return false;
+}
+
+bool FileCommands::open(CliSession& session, const std::string& path, std::ostream& err)
+{
+    // A configuration file resets the image itself; an image file lands in
+    // the start-up image, whose record fields outside the image it keeps.
+    if (CliSession::kindOf(path) == FileKind::Image) CliSession::print(err, session.resetImage());
+    const FileOutcome outcome = session.load(path);
+    CliSession::print(err, outcome);
+    return outcome.ok;
+}
+
+bool FileCommands::save(CliSession& session, const std::string& path, std::ostream& err, bool rawImage)
+{
+    const FileOutcome outcome = session.save(path, rawImage);
+    CliSession::print(err, outcome);
+    return outcome.ok;
+}
+
+int FileCommands::runNew(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+                         std::ostream& err, std::istream&)
+{
+    if (!checkOutput(args[0], err)) return ExitUsage;
+    const FileOutcome outcome = session.resetImage();
+    CliSession::print(err, outcome);
+    if (!outcome.ok) return ExitFailed;
+    return save(session, args[0], err) ? ExitSuccess : ExitFailed;
+}
+
+int FileCommands::runConvert(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+                             std::ostream& err, std::istream&)
+{
+    if (!checkInput(args[0], err) || !checkOutput(args[1], err)) return ExitUsage;
+    if (!open(session, args[0], err)) return ExitFailed;
+    return save(session, args[1], err) ? ExitSuccess : ExitFailed;
+}
+
+int FileCommands::runReport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                            std::ostream& err, std::istream&)
+{
+    if (!checkInput(args[0], err)) return ExitUsage;
+    if (!open(session, args[0], err)) return ExitFailed;
+    if (args.size() < 2) {
+        out << session.reportText();
+        return out ? ExitSuccess : ExitFailed;
+    }
+    const FileOutcome outcome = session.saveReport(args[1]);
+    CliSession::print(err, outcome);
+    return outcome.ok ? ExitSuccess : ExitFailed;
+}
+
+int FileCommands::runDestinations(CliSession& session, const std::vector<std::string>&, std::ostream& out,
+                                  std::ostream& err, std::istream&)
+{
+    CliSession::print(err, session.resetImage());
+    const DestinationMenu& menu = session.destinations().menu();
+    if (!menu.enabled) return ExitFailed;
+    const std::string remembered =
+        AppSettings(session.environment().settings).rememberedDestination(session.model());
+    for (const auto& item : menu.items) {
+        if (!item.visible) continue;
+        out << item.caption << (TextValue::equalsIgnoringCase(item.caption, remembered) ? " *" : "") << '\n';
+    }
+    return ExitSuccess;
+}
+
+} // namespace zmp

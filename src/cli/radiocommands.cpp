@@ -1,0 +1,115 @@
+#include "cli/radiocommands.h"
+
+#include <array>
+#include <utility>
+
+#include "cli/clilinkhost.h"
+#include "cli/filecommands.h"
+#include "files/appsettings.h"
+#include "image/imagecodec.h"
+#include "link/transferoperation.h"
+
+namespace zmp {
+
+namespace {
+
+const std::atomic<bool> neverInterrupted{false};
+
+constexpr std::array<std::pair<const char*, OperationType>, 9> ClearWords{{
+    {"mmsi", OperationType::ClearMmsi},
+    {"atis", OperationType::ClearAtis},
+    {"dsc-log", OperationType::ClearDscLog},
+    {"distress-log", OperationType::ClearDistressLog},
+    {"individual", OperationType::ClearIndividual},
+    {"group", OperationType::ClearGroup},
+    {"waypoint", OperationType::ClearWayPoint},
+    {"dsc-tx-log", OperationType::ClearDscTxLog},
+    {"all", OperationType::ClearAll},
+}};
+
+CliLinkHost::Settings hostSettings(CliSession& session)
+{
+    CliEnvironment& environment = session.environment();
+    return {session.options().yes, environment.stdinIsTerminal, environment.stderrIsTerminal,
+            session.options().debug};
+}
+
+} // namespace
+
+std::optional<OperationType> RadioCommands::clearOperation(const std::string& what)
+{
+    for (const auto& [word, type] : ClearWords)
+        if (what == word) return type;
+    return std::nullopt;
+}
+
+int RadioCommands::transfer(CliSession& session, OperationType type, std::ostream& err, std::istream& in)
+{
+    CliEnvironment& environment = session.environment();
+    if (!environment.makePort) {
+        err << "zmp-cli: the radio commands are not available in this build\n";
+        return ExitFailed;
+    }
+    const auto port = environment.makePort(session.options().port.value_or(""));
+    if (!port) {
+        err << "zmp-cli: cannot use the serial port " << session.options().port.value_or("") << '\n';
+        return ExitFailed;
+    }
+    CliLinkHost host(err, in, hostSettings(session),
+                     environment.interrupted ? *environment.interrupted : neverInterrupted);
+    const LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir()};
+    TransferOperation operation(*port, host, session.flags(), session.image(), session.records(),
+                                session.model(), options);
+    host.onInterrupt([&operation] { operation.cancel(); });
+    if (environment.transferActive) environment.transferActive(true);
+    const bool done = operation.run(type);
+    if (environment.transferActive) environment.transferActive(false);
+    operation.release();
+    if (session.flags().CancelFlag) return ExitCancelled;
+    // Only "Complete!!" is success: a radio found not ready ends the
+    // operation with the flags clear and nothing done.
+    const bool completed = session.flags().CompletedFlag && !session.flags().ErrorFlag;
+    return done && completed ? ExitSuccess : ExitFailed;
+}
+
+int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+                           std::ostream& err, std::istream& in)
+{
+    if (!FileCommands::checkOutput(args[0], err)) return ExitUsage;
+    CliSession::print(err, session.resetImage());
+    const int status = transfer(session, OperationType::Read, err, in);
+    if (status != ExitSuccess) return status;
+    return FileCommands::save(session, args[0], err) ? ExitSuccess : ExitFailed;
+}
+
+int RadioCommands::runProgram(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+                              std::ostream& err, std::istream& in)
+{
+    if (!FileCommands::checkInput(args[0], err)) return ExitUsage;
+    if (!FileCommands::open(session, args[0], err)) return ExitFailed;
+    return transfer(session, OperationType::Program, err, in);
+}
+
+int RadioCommands::runClear(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+                            std::ostream& err, std::istream& in)
+{
+    const auto type = clearOperation(args[0]);
+    if (!type) {
+        err << "zmp-cli: unknown clear kind: " << args[0]
+            << " (mmsi, atis, dsc-log, distress-log, individual, group, waypoint, dsc-tx-log, all)\n";
+        return ExitUsage;
+    }
+    if (args.size() > 1 && !FileCommands::checkInput(args[1], err)) return ExitUsage;
+    if (args.size() > 2 && !FileCommands::checkOutput(args[2], err)) return ExitUsage;
+    const bool opened = args.size() > 1 ? FileCommands::open(session, args[1], err)
+                                        : (CliSession::print(err, session.resetImage()), true);
+    if (!opened) return ExitFailed;
+    const int status = transfer(session, *type, err, in);
+    if (status != ExitSuccess || args.size() < 3) return status;
+    // OUT receives the image as the radio now holds it; encoding the records
+    // into it would bring the erased data back.
+    ImageCodec::decode(session.image(), session.records());
+    return FileCommands::save(session, args[2], err, true) ? ExitSuccess : ExitFailed;
+}
+
+} // namespace zmp

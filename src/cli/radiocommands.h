@@ -1,0 +1,36 @@
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/clisession.h"
+#include "link/operationtype.h"
+
+namespace zmp {
+
+// The zmp-cli commands that talk to the radio through the transfer logic.
+// Exit 3 when cancelled (Ctrl+C, or a question answered Cancel), 1 when
+// the operation failed; a failed or cancelled read or clear writes no file.
+class RadioCommands {
+  public:
+    // read OUT: the start-up image read from the radio, then saved.
+    static int runRead(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                       std::ostream& err, std::istream& in);
+    // program IN
+    static int runProgram(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                          std::ostream& err, std::istream& in);
+    // clear WHAT [IN] [OUT]
+    static int runClear(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err, std::istream& in);
+
+    // The operation a clear WHAT names; nothing for an unknown word.
+    static std::optional<OperationType> clearOperation(const std::string& what);
+
+  private:
+    static int transfer(CliSession& session, OperationType type, std::ostream& err, std::istream& in);
+};
+
+} // namespace zmp

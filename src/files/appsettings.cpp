@@ -1,0 +1,61 @@
+#include "files/appsettings.h"
+
+#include "files/textvalue.h"
+
+namespace zmp {
+
+std::string AppSettings::lastModelText() const
+{
+    return store_.value(SettingsSection, LastModelKey, "1");
+}
+
+void AppSettings::setLastModel(int model)
+{
+    store_.setValue(SettingsSection, LastModelKey, std::to_string(model));
+}
+
+bool AppSettings::hexVisible() const
+{
+    return TextValue::boolean(store_.value(SettingsSection, HexVisibleKey, "False")).value_or(false);
+}
+
+void AppSettings::storeMainWindowGeometry(int left, int top, int width, int height)
+{
+    store_.setValue(SettingsSection, MainLeftKey, std::to_string(left));
+    store_.setValue(SettingsSection, MainTopKey, std::to_string(top));
+    store_.setValue(SettingsSection, MainWidthKey, std::to_string(width));
+    store_.setValue(SettingsSection, MainHeightKey, std::to_string(height));
+}
+
+std::string AppSettings::rememberedDestination(int model) const
+{
+    return store_.value(IniFilePathSection, IniFileNamePrefix + std::to_string(model), "");
+}
+
+void AppSettings::setRememberedDestination(int model, const std::string& name)
+{
+    store_.setValue(IniFilePathSection, IniFileNamePrefix + std::to_string(model), name);
+}
+
+int AppSettings::comNum() const
+{
+    return TextValue::integer(store_.value(ComPathSection, ComNumKey, std::to_string(DefaultComNum)))
+        .value_or(DefaultComNum);
+}
+
+void AppSettings::setComNum(int port)
+{
+    store_.setValue(ComPathSection, ComNumKey, std::to_string(port));
+}
+
+std::string AppSettings::portDevice(int port) const
+{
+    return store_.value(ComPathSection, DevicePrefix + std::to_string(port), "");
+}
+
+void AppSettings::setPortDevice(int port, const std::string& device)
+{
+    store_.setValue(ComPathSection, DevicePrefix + std::to_string(port), device);
+}
+
+} // namespace zmp

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "image/processflags.h"
+
+namespace zmp {
+
+// The program's one optional start-up switch. The whole command line,
+// trimmed and upper-cased, must be "/D", "/E", "/DE" or "/ED"; anything
+// else turns both modes off.
+class CommandLineSwitch {
+  public:
+    static void apply(const std::string& commandLine, ProcessFlags& flags);
+};
+
+} // namespace zmp

@@ -1,0 +1,220 @@
+#include "files/configfilewriter.h"
+
+#include <cstdlib>
+
+#include "files/atomicfile.h"
+#include "files/configlayout.h"
+#include "files/configvalue.h"
+#include "files/filemessages.h"
+#include "image/models.h"
+
+namespace zmp {
+namespace {
+
+using namespace configlayout;
+
+// Collects the lines of the file. A text can never end its line early:
+// line breaks inside a value would make the rest of it a line of its own.
+class Lines {
+public:
+    void section(const std::string& name) { line("[" + name + "]"); }
+    void value(const std::string& key, const std::string& text) { line(key + "=" + oneLine(text)); }
+    void verbatim(const std::string& key, const std::string& text) { line(key + "=#" + oneLine(text)); }
+    void flag(const std::string& key, bool on) { value(key, ConfigValue::flag(on)); }
+    void integer(const std::string& key, long long number) { value(key, std::to_string(number)); }
+    std::string take() { return std::move(text_); }
+
+private:
+    void line(const std::string& text)
+    {
+        text_ += text;
+        text_ += "\r\n";
+    }
+    static std::string oneLine(const std::string& text)
+    {
+        if (text.find_first_of("\r\n") == std::string::npos) return text;
+        std::string cleaned;
+        for (const char c : text)
+            if (c != '\r' && c != '\n') cleaned.push_back(c);
+        return cleaned;
+    }
+    std::string text_;
+};
+
+void writeMain(Lines& out, int model)
+{
+    out.section(MainSection);
+    out.verbatim("MODEL", modelName(model));
+    out.verbatim("TYPE", FileType);
+    out.verbatim("VERSION", FileVersion);
+    out.integer(ModelTypeKey, model);
+}
+
+// A priority channel of none (negative) keeps its sign: its absolute
+// value would name a real channel when the file is read back.
+void writeGroupSetup(Lines& out, const Records& records)
+{
+    out.section(GroupSetupSection);
+    for (int g = 0; g < UsableGroupCount; ++g) out.flag(GroupKeys[g], records.groups[g].Enable);
+    for (int g = 0; g < UsableGroupCount; ++g)
+        out.integer(numbered("Priority CH ", g), records.groups[g].PriorityCh);
+    for (int g = 0; g < UsableGroupCount; ++g) out.value(numbered("Status name ", g), records.groups[g].StatusName);
+    for (int i = 0; i < ExpGroupFlagCount; ++i)
+        out.value(numbered("Exp Ch Group ", i), ConfigValue::namedFlag(records.groups[ExpCh].ExpGroupFlags[i]));
+}
+
+void writeCommonSetup(Lines& out, const Records& records)
+{
+    out.section(CommonSetupSection);
+    for (const CommonSetting& setting : CommonSettings) {
+        const int value = records.settings[setting.slot];
+        if (setting.kind == SettingKind::Flag)
+            out.flag(setting.key, value != 0);
+        else
+            out.integer(setting.key, setting.kind == SettingKind::Integer ? std::abs(value) : value);
+    }
+}
+
+void writeDscBasic(Lines& out, const Records& records)
+{
+    out.section(DscBasicSection);
+    for (int g = 0; g < DscGroupCount; ++g) out.flag(GroupKeys[g], records.settings[slot::UsableDsc + g] != 0);
+    out.verbatim("User MMSI", records.userMmsi);
+    for (int i = 0; i < PosRequestCount; ++i) {
+        out.flag(numbered("PosRequest", i), records.settings[slot::PosRequest + i] != 0);
+        out.flag(numbered("PosRequestTX", i), records.settings[slot::PosRequestTx + i] != 0);
+    }
+    for (int i = 0; i < BeepOutCount; ++i)
+        out.flag(numbered("BeepOut", i), records.settings[slot::BeepOut + i] != 0);
+}
+
+void writeDscAdvanced(Lines& out, const Records& records)
+{
+    out.section(DscAdvancedSection);
+    for (int kind = 0; kind < CallKindCount; ++kind) {
+        const std::string name = CallKinds[kind];
+        for (int category = 0; category < CategoryCount; ++category) {
+            out.flag(numbered(name.c_str(), category), records.dscFlags[dscslot::receive(kind, category)]);
+            out.flag(numbered((name + "TX").c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
+        }
+    }
+}
+
+void writeDscDisplay(Lines& out, const Records& records)
+{
+    out.section(DscDisplaySection);
+    for (std::size_t i = 0; i < DisplayMenuKeys.size(); ++i)
+        out.flag(DisplayMenuKeys[i], records.dscFlags[DisplayMenuSlots[i]]);
+}
+
+void writeAtis(Lines& out, const Records& records)
+{
+    out.section(AtisCommonSection);
+    for (int g = 0; g < AtisGroupCount; ++g)
+        out.flag(numbered("Usable ATIS CH Group", g), records.settings[slot::UsableAtis + g] != 0);
+    out.verbatim("Atis Code", records.atisCode);
+    for (int g = 0; g < AtisGroupCount; ++g)
+        out.flag(numbered("Usable ATIS Kikker CH Group", g), records.settings[slot::AtisKiller + g] != 0);
+    out.section(AtisCallSignSection);
+    for (int i = 0; i < CallSignCount; ++i) {
+        out.value(numbered("MID", i + 1), records.callSigns[i].Mid);
+        out.value(numbered("DISP", i + 1), records.callSigns[i].Disp);
+    }
+}
+
+void writePlanTable(Lines& out, const ChannelTable& table, const char* prefix)
+{
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        const ChannelRecord& channel = table[k];
+        out.section(numbered(prefix, static_cast<int>(k)));
+        out.integer("Position", channel.Position);
+        out.flag("Enable", channel.Enable);
+        out.flag("LowPower", channel.LowPower);
+        out.flag("PowUp", channel.PowUp);
+        out.flag("Duplex", channel.Duplex);
+        out.flag("TxEnable", channel.TxEnable);
+        out.flag("DispayA", channel.DispayA);
+        out.flag("ScanMemory", channel.ScanMemory);
+        out.verbatim("ChTag", channel.ChTag);
+    }
+}
+
+void writeWx(Lines& out, const ChannelTable& table)
+{
+    for (std::size_t idx = 0; idx < table.size(); ++idx) {
+        out.section(numbered(WxPrefix, static_cast<int>(idx)));
+        out.flag("Enable", table[idx].Enable);
+        out.flag("ScanMemory", table[idx].ScanMemory);
+        out.verbatim("ChTag", table[idx].ChTag);
+    }
+}
+
+void writeDirectory(Lines& out, const Directory& directory, const char* prefix,
+                    const std::function<void()>& pendingEvents)
+{
+    for (std::size_t n = 0; n < directory.size(); ++n) {
+        out.section(numbered(prefix, static_cast<int>(n + 1)));
+        out.flag("Enable", directory[n].Enable);
+        out.verbatim("TagName", directory[n].TagName);
+        out.value("Mmsid", directory[n].Mmsid);
+        if (pendingEvents) pendingEvents();
+    }
+}
+
+void writeExp(Lines& out, const ChannelTable& table)
+{
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        const ChannelRecord& channel = table[n];
+        out.section(numbered(ExpPrefix, static_cast<int>(n + 1)));
+        out.flag("Enable", channel.Enable);
+        out.value("CHDisplayL", channel.CHDisplayL);
+        out.value("CHDisplayR", channel.CHDisplayR);
+        out.value("Rxfreq", ConfigValue::frequency(channel.Rxfreq));
+        out.value("Txfreq", ConfigValue::frequency(channel.Txfreq));
+        out.flag("LowPower", channel.LowPower);
+        out.flag("PowUp", channel.PowUp);
+        out.flag("ScanMemory", channel.ScanMemory);
+        out.verbatim("ChTag", channel.ChTag);
+    }
+}
+
+}  // namespace
+
+std::string ConfigFileWriter::compose(const Records& records, int model, bool hasAtis,
+                                      const std::function<void()>& pendingEvents)
+{
+    Lines out;
+    writeMain(out, model);
+    writeGroupSetup(out, records);
+    writeCommonSetup(out, records);
+    writeDscBasic(out, records);
+    writeDscAdvanced(out, records);
+    writeDscDisplay(out, records);
+    if (hasAtis) writeAtis(out, records);
+    writePlanTable(out, records.usa, UsaPrefix);
+    writePlanTable(out, records.intl, IntlPrefix);
+    writePlanTable(out, records.can, CanPrefix);
+    writeWx(out, records.wx);
+    writeDirectory(out, records.memoryId, MemoryIdPrefix, pendingEvents);
+    writeDirectory(out, records.groupId, GroupIdPrefix, pendingEvents);
+    writeExp(out, records.exp);
+    return out.take();
+}
+
+FileOutcome ConfigFileWriter::write(const std::string& path, const Records& records, const FileContext& context)
+{
+    ProcessFlags& flags = context.flags;
+    flags.ErrorFlag = false;
+    flags.filling = true;
+    const std::string text = compose(records, context.model, context.hasAtis, context.pendingEvents);
+    FileError error;
+    const bool written = writeFileAtomically(path, text, &error);
+    flags.filling = false;
+    if (written) return FileOutcome::success();
+    flags.ErrorFlag = true;
+    flags.CancelFlag = true;
+    context.log.write(filemessages::SaveFileAsSource, error.logText());
+    return FileOutcome::failure(filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning);
+}
+
+}  // namespace zmp

@@ -1,0 +1,83 @@
+#include "files/destinationlist.h"
+
+#include <system_error>
+
+#include "files/textvalue.h"
+#include "image/models.h"
+
+namespace zmp {
+
+namespace {
+
+bool endsWithIgnoringCase(const std::string& text, const std::string& ending)
+{
+    return text.size() >= ending.size() &&
+           TextValue::equalsIgnoringCase(text.substr(text.size() - ending.size()), ending);
+}
+
+} // namespace
+
+std::vector<std::string> DestinationList::names(const std::filesystem::path& programDir, int model)
+{
+    std::vector<std::string> result;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(programDir, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string fileName = it->path().filename().string();
+        if (!matches(fileName, model) || !it->is_regular_file(error)) continue;
+        result.push_back(nameOfFile(fileName));
+        if (static_cast<int>(result.size()) == MaxNames) break;
+    }
+    sortIgnoringCase(result);
+    return result;
+}
+
+bool DestinationList::matches(const std::string& fileName, int model)
+{
+    const std::string suffix = destinationSuffix(model);
+    if (suffix.empty() || !endsWithIgnoringCase(fileName, suffix + ".ini")) return false;
+    // "-M_1130.ini" also ends in "_1130.ini": those files belong to the
+    // MR4400M and are not the MR4400's destinations.
+    const std::string otherSuffix = destinationSuffix(ModelMr4400M) + ".ini";
+    return model == ModelMr4400M || !endsWithIgnoringCase(fileName, otherSuffix);
+}
+
+std::string DestinationList::nameOfFile(const std::string& fileName)
+{
+    return TextValue::upper(fileName.substr(0, fileName.find('_')));
+}
+
+std::string DestinationList::fileNameOf(const std::string& name, int model)
+{
+    std::string base = name;
+    if (base.size() >= 3 && endsWithIgnoringCase(base, "-M")) base.erase(base.size() - 2);
+    return base + destinationSuffix(model) + ".ini";
+}
+
+std::optional<std::filesystem::path> DestinationList::locate(const std::filesystem::path& programDir,
+                                                             const std::string& fileName)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(programDir / fileName, error)) return programDir / fileName;
+    for (std::filesystem::directory_iterator it(programDir, error), end; !error && it != end;
+         it.increment(error)) {
+        if (TextValue::equalsIgnoringCase(it->path().filename().string(), fileName) &&
+            it->is_regular_file(error))
+            return it->path();
+    }
+    return std::nullopt;
+}
+
+void DestinationList::sortIgnoringCase(std::vector<std::string>& names)
+{
+    const std::size_t count = names.size();
+    for (std::size_t gap = count / 2; gap > 0; gap /= 2) {
+        for (std::size_t i = gap; i < count; ++i) {
+            for (std::size_t j = i; j >= gap && TextValue::upper(names[j - gap]) > TextValue::upper(names[j]);
+                 j -= gap)
+                std::swap(names[j - gap], names[j]);
+        }
+    }
+}
+
+} // namespace zmp

@@ -1,0 +1,157 @@
+#include "files/imagefile.h"
+
+#include <algorithm>
+
+#include "codec/checksum.h"
+#include "files/atomicfile.h"
+#include "files/filemessages.h"
+#include "files/filereading.h"
+#include "image/imagecodec.h"
+#include "image/imagepreparation.h"
+#include "image/models.h"
+
+namespace zmp {
+namespace {
+
+constexpr std::size_t ReadChunkSize = 64 * 1024;
+
+int wordAt(const MemoryImage& image, int address) { return image[address] * 256 + image[address + 1]; }
+
+// Reads at most one byte more than an image holds, so a file that grew
+// after its size was checked is still recognised as the wrong size.
+bool readImageBytes(const std::string& path, const MemoryImage& image, std::string& bytes, FileError& error)
+{
+    const std::size_t limit = static_cast<std::size_t>(image.size()) + 1;
+    bytes.clear();
+    bytes.reserve(limit);
+    return readFileChunks(
+        path, ReadChunkSize,
+        [&bytes, limit](std::string_view chunk) {
+            bytes.append(chunk.substr(0, limit - bytes.size()));
+            return bytes.size() < limit;
+        },
+        error);
+}
+
+FileOutcome fail(const FileContext& context, const char* message, std::string caption, MessageIcon icon)
+{
+    context.flags.ErrorFlag = true;
+    context.flags.CancelFlag = true;
+    context.flags.filling = false;
+    return FileOutcome::failure(message, std::move(caption), icon);
+}
+
+FileOutcome failUnreadable(const FileContext& context, const FileError& error)
+{
+    context.log.write(filemessages::ReadHexFileAsSource, error.logText());
+    return fail(context, filemessages::FileReadError, titleText(context.model), MessageIcon::Warning);
+}
+
+FileOutcome refusedContent(const FileContext& context, ImageFile::Check check)
+{
+    if (check == ImageFile::Check::WrongSize)
+        return fail(context, filemessages::BadFile, titleText(context.model), MessageIcon::Critical);
+    return fail(context, filemessages::ModelTypeError, filemessages::ReadFromRadioCaption, MessageIcon::Critical);
+}
+
+FileOutcome writeImage(const std::string& path, const MemoryImage& image, const FileContext& context)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()),
+                                 static_cast<std::size_t>(image.size()));
+    FileError error;
+    if (!writeFileAtomically(path, bytes, &error)) {
+        context.log.write(filemessages::SaveHexFileAsSource, error.logText());
+        return fail(context, filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning);
+    }
+    context.flags.filling = false;
+    return FileOutcome::success();
+}
+
+}  // namespace
+
+bool ImageFile::modelCodeCheck(const MemoryImage& image, int model)
+{
+    const auto [first, second] = modelCodeAddresses(image);
+    if (first < 0 || second < 0 || first + 1 >= ImageSize || second + 1 >= ImageSize) return false;
+    const int code = wordAt(image, first);
+    return isKnownModel(model) && code == wordAt(image, second) && code == ModelCode;
+}
+
+ImageFile::Check ImageFile::install(std::string_view bytes, int model, MemoryImage& image)
+{
+    if (bytes.size() != static_cast<std::size_t>(image.size())) return Check::WrongSize;
+    MemoryImage candidate = image;
+    std::copy(bytes.begin(), bytes.end(), candidate.bytes.begin());
+    if (!modelCodeCheck(candidate, model)) return Check::WrongModelCode;
+    image = candidate;
+    return Check::Accepted;
+}
+
+bool ImageFile::hasImageSize(const std::string& path, const MemoryImage& image)
+{
+    FileError error;
+    return regularFileSize(path, error) == image.size();
+}
+
+FileOutcome ImageFile::save(const std::string& path, Records& records, MemoryImage& image,
+                            const FileContext& context, ImageSaveMode mode)
+{
+    context.flags.ErrorFlag = false;
+    context.flags.filling = true;
+    if (mode == ImageSaveMode::Raw) return writeImage(path, image, context);
+    Records preparedRecords = records;
+    MemoryImage prepared = image;
+    prepareImage(preparedRecords, context.model, prepared, PrepareTarget::ImageFile);
+    FileOutcome outcome = writeImage(path, prepared, context);
+    if (outcome.ok) {
+        records = std::move(preparedRecords);
+        image = prepared;
+    }
+    return outcome;
+}
+
+FileOutcome ImageFile::open(const std::string& path, Records& records, MemoryImage& image,
+                            const FileContext& context)
+{
+    context.flags.ErrorFlag = false;
+    FileError error;
+    const long long size = regularFileSize(path, error);
+    if (size < 0) return failUnreadable(context, error);
+    if (size != image.size()) return refusedContent(context, Check::WrongSize);
+    context.flags.filling = true;
+    std::string bytes;
+    if (!readImageBytes(path, image, bytes, error)) return failUnreadable(context, error);
+    const Check check = install(bytes, context.model, image);
+    if (check != Check::Accepted) return refusedContent(context, check);
+    ImageCodec::decode(image, records);
+    context.flags.filling = false;
+    return FileOutcome::success();
+}
+
+bool ImageFile::loadSilently(const std::string& path, Records& records, MemoryImage& image,
+                             const FileContext& context)
+{
+    FileError error;
+    const long long size = regularFileSize(path, error);
+    if (size < 0 && error.number != EISDIR && error.number != EINVAL) {
+        context.flags.ErrorFlag = true;
+        context.flags.CancelFlag = true;
+        context.log.write(filemessages::FileReadIniSource, error.logText());
+        return false;
+    }
+    if (size != image.size()) return false;
+    context.flags.ErrorFlag = false;
+    context.flags.filling = true;
+    std::string bytes;
+    const bool accepted = readImageBytes(path, image, bytes, error) &&
+                          install(bytes, context.model, image) == Check::Accepted;
+    context.flags.filling = false;
+    if (!accepted) {
+        context.flags.ErrorFlag = true;
+        return false;
+    }
+    ImageCodec::decode(image, records);
+    return true;
+}
+
+}  // namespace zmp

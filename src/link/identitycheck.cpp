@@ -1,0 +1,94 @@
+#include "link/identitycheck.h"
+
+#include <memory>
+
+#include "codec/checksum.h"
+#include "image/models.h"
+#include "link/linkframe.h"
+#include "link/linkmessages.h"
+
+namespace zmp {
+
+namespace {
+constexpr int ProductReadLength = 7;
+constexpr int ProductLength = 6;
+
+int wordAt(const MemoryImage& image, int address)
+{
+    return image[address] * 256 + image[address + 1];
+}
+} // namespace
+
+bool IdentityCheck::run() const
+{
+    // A Cancel served during the last acknowledgement must stop here: the
+    // next block's first attempt would clear it.
+    const ProcessFlags& flags = link_.context().flags;
+    checkModel();
+    if (!flags.ErrorFlag && !flags.CancelFlag) checkProduct();
+    return !flags.ErrorFlag && !flags.CancelFlag;
+}
+
+void IdentityCheck::checkModel() const
+{
+    guard_.run(linktext::SourceChkModel, [&] { readModelCodes(); });
+}
+
+void IdentityCheck::readModelCodes() const
+{
+    if (!link_.ports().portOpen()) return;
+    link_.context().status(linktext::ModelChecking);
+    auto scratch = std::make_unique<MemoryImage>();
+    scratch->lastAddress = image_.lastAddress;
+    const auto [first, second] = modelCodeAddresses(image_);
+    link_.readBlock(*scratch, first, 2);
+    if (!link_.context().flags.ErrorFlag && !link_.context().flags.CancelFlag)
+        link_.readBlock(*scratch, second, 2);
+    if (reportedBlockFailure()) return;
+    const int code = wordAt(*scratch, first);
+    if (code == wordAt(*scratch, second) && isKnownModel(model_) && code == ModelCode) return;
+    link_.context().flags.ErrorFlag = true;
+    link_.context().message(linktext::ModelTypeError, linktext::ReadTitle);
+}
+
+void IdentityCheck::checkProduct() const
+{
+    guard_.run(linktext::SourceChkProduct, [&] {
+        if (!link_.ports().portOpen()) return;
+        link_.context().status(linktext::ProductChecking);
+        auto scratch = std::make_unique<MemoryImage>();
+        scratch->lastAddress = image_.lastAddress;
+        link_.readBlock(*scratch, ProductCodeAddress, ProductReadLength);
+        if (!reportedBlockFailure()) compareProduct(*scratch);
+    });
+}
+
+void IdentityCheck::compareProduct(const MemoryImage& scratch) const
+{
+    const LinkContext& context = link_.context();
+    for (int i = 0; i < ProductLength; ++i) {
+        const int address = ProductCodeAddress + i;
+        if (scratch[address] == static_cast<unsigned char>(ProductCode[i])) continue;
+        if (context.flags.DebugMode) {
+            context.message(linktext::ProductAddressPrefix +
+                                LinkFrame::hexDigits(static_cast<unsigned>(address)) +
+                                linktext::ProductBytePrefix + LinkFrame::hexDigits(scratch[address]),
+                            linktext::ProductCodeTitle);
+        }
+        context.flags.ErrorFlag = true;
+        context.message(linktext::ModelTypeError, linktext::ReadTitle);
+        return;
+    }
+}
+
+// A cancelled block ends the check quietly; a failed one is reported.
+bool IdentityCheck::reportedBlockFailure() const
+{
+    const ProcessFlags& flags = link_.context().flags;
+    if (flags.CancelFlag) return true;
+    if (!flags.ErrorFlag) return false;
+    link_.context().message(linktext::CommunicationError, linktext::ModelCheckTitle);
+    return true;
+}
+
+} // namespace zmp

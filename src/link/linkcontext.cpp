@@ -1,0 +1,52 @@
+#include "link/linkcontext.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "codec/errorlog.h"
+
+namespace zmp {
+
+namespace {
+constexpr int DebugStatusPauseMs = 500;
+}
+
+void LinkContext::status(const std::string& text) const
+{
+    host.showStatus(text);
+    if (flags.DebugMode) host.sleep(DebugStatusPauseMs);
+}
+
+void LinkContext::progress(int percent) const
+{
+    host.showProgress(std::clamp(percent, 0, 100));
+}
+
+void LinkContext::pause(int ms) const
+{
+    host.sleep(ms);
+}
+
+LinkAnswer LinkContext::message(const std::string& text, const std::string& title, LinkIcon icon,
+                                LinkButtons buttons, LinkAnswer defaultAnswer) const
+{
+    return host.showMessage({title, text, icon, buttons, defaultAnswer});
+}
+
+void LinkContext::error(const std::string& text) const
+{
+    message(text, caption);
+}
+
+void LinkContext::logError(const std::string& source, int number, const std::string& description) const
+{
+    ErrorLog(options.programDir, flags.DebugMode).write(source, std::to_string(number) + description);
+}
+
+int percentOf(long a, long last)
+{
+    if (last <= 0) return 100;
+    return static_cast<int>(std::lround(100.0 * static_cast<double>(a) / static_cast<double>(last)));
+}
+
+} // namespace zmp

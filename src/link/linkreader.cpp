@@ -1,0 +1,90 @@
+#include "link/linkreader.h"
+
+#include <cctype>
+#include <optional>
+
+#include "link/linkmessages.h"
+
+namespace zmp {
+
+namespace {
+constexpr char Cr = '\r';
+constexpr char Lf = '\n';
+
+bool isRefusal(const std::string& text)
+{
+    const std::string refusal = linktext::Refusal;
+    if (text.size() != refusal.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (std::toupper(static_cast<unsigned char>(text[i])) != refusal[i]) return false;
+    }
+    return true;
+}
+} // namespace
+
+ResultCode LinkReader::run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done) const
+{
+    const std::int64_t deadline = context_.host.nowMs() + std::int64_t{seconds} * 1000;
+    for (;;) {
+        const int byte = context_.port.waitingCount() > 0 ? context_.port.readByte() : -1;
+        context_.host.processEvents();
+        if (context_.flags.CancelFlag) return ResultCode::Cancelled;
+        if (context_.host.nowMs() > deadline) return ResultCode::Timeout;
+        if (const auto result = done(byte)) return *result;
+        if (byte < 0) context_.port.waitForInput(SliceMs);
+    }
+}
+
+ReadResult LinkReader::readWord(int count, int seconds) const
+{
+    ReadResult result;
+    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
+        if (byte >= 0) result.text += static_cast<char>(byte);
+        if (isRefusal(result.text)) return ResultCode::Refused;
+        if (static_cast<int>(result.text.size()) >= count) return ResultCode::Success;
+        return std::nullopt;
+    });
+    return result;
+}
+
+ReadResult LinkReader::readLine(int seconds) const
+{
+    ReadResult result;
+    bool seenCr = false;
+    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
+        if (byte < 0) return std::nullopt;
+        if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : std::nullopt;
+        if (byte == Cr)
+            seenCr = true;
+        else
+            result.text += static_cast<char>(byte);
+        return std::nullopt;
+    });
+    return result;
+}
+
+ReadResult LinkReader::readReplyLine(int seconds) const
+{
+    ReadResult result;
+    bool seenCr = false;
+    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
+        if (byte < 0) return std::nullopt;
+        if (seenCr) return byte == Lf ? ResultCode::Success : ResultCode::Unexpected;
+        if (byte == Cr)
+            seenCr = true;
+        else
+            result.text += static_cast<char>(byte);
+        return std::nullopt;
+    });
+    return result;
+}
+
+ResultCode LinkReader::waitByte(std::uint8_t wanted, int seconds) const
+{
+    return run(seconds, [&](int byte) -> std::optional<ResultCode> {
+        if (byte == wanted) return ResultCode::Success;
+        return std::nullopt;
+    });
+}
+
+} // namespace zmp

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "link/linkcontext.h"
+
+namespace zmp {
+
+// Outcome of a reader; the numbers are fixed.
+enum class ResultCode { Success = 0, Cancelled = 1, Timeout = 3, Refused = 8, Unexpected = -1 };
+
+struct ReadResult {
+    ResultCode code = ResultCode::Success;
+    std::string text;
+};
+
+// The waits for the radio's replies. Each pass takes at most one byte, so
+// a reader never consumes what belongs to the next reply; each pass serves
+// the host's events so that Cancel stays live; a pass that finds nothing
+// waiting blocks on the port for a short slice instead of spinning.
+class LinkReader {
+  public:
+    explicit LinkReader(const LinkContext& context) : context_(context) {}
+
+    ReadResult readWord(int count, int seconds) const;
+    ReadResult readLine(int seconds) const;      // up to CR, then through LF
+    ReadResult readReplyLine(int seconds) const; // up to CR; the next byte must be LF
+    ResultCode waitByte(std::uint8_t byte, int seconds) const;
+
+    static constexpr int SliceMs = 4;
+
+  private:
+    // Runs passes until done returns a result; byte is -1 when nothing came.
+    ResultCode run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done) const;
+
+    const LinkContext& context_;
+};
+
+} // namespace zmp

@@ -1,0 +1,175 @@
+#include "link/radiolink.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "link/linkframe.h"
+#include "link/linkmessages.h"
+
+namespace zmp {
+
+namespace {
+constexpr int LineEndSeconds = 1;
+constexpr std::uint8_t Cr = '\r';
+constexpr std::uint8_t Lf = '\n';
+} // namespace
+
+RadioLink::RadioLink(const LinkContext& context)
+    : context_(context), reader_(context), sender_(context), ports_(context)
+{
+}
+
+ResultCode RadioLink::awaitAck() const
+{
+    const ReadResult word = reader_.readWord(6, ReplySeconds);
+    if (word.code != ResultCode::Success) return word.code;
+    if (word.text != linktext::Ack) return ResultCode::Unexpected;
+    if (reader_.waitByte(Cr, LineEndSeconds) != ResultCode::Success) return ResultCode::Unexpected;
+    if (reader_.waitByte(Lf, LineEndSeconds) != ResultCode::Success) return ResultCode::Unexpected;
+    context_.flags.ErrorFlag = false;
+    return ResultCode::Success;
+}
+
+bool RadioLink::command(const std::function<void()>& send, bool marksAttempt) const
+{
+    int attemptsLeft = context_.flags.RetryCount;
+    for (;;) {
+        if (marksAttempt) {
+            context_.flags.ErrorFlag = true;
+            context_.flags.CancelFlag = false;
+        }
+        send();
+        const ResultCode result = awaitAck();
+        if (result == ResultCode::Success) return true;
+        if (result != ResultCode::Timeout && result != ResultCode::Refused) return false;
+        if (--attemptsLeft > 0) continue;
+        if (result == ResultCode::Timeout || !confirmResynchronise()) return false;
+        attemptsLeft = 1;
+    }
+}
+
+bool RadioLink::confirmResynchronise() const
+{
+    const LinkAnswer answer = context_.message(linktext::ConfirmSync, context_.caption, LinkIcon::Question,
+                                               LinkButtons::OkCancel, LinkAnswer::Ok);
+    return answer == LinkAnswer::Ok && resynchronise();
+}
+
+void RadioLink::readBlock(MemoryImage& target, int address, int length) const
+{
+    ports_.flush();
+    const bool acknowledged = command(
+        [&] {
+            sender_.sendFrame(linktext::ReadRequest, LinkFrame::address(address), LinkFrame::length(length),
+                              "");
+        },
+        true);
+    if (acknowledged) receiveData(target, address, length);
+}
+
+void RadioLink::writeBlock(const MemoryImage& image, int address, int length) const
+{
+    std::string data;
+    for (int i = 0; i < length; ++i)
+        data += LinkFrame::length(image[address + i]); // two digits a byte
+    command(
+        [&] {
+            ports_.flush();
+            sender_.sendFrame(linktext::WriteRequest, LinkFrame::address(address), LinkFrame::length(length),
+                              data);
+        },
+        true);
+}
+
+void RadioLink::receiveData(MemoryImage& target, int address, int length) const
+{
+    context_.flags.ErrorFlag = true;
+    context_.flags.CancelFlag = false;
+    std::string line;
+    if (!readReply({linktext::DataReply, linktext::NotData, false}, line)) return;
+    if (!storeData(line, target, address, length)) return;
+    context_.flags.ErrorFlag = false;
+    sender_.sendWord(linktext::Ack);
+}
+
+bool RadioLink::readReply(const Reply& reply, std::string& line) const
+{
+    const ReadResult word = reader_.readWord(6, ReplySeconds);
+    if (word.code == ResultCode::Cancelled) context_.error(linktext::Cancelled);
+    if (word.code == ResultCode::Timeout) context_.error(linktext::TimeOut);
+    if (word.code != ResultCode::Success) return false;
+    if (word.text != reply.expected) {
+        sender_.sendWord(reply.wrongWord);
+        return false;
+    }
+    const ReadResult rest = reader_.readLine(ReplySeconds);
+    if (rest.code == ResultCode::Cancelled && reply.reportCancelInLine) context_.error(linktext::Cancelled);
+    if (rest.code == ResultCode::Timeout) context_.error(linktext::TimeOut);
+    if (rest.code != ResultCode::Success) return false;
+    if (!LinkFrame::replyChecksumOk(word.text + rest.text)) {
+        sender_.sendWord(linktext::BadChecksum);
+        return false;
+    }
+    line = rest.text;
+    return true;
+}
+
+bool RadioLink::storeData(const std::string& line, MemoryImage& target, int address, int length) const
+{
+    std::vector<std::string> fields = LinkFrame::fields(line);
+    fields.resize(std::max<std::size_t>(fields.size(), 4));
+    if (LinkFrame::parseHex(fields[1]) != static_cast<unsigned>(address)) {
+        context_.error(linktext::AddressError);
+        return false;
+    }
+    const std::string& data = fields[3];
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
+        if (const auto byte = LinkFrame::parseHex(data.substr(i, 2)))
+            bytes.push_back(static_cast<std::uint8_t>(*byte));
+    }
+    const bool lengthOk = LinkFrame::parseHex(fields[2]) == static_cast<unsigned>(length);
+    if (!lengthOk || data.size() != 2 * static_cast<std::size_t>(length) || bytes.size() * 2 != data.size()) {
+        context_.error(linktext::DataError);
+        return false;
+    }
+    for (int i = 0; i < length && address + i < ImageSize; ++i)
+        target[address + i] = bytes[static_cast<std::size_t>(i)];
+    return true;
+}
+
+bool RadioLink::resynchronise() const
+{
+    int successes = 0;
+    for (int number = 1; number <= 2; ++number) {
+        const ResultCode result = syncExchange(number);
+        if (result == ResultCode::Success)
+            ++successes;
+        else if (result != ResultCode::Timeout && result != ResultCode::Refused)
+            break;
+    }
+    if (successes == 2) return true;
+    context_.status(linktext::NoSyncAck);
+    return false;
+}
+
+ResultCode RadioLink::syncExchange(int number) const
+{
+    context_.status(linktext::SyncExchangePrefix + std::to_string(number) + linktext::SyncExchangeSuffix);
+    ResultCode result = ResultCode::Timeout;
+    for (int attemptsLeft = context_.flags.RetryCount; attemptsLeft > 0; --attemptsLeft) {
+        sender_.sendWord(linktext::SyncRequest);
+        result = awaitAck();
+        if (result != ResultCode::Timeout && result != ResultCode::Refused) break;
+    }
+    return result;
+}
+
+void RadioLink::abortRead() const
+{
+    sender_.sendByte(linktext::Can);
+    context_.flags.CancelFlag = true;
+}
+
+} // namespace zmp

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+
+#include "image/memoryimage.h"
+#include "link/linkcontext.h"
+#include "link/linkreader.h"
+#include "link/linksender.h"
+#include "link/portcontrol.h"
+
+namespace zmp {
+
+// The command exchange: acknowledged commands with their retries, the
+// block read and write primitives, re-synchronisation and the abort of a
+// read. Outcomes travel in ErrorFlag and CancelFlag.
+class RadioLink {
+  public:
+    explicit RadioLink(const LinkContext& context);
+
+    ResultCode awaitAck() const;
+    // Fills target[address .. address+length-1] from the radio.
+    void readBlock(MemoryImage& target, int address, int length) const;
+    // Sends image[address .. address+length-1] to the radio.
+    void writeBlock(const MemoryImage& image, int address, int length) const;
+    bool resynchronise() const;
+    void abortRead() const;
+
+    // Sends with send() until acknowledged: again after a timeout or
+    // "ERROR", at most RetryCount times; after "ERROR" on the last attempt
+    // the user may re-synchronise for one more. marksAttempt: each attempt
+    // sets ErrorFlag and clears CancelFlag first. True when acknowledged.
+    bool command(const std::function<void()>& send, bool marksAttempt) const;
+
+    // The reply that follows an acknowledged command: its word must be
+    // expected (otherwise wrongWord is sent), then the line, whose checksum
+    // must hold ("#CMDSM" otherwise). True with the line when all is well.
+    struct Reply {
+        const char* expected;
+        const char* wrongWord;
+        bool reportCancelInLine;
+    };
+    bool readReply(const Reply& reply, std::string& line) const;
+
+    const LinkContext& context() const { return context_; }
+    const LinkReader& reader() const { return reader_; }
+    const LinkSender& sender() const { return sender_; }
+    const PortControl& ports() const { return ports_; }
+
+    static constexpr int ReplySeconds = 10;
+
+  private:
+    bool confirmResynchronise() const;
+    // One "#CMDSY" exchange with its retries: Success, Timeout or Refused
+    // when the retries ran out, anything else stops the re-synchronisation.
+    ResultCode syncExchange(int number) const;
+    void receiveData(MemoryImage& target, int address, int length) const;
+    bool storeData(const std::string& line, MemoryImage& target, int address, int length) const;
+
+    const LinkContext& context_;
+    LinkReader reader_;
+    LinkSender sender_;
+    PortControl ports_;
+};
+
+} // namespace zmp

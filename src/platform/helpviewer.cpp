@@ -1,0 +1,39 @@
+#include "platform/helpviewer.h"
+
+#include <QFileInfo>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace zmp {
+
+HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent)
+{
+    setObjectName(QStringLiteral("helpViewer"));
+    setWindowTitle(QStringLiteral("Help"));
+    setOpenLinks(true);
+    resize(640, 520);
+}
+
+bool HelpViewer::openAt(const QString& path, int context, QString* error)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable()) {
+        if (error) *error = QStringLiteral("Cannot open help file %1.").arg(path);
+        return false;
+    }
+    QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
+    // The files end in ".HLP"; they are HTML all the same.
+    setSource(url, QTextDocument::HtmlResource);
+    scrollToAnchor(anchorFor(context));
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+QString HelpViewer::anchorFor(int context)
+{
+    return QStringLiteral("ctx%1").arg(context);
+}
+
+} // namespace zmp

@@ -1,0 +1,146 @@
+#include "platform/qtserialport.h"
+
+#include <chrono>
+#include <sstream>
+#include <thread>
+#include <utility>
+
+#include "link/linkerror.h"
+
+namespace zmp {
+
+namespace {
+constexpr int WriteTimeoutMs = 2000;
+
+std::optional<QSerialPort::Parity> parityOf(const std::string& letter)
+{
+    if (letter == "N" || letter == "n") return QSerialPort::NoParity;
+    if (letter == "E" || letter == "e") return QSerialPort::EvenParity;
+    if (letter == "O" || letter == "o") return QSerialPort::OddParity;
+    return std::nullopt;
+}
+} // namespace
+
+QtSerialPort::QtSerialPort(SerialPortNames names) : names_(std::move(names)) {}
+
+std::string QtSerialPort::device() const
+{
+    return devicePath_.empty() ? names_.deviceFor(number_) : devicePath_;
+}
+
+std::optional<QtSerialPort::LineSettings> QtSerialPort::parseSettings(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string baud, parity, data, stop, rest;
+    if (!std::getline(in, baud, ',') || !std::getline(in, parity, ',') || !std::getline(in, data, ',') ||
+        !std::getline(in, stop, ',') || std::getline(in, rest)) {
+        return std::nullopt;
+    }
+    const auto parityValue = parityOf(parity);
+    if (!parityValue || baud.empty() || baud.find_first_not_of("0123456789") != std::string::npos ||
+        baud.size() > 7 || (data != "7" && data != "8") || (stop != "1" && stop != "2")) {
+        return std::nullopt;
+    }
+    return LineSettings{std::stoi(baud), *parityValue, data == "7" ? QSerialPort::Data7 : QSerialPort::Data8,
+                        stop == "1" ? QSerialPort::OneStop : QSerialPort::TwoStop};
+}
+
+bool QtSerialPort::open()
+{
+    if (port_.isOpen()) return fail(QSerialPort::OpenError, "the port is already open");
+    const auto line = parseSettings(settings_);
+    if (!line)
+        return fail(QSerialPort::UnsupportedOperationError, "unusable line settings \"" + settings_ + "\"");
+    const std::string name = device();
+    if (name.empty()) {
+        return fail(QSerialPort::DeviceNotFoundError, "no serial device for port " + std::to_string(number_));
+    }
+    port_.setPortName(QString::fromStdString(name));
+    if (!port_.open(QIODevice::ReadWrite)) {
+        return fail(port_.error(), name + ": " + port_.errorString().toStdString());
+    }
+    if (!configure(*line)) {
+        const PortError error{port_.error(), name + ": " + port_.errorString().toStdString()};
+        port_.close();
+        return fail(error.number, error.description);
+    }
+    port_.clearError();
+    error_ = {};
+    return true;
+}
+
+bool QtSerialPort::configure(const LineSettings& line)
+{
+    return port_.setBaudRate(line.baud) && port_.setDataBits(line.dataBits) && port_.setParity(line.parity) &&
+           port_.setStopBits(line.stopBits) && port_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+bool QtSerialPort::fail(int number, const std::string& description)
+{
+    error_ = {number, description};
+    return false;
+}
+
+void QtSerialPort::close()
+{
+    if (port_.isOpen()) port_.close();
+}
+
+int QtSerialPort::waitingCount()
+{
+    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+}
+
+int QtSerialPort::readByte()
+{
+    char byte = 0;
+    if (!port_.isOpen() || port_.read(&byte, 1) != 1) return -1;
+    return static_cast<unsigned char>(byte);
+}
+
+void QtSerialPort::flush()
+{
+    if (!port_.isOpen()) return;
+    port_.readAll();
+    port_.clear(QSerialPort::Input);
+}
+
+void QtSerialPort::write(const std::vector<std::uint8_t>& bytes)
+{
+    if (!port_.isOpen()) return;
+    port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    while (port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(WriteTimeoutMs)) break;
+    }
+    throwIfBroken();
+    if (port_.bytesToWrite() > 0) throw LinkError(QSerialPort::TimeoutError, "the port does not send");
+}
+
+void QtSerialPort::waitForInput(int ms)
+{
+    if (!port_.isOpen()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        return;
+    }
+    if (port_.bytesAvailable() > 0) return;
+    if (!port_.waitForReadyRead(ms)) throwIfBroken();
+}
+
+// A timeout is the normal end of a slice; a resource, read or write error
+// means the device can no longer be used.
+void QtSerialPort::throwIfBroken()
+{
+    const QSerialPort::SerialPortError error = port_.error();
+    if (error == QSerialPort::NoError) return;
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError) {
+        port_.clearError();
+        return;
+    }
+    const std::string description = port_.errorString().toStdString();
+    error_ = {error, description};
+    port_.close();
+    throw LinkError(error, description);
+}
+
+} // namespace zmp

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include "files/settingsstore.h"
+
+namespace zmp {
+
+// The per-user settings store on QSettings in the platform's native format:
+// the registry on Windows, a file under the user's configuration folder
+// elsewhere. Every write is flushed at once, so the editor and zmp-cli see
+// each other's values.
+class QtSettingsStore : public SettingsStore {
+  public:
+    static constexpr const char* DefaultOrganization = "ZMP";
+    static constexpr const char* DefaultApplication = "ZMP";
+
+    explicit QtSettingsStore(const QString& organization = DefaultOrganization,
+                             const QString& application = DefaultApplication);
+
+    std::string value(const std::string& section, const std::string& key,
+                      const std::string& fallback) const override;
+    void setValue(const std::string& section, const std::string& key, const std::string& value) override;
+    // Where the values live (a file path, or the registry key on Windows).
+    std::string location() const;
+
+  private:
+    static QString path(const std::string& section, const std::string& key);
+    mutable QSettings settings_;
+};
+
+} // namespace zmp

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "image/records.h"
+#include "report/reportsection.h"
+
+// The channel and directory lists of the configuration report.
+namespace zmp {
+
+enum class PlanTable { Usa, International, Canada };
+enum class DirectoryKind { MemoryId, GroupId };
+
+// Only the enabled channels of the table are listed.
+TableSection planTableSection(const Records& records, PlanTable table);
+TableSection weatherSection(const Records& records);
+TableSection directorySection(const Records& records, DirectoryKind kind);
+// Snaps the expansion frequencies of the records to the channel raster.
+TableSection expSection(Records& records);
+
+} // namespace zmp

@@ -1,0 +1,72 @@
+#include "ui/channeldisplay.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "ui/fieldrules.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int FirstThreeDigitNumber = 100;
+constexpr int FirstApostropheNumber = 110;
+constexpr std::size_t MaxSuffixLength = 10;
+
+std::string lastCharacter(const std::string& text)
+{
+    return text.empty() ? std::string() : text.substr(text.size() - 1);
+}
+
+std::string upper(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+} // namespace
+
+std::string channelNumberForm(int number)
+{
+    if (number < 10) return "0" + std::to_string(number);
+    if (number < FirstThreeDigitNumber) return std::to_string(number);
+    if (number < FirstApostropheNumber) return "o" + std::to_string(number - FirstThreeDigitNumber);
+    return "'" + std::to_string(number - FirstApostropheNumber);
+}
+
+ChannelNumberBoxes channelNumberBoxes(const std::string& label)
+{
+    const std::string s = upper(label);
+    const std::size_t a = s.find('A');
+    // The number is everything before the suffix, so a three-digit "A"
+    // channel shows its whole number: "105A" gives "o5" and "A".
+    const int number = static_cast<int>(leadingNumber(s.substr(0, a)));
+    const std::string suffix = a == std::string::npos ? std::string() : s.substr(a, MaxSuffixLength);
+    return {channelNumberForm(number), suffix};
+}
+
+std::array<std::string, 3> expDisplayBoxes(const std::string& left, const std::string& right)
+{
+    // A one-character CHDisplayL fills only the first box: showing it twice
+    // would store it twice at the next edit.
+    const std::string second = left.size() >= 2 ? lastCharacter(left) : std::string();
+    return {left.substr(0, 1), second, lastCharacter(right)};
+}
+
+ExpDisplay expDisplayFromBoxes(const std::array<std::string, 3>& boxes)
+{
+    const std::string first = boxes[0].empty() ? " " : lastCharacter(boxes[0]);
+    const std::string second = boxes[1].empty() ? " " : lastCharacter(boxes[1]);
+    const bool blank = trimSpaces(boxes[0]).empty() && trimSpaces(boxes[1]).empty();
+    return {blank ? std::string() : first + second, boxes[2]};
+}
+
+int planPositionOfLabel(const ChannelPlan& plan, const std::string& label)
+{
+    for (std::size_t row = 0; row < plan.size(); ++row)
+        if (plan[row].Label == label) return static_cast<int>(row);
+    return -1;
+}
+
+} // namespace zmp

@@ -1,0 +1,518 @@
+#include "ui/channeleditorpage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "codec/channelplan.h"
+#include "codec/frequencyformat.h"
+#include "ui/channeldisplay.h"
+#include "ui/fieldrules.h"
+#include "ui/focushints.h"
+#include "ui/keyfiltervalidator.h"
+#include "ui/pagemessages.h"
+#include "ui/recordlookup.h"
+#include "ui/treebuilder.h"
+#include "ui/uimessages.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int NameLength = 16;
+constexpr int FrequencyLength = 8;
+constexpr int LineIndent = 16;
+constexpr int LineWidth = 16;
+constexpr int Channel70Position = 140;
+constexpr int Channel16Position = 32;
+
+// Scrambler list entries and the Scramble values they store.
+constexpr std::array<std::pair<const char*, int>, 5> ScramblerEntries{
+    {{"Off", 0}, {"0", 4}, {"1", 5}, {"2", 6}, {"3", 7}}};
+
+namespace help {
+constexpr int ChEnable = 1028;
+constexpr int TxEnable = 1029;
+constexpr int Duplex = 1030;
+constexpr int LowPower = 1031;
+constexpr int PowerUp = 1032;
+constexpr int Scan = 1033;
+constexpr int Name = 1034;
+constexpr int Scrambler = 1064;
+constexpr int ExpChEnable = 2400;
+constexpr int ExpDisplay = 2401;
+constexpr int ExpRx = 2402;
+constexpr int ExpTx = 2403;
+} // namespace help
+
+template <typename T> T* named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* caption, const char* name, int helpContext)
+{
+    auto* box = named(new QCheckBox(QString::fromUtf8(caption), parent), QString::fromUtf8(name));
+    box->setProperty("helpContext", helpContext);
+    return box;
+}
+
+QFrame* guideLine(QWidget* parent, const char* name)
+{
+    auto* line = named(new QFrame(parent), QString::fromUtf8(name));
+    line->setFrameShape(QFrame::HLine);
+    line->setFixedWidth(LineWidth);
+    return line;
+}
+
+QHBoxLayout* row(QVBoxLayout* layout, int indent = 0)
+{
+    auto* r = new QHBoxLayout;
+    if (indent > 0) r->addSpacing(indent);
+    layout->addLayout(r);
+    return r;
+}
+
+void setHelp(QWidget* widget, int context)
+{
+    widget->setProperty("helpContext", context);
+}
+
+void clearHelp(QWidget* widget)
+{
+    widget->setProperty("helpContext", QVariant());
+}
+
+} // namespace
+
+ChannelEditorPage::ChannelEditorPage(PageContext context, QWidget* parent) : Page(context, parent)
+{
+    setObjectName(QStringLiteral("pictC"));
+    createControls();
+    addHints();
+    connectControls();
+}
+
+void ChannelEditorPage::createControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    chEnable_ = checkBox(this, "CH Enable", "chkCEnable", help::ChEnable);
+    row(layout)->addWidget(chEnable_);
+    createDisplayRow(layout);
+    createFrequencyRow(layout, Frequency::Rx);
+    createFrequencyRow(layout, Frequency::Tx);
+    createTransmitRows(layout);
+    createOtherRows(layout);
+    layout->addStretch(1);
+}
+
+void ChannelEditorPage::createDisplayRow(QVBoxLayout* layout)
+{
+    QHBoxLayout* r = row(layout);
+    displayLabel_ = named(new QLabel(QStringLiteral("CH Display"), this), QStringLiteral("lblCN"));
+    r->addWidget(displayLabel_);
+    for (std::size_t i = 0; i < number_.size(); ++i) {
+        number_[i] = named(new QLineEdit(this), QStringLiteral("txtCN_%1").arg(i));
+        number_[i]->setReadOnly(true);
+        number_[i]->setValidator(new KeyFilterValidator(isSevenSegmentKey, number_[i]));
+        r->addWidget(number_[i]);
+    }
+    for (std::size_t i = 0; i < display_.size(); ++i) {
+        display_[i] = named(new QLineEdit(this), QStringLiteral("txtCNE_%1").arg(i));
+        display_[i]->setMaxLength(1);
+        display_[i]->setValidator(new KeyFilterValidator(isDisplayKey, display_[i]));
+        r->addWidget(display_[i]);
+    }
+    r->addStretch(1);
+}
+
+void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
+{
+    const bool rx = which == Frequency::Rx;
+    QHBoxLayout* r = row(layout);
+    auto* label =
+        named(new QLabel(rx ? QStringLiteral("Rx Frequency") : QStringLiteral("Tx Frequency"), this),
+              rx ? QStringLiteral("lblCRF") : QStringLiteral("lblCTF"));
+    auto* text = named(new QLineEdit(this), rx ? QStringLiteral("txtCRF") : QStringLiteral("txtCTF"));
+    text->setMaxLength(FrequencyLength);
+    text->setValidator(new KeyFilterValidator(isFrequencyKey, text));
+    text->installEventFilter(this);
+    auto* unit = named(new QLabel(QStringLiteral("MHz"), this),
+                       rx ? QStringLiteral("lblCRFMHz") : QStringLiteral("lblCTFMHz"));
+    r->addWidget(label);
+    r->addWidget(text);
+    r->addWidget(unit);
+    r->addStretch(1);
+    (rx ? rxLabel_ : txLabel_) = label;
+    (rx ? rx_ : tx_) = text;
+    (rx ? rxUnit_ : txUnit_) = unit;
+}
+
+// Tx Enable, then Low Power Only and Power Up each indented under the box
+// that enables it, with a line drawn grey while it is disabled.
+void ChannelEditorPage::createTransmitRows(QVBoxLayout* layout)
+{
+    txEnable_ = checkBox(this, "Tx Enable", "chkCTXEnable", help::TxEnable);
+    row(layout)->addWidget(txEnable_);
+    lowPowerLine_ = guideLine(this, "linCTXOnly");
+    lowPower_ = checkBox(this, "Low Power Only", "chkCTXOnly", help::LowPower);
+    QHBoxLayout* low = row(layout, LineIndent);
+    low->addWidget(lowPowerLine_);
+    low->addWidget(lowPower_);
+    low->addStretch(1);
+    powerUpLine_ = guideLine(this, "linCTXPower");
+    powerUp_ = checkBox(this, "Power Up", "chkCTXPower", help::PowerUp);
+    QHBoxLayout* up = row(layout, 2 * LineIndent + LineWidth);
+    up->addWidget(powerUpLine_);
+    up->addWidget(powerUp_);
+    up->addStretch(1);
+    duplex_ = checkBox(this, "Duplex", "chkCDup", help::Duplex);
+    row(layout)->addWidget(duplex_);
+}
+
+void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
+{
+    scan_ = checkBox(this, "Scan Memory", "chkCScan", help::Scan);
+    row(layout)->addWidget(scan_);
+    scrambleLabel_ = named(new QLabel(QStringLiteral("Scrambler"), this), QStringLiteral("lblScramble"));
+    scramble_ = named(new QComboBox(this), QStringLiteral("cmbScramble"));
+    for (const auto& [caption, value] : ScramblerEntries)
+        scramble_->addItem(QString::fromUtf8(caption), value);
+    setHelp(scramble_, help::Scrambler);
+    QHBoxLayout* s = row(layout);
+    s->addWidget(scrambleLabel_);
+    s->addWidget(scramble_);
+    s->addStretch(1);
+    nameLabel_ = named(new QLabel(QStringLiteral("CH Name"), this), QStringLiteral("lblCTag"));
+    name_ = named(new QLineEdit(this), QStringLiteral("txtCTag"));
+    name_->setMaxLength(NameLength);
+    name_->setValidator(new KeyFilterValidator(isNameKey, name_));
+    setHelp(name_, help::Name);
+    QHBoxLayout* n = row(layout);
+    n->addWidget(nameLabel_);
+    n->addWidget(name_);
+    n->addStretch(1);
+}
+
+void ChannelEditorPage::addHints()
+{
+    auto* hints = new FocusHints(this);
+    for (QCheckBox* box : {chEnable_, txEnable_, lowPower_, powerUp_, duplex_, scan_})
+        hints->add(box, uimsg::CheckBoxHint);
+    hints->add(scramble_, uimsg::ListHint);
+    hints->add(rx_, uimsg::RxFrequencyHint);
+    hints->add(tx_, uimsg::TxFrequencyHint);
+    hints->add(name_, uimsg::ChannelNameHint);
+    hints->add(number_[0], uimsg::TwoFiguresHint);
+    hints->add(number_[1], uimsg::OneFigureHint);
+    for (QLineEdit* box : display_)
+        hints->add(box, uimsg::OneFigureHint);
+    connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
+}
+
+void ChannelEditorPage::connectControls()
+{
+    connect(chEnable_, &QCheckBox::clicked, this, &ChannelEditorPage::onChEnable);
+    connect(txEnable_, &QCheckBox::clicked, this, [this] {
+        if (!editable()) return;
+        applyTxEnableRule();
+        onLowPower();
+    });
+    connect(lowPower_, &QCheckBox::clicked, this, &ChannelEditorPage::onLowPower);
+    connect(powerUp_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!editable()) return;
+        record()->PowUp = checked;
+        setModified();
+    });
+    connect(scan_, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!editable()) return;
+        record()->ScanMemory = checked;
+        setModified();
+    });
+    connect(duplex_, &QCheckBox::clicked, this, &ChannelEditorPage::onDuplex);
+    connect(scramble_, &QComboBox::activated, this, [this](int index) {
+        if (!editable() || index < 0) return;
+        record()->Scramble = static_cast<std::int16_t>(scramble_->itemData(index).toInt());
+        setModified();
+    });
+    connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!editable()) return;
+        record()->ChTag = text.toStdString();
+        setModified();
+    });
+    for (QLineEdit* box : display_)
+        connect(box, &QLineEdit::textEdited, this, &ChannelEditorPage::storeDisplay);
+    connectFrequency(Frequency::Rx);
+    connectFrequency(Frequency::Tx);
+}
+
+void ChannelEditorPage::connectFrequency(Frequency which)
+{
+    connect(field(which), &QLineEdit::textEdited, this, [this, which] {
+        if (!editable() || !exp_) return;
+        edited(which) = true;
+        setModified();
+    });
+}
+
+void ChannelEditorPage::layOut(bool exp)
+{
+    for (QLineEdit* box : number_)
+        box->setVisible(!exp);
+    for (QLineEdit* box : display_) {
+        box->setVisible(exp);
+        exp ? setHelp(box, help::ExpDisplay) : clearHelp(box);
+    }
+    rx_->setReadOnly(!exp);
+    tx_->setReadOnly(!exp);
+    txEnable_->setVisible(!exp);
+    duplex_->setVisible(!exp);
+    scrambleLabel_->setVisible(scramblerFeature_);
+    scramble_->setVisible(scramblerFeature_);
+    setHelp(chEnable_, exp ? help::ExpChEnable : help::ChEnable);
+    exp ? setHelp(rx_, help::ExpRx) : clearHelp(rx_);
+    exp ? setHelp(tx_, help::ExpTx) : clearHelp(tx_);
+}
+
+void ChannelEditorPage::fill(const std::string& nodeKey)
+{
+    key_ = nodeKey;
+    exp_ = isExpKey(nodeKey);
+    rxEdited_ = false;
+    txEdited_ = false;
+    const ChannelRecord* channel = record();
+    if (!channel) return;
+    layOut(exp_);
+    exp_ ? fillExpChannel(*channel) : fillGroupChannel(*channel);
+    fillFlags(*channel);
+    applyChEnableRule();
+    if (!exp_) applyGroupChannelLimits(*channel);
+}
+
+void ChannelEditorPage::fillGroupChannel(const ChannelRecord& channel)
+{
+    const ChannelPlan& plan = channelPlan();
+    const bool inPlan = channel.Position >= 0 && static_cast<std::size_t>(channel.Position) < plan.size();
+    const ChannelPlanEntry row =
+        inPlan ? plan[static_cast<std::size_t>(channel.Position)] : ChannelPlanEntry{};
+    const ChannelNumberBoxes boxes = channelNumberBoxes(row.Label);
+    number_[0]->setText(QString::fromStdString(boxes.number));
+    number_[1]->setText(QString::fromStdString(boxes.suffix));
+    rx_->setText(QString::fromStdString(planRxFrequencyText(row, channel)));
+    tx_->setText(QString::fromStdString(planTxFrequencyText(row, channel)));
+}
+
+void ChannelEditorPage::fillExpChannel(const ChannelRecord& channel)
+{
+    const auto boxes = expDisplayBoxes(channel.CHDisplayL, channel.CHDisplayR);
+    for (std::size_t i = 0; i < display_.size(); ++i)
+        display_[i]->setText(QString::fromStdString(boxes[i]));
+    rx_->setText(QString::fromStdString(expFrequencyText(channel.Rxfreq)));
+    tx_->setText(QString::fromStdString(expFrequencyText(channel.Txfreq)));
+}
+
+void ChannelEditorPage::fillFlags(const ChannelRecord& channel)
+{
+    chEnable_->setChecked(channel.Enable);
+    txEnable_->setChecked(channel.TxEnable && !channel.ReceiveOnly);
+    lowPower_->setChecked(channel.LowPower);
+    powerUp_->setChecked(channel.PowUp);
+    duplex_->setChecked(channel.Duplex);
+    duplexCapable_ = channel.DuplexCapable;
+    duplex_->setEnabled(duplexCapable_);
+    scan_->setChecked(channel.ScanMemory);
+    scramble_->setCurrentIndex(scramble_->findData(static_cast<int>(channel.Scramble)));
+    name_->setText(QString::fromStdString(channel.ChTag));
+}
+
+void ChannelEditorPage::applyChEnableRule()
+{
+    const bool on = chEnable_->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             displayLabel_, number_[0], number_[1], display_[0], display_[1], display_[2], rxLabel_, rx_,
+             rxUnit_, txLabel_, tx_, txUnit_, txEnable_, scan_, nameLabel_, name_, scrambleLabel_, scramble_})
+        w->setEnabled(on);
+    duplex_->setEnabled(on && duplexCapable_);
+    applyTxEnableRule();
+}
+
+void ChannelEditorPage::applyTxEnableRule()
+{
+    const bool on = txEnable_->isChecked() && txEnable_->isEnabledTo(this);
+    lowPower_->setEnabled(on);
+    lowPowerLine_->setEnabled(on);
+    applyLowPowerRule();
+}
+
+void ChannelEditorPage::applyLowPowerRule()
+{
+    const bool on = lowPower_->isChecked() && lowPower_->isEnabledTo(this);
+    powerUp_->setEnabled(on);
+    powerUpLine_->setEnabled(on);
+}
+
+// Receive-only channels never transmit; channel 70 is the DSC channel, kept
+// out of the scan and, like channel 16, never scrambled.
+void ChannelEditorPage::applyGroupChannelLimits(const ChannelRecord& channel)
+{
+    if (channel.ReceiveOnly) txEnable_->setEnabled(false);
+    if (channel.Position == Channel70Position) scan_->setEnabled(false);
+    if (channel.Position == Channel70Position || channel.Position == Channel16Position) {
+        scramble_->setEnabled(false);
+        scrambleLabel_->setEnabled(false);
+    }
+    applyTxEnableRule();
+}
+
+void ChannelEditorPage::refill()
+{
+    bool& filling = state().flags.filling;
+    const bool wasFilling = filling;
+    filling = true;
+    fill(key_);
+    filling = wasFilling;
+}
+
+bool ChannelEditorPage::editable()
+{
+    return !state().flags.filling && isEnabled() && record();
+}
+
+ChannelRecord* ChannelEditorPage::record()
+{
+    return channelOfKey(state().records, key_);
+}
+
+void ChannelEditorPage::onChEnable(bool checked)
+{
+    if (!editable()) return;
+    applyChEnableRule();
+    ChannelRecord& channel = *record();
+    channel.Enable = checked;
+    refill();
+    const int number = recordIndexOfKey(key_);
+    const std::string text = exp_ ? TreeBuilder::expNodeText(channel, number)
+                                  : TreeBuilder::channelNodeText(channel, channelPlan());
+    emit nodeTextChanged(QString::fromStdString(key_), QString::fromStdString(text));
+    chEnable_->setFocus();
+    setModified();
+}
+
+void ChannelEditorPage::onLowPower()
+{
+    if (!editable()) return;
+    applyLowPowerRule();
+    ChannelRecord& channel = *record();
+    if (!exp_) channel.TxEnable = txEnable_->isChecked();
+    channel.LowPower = lowPower_->isChecked();
+    setModified();
+}
+
+void ChannelEditorPage::onDuplex(bool checked)
+{
+    if (!editable() || exp_) return;
+    ChannelRecord& channel = *record();
+    channel.Duplex = checked;
+    const ChannelPlan& plan = channelPlan();
+    if (channel.Position >= 0 && static_cast<std::size_t>(channel.Position) < plan.size())
+        rx_->setText(QString::fromStdString(
+            planRxFrequencyText(plan[static_cast<std::size_t>(channel.Position)], channel)));
+    setModified();
+}
+
+void ChannelEditorPage::storeDisplay()
+{
+    if (!editable() || !exp_) return;
+    ChannelRecord& channel = *record();
+    const ExpDisplay shown =
+        expDisplayFromBoxes({display_[0]->text().toStdString(), display_[1]->text().toStdString(),
+                             display_[2]->text().toStdString()});
+    channel.CHDisplayL = shown.left;
+    channel.CHDisplayR = shown.right;
+    setModified();
+}
+
+QLineEdit* ChannelEditorPage::field(Frequency which) const
+{
+    return which == Frequency::Rx ? rx_ : tx_;
+}
+
+bool& ChannelEditorPage::edited(Frequency which)
+{
+    return which == Frequency::Rx ? rxEdited_ : txEdited_;
+}
+
+// A typed frequency reaches the record only when it is valid; a refused one
+// is named in the message's title and keeps the focus in its field.
+bool ChannelEditorPage::validateFrequency(Frequency which)
+{
+    if (!edited(which) || !exp_ || !record()) return true;
+    const auto accepted = acceptedExpFrequency(field(which)->text().toStdString());
+    if (!accepted) {
+        messages().inform(which == Frequency::Rx ? uimsg::RxFrequencyCaption : uimsg::TxFrequencyCaption,
+                          uimsg::DataError, BoxIcon::Warning);
+        field(which)->setFocus();
+        return false;
+    }
+    storeFrequency(which, *accepted);
+    return true;
+}
+
+void ChannelEditorPage::storeFrequency(Frequency which, double mhz)
+{
+    ChannelRecord& channel = *record();
+    (which == Frequency::Rx ? channel.Rxfreq : channel.Txfreq) = mhz;
+    field(which)->setText(QString::fromStdString(expFrequencyText(mhz)));
+    edited(which) = false;
+}
+
+bool ChannelEditorPage::displayEmpty() const
+{
+    return trimSpaces(display_[0]->text().toStdString()).empty() &&
+           trimSpaces(display_[1]->text().toStdString()).empty();
+}
+
+bool ChannelEditorPage::canLeave()
+{
+    if (!record()) return true;
+    if (!validateFrequency(Frequency::Rx) || !validateFrequency(Frequency::Tx)) return false;
+    if (!exp_ || !chEnable_->isChecked()) return true;
+    if (rx_->text().contains(QStringLiteral("---")) || displayEmpty()) {
+        messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool ChannelEditorPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Moving to another control of the editor validates the frequency with
+    // its message; leaving for the tree or a command stores a valid value
+    // quietly and leaves a refused one to the leave-page check.
+    if ((watched == rx_ || watched == tx_) && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const Frequency which = watched == rx_ ? Frequency::Rx : Frequency::Tx;
+        QWidget* next = QApplication::focusWidget();
+        const bool withinPage = next && isAncestorOf(next);
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && edited(which)) {
+            QTimer::singleShot(0, this, [this, which, withinPage] {
+                if (withinPage) {
+                    validateFrequency(which);
+                } else if (const auto accepted = acceptedExpFrequency(field(which)->text().toStdString())) {
+                    if (edited(which) && exp_) storeFrequency(which, *accepted);
+                }
+            });
+        }
+    }
+    return Page::eventFilter(watched, event);
+}
+
+} // namespace zmp

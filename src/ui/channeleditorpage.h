@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "image/records.h"
+#include "ui/page.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace zmp {
+
+// pictC: one channel of a channel group (its number and frequencies come
+// from the channel plan and only its flags and name change) or one EXP
+// channel (display characters and frequencies typed by the user). Every
+// change goes into the record at once.
+class ChannelEditorPage : public Page {
+    Q_OBJECT
+
+  public:
+    ChannelEditorPage(PageContext context, QWidget* parent = nullptr);
+
+    void fill(const std::string& nodeKey) override;
+    bool canLeave() override;
+
+    // The scrambler list is offered only with the scrambler feature, which
+    // the program never turns on.
+    void setScramblerFeature(bool on) { scramblerFeature_ = on; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum class Frequency { Rx, Tx };
+
+    void createControls();
+    void createDisplayRow(QVBoxLayout* layout);
+    void createFrequencyRow(QVBoxLayout* layout, Frequency which);
+    void createTransmitRows(QVBoxLayout* layout);
+    void createOtherRows(QVBoxLayout* layout);
+    void addHints();
+    void connectControls();
+    void connectFrequency(Frequency which);
+    void layOut(bool exp);
+    void fillGroupChannel(const ChannelRecord& channel);
+    void fillExpChannel(const ChannelRecord& channel);
+    void fillFlags(const ChannelRecord& channel);
+    void applyChEnableRule();
+    void applyTxEnableRule();
+    void applyLowPowerRule();
+    void applyGroupChannelLimits(const ChannelRecord& channel);
+    void refill();
+    bool editable();
+    ChannelRecord* record();
+    void onChEnable(bool checked);
+    void onLowPower();
+    void onDuplex(bool checked);
+    void storeDisplay();
+    void setModified() { state().flags.modified = true; }
+    QLineEdit* field(Frequency which) const;
+    bool& edited(Frequency which);
+    bool validateFrequency(Frequency which);
+    void storeFrequency(Frequency which, double mhz);
+    bool displayEmpty() const;
+
+    QCheckBox* chEnable_ = nullptr;
+    QLabel* displayLabel_ = nullptr;
+    std::array<QLineEdit*, 2> number_{};
+    std::array<QLineEdit*, 3> display_{};
+    QLabel* rxLabel_ = nullptr;
+    QLineEdit* rx_ = nullptr;
+    QLabel* rxUnit_ = nullptr;
+    QLabel* txLabel_ = nullptr;
+    QLineEdit* tx_ = nullptr;
+    QLabel* txUnit_ = nullptr;
+    QCheckBox* txEnable_ = nullptr;
+    QFrame* lowPowerLine_ = nullptr;
+    QCheckBox* lowPower_ = nullptr;
+    QFrame* powerUpLine_ = nullptr;
+    QCheckBox* powerUp_ = nullptr;
+    QCheckBox* duplex_ = nullptr;
+    QCheckBox* scan_ = nullptr;
+    QLabel* scrambleLabel_ = nullptr;
+    QComboBox* scramble_ = nullptr;
+    QLabel* nameLabel_ = nullptr;
+    QLineEdit* name_ = nullptr;
+
+    std::string key_;
+    bool exp_ = false;
+    bool duplexCapable_ = false;
+    bool rxEdited_ = false;
+    bool txEdited_ = false;
+    bool scramblerFeature_ = false;
+};
+
+} // namespace zmp

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+class QPrinter;
+
+namespace zmp {
+
+// The standard file and printer dialogs. An empty path means the user
+// cancelled. Tests answer with prepared paths and a PDF printer.
+class DialogService {
+  public:
+    virtual ~DialogService() = default;
+    // filter in the "name|pattern|name|pattern" form of the file commands.
+    virtual std::string openFileName(const std::string& filter, const std::string& folder) = 0;
+    virtual std::string saveFileName(const std::string& filter, const std::string& folder) = 0;
+    // Lets the user choose and set up the printer; false when cancelled.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+};
+
+// "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a Qt name filter list
+// ("dat files(*.dat);;All files(*.*)"). "*.*" matches every file name on
+// the desktop too, with or without a dot.
+std::string qtFileFilter(const std::string& filter);
+
+} // namespace zmp

@@ -1,0 +1,309 @@
+#include "ui/dscsetuppage.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "image/imagemap.h"
+#include "link/operationtype.h"
+#include "ui/fieldrules.h"
+#include "ui/focushints.h"
+#include "ui/keyfiltervalidator.h"
+#include "ui/pagecontrols.h"
+#include "ui/pagemessages.h"
+#include "ui/settingsmessages.h"
+#include "ui/settingsrules.h"
+#include "ui/validatedfield.h"
+
+namespace zmp {
+
+namespace {
+
+const std::vector<std::string> OffOn{"Off", "On"};
+const std::vector<std::string> LowHi{"Low", "Hi"};
+constexpr std::array<const char*, UsableGroupCount> UsableCaptions{"Group1", "Group2", "Group3", "EXP"};
+constexpr std::array<const char*, 4> CallRows{"Distress Cancel Call", "Standby Mode", "POS Request",
+                                              "POS Reporting"};
+constexpr std::array<const char*, 8> BeepRows{
+    "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
+    "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
+constexpr std::array<const char*, CategoryCount> Categories{"Distress", "Urgency", "Safety", "Routine"};
+
+struct CallKind {
+    const char* title;
+    const char* name;
+};
+constexpr std::array<CallKind, CallKindCount> CallKinds{{{"ALL Ships Call", "cmbUsableDscAllShipsCall"},
+                                                         {"Group Call", "cmbUsableDscGroupCall"},
+                                                         {"Individual Call", "cmbUsableDscIndividualCall"},
+                                                         {"Position Request Call", "cmbUsablePosReqCall"},
+                                                         {"Position Report Call", "cmbUsablePosRepCall"},
+                                                         {"Test Call", "cmbUsableTestCall"}}};
+constexpr std::array<const char*, DscSetupPage::ClearButtonCount> ClearRows{
+    "Individual Directory", "Group Directory", "Waypoint Directory", "Distress Log",
+    "DSC TX Log",           "DSC Log",         "ALL Clear"};
+constexpr std::array<const char*, 3> DisplayRows{"Individual Reply Menu", "Individual ACK Menu",
+                                                 "POS Request Reply Menu"};
+constexpr std::array<int, 3> DisplaySlots{dscslot::IndividualReplyMenu, dscslot::IndividualAckMenu,
+                                          dscslot::PosRequestReplyMenu};
+
+std::size_t at(int index)
+{
+    return static_cast<std::size_t>(index);
+}
+
+QGroupBox* newFrame(QWidget* tab, const char* title)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(title), tab);
+    new QGridLayout(frame);
+    tab->layout()->addWidget(frame);
+    return frame;
+}
+
+QGridLayout* gridOf(QGroupBox* frame)
+{
+    return static_cast<QGridLayout*>(frame->layout());
+}
+
+QWidget* newTab(QWidget* parent, const QString& name)
+{
+    auto* tab = new QWidget(parent);
+    tab->setObjectName(name);
+    new QVBoxLayout(tab);
+    return tab;
+}
+
+} // namespace
+
+DscSetupPage::DscSetupPage(PageContext context, QWidget* parent) : Page(context, parent)
+{
+    setObjectName(QStringLiteral("pictDSC"));
+    hints_ = new FocusHints(this);
+    connect(hints_, &FocusHints::hintShown, this, &Page::hintChanged);
+    createControls();
+}
+
+void DscSetupPage::createControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("tbsDSC_USER"));
+    tabs_->addTab(createBasicTab(), QStringLiteral("Basic Setup"));
+    tabs_->addTab(createAdvancedTab(0, 3, false), QStringLiteral("Advanced Setup1"));
+    tabs_->addTab(createAdvancedTab(4, 5, true), QStringLiteral("Advanced Setup2"));
+    tabs_->addTab(createDisplayTab(), QStringLiteral("Display Setup"));
+    layout->addWidget(tabs_);
+}
+
+QWidget* DscSetupPage::createBasicTab()
+{
+    QWidget* tab = newTab(this, QStringLiteral("pictDSC_0"));
+    createUsableFrame(tab);
+    createMmsiFrame(tab);
+    createCallRows(tab);
+    createBeepFrame(tab);
+    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    return tab;
+}
+
+QWidget* DscSetupPage::createAdvancedTab(int firstKind, int lastKind, bool withClear)
+{
+    QWidget* tab = newTab(this, QStringLiteral("pictDSC_%1").arg(withClear ? 2 : 1));
+    for (int kind = firstKind; kind <= lastKind; ++kind)
+        createCallKindFrame(tab, kind);
+    if (withClear) createClearFrame(tab);
+    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    return tab;
+}
+
+QWidget* DscSetupPage::createDisplayTab()
+{
+    QWidget* tab = newTab(this, QStringLiteral("pictDSC_3"));
+    QGroupBox* frame = newFrame(tab, "Display Setup");
+    for (int row = 0; row < 3; ++row)
+        addRow(frame, DisplayRows[at(row)], indexedName("cmbDscDisplay", row), true, DisplaySlots[at(row)]);
+    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    return tab;
+}
+
+QGroupBox* DscSetupPage::createUsableFrame(QWidget* tab)
+{
+    QGroupBox* frame = newFrame(tab, "Usable DSC CH Group");
+    for (int group = 0; group < UsableGroupCount; ++group) {
+        addRow(frame, UsableCaptions[at(group)], indexedName("cmbUsableDsc", group), false,
+               slot::UsableDsc + group);
+        const int line = gridOf(frame)->rowCount() - 1;
+        usableLabels_[at(group)] = static_cast<QLabel*>(gridOf(frame)->itemAtPosition(line, 0)->widget());
+        usableLabels_[at(group)]->setObjectName(indexedName("lblUsableDsc", group));
+    }
+    return frame;
+}
+
+QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
+{
+    QGroupBox* frame = newFrame(tab, "UserMMSI");
+    userMmsi_ = new QLineEdit(frame);
+    userMmsi_->setObjectName(QStringLiteral("txtUserMMSI"));
+    userMmsi_->setValidator(new KeyFilterValidator(isDigitKey, userMmsi_));
+    userMmsiField_ =
+        new ValidatedField(userMmsi_, this,
+                           {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); },
+                            uimsg::UserMmsiTitle, false},
+                           state().flags, messages());
+    auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
+    clear->setObjectName(QStringLiteral("cmdFClear"));
+    count_ = new QLineEdit(frame);
+    count_->setObjectName(QStringLiteral("txtFCount"));
+    count_->setReadOnly(true);
+    gridOf(frame)->addWidget(userMmsi_, 0, 0);
+    gridOf(frame)->addWidget(clear, 0, 1);
+    gridOf(frame)->addWidget(count_, 0, 2);
+    hints_->add(userMmsi_, uimsg::MmsiHint);
+    hints_->add(clear, uimsg::MmsiClearHint);
+    connect(clear, &QPushButton::clicked, this,
+            [this] { emit clearRequested(static_cast<int>(OperationType::ClearMmsi)); });
+    return frame;
+}
+
+QGroupBox* DscSetupPage::createCallRows(QWidget* tab)
+{
+    QGroupBox* frame = newFrame(tab, "");
+    for (int row = 0; row < 4; ++row) {
+        addRow(frame, CallRows[at(row)], indexedName("cmbUsableDscPosRequest", row), false,
+               slot::PosRequest + row);
+        const std::size_t call = bindings_.size() - 1;
+        QComboBox* power = addPowerList(frame, indexedName("cmbUsableDscPosRequestTX", row), false,
+                                        slot::PosRequestTx + row);
+        bindings_[call].power = power;
+    }
+    return frame;
+}
+
+QGroupBox* DscSetupPage::createBeepFrame(QWidget* tab)
+{
+    QGroupBox* frame = newFrame(tab, "DSC Beep Output");
+    for (int row = 0; row < static_cast<int>(BeepRows.size()); ++row)
+        addRow(frame, BeepRows[at(row)], indexedName("cmbUsableDscBeepOut", row), false, slot::BeepOut + row);
+    return frame;
+}
+
+QGroupBox* DscSetupPage::createCallKindFrame(QWidget* tab, int kind)
+{
+    const CallKind& call = CallKinds[at(kind)];
+    QGroupBox* frame = newFrame(tab, call.title);
+    const std::string txName = std::string(call.name) + "TX";
+    for (int category = 0; category < CategoryCount; ++category) {
+        addRow(frame, Categories[at(category)], indexedName(call.name, category), true,
+               dscslot::receive(kind, category));
+        const std::size_t receive = bindings_.size() - 1;
+        QComboBox* power = addPowerList(frame, indexedName(txName.c_str(), category), true,
+                                        dscslot::transmit(kind, category));
+        bindings_[receive].power = power;
+    }
+    return frame;
+}
+
+QGroupBox* DscSetupPage::createClearFrame(QWidget* tab)
+{
+    QGroupBox* frame = newFrame(tab, "Data Clear");
+    for (int row = 0; row < ClearButtonCount; ++row) {
+        auto* label = new QLabel(QString::fromLatin1(ClearRows[at(row)]), frame);
+        auto* button = new QPushButton(QStringLiteral("Clear"), frame);
+        button->setObjectName(indexedName("cmdFclearLog", row));
+        gridOf(frame)->addWidget(label, row, 0);
+        gridOf(frame)->addWidget(button, row, 1);
+        hints_->add(button, uimsg::LogClearHint);
+        connect(button, &QPushButton::clicked, this,
+                [this, row] { emit clearRequested(static_cast<int>(clearButtonOperation(row))); });
+    }
+    return frame;
+}
+
+QComboBox* DscSetupPage::newList(QGroupBox* frame, const QString& name, const std::vector<std::string>& texts)
+{
+    QComboBox* list = makeList(frame, name, texts);
+    hints_->add(list, uimsg::ListHint);
+    return list;
+}
+
+QComboBox* DscSetupPage::addRow(QGroupBox* frame, const std::string& label, const QString& name, bool dscFlag,
+                                int slot)
+{
+    const int line = gridOf(frame)->rowCount();
+    gridOf(frame)->addWidget(new QLabel(QString::fromStdString(label), frame), line, 0);
+    QComboBox* list = newList(frame, name, OffOn);
+    gridOf(frame)->addWidget(list, line, 1);
+    bindings_.push_back({list, dscFlag, slot, nullptr});
+    const std::size_t index = bindings_.size() - 1;
+    connect(list, &QComboBox::currentIndexChanged, this,
+            [this, index](int position) { onChosen(bindings_[index], position); });
+    return list;
+}
+
+QComboBox* DscSetupPage::addPowerList(QGroupBox* frame, const QString& name, bool dscFlag, int slot)
+{
+    const int line = gridOf(frame)->rowCount() - 1;
+    QComboBox* list = newList(frame, name, LowHi);
+    gridOf(frame)->addWidget(list, line, 2);
+    bindings_.push_back({list, dscFlag, slot, nullptr});
+    const std::size_t index = bindings_.size() - 1;
+    connect(list, &QComboBox::currentIndexChanged, this,
+            [this, index](int position) { onChosen(bindings_[index], position); });
+    return list;
+}
+
+int DscSetupPage::storedValue(const Binding& binding) const
+{
+    const Records& records = state().records;
+    if (binding.dscFlag) return records.dscFlags[at(binding.slot)] ? 1 : 0;
+    return records.settings[at(binding.slot)] != 0 ? 1 : 0;
+}
+
+void DscSetupPage::onChosen(const Binding& binding, int index)
+{
+    if (index < 0) return;
+    Records& records = state().records;
+    if (binding.dscFlag)
+        records.dscFlags[at(binding.slot)] = index == 1;
+    else
+        records.settings[at(binding.slot)] = static_cast<std::int16_t>(index);
+    // The power of a call that is off keeps its stored value, greyed.
+    if (binding.power) binding.power->setEnabled(index == 1);
+    state().flags.modified = true;
+}
+
+void DscSetupPage::fill(const std::string&)
+{
+    const Records& records = state().records;
+    for (int group = 0; group < UsableGroupCount; ++group)
+        usableLabels_[at(group)]->setText(
+            QString::fromStdString(withStatusName(UsableCaptions[at(group)], records.groups[at(group)])));
+    userMmsi_->setText(QString::fromStdString(userMmsiFieldText(records.userMmsi)));
+    userMmsiField_->forgetEdit();
+    count_->setText(QString::number(state().image[address::UserMmsiCounter]));
+    for (const Binding& binding : bindings_) {
+        selectQuietly(binding.list, storedValue(binding));
+        if (binding.power) binding.power->setEnabled(storedValue(binding) == 1);
+    }
+    tabs_->setVisible(true);
+    tabs_->setCurrentIndex(0);
+}
+
+void DscSetupPage::storeUserMmsi(const std::string& mmsi)
+{
+    state().records.userMmsi = mmsi;
+    userMmsi_->setText(QString::fromStdString(userMmsiFieldText(mmsi)));
+}
+
+bool DscSetupPage::canLeave()
+{
+    return userMmsiField_->validate();
+}
+
+} // namespace zmp

@@ -1,0 +1,227 @@
+#include "ui/filecommands.h"
+
+#include <QApplication>
+#include <QPrinter>
+
+#include "files/configfilereader.h"
+#include "files/configfilewriter.h"
+#include "files/fileoutcome.h"
+#include "files/imagefile.h"
+#include "image/newimage.h"
+#include "platform/reportprinter.h"
+#include "report/printedreport.h"
+#include "ui/mainwindow.h"
+#include "ui/pause.h"
+#include "ui/reportwindow.h"
+#include "ui/uimessages.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int NewDelayMs = 100;
+constexpr int NewPauseMs = 500;
+
+BoxIcon boxIconOf(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return BoxIcon::Information;
+    case MessageIcon::Warning:
+        return BoxIcon::Warning;
+    case MessageIcon::Critical:
+        return BoxIcon::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return BoxIcon::None;
+}
+
+} // namespace
+
+FileCommands::FileCommands(MainWindow& window, MessageService& messages, DialogService& dialogs)
+    : window_(window), messages_(messages), dialogs_(dialogs),
+      log_(window.state().programDir.string(), window.state().flags.DebugMode)
+{
+    newTimer_.setSingleShot(true);
+    newTimer_.setInterval(NewDelayMs);
+    QObject::connect(&newTimer_, &QTimer::timeout, &newTimer_, [this] { runNew(); });
+}
+
+std::string FileCommands::programFolder() const
+{
+    return window_.state().programDir.string();
+}
+
+FileContext FileCommands::fileContext()
+{
+    EditorState& state = window_.state();
+    return FileContext{state.model, state.hasAtis, state.flags, log_, [] { QApplication::processEvents(); }};
+}
+
+void FileCommands::show(const FileOutcome& outcome)
+{
+    if (!outcome.message.empty()) messages_.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon));
+}
+
+void FileCommands::newFile()
+{
+    if (!window_.leavePageCheck()) return;
+    // The rebuild runs after the click has been handled.
+    newTimer_.start();
+}
+
+void FileCommands::runNew()
+{
+    window_.setBusy(true);
+    window_.selectNodeByKey("General");
+    pauseMs(NewPauseMs);
+    window_.rebuild(true);
+    window_.state().flags.modified = false;
+    window_.setBusy(false);
+}
+
+void FileCommands::makeNewImage()
+{
+    EditorState& state = window_.state();
+    zmp::makeNewImage(state.model, state.records, state.image);
+}
+
+void FileCommands::open()
+{
+    if (!window_.leavePageCheck()) return;
+    EditorState& state = window_.state();
+    window_.setBusy(true);
+    state.flags.CancelFlag = true;
+    const std::string path = dialogs_.openFileName(uimsg::DatFilter, programFolder());
+    if (!path.empty()) {
+        state.flags.ErrorFlag = false;
+        show(ConfigFileReader::read(path, state.records, fileContext(), [this] { window_.rebuild(true); }));
+        if (!state.flags.ErrorFlag) {
+            state.currentFilePath = path;
+            state.currentFileIsImage = false;
+            window_.updateTitle();
+            state.flags.CancelFlag = false;
+        }
+        QApplication::processEvents();
+        if (!state.flags.CancelFlag) {
+            window_.refreshCurrentPage();
+            window_.refreshTree();
+        }
+    }
+    window_.setBusy(false);
+}
+
+void FileCommands::save()
+{
+    if (window_.leavePageCheck()) saveCommand(true);
+}
+
+void FileCommands::saveAs()
+{
+    if (window_.leavePageCheck()) saveCommand(false);
+}
+
+void FileCommands::saveCommand(bool useCurrentPath)
+{
+    EditorState& state = window_.state();
+    // A raw image opened with Ctrl+F2 is never overwritten with the
+    // configuration text: Save asks for a path as Save As does.
+    const bool ask = !useCurrentPath || state.currentFilePath.empty() || state.currentFileIsImage;
+    const std::string path =
+        ask ? dialogs_.saveFileName(uimsg::DatFilter, programFolder()) : state.currentFilePath;
+    state.flags.CancelFlag = true;
+    if (path.empty()) return;
+    state.flags.ErrorFlag = false;
+    show(ConfigFileWriter::write(path, state.records, fileContext()));
+    if (state.flags.ErrorFlag) return;
+    state.currentFilePath = path;
+    state.currentFileIsImage = false;
+    window_.updateTitle();
+    state.flags.CancelFlag = false;
+    state.flags.modified = false;
+}
+
+void FileCommands::print()
+{
+    if (!window_.leavePageCheck()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs_.choosePrinter(printer)) return;
+    EditorState& state = window_.state();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ReportInput input{state.records, state.image, state.model, state.hasAtis};
+    ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
+    QApplication::restoreOverrideCursor();
+}
+
+void FileCommands::printToFile()
+{
+    ReportWindow report(window_.state(), messages_, dialogs_, &window_);
+    report.exec();
+}
+
+bool FileCommands::loadDestinationFile(const std::filesystem::path& file)
+{
+    EditorState& state = window_.state();
+    return ImageFile::loadSilently(file.string(), state.records, state.image, fileContext());
+}
+
+void FileCommands::openImageFile()
+{
+    EditorState& state = window_.state();
+    if (!state.flags.DebugMode) return;
+    const std::string path = dialogs_.openFileName(uimsg::HexFilter, programFolder());
+    if (path.empty()) {
+        state.flags.CancelFlag = true;
+        return;
+    }
+    window_.setBusy(true);
+    state.flags.ErrorFlag = false;
+    const bool wasFilling = state.flags.filling;
+    state.flags.filling = true;
+    show(ImageFile::open(path, state.records, state.image, fileContext()));
+    state.flags.filling = wasFilling;
+    if (!state.flags.ErrorFlag) {
+        state.currentFilePath = path;
+        state.currentFileIsImage = true;
+        window_.updateTitle();
+        state.flags.modified = false;
+        window_.refreshTree();
+        window_.refreshCurrentPage();
+    } else {
+        state.flags.CancelFlag = true;
+    }
+    window_.setBusy(false);
+}
+
+void FileCommands::saveImageFile()
+{
+    EditorState& state = window_.state();
+    if (!state.flags.DebugMode || !window_.leavePageCheck()) return;
+    const std::string path = dialogs_.saveFileName(uimsg::HexFilter, programFolder());
+    if (path.empty()) {
+        state.flags.CancelFlag = true;
+        return;
+    }
+    window_.setBusy(true);
+    state.flags.ErrorFlag = false;
+    show(ImageFile::save(path, state.records, state.image, fileContext()));
+    if (state.flags.ErrorFlag) state.flags.CancelFlag = true;
+    window_.setBusy(false);
+}
+
+bool FileCommands::exitPrompt()
+{
+    EditorState& state = window_.state();
+    if (!state.flags.modified) return true;
+    const MessageRequest question{state.title(), uimsg::exitQuestion(), BoxIcon::Warning,
+                                  BoxButtons::YesNoCancel, BoxAnswer::Yes};
+    const BoxAnswer answer = messages_.show(question);
+    if (answer == BoxAnswer::Cancel) return false;
+    if (answer == BoxAnswer::No) return true;
+    if (!window_.leavePageCheck()) return false;
+    saveCommand(true);
+    return !state.flags.ErrorFlag && !state.flags.CancelFlag;
+}
+
+} // namespace zmp

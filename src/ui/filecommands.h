@@ -1,0 +1,56 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include <QTimer>
+
+#include "codec/errorlog.h"
+#include "files/filecontext.h"
+#include "ui/dialogservice.h"
+#include "ui/messageservice.h"
+
+namespace zmp {
+
+class MainWindow;
+struct FileOutcome;
+
+// The File menu and its shortcuts: New, Open, Save, Save As, Print, Print
+// to File, the image files of the service mode and the exit prompt.
+class FileCommands {
+  public:
+    FileCommands(MainWindow& window, MessageService& messages, DialogService& dialogs);
+
+    void newFile();
+    bool newPending() const { return newTimer_.isActive(); }
+    void open();
+    void save();
+    void saveAs();
+    // Save (true) and Save As (false); the outcome is in CancelFlag and ErrorFlag.
+    void saveCommand(bool useCurrentPath);
+    void print();
+    void printToFile();
+    void openImageFile();
+    void saveImageFile();
+    // Asks about unsaved changes; true when the window may close.
+    bool exitPrompt();
+
+    // The new-image reset of the records and the image for the current model.
+    void makeNewImage();
+    // The silent load of a destination file; true when it was installed.
+    bool loadDestinationFile(const std::filesystem::path& file);
+
+  private:
+    void runNew();
+    void show(const FileOutcome& outcome);
+    std::string programFolder() const;
+    FileContext fileContext();
+
+    MainWindow& window_;
+    MessageService& messages_;
+    DialogService& dialogs_;
+    ErrorLog log_;
+    QTimer newTimer_;
+};
+
+} // namespace zmp

@@ -1,0 +1,66 @@
+#include "ui/gridpage.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "ui/focushints.h"
+#include "ui/pagemessages.h"
+#include "ui/twips.h"
+
+namespace zmp {
+
+GridPage::GridPage(PageContext context, const char* gridName, QWidget* parent) : Page(context, parent)
+{
+    grid_ = new QTableView(this);
+    grid_->setObjectName(QString::fromUtf8(gridName));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setWordWrap(false);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(GridRowHeightTwips, logicalDpiY()));
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->installEventFilter(this);
+    auto* hints = new FocusHints(this);
+    hints->add(grid_, uimsg::GridHint);
+    connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
+    connect(grid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) jump(index.row());
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+}
+
+void GridPage::applyColumns(const GridColumn* columns, int count)
+{
+    const double dpi = logicalDpiX();
+    for (int c = 0; c < count; ++c)
+        grid_->setColumnWidth(c, twipsToPixels(columns[c].widthTwips, dpi));
+}
+
+bool GridPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex current = grid_->currentIndex();
+            if (current.isValid()) jump(current.row());
+            return true;
+        }
+    }
+    return Page::eventFilter(watched, event);
+}
+
+void GridPage::jump(int row)
+{
+    const std::string key = jumpKey(row);
+    if (!key.empty()) emit nodeJumpRequested(QString::fromStdString(key));
+}
+
+} // namespace zmp

@@ -1,0 +1,660 @@
+#include "ui/mainwindow.h"
+
+#include <filesystem>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QResizeEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "codec/channelplan.h"
+#include "files/appsettings.h"
+#include "platform/helpviewer.h"
+#include "ui/aboutbox.h"
+#include "ui/atissetuppage.h"
+#include "ui/channeleditorpage.h"
+#include "ui/commonsetuppage.h"
+#include "ui/directoryentrypage.h"
+#include "ui/directorygridpage.h"
+#include "ui/dscsetuppage.h"
+#include "ui/expgridpage.h"
+#include "ui/filecommands.h"
+#include "ui/focushints.h"
+#include "ui/greypage.h"
+#include "ui/gridwheel.h"
+#include "ui/groupgridpage.h"
+#include "ui/hexview.h"
+#include "ui/logopage.h"
+#include "ui/mainactions.h"
+#include "ui/nodetree.h"
+#include "ui/pause.h"
+#include "ui/transferdialog.h"
+#include "ui/twips.h"
+#include "ui/uimessages.h"
+#include "ui/usablesetuppage.h"
+#include "ui/weatherpage.h"
+#include "ui/windowlayout.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int SplitterTwips = 2500;
+constexpr int StartWidthPixels = 607;
+constexpr int StartHeightPixels = 444;
+constexpr int MainHelpContext = 1001;
+constexpr int DestinationChangePauseMs = 500;
+
+BoxIcon boxIconOf(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return BoxIcon::Information;
+    case MessageIcon::Warning: return BoxIcon::Warning;
+    case MessageIcon::Critical: return BoxIcon::Critical;
+    case MessageIcon::None: break;
+    }
+    return BoxIcon::None;
+}
+
+double screenDpi(const QWidget& widget)
+{
+    const QScreen* screen = widget.screen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    actions_ = new MainActions(*this);
+    fileCommands_ = std::make_unique<FileCommands>(*this, services_.messages, services_.dialogs);
+    createPages();
+    createStatusBar();
+    connectActions();
+    connectTree();
+    new GridWheel(this);
+    hexView_ = new HexView(this);
+    hexView_->hide();
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::createPages()
+{
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    tree_ = new NodeTree(splitter_);
+    stack_ = new QStackedWidget(splitter_);
+    stack_->setObjectName(QStringLiteral("pageStack"));
+    const PageContext context{services_.state, services_.messages};
+    greyPage_ = new GreyPage(context, stack_);
+    stack_->addWidget(greyPage_);
+    registerPage(PageId::Grey, greyPage_);
+    registerPage(PageId::Logo, new LogoPage(context, stack_));
+    registerPage(PageId::GroupGrid, new GroupGridPage(context, stack_));
+    registerPage(PageId::ExpGrid, new ExpGridPage(context, stack_));
+    registerPage(PageId::Weather, new WeatherPage(context, stack_));
+    registerPage(PageId::ChannelEditor, new ChannelEditorPage(context, stack_));
+    registerPage(PageId::DirectoryGrid, new DirectoryGridPage(context, stack_));
+    registerPage(PageId::DirectoryEntry, new DirectoryEntryPage(context, stack_));
+    registerPage(PageId::UsableSetup, new UsableSetupPage(context, stack_));
+    registerPage(PageId::CommonSetup, new CommonSetupPage(context, stack_));
+    registerPage(PageId::DscSetup, new DscSetupPage(context, stack_));
+    registerPage(PageId::AtisSetup, new AtisSetupPage(context, stack_));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
+}
+
+void MainWindow::registerPage(PageId id, Page* page)
+{
+    pages_[id] = page;
+    if (stack_->indexOf(page) >= 0) return;
+    stack_->addWidget(page);
+    connect(page, &Page::nodeJumpRequested, this, [this](const QString& key) { selectNodeByKey(key.toStdString()); });
+    connect(page, &Page::nodeTextChanged, this, [this](const QString& key, const QString& text) {
+        tree_->setNodeText(tree_->indexOfKey(key.toStdString()), text.toStdString());
+    });
+    connect(page, &Page::directoryTextsChanged, this, &MainWindow::refreshDirectoryTexts);
+    connect(page, &Page::hintChanged, this, [this](const QString& hint) {
+        if (hintPanel_) hintPanel_->setText(hint);
+    });
+    connect(page, &Page::treeRebuildRequested, this, &MainWindow::refreshTree);
+    connect(page, &Page::groupTextsChanged, this, &MainWindow::refreshGroupTexts);
+    connect(page, &Page::clearRequested, this, &MainWindow::runClear);
+}
+
+Page* MainWindow::shownPage() const { return static_cast<Page*>(stack_->currentWidget()); }
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    hintPanel_ = new QLabel(this);
+    hintPanel_->setObjectName(QStringLiteral("sbHint"));
+    statusPanel_ = new QLabel(this);
+    statusPanel_->setObjectName(QStringLiteral("sbStatus"));
+    modelPanel_ = new QLabel(this);
+    modelPanel_->setObjectName(QStringLiteral("sbModel"));
+    statusBar()->addWidget(hintPanel_, 1);
+    statusBar()->addWidget(statusPanel_);
+    statusBar()->addPermanentWidget(modelPanel_);
+    auto* hints = new FocusHints(this);
+    hints->add(tree_, uimsg::SelectionHint);
+    connect(hints, &FocusHints::hintShown, hintPanel_, &QLabel::setText);
+}
+
+void MainWindow::connectActions()
+{
+    MainActions& a = *actions_;
+    connect(a.fileNew, &QAction::triggered, this, [this] { fileCommands_->newFile(); });
+    connect(a.fileOpen, &QAction::triggered, this, [this] { fileCommands_->open(); });
+    connect(a.fileSave, &QAction::triggered, this, [this] { fileCommands_->save(); });
+    connect(a.fileSaveAs, &QAction::triggered, this, [this] { fileCommands_->saveAs(); });
+    connect(a.filePrint, &QAction::triggered, this, [this] { fileCommands_->print(); });
+    connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileCommands_->printToFile(); });
+    connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
+    connect(a.transferProgram, &QAction::triggered, this, [this] { runTransfer(1); });
+    connect(a.transferRead, &QAction::triggered, this, [this] { runTransfer(0); });
+    connect(a.helpContents, &QAction::triggered, this, [this] { showHelp(MainHelpContext); });
+    connect(a.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(a.optionsHexdump, &QAction::triggered, this, &MainWindow::showHexView);
+    connect(&a, &MainActions::toolButtonPressed, this, &MainWindow::onToolButton);
+    for (int k = 0; k < ModelItemCount; ++k)
+        connect(a.modelItems[static_cast<std::size_t>(k)], &QAction::triggered, this,
+                [this, k] { onModelItem(k); });
+    for (int k = 0; k < DestinationItemCount; ++k)
+        connect(a.destinationItems[static_cast<std::size_t>(k)], &QAction::triggered, this,
+                [this, k] { onDestinationItem(k); });
+    for (int port = 1; port <= SerialPortItemCount; ++port)
+        connect(a.portItems[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
+                [this, port] { onPortItem(port); });
+    auto* openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
+    connect(openImage, &QShortcut::activated, this, [this] { fileCommands_->openImageFile(); });
+    auto* saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
+    connect(saveImage, &QShortcut::activated, this, [this] { fileCommands_->saveImageFile(); });
+}
+
+void MainWindow::connectTree()
+{
+    connect(tree_, &NodeTree::nodeSelected, this, &MainWindow::onNodeSelected);
+    connect(tree_, &NodeTree::nodeClicked, this, &MainWindow::onNodeClicked);
+    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        const std::string key = tree_->keyOf(item->data(0, Qt::UserRole).toInt());
+        if (key == "SM" || key == "SG") refreshDirectoryTexts();
+    });
+}
+
+bool MainWindow::startUp()
+{
+    setBusy(true);
+    actions_->editMenu->menuAction()->setVisible(false);
+    const FileOutcome scan =
+        ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
+    if (!scan.ok) {
+        setBusy(false);
+        showOutcome(scan);
+        return false;
+    }
+    actions_->editMenu->menuAction()->setVisible(models_.editMenuVisible);
+    services_.state.model = models_.model;
+    services_.state.hasAtis = models_.atis;
+    applyModelMenu();
+    const AppSettings settings(services_.settings);
+    actions_->optionsHexdump->setChecked(settings.hexVisible());
+    actions_->optionsHexdump->setVisible(services_.state.flags.DebugMode);
+    applyPortMenu();
+    const double dpi = screenDpi(*this);
+    resize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
+           twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi));
+    const int treeWidth = twipsToPixels(SplitterTwips, dpi);
+    splitter_->setSizes({treeWidth, width() - treeWidth});
+    applyLayoutLimits(dpi);
+    rebuild(true);
+    showHexView(actions_->optionsHexdump->isChecked());
+    services_.state.flags.modified = false;
+    setBusy(false);
+    return true;
+}
+
+void MainWindow::applyModelMenu()
+{
+    for (int k = 0; k < ModelItemCount; ++k) {
+        const ModelMenuItem& item = models_.items[static_cast<std::size_t>(k)];
+        QAction* action = actions_->modelItems[static_cast<std::size_t>(k)];
+        action->setText(QString::fromStdString(item.caption));
+        action->setEnabled(item.offered);
+        // Items that are not offered are hidden, as the menu's repaint does.
+        action->setVisible(item.offered);
+        action->setChecked(item.checked);
+    }
+    modelPanel_->setText(QString::fromStdString(modelName(services_.state.model)));
+    updateHelpAvailability();
+}
+
+void MainWindow::applyPortMenu()
+{
+    const AppSettings settings(services_.settings);
+    const int current = settings.comNum();
+    for (int port = 1; port <= SerialPortItemCount; ++port) {
+        QAction* action = actions_->portItems[static_cast<std::size_t>(port - 1)];
+        const std::string device = services_.portDevice ? services_.portDevice(port) : std::string();
+        QString text = MainActions::portCaption(port);
+        if (!device.empty()) text += QStringLiteral("\t") + QString::fromStdString(device);
+        action->setText(text);
+        action->setChecked(port == current);
+    }
+}
+
+void MainWindow::applyDestinationMenu()
+{
+    const DestinationMenu empty;
+    const DestinationMenu& menu = destinations_ ? destinations_->menu() : empty;
+    actions_->destinationMenu->setEnabled(menu.enabled);
+    actions_->destinationMenu->menuAction()->setEnabled(menu.enabled);
+    for (int k = 0; k < DestinationItemCount; ++k) {
+        const DestinationMenuItem& item = menu.items[static_cast<std::size_t>(k)];
+        QAction* action = actions_->destinationItems[static_cast<std::size_t>(k)];
+        action->setText(QString::fromStdString(item.caption));
+        action->setVisible(item.visible);
+        action->setChecked(item.checked);
+    }
+}
+
+void MainWindow::showOutcome(const FileOutcome& outcome)
+{
+    if (outcome.message.empty()) return;
+    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon));
+}
+
+std::string MainWindow::globalIniPath() const
+{
+    return ModelScan::globalIniPath(services_.state.programDir.string());
+}
+
+void MainWindow::loadDestinations(bool withDestination)
+{
+    if (!withDestination) return;
+    EditorState& state = services_.state;
+    destinations_ = std::make_unique<DestinationController>(
+        state.programDir, services_.settings,
+        [this](const std::filesystem::path& file) { return fileCommands_->loadDestinationFile(file); });
+    showOutcome(destinations_->loadListAndRemembered(state.model, state.title()));
+    applyDestinationMenu();
+}
+
+void MainWindow::rebuild(bool withDestination)
+{
+    EditorState& state = services_.state;
+    const bool wasFilling = state.flags.filling;
+    state.flags.filling = true;
+    fileCommands_->makeNewImage();
+    loadDestinations(withDestination);
+    tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
+    const int general = tree_->indexOfKey("General");
+    tree_->selectQuietly(general);
+    showNodePage(general);
+    currentNodeIndex_ = -1;
+    statusPanel_->clear();
+    state.currentFilePath.clear();
+    state.currentFileIsImage = false;
+    updateTitle();
+    if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+    state.flags.filling = wasFilling;
+}
+
+void MainWindow::refreshTree()
+{
+    EditorState& state = services_.state;
+    const std::string selectedKey = tree_->keyOf(tree_->selectedIndex());
+    const bool wasFilling = state.flags.filling;
+    state.flags.filling = true;
+    tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
+    if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+    state.flags.filling = wasFilling;
+    // The rebuilt tree keeps the node the user was on when it still exists.
+    int index = tree_->indexOfKey(selectedKey);
+    if (index == 0) {
+        index = tree_->indexOfKey("General");
+        showNodePage(index);
+    }
+    tree_->selectQuietly(index);
+    if (currentNodeIndex_ != -1) currentNodeIndex_ = index;
+}
+
+void MainWindow::refreshDirectoryTexts()
+{
+    const EditorState& state = services_.state;
+    for (std::size_t i = 0; i < state.records.memoryId.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        tree_->setNodeText(tree_->indexOfKey("SM" + std::to_string(number)),
+                           TreeBuilder::directoryNodeText(state.records.memoryId[i], true, number));
+    }
+    for (std::size_t i = 0; i < state.records.groupId.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        tree_->setNodeText(tree_->indexOfKey("SG" + std::to_string(number)),
+                           TreeBuilder::directoryNodeText(state.records.groupId[i], false, number));
+    }
+}
+
+void MainWindow::refreshCurrentPage()
+{
+    currentNodeIndex_ = tree_->selectedIndex();
+    showNodePage(currentNodeIndex_);
+}
+
+void MainWindow::selectNodeByKey(const std::string& key)
+{
+    const int index = tree_->indexOfKey(key);
+    if (index == 0) return;
+    tree_->selectQuietly(index);
+    onNodeSelected(index);
+}
+
+void MainWindow::onNodeSelected(int index)
+{
+    hintPanel_->setText(QString::fromUtf8(uimsg::SelectionHint));
+    if (index == currentNodeIndex_) return;
+    if (leavePageCheck()) {
+        currentNodeIndex_ = index;
+        showNodePage(index);
+    } else if (currentNodeIndex_ >= 1 && currentNodeIndex_ <= tree_->nodeCount()) {
+        tree_->selectQuietly(currentNodeIndex_);
+    }
+}
+
+void MainWindow::onNodeClicked(int)
+{
+    const int index = tree_->selectedIndex();
+    if (index == currentNodeIndex_ || index < 1) return;
+    currentNodeIndex_ = index;
+    showNodePage(index);
+}
+
+void MainWindow::showNodePage(int index)
+{
+    if (isMinimized() || index < 1) return;
+    const PageId id = pageForNode(tree_->keyOf(index), tree_->parentKeyOf(index));
+    const auto found = pages_.find(id);
+    Page* page = found == pages_.end() ? greyPage_ : found->second;
+    ProcessFlags& flags = services_.state.flags;
+    // Showing a page never counts as an edit.
+    const bool wasModified = flags.modified;
+    const bool wasFilling = flags.filling;
+    flags.filling = true;
+    page->fill(tree_->keyOf(index));
+    flags.filling = wasFilling;
+    flags.modified = wasModified;
+    stack_->setCurrentWidget(page);
+    page->setEnabled(true);
+    hintPanel_->setText(QString::fromUtf8(uimsg::SelectionHint));
+}
+
+bool MainWindow::leavePageCheck()
+{
+    Page* page = shownPage();
+    return page == nullptr || page->canLeave();
+}
+
+QString MainWindow::captionText() const
+{
+    const EditorState& state = services_.state;
+    QString caption =
+        QStringLiteral("%1  %2").arg(uimsg::ApplicationTitle, QString::fromStdString(state.title()));
+    if (!state.currentFilePath.empty()) {
+        const QString path = QString::fromStdString(state.currentFilePath);
+        const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+        caption += QStringLiteral(" - ") + path.mid(slash + 1).toLower();
+    }
+    return caption;
+}
+
+void MainWindow::updateTitle() { setWindowTitle(captionText()); }
+
+void MainWindow::setBusy(bool busy)
+{
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        setEnabled(false);
+    } else {
+        setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::onToolButton(const QString& key)
+{
+    const MainActions& a = *actions_;
+    QAction* item = nullptr;
+    if (key == QLatin1String("New")) item = a.fileNew;
+    else if (key == QLatin1String("Open")) item = a.fileOpen;
+    else if (key == QLatin1String("Save")) item = a.fileSave;
+    else if (key == QLatin1String("Print")) item = a.filePrint;
+    else if (key.startsWith(QLatin1String("Program"))) item = a.transferProgram;
+    else if (key.startsWith(QLatin1String("Read"))) item = a.transferRead;
+    if (item && item->isEnabled()) item->trigger();
+}
+
+void MainWindow::onModelItem(int item)
+{
+    QAction* action = actions_->modelItems[static_cast<std::size_t>(item)];
+    if (item + 1 == services_.state.model) {
+        action->setChecked(true);
+        return;
+    }
+    const MessageRequest question{services_.state.title(), uimsg::programSeriesQuestion(modelName(item + 1)),
+                                  BoxIcon::Warning, BoxButtons::OkCancel, BoxAnswer::Ok};
+    if (services_.messages.show(question) != BoxAnswer::Ok) {
+        action->setChecked(false);
+        return;
+    }
+    ModelScan::switchTo(item, globalIniPath(), services_.settings, models_);
+    services_.state.model = models_.model;
+    services_.state.hasAtis = models_.atis;
+    applyModelMenu();
+    updateTitle();
+    fileCommands_->newFile();
+    update();
+}
+
+void MainWindow::onDestinationItem(int item)
+{
+    if (!destinations_) return;
+    QAction* action = actions_->destinationItems[static_cast<std::size_t>(item)];
+    const DestinationMenuItem& entry = destinations_->menu().items[static_cast<std::size_t>(item)];
+    if (!entry.checked) {
+        const MessageRequest question{services_.state.title(),
+                                      uimsg::changeDestinationQuestion(entry.caption), BoxIcon::Warning,
+                                      BoxButtons::OkCancel, BoxAnswer::Ok};
+        if (services_.messages.show(question) != BoxAnswer::Ok) {
+            action->setChecked(false);
+            return;
+        }
+    }
+    setBusy(true);
+    selectNodeByKey("General");
+    pauseMs(DestinationChangePauseMs);
+    rebuild(false);
+    showOutcome(destinations_->select(item, services_.state.model, services_.state.title()));
+    applyDestinationMenu();
+    refreshTree();
+    services_.state.flags.modified = false;
+    setBusy(false);
+}
+
+void MainWindow::onPortItem(int port)
+{
+    AppSettings(services_.settings).setComNum(port);
+    applyPortMenu();
+}
+
+bool MainWindow::runTransfer(int operation)
+{
+    if (!leavePageCheck()) return false;
+    ProcessFlags& flags = services_.state.flags;
+    const bool read = operation == static_cast<int>(OperationType::Read);
+    if (read) flags.CompletedFlag = false;
+    bool succeeded = false;
+    {
+        const std::unique_ptr<SerialPort> port = services_.makePort();
+        TransferDialog dialog(static_cast<OperationType>(operation), services_.state, services_.settings,
+                              services_.messages, *port, this);
+        connect(&dialog, &TransferDialog::helpRequested, this,
+                [this](int context, const QString& caption) { showHelp(context, caption); });
+        succeeded = dialog.exec() == QDialog::Accepted;
+    }
+    if (read && flags.CompletedFlag) {
+        selectNodeByKey("General");
+        refreshTree();
+        refreshCurrentPage();
+        services_.state.currentFilePath.clear();
+        services_.state.currentFileIsImage = false;
+        updateTitle();
+        flags.modified = false;
+        flags.CompletedFlag = false;
+    }
+    return succeeded;
+}
+
+void MainWindow::runClear(int operation)
+{
+    if (!runTransfer(operation)) return;
+    refreshCurrentPage();
+    services_.state.flags.modified = true;
+}
+
+void MainWindow::refreshGroupTexts()
+{
+    const auto& groups = services_.state.records.groups;
+    for (int g = Group1; g <= Group3; ++g) {
+        const int index = tree_->layout().groupNodeIndex[static_cast<std::size_t>(g)];
+        if (index > 0) tree_->setNodeText(index, TreeBuilder::groupNodeText(groups[static_cast<std::size_t>(g)], g));
+    }
+}
+
+void MainWindow::applyLayoutLimits(double dpi)
+{
+    setMinimumSize(twipsToPixels(MinimumWindowWidthTwips, dpi), twipsToPixels(MinimumWindowHeightTwips, dpi));
+    tree_->setMinimumWidth(twipsToPixels(SplitterMarginTwips, dpi));
+    stack_->setMinimumWidth(twipsToPixels(SplitterMarginTwips, dpi));
+}
+
+// The hex view shows the image as it is when switched on; it is rebuilt,
+// not followed, so switching it off and on again shows later edits.
+void MainWindow::showHexView(bool shown)
+{
+    shown = shown && services_.state.flags.DebugMode;
+    hexView_->setVisible(shown);
+    if (!shown) {
+        hexView_->clear();
+        return;
+    }
+    placeHexView();
+    hexView_->raise();
+    hexView_->rebuild(services_.state.image);
+}
+
+void MainWindow::placeHexView()
+{
+    const double dpi = screenDpi(*this);
+    const int top = actions_->toolBar->geometry().bottom() + 1;
+    const HexViewSize size = hexViewSize(pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi),
+                                         pixelsToTwips(top, dpi));
+    hexView_->setGeometry(0, top, twipsToPixels(size.width, dpi), twipsToPixels(size.height, dpi));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (isMinimized()) return;
+    const double dpi = screenDpi(*this);
+    const int treeWidth = twipsToPixels(treeWidthAfterResize(pixelsToTwips(width(), dpi)), dpi);
+    splitter_->setSizes({treeWidth, splitter_->width() - treeWidth});
+    if (services_.state.flags.DebugMode) placeHexView();
+}
+
+QString MainWindow::helpFilePath() const
+{
+    const char* name = services_.state.hasAtis ? "QMxx.HLP" : "QMxx_NA.HLP";
+    return QString::fromStdString((services_.state.programDir / name).string());
+}
+
+void MainWindow::updateHelpAvailability()
+{
+    actions_->helpContents->setEnabled(std::filesystem::is_regular_file(helpFilePath().toStdString()));
+}
+
+void MainWindow::showHelp(int context, const QString& caption)
+{
+    const QString path = helpFilePath();
+    const std::string title = (caption.isEmpty() ? captionText() : caption).toStdString();
+    if (!std::filesystem::is_regular_file(path.toStdString())) {
+        services_.messages.inform(title, uimsg::NoHelp, BoxIcon::Information);
+        return;
+    }
+    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
+    QString error;
+    if (!helpViewer_->openAt(path, context, &error))
+        services_.messages.inform(title, error.toStdString(), BoxIcon::Warning);
+}
+
+void MainWindow::showAbout()
+{
+    AboutBox about(this);
+    about.exec();
+}
+
+void MainWindow::storeWindowGeometry()
+{
+    if (isMinimized()) return;
+    const double dpi = screenDpi(*this);
+    const QRect frame = frameGeometry();
+    AppSettings(services_.settings)
+        .storeMainWindowGeometry(pixelsToTwips(frame.left(), dpi), pixelsToTwips(frame.top(), dpi),
+                                 pixelsToTwips(frame.width(), dpi), pixelsToTwips(frame.height(), dpi));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!fileCommands_->exitPrompt()) {
+        event->ignore();
+        return;
+    }
+    if (helpViewer_) helpViewer_->close();
+    storeWindowGeometry();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this) return QMainWindow::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+        for (QWidget* w = widget; w; w = w->parentWidget())
+            if (w->property("helpContext").isValid()) {
+                showHelp(w->property("helpContext").toInt());
+                return true;
+            }
+    }
+    // Enter never reaches the tree or the toolbar, so it cannot beep or
+    // trigger anything there; the pages see it, for their fields store on Enter.
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && !stack_->isAncestorOf(widget)) return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace zmp

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "files/destinationcontroller.h"
+#include "files/modelscan.h"
+#include "files/settingsstore.h"
+#include "link/serialport.h"
+#include "ui/dialogservice.h"
+#include "ui/editorstate.h"
+#include "ui/messageservice.h"
+#include "ui/pageid.h"
+
+class QLabel;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+
+namespace zmp {
+
+class FileCommands;
+class HexView;
+class HelpViewer;
+class MainActions;
+class NodeTree;
+class Page;
+
+// What the main window works with; the program entry and the tests make them.
+struct MainWindowServices {
+    EditorState& state;
+    SettingsStore& settings;
+    MessageService& messages;
+    DialogService& dialogs;
+    // A new serial port for each transfer dialog.
+    std::function<std::unique_ptr<SerialPort>()> makePort;
+    // The device a serial-port menu item stands for; empty when none.
+    std::function<std::string(int port)> portDevice;
+};
+
+// frmMain: the tree on the left, one page at a time on the right, menus,
+// toolbar and status bar around them.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Model scan, window settings and the first new image. False when no
+    // model is offered: the message has been shown and the window must close.
+    bool startUp();
+
+    // Makes a new image and rebuilds the tree and pages from it.
+    void rebuild(bool withDestination);
+    void refreshTree();
+    void refreshCurrentPage();
+    // Selects the first node with this key and runs the node selection on it.
+    void selectNodeByKey(const std::string& key);
+    // Validates the shown page; false keeps the user on it.
+    bool leavePageCheck();
+    void updateTitle();
+    QString captionText() const;
+    // Shows the wait cursor and disables the window, or undoes both.
+    void setBusy(bool busy);
+
+    // Pages register themselves here; a node whose page is not registered
+    // shows the grey page.
+    void registerPage(PageId id, Page* page);
+    Page* shownPage() const;
+    int currentNodeIndex() const { return currentNodeIndex_; }
+    NodeTree& tree() const { return *tree_; }
+    MainActions& actions() const { return *actions_; }
+    FileCommands& fileCommands() const { return *fileCommands_; }
+    const ModelSelection& modelSelection() const { return models_; }
+    EditorState& state() const { return services_.state; }
+    QString helpFilePath() const;
+    // Opens the help window at a context number, or says there is no help
+    // (in a box with this caption, the window caption when empty).
+    void showHelp(int context, const QString& caption = QString());
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createPages();
+    void createStatusBar();
+    void connectActions();
+    void connectTree();
+    void applyModelMenu();
+    void applyDestinationMenu();
+    void applyPortMenu();
+    void showOutcome(const FileOutcome& outcome);
+    void onNodeSelected(int index);
+    void onNodeClicked(int index);
+    void showNodePage(int index);
+    void onToolButton(const QString& key);
+    void onModelItem(int item);
+    void onDestinationItem(int item);
+    void onPortItem(int port);
+    // True when the transfer dialog reports success.
+    bool runTransfer(int operation);
+    void runClear(int operation);
+    void refreshGroupTexts();
+    void applyLayoutLimits(double dpi);
+    void showHexView(bool shown);
+    void placeHexView();
+    void loadDestinations(bool withDestination);
+    void refreshDirectoryTexts();
+    void showAbout();
+    void storeWindowGeometry();
+    void updateHelpAvailability();
+    std::string globalIniPath() const;
+
+    MainWindowServices services_;
+    ModelSelection models_;
+    std::unique_ptr<DestinationController> destinations_;
+    MainActions* actions_ = nullptr;
+    NodeTree* tree_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QStackedWidget* stack_ = nullptr;
+    Page* greyPage_ = nullptr;
+    std::map<PageId, Page*> pages_;
+    QLabel* hintPanel_ = nullptr;
+    QLabel* statusPanel_ = nullptr;
+    QLabel* modelPanel_ = nullptr;
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<HelpViewer> helpViewer_;
+    HexView* hexView_ = nullptr;
+    int currentNodeIndex_ = -1;
+};
+
+}  // namespace zmp

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/messageservice.h"
+
+class QWidget;
+
+namespace zmp {
+
+// Message boxes as the desktop shows them, parented to the active window.
+class QtMessageService : public MessageService {
+  public:
+    BoxAnswer show(const MessageRequest& request) override;
+};
+
+} // namespace zmp

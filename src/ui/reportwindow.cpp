@@ -1,0 +1,133 @@
+#include "ui/reportwindow.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "files/atomicfile.h"
+#include "report/reporttext.h"
+#include "ui/pause.h"
+#include "ui/twips.h"
+#include "ui/uimessages.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int WidthPixels = 558;
+constexpr int HeightPixels = 409;
+constexpr int BuildDelayMs = 10;
+constexpr int AfterWorkPauseMs = 500;
+
+double dpiOf(const QWidget& widget)
+{
+    const QScreen* screen = widget.screen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+// The saved file is in the single-byte code page of the desktop; the
+// report itself is plain ASCII apart from what the user typed in names.
+std::string singleByte(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogService& dialogs,
+                           QWidget* parent)
+    : QDialog(parent), state_(state), messages_(messages), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("frmPrn"));
+    setWindowTitle(QString::fromUtf8(uimsg::ReportWindowCaption));
+    auto* bar = new QMenuBar(this);
+    menuBar_ = bar;
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* saveAs = file->addAction(QStringLiteral("&Save As..."));
+    saveAs->setObjectName(QStringLiteral("mnuFileSaveAs"));
+    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("mnuFileExit"));
+    connect(saveAs, &QAction::triggered, this, &ReportWindow::saveAs);
+    connect(exit, &QAction::triggered, this, &QDialog::accept);
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName(QStringLiteral("txtPrn"));
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    text_->setFont(fixed);
+    text_->setPlainText(QString::fromUtf8(uimsg::MakingTextImage));
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    const double dpi = dpiOf(*this);
+    resize(twipsToPixels(WidthPixels * TwipsPerPixelAt96Dpi, dpi),
+           twipsToPixels(HeightPixels * TwipsPerPixelAt96Dpi, dpi));
+    // The window shows its wait text before the report is built.
+    timer_.setSingleShot(true);
+    timer_.setInterval(BuildDelayMs);
+    connect(&timer_, &QTimer::timeout, this, &ReportWindow::buildReport);
+    timer_.start();
+}
+
+void ReportWindow::buildReport()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    const ReportInput input{state_.records, state_.image, state_.model, state_.hasAtis};
+    text_->setPlainText(QString::fromStdString(reportText(input)));
+    built_ = true;
+    pauseMs(AfterWorkPauseMs);
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+}
+
+std::string ReportWindow::reportContent() const
+{
+    QString content = text_->toPlainText();
+    content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    content.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return singleByte(content);
+}
+
+void ReportWindow::saveAs()
+{
+    const std::string path = dialogs_.saveFileName(uimsg::TxtFilter, state_.programDir.string());
+    if (path.empty()) {
+        state_.flags.CancelFlag = true;
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    FileError error;
+    const bool written = writeFileAtomically(path, reportContent() + "\r\n", &error);
+    if (written) pauseMs(AfterWorkPauseMs);
+    setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    if (written) return;
+    state_.flags.ErrorFlag = true;
+    state_.flags.CancelFlag = true;
+    messages_.inform(modelName(state_.model) + " " + state_.title(), error.description, BoxIcon::Warning);
+}
+
+void ReportWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    const double dpi = dpiOf(*this);
+    const int menuHeight = menuBar_->sizeHint().height();
+    const int width = event->size().width();
+    const int height = event->size().height();
+    const int margin = twipsToPixels(100, dpi);
+    ok_->adjustSize();
+    // The box fills the window above a strip that holds the centred OK button.
+    const int strip = ok_->height() + 2 * margin;
+    menuBar_->setGeometry(0, 0, width, menuHeight);
+    text_->setGeometry(margin, menuHeight, width - 2 * margin, height - menuHeight - strip);
+    ok_->move((width - ok_->width()) / 2, height - strip + margin);
+}
+
+} // namespace zmp

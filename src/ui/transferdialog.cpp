@@ -1,0 +1,269 @@
+#include "ui/transferdialog.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "files/appsettings.h"
+#include "link/linkmessages.h"
+#include "ui/transferpictures.h"
+#include "ui/twips.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int OuterWidthPixels = 465;
+constexpr int OuterHeightPixels = 290;
+constexpr int PictureWidthTwips = 900;
+constexpr int PictureHeightTwips = 900;
+
+BoxIcon boxIconOf(LinkIcon icon)
+{
+    switch (icon) {
+    case LinkIcon::Information:
+        return BoxIcon::Information;
+    case LinkIcon::Warning:
+        return BoxIcon::Warning;
+    case LinkIcon::Question:
+        return BoxIcon::Question;
+    case LinkIcon::Error:
+        break;
+    }
+    return BoxIcon::Critical;
+}
+
+BoxButtons boxButtonsOf(LinkButtons buttons)
+{
+    if (buttons == LinkButtons::OkCancel) return BoxButtons::OkCancel;
+    if (buttons == LinkButtons::RetryCancel) return BoxButtons::RetryCancel;
+    return BoxButtons::Ok;
+}
+
+BoxAnswer boxAnswerOf(LinkAnswer answer)
+{
+    if (answer == LinkAnswer::Cancel) return BoxAnswer::Cancel;
+    if (answer == LinkAnswer::Retry) return BoxAnswer::Retry;
+    return BoxAnswer::Ok;
+}
+
+LinkAnswer linkAnswerOf(BoxAnswer answer)
+{
+    if (answer == BoxAnswer::Cancel || answer == BoxAnswer::No) return LinkAnswer::Cancel;
+    if (answer == BoxAnswer::Retry) return LinkAnswer::Retry;
+    return LinkAnswer::Ok;
+}
+
+QString instructionText()
+{
+    QStringList lines;
+    for (const char* line : linktext::Instructions)
+        lines << QString::fromUtf8(line);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsStore& settings,
+                               MessageService& messages, SerialPort& port, QWidget* parent)
+    : QDialog(parent), type_(type), state_(state), messages_(messages)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setObjectName(QStringLiteral("frmRadio"));
+    setWindowTitle(QString::fromStdString(operationCaption(type)));
+    setModal(true);
+    clock_.start();
+    const LinkOptions options{AppSettings(settings).comNum(), state.programDir.string()};
+    operation_ = std::make_unique<TransferOperation>(port, *this, state.flags, state.image, state.records,
+                                                     state.model, options);
+    createControls();
+    placeControls();
+    QApplication::restoreOverrideCursor();
+}
+
+TransferDialog::~TransferDialog()
+{
+    operation_->release();
+}
+
+void TransferDialog::createControls()
+{
+    QFont arial(QStringLiteral("Arial"));
+    arial.setStyleHint(QFont::SansSerif);
+    setFont(arial);
+    message_ = new QLabel(instructionText(), this);
+    message_->setObjectName(QStringLiteral("lblmess"));
+    monitor_ = new QLabel(this);
+    monitor_->setObjectName(QStringLiteral("lblmon"));
+    monitor_->setVisible(state_.flags.DebugMode);
+    pictA_ = new QLabel(this);
+    pictA_->setObjectName(QStringLiteral("pictA"));
+    pictB_ = new QLabel(this);
+    pictB_->setObjectName(QStringLiteral("pictB"));
+    pictAF_ = new QLabel(this);
+    pictAF_->setObjectName(QStringLiteral("pictA_F"));
+    progressBox_ = new QFrame(this);
+    progressBox_->setObjectName(QStringLiteral("pictProgress"));
+    progressBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar_ = new QFrame(progressBox_);
+    bar_->setObjectName(QStringLiteral("lblPercent"));
+    bar_->setAutoFillBackground(true);
+    QPalette blue = bar_->palette();
+    blue.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
+    bar_->setPalette(blue);
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_->setObjectName(QStringLiteral("cmdOK"));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cmdCancel"));
+    help_ = new QPushButton(QStringLiteral("Help"), this);
+    help_->setObjectName(QStringLiteral("cmdHelp"));
+    for (QPushButton* button : {ok_, cancel_, help_})
+        button->setAutoDefault(false);
+    connect(ok_, &QPushButton::clicked, this, &TransferDialog::onOk);
+    connect(cancel_, &QPushButton::clicked, this, &TransferDialog::onCancel);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { emit helpRequested(linktext::HelpContext, windowTitle()); });
+}
+
+void TransferDialog::placeControls()
+{
+    const QScreen* screen = this->screen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
+    resize(px(OuterWidthPixels * TwipsPerPixelAt96Dpi), px(OuterHeightPixels * TwipsPerPixelAt96Dpi));
+    const int width = px(OuterWidthPixels * TwipsPerPixelAt96Dpi);
+    message_->setGeometry(px(240), px(120), width - px(480), px(1150));
+    // The pictures' sides show which way the data goes.
+    const bool read = type_ == OperationType::Read;
+    const int pictureW = px(PictureWidthTwips);
+    const int pictureH = px(PictureHeightTwips);
+    pictA_->setGeometry(px(read ? 350 : 4100), px(1370), pictureW, pictureH);
+    pictB_->setGeometry(px(read ? 4200 : 450), px(1320), pictureW, pictureH);
+    pictA_->setPixmap(TransferPictures::radio(pictureW, pictureH));
+    pictB_->setPixmap(TransferPictures::computer(pictureW, pictureH));
+    const int cableLeft = px(350) + pictureW;
+    pictAF_->setGeometry(cableLeft, px(1520), px(4200) - cableLeft, px(600));
+    pictAF_->setPixmap(TransferPictures::cable(pictAF_->width(), pictAF_->height()));
+    monitor_->setGeometry(px(240), px(2300), width - px(480), px(260));
+    progressBox_->setGeometry(px(240), px(2600), width - px(480), px(300));
+    const QRect inside = progressBox_->contentsRect();
+    bar_->setGeometry(barLeft(inside.width(), 0) + inside.left(), inside.top(), inside.width(),
+                      inside.height());
+    const int buttonW = px(1200);
+    const int buttonH = px(375);
+    const int buttonTop = px(3100);
+    const int gap = (width - 3 * buttonW) / 4;
+    ok_->setGeometry(gap, buttonTop, buttonW, buttonH);
+    cancel_->setGeometry(2 * gap + buttonW, buttonTop, buttonW, buttonH);
+    help_->setGeometry(3 * gap + 2 * buttonW, buttonTop, buttonW, buttonH);
+}
+
+int TransferDialog::barLeft(int boxWidth, int percent)
+{
+    const int capped = std::clamp(percent, 0, 100);
+    return boxWidth * capped / 100 - boxWidth;
+}
+
+void TransferDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (started_) return;
+    started_ = true;
+    // The given size is the outer one, frame and title included.
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.isValid() && !frame.isEmpty()) resize(size() - frame);
+    if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(linktext::DebugStart); });
+}
+
+LinkAnswer TransferDialog::showMessage(const LinkMessage& message)
+{
+    const MessageRequest request{message.title, message.text, boxIconOf(message.icon),
+                                 boxButtonsOf(message.buttons), boxAnswerOf(message.defaultAnswer)};
+    return linkAnswerOf(messages_.show(request));
+}
+
+void TransferDialog::showStatus(const std::string& text)
+{
+    if (state_.flags.DebugMode) monitor_->setText(QString::fromStdString(text));
+}
+
+void TransferDialog::showProgress(int percent)
+{
+    progress_ = std::clamp(percent, 0, 100);
+    const QRect inside = progressBox_->contentsRect();
+    bar_->move(inside.left() + barLeft(inside.width(), progress_), inside.top());
+}
+
+void TransferDialog::setBusy(bool busy)
+{
+    ok_->setEnabled(!busy);
+    help_->setEnabled(!busy);
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TransferDialog::processEvents()
+{
+    QApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TransferDialog::sleep(int ms)
+{
+    if (ms <= 0) return;
+    // The user may press Cancel during the pause, so user input is served.
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::int64_t TransferDialog::nowMs()
+{
+    return clock_.elapsed();
+}
+
+void TransferDialog::onOk()
+{
+    if (state_.flags.BusyFlag) return;
+    const bool close = operation_->run(type_);
+    showProgress(0);
+    if (close) accept();
+}
+
+void TransferDialog::onCancel()
+{
+    if (operation_->cancel()) reject();
+}
+
+void TransferDialog::closeEvent(QCloseEvent* event)
+{
+    if (!operation_->mayClose()) {
+        event->ignore();
+        return;
+    }
+    pictA_->hide();
+    pictB_->hide();
+    pictAF_->hide();
+    QDialog::closeEvent(event);
+}
+
+void TransferDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Escape is the close box of a dialog; it is refused while busy.
+    if (event->key() == Qt::Key_Escape) {
+        if (operation_->mayClose()) reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace zmp

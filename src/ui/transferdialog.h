@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include <QDialog>
+#include <QElapsedTimer>
+
+#include "files/settingsstore.h"
+#include "link/linkhost.h"
+#include "link/operationtype.h"
+#include "link/serialport.h"
+#include "link/transferoperation.h"
+#include "ui/editorstate.h"
+#include "ui/messageservice.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace zmp {
+
+// frmRadio: the modal dialog of every exchange with the radio. It tells the
+// user how to connect the radio, runs the operation on OK and serves the
+// link as its host: messages, status line, progress and the event pumping
+// that keeps Cancel alive while the link waits.
+class TransferDialog : public QDialog, public LinkHost {
+    Q_OBJECT
+
+  public:
+    TransferDialog(OperationType type, EditorState& state, SettingsStore& settings, MessageService& messages,
+                   SerialPort& port, QWidget* parent = nullptr);
+    ~TransferDialog() override;
+
+    LinkAnswer showMessage(const LinkMessage& message) override;
+    void showStatus(const std::string& text) override;
+    void showProgress(int percent) override;
+    void setBusy(bool busy) override;
+    void processEvents() override;
+    void sleep(int ms) override;
+    std::int64_t nowMs() override;
+
+    int progress() const { return progress_; }
+    // The left edge of the bar inside the progress box at a percentage.
+    static int barLeft(int boxWidth, int percent);
+
+  signals:
+    void helpRequested(int context, const QString& caption);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void createControls();
+    void placeControls();
+    void onOk();
+    void onCancel();
+
+    OperationType type_;
+    EditorState& state_;
+    MessageService& messages_;
+    std::unique_ptr<TransferOperation> operation_;
+    QElapsedTimer clock_;
+    QLabel* message_ = nullptr;
+    QLabel* monitor_ = nullptr;
+    QLabel* pictA_ = nullptr;
+    QLabel* pictB_ = nullptr;
+    QLabel* pictAF_ = nullptr;
+    QFrame* progressBox_ = nullptr;
+    QFrame* bar_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* help_ = nullptr;
+    int progress_ = 0;
+    bool started_ = false;
+};
+
+} // namespace zmp

@@ -1,0 +1,17 @@
+#include "ui/twips.h"
+
+#include <cmath>
+
+namespace zmp {
+
+int twipsToPixels(int twips, double dpi)
+{
+    return static_cast<int>(std::lround(twips * dpi / (96.0 * TwipsPerPixelAt96Dpi)));
+}
+
+int pixelsToTwips(int pixels, double dpi)
+{
+    return static_cast<int>(std::lround(pixels * 96.0 * TwipsPerPixelAt96Dpi / dpi));
+}
+
+} // namespace zmp

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+// The editor's own message texts and captions, in one place so that every
+// window shows them the same way and the tests can compare them exactly.
+namespace zmp::uimsg {
+
+inline constexpr const char* DataError = "Data Error!!";
+inline constexpr const char* InputCorrectData = "Please input correct data.";
+inline constexpr const char* DataChanged = "ZMP data has changed.";
+inline constexpr const char* SaveChanges = "Do you want to save changes?";
+inline constexpr const char* NoHelp =
+    "Unable to display Help Contents. There is no Help associated with this project.";
+inline constexpr const char* SelectionHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+inline constexpr const char* MakingTextImage = "Now, making text image. Please wait...";
+inline constexpr const char* AboutTitle = "Version Infomation";
+inline constexpr const char* MakerLine = "Zampler";
+inline constexpr const char* ApplicationTitle = "ZMP";
+inline constexpr const char* ReportWindowCaption = "Print to File";
+
+inline constexpr const char* DatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+inline constexpr const char* HexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+inline constexpr const char* TxtFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+
+inline std::string programSeriesQuestion(const std::string& modelName)
+{
+    return "Do you want to program the " + modelName + " series?";
+}
+
+inline std::string changeDestinationQuestion(const std::string& caption)
+{
+    return "Do you want to change to " + caption + "?";
+}
+
+inline std::string exitQuestion()
+{
+    return std::string(DataChanged) + "\n" + SaveChanges;
+}
+
+inline std::string leavePageError()
+{
+    return std::string(DataError) + "\n" + InputCorrectData;
+}
+
+} // namespace zmp::uimsg

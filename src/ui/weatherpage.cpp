@@ -1,0 +1,123 @@
+#include "ui/weatherpage.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "codec/weatherchannels.h"
+#include "ui/focushints.h"
+#include "ui/pagemessages.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int NameLength = 16;
+constexpr int EnableHelpContext = 1028;
+constexpr int ScanHelpContext = 1033;
+constexpr int NameHelpContext = 1034;
+
+QString indexed(const char* name, int row)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(row);
+}
+
+} // namespace
+
+WeatherPage::WeatherPage(PageContext context, QWidget* parent) : Page(context, parent)
+{
+    setObjectName(QStringLiteral("pictD"));
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Enable"), this), 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Scan"), this), 0, 2);
+    layout->addWidget(new QLabel(QStringLiteral("CH Name"), this), 0, 3);
+    for (int row = 0; row < WxChannelCount; ++row)
+        createRow(row);
+    layout->setRowStretch(WxChannelCount + 1, 1);
+    layout->setColumnStretch(4, 1);
+}
+
+void WeatherPage::createRow(int row)
+{
+    Row& r = rows_[static_cast<std::size_t>(row)];
+    r.label = new QLabel(this);
+    r.label->setObjectName(indexed("lblD", row));
+    r.enable = new QCheckBox(this);
+    r.enable->setObjectName(indexed("chkDEnable", row));
+    r.enable->setProperty("helpContext", EnableHelpContext);
+    r.scan = new QCheckBox(this);
+    r.scan->setObjectName(indexed("chkDScan", row));
+    r.scan->setProperty("helpContext", ScanHelpContext);
+    r.name = new QLineEdit(this);
+    r.name->setObjectName(indexed("txtDTagName", row));
+    r.name->setMaxLength(NameLength);
+    r.name->setProperty("helpContext", NameHelpContext);
+    auto* hints = new FocusHints(this);
+    hints->add(r.enable, uimsg::WeatherEnableHint);
+    hints->add(r.scan, uimsg::CheckBoxHint);
+    hints->add(r.name, uimsg::ChannelNameHint);
+    connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
+    auto* layout = static_cast<QGridLayout*>(this->layout());
+    layout->addWidget(r.label, row + 1, 0);
+    layout->addWidget(r.enable, row + 1, 1);
+    layout->addWidget(r.scan, row + 1, 2);
+    layout->addWidget(r.name, row + 1, 3);
+    connectRow(row);
+}
+
+void WeatherPage::connectRow(int row)
+{
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    connect(r.enable, &QCheckBox::clicked, this, [this, row](bool checked) {
+        if (!editable()) return;
+        applyEnableRule(row);
+        record(row)->Enable = checked;
+        state().flags.modified = true;
+    });
+    connect(r.scan, &QCheckBox::clicked, this, [this, row](bool checked) {
+        if (!editable()) return;
+        record(row)->ScanMemory = checked;
+        state().flags.modified = true;
+    });
+    connect(r.name, &QLineEdit::textEdited, this, [this, row](const QString& text) {
+        if (!editable()) return;
+        record(row)->ChTag = text.toStdString();
+        state().flags.modified = true;
+    });
+}
+
+void WeatherPage::fill(const std::string&)
+{
+    const auto& channels = weatherChannels();
+    for (int row = 0; row < WxChannelCount; ++row) {
+        Row& r = rows_[static_cast<std::size_t>(row)];
+        const ChannelRecord& channel = *record(row);
+        const bool listed = static_cast<std::size_t>(row) < channels.size();
+        r.label->setText(listed ? QString::fromStdString(channels[static_cast<std::size_t>(row)].Label)
+                                : QString());
+        r.enable->setChecked(channel.Enable);
+        r.scan->setChecked(channel.ScanMemory);
+        r.name->setText(QString::fromStdString(channel.ChTag));
+        applyEnableRule(row);
+    }
+}
+
+void WeatherPage::applyEnableRule(int row)
+{
+    Row& r = rows_[static_cast<std::size_t>(row)];
+    r.scan->setEnabled(r.enable->isChecked());
+    r.name->setEnabled(r.enable->isChecked());
+}
+
+bool WeatherPage::editable()
+{
+    return !state().flags.filling && isEnabled();
+}
+
+ChannelRecord* WeatherPage::record(int row)
+{
+    return &state().records.wx[static_cast<std::size_t>(row)];
+}
+
+} // namespace zmp

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <memory>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "cli/qtportfactory.h"
+#include "clitestsupport.h"
+#include "radiosim/radioimage.h"
+#include "radiosim/radiosim.h"
+
+namespace zmp {
+namespace {
+
+using test::CliResult;
+using test::readFile;
+
+// zmp-cli against the emulated radio on a pseudo-terminal, through the
+// real serial-port adapter.
+class CliRadioCommandsTest : public ::testing::Test, public test::CliFixtureBase {
+  protected:
+    CliRadioCommandsTest() { environment.makePort = qtPortFactory(store); }
+    ~CliRadioCommandsTest() override { stopRadio(); }
+
+    void startRadio(const MemoryImage& memory, radiosim::SimOptions options = {})
+    {
+        options.baud = 0;
+        sim = std::make_unique<radiosim::RadioSim>(memory, options);
+        thread = std::thread([this] { sim->run(); });
+    }
+    void stopRadio()
+    {
+        if (!sim) return;
+        sim->stop();
+        if (thread.joinable()) thread.join();
+    }
+    CliResult runRadio(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--yes", "--port", sim->devicePath()});
+        CliResult result = run(args);
+        stopRadio();
+        return result;
+    }
+    static MemoryImage radioNamed(const std::string& groupName)
+    {
+        MemoryImage memory = radiosim::RadioImage::fresh();
+        for (std::size_t i = 0; i < groupName.size(); ++i)
+            memory[307 + static_cast<int>(i)] = groupName[i];
+        return memory;
+    }
+
+    std::unique_ptr<radiosim::RadioSim> sim;
+    std::thread thread;
+};
+
+TEST_F(CliRadioCommandsTest, readSavesWhatTheRadioHolds)
+{
+    startRadio(radioNamed("XYZ"));
+    const CliResult result = runRadio({"read", path("radio.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Complete!!\n"), std::string::npos) << result.err;
+    EXPECT_NE(readFile(file("radio.dat")).find("Status name 0=XYZ\r\n"), std::string::npos);
+}
+
+TEST_F(CliRadioCommandsTest, programWritesTheFileIntoTheRadio)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    std::string text = readFile(file("a.dat"));
+    text.replace(text.find("Status name 0=USA"), 17, "Status name 0=ABC");
+    test::writeFile(file("a.dat"), text);
+    startRadio(radiosim::RadioImage::fresh());
+    const CliResult result = runRadio({"program", path("a.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const MemoryImage& radio = sim->protocol().memory();
+    EXPECT_EQ(std::string(radio.bytes.begin() + 307, radio.bytes.begin() + 310), "ABC");
+}
+
+TEST_F(CliRadioCommandsTest, clearWritesTheClearedImageToOut)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    std::string text = readFile(file("a.dat"));
+    text.replace(text.find("User MMSI=#"), 11, "User MMSI=#123456789");
+    test::writeFile(file("a.dat"), text);
+    ASSERT_EQ(run({"convert", path("a.dat"), path("a.hex")}).status, 0);
+    ASSERT_EQ(readFile(file("a.hex"))[640], '\x12');
+    startRadio(radiosim::RadioImage::fresh());
+    const CliResult result = runRadio({"clear", "mmsi", path("a.hex"), path("cleared.hex")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string cleared = readFile(file("cleared.hex"));
+    ASSERT_EQ(cleared.size(), 32768u);
+    EXPECT_EQ(cleared.substr(640, 5), std::string(5, '\xFF'));
+}
+
+TEST_F(CliRadioCommandsTest, interruptedReadExitsThreeAndWritesNothing)
+{
+    std::atomic<bool> interrupted{true};
+    environment.interrupted = &interrupted;
+    startRadio(radiosim::RadioImage::fresh());
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 3) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+TEST_F(CliRadioCommandsTest, refusingRadioFailsTheReadWithItsMessage)
+{
+    radiosim::SimOptions options;
+    options.faults.refuseLinkMode = true;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("zmp-cli: ACMD Command error!!\n"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+TEST_F(CliRadioCommandsTest, busyRadioIsRetriedOnlyWithYes)
+{
+    radiosim::SimOptions options;
+    options.faults.busyStatusCount = 1;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    CliResult result = run({"--port", sim->devicePath(), "clear", "group"});
+    stopRadio();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled; --yes answers retry)\n"
+                              "zmp-cli: Radio not ready!!\n"),
+              std::string::npos)
+        << result.err;
+
+    startRadio(radiosim::RadioImage::fresh(), options);
+    result = runRadio({"clear", "group"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (retry)\n"), std::string::npos) << result.err;
+}
+
+TEST_F(CliRadioCommandsTest, missingPortFailsInAnOrderlyWay)
+{
+    const CliResult result = run({"--port", path("no-such-device"), "read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("zmp-cli: "), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// Ctrl+C to the real program while it talks to the radio: the transfer is
+// cancelled, the exit status is 3, and no output file is written.
+TEST_F(CliRadioCommandsTest, interruptOfTheRealProgramCancelsTheTransfer)
+{
+    startRadio(radiosim::RadioImage::fresh());
+    const std::string binary = (std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-cli").string();
+    const std::string errPath = path("stderr");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setenv("XDG_CONFIG_HOME", path("config").c_str(), 1);
+        if (!freopen(errPath.c_str(), "w", stderr)) _exit(99);
+        execl(binary.c_str(), binary.c_str(), "--debug", "--yes", "--program-dir", programDir.c_str(),
+              "--port", sim->devicePath().c_str(), "read", path("radio.hex").c_str(),
+              static_cast<char*>(nullptr));
+        _exit(98);
+    }
+    // Wait until the link is talking to the radio.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (readFile(errPath).find("#CMDSY") == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    stopRadio();
+    ASSERT_TRUE(WIFEXITED(status)) << readFile(errPath);
+    EXPECT_EQ(WEXITSTATUS(status), 3) << readFile(errPath);
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+} // namespace
+} // namespace zmp

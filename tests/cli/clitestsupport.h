@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/clisession.h"
+#include "files/memorysettingsstore.h"
+
+namespace zmp::test {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// A program folder of the test's own with the installation's global.ini
+// and destination files, and an in-memory settings store.
+class CliFixtureBase {
+  public:
+    CliFixtureBase();
+
+    CliResult run(const std::vector<std::string>& args, const std::string& input = "");
+    std::filesystem::path file(const std::string& name) const { return dir / name; }
+    std::string path(const std::string& name) const { return file(name).string(); }
+
+    std::filesystem::path dir;
+    std::filesystem::path programDir;
+    MemorySettingsStore store;
+    CliEnvironment environment{store, ""};
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
+} // namespace zmp::test

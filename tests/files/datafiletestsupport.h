@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "image/memoryimage.h"
+#include "image/records.h"
+
+namespace zmp::datatest {
+
+// A fresh, empty folder for the running test under the executable's scratch folder.
+std::filesystem::path scratchFolder();
+
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// A new MR4400 configuration: the records and the image every reset starts from.
+struct NewConfiguration {
+    Records records;
+    MemoryImage image;
+};
+NewConfiguration newConfiguration(int model);
+
+// Records whose every field held by the configuration file differs from a new configuration's.
+Records variedRecords(int model);
+
+// Expects a and b equal in every field the configuration file holds.
+void expectSameFileFields(const Records& a, const Records& b, bool withAtis);
+
+}  // namespace zmp::datatest

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image/memoryimage.h"
+#include "image/processflags.h"
+#include "link/linkcontext.h"
+#include "link/linkhost.h"
+#include "link/serialport.h"
+
+namespace zmp::test {
+
+// Time as the link sees it; sleeping and idle waits move it on, so the
+// link's deadlines pass without real waiting.
+struct FakeClock {
+    std::int64_t now = 0;
+};
+
+// A host that records what the link shows and answers message boxes from
+// a script (the box's default answer once the script is used up).
+class ScriptedHost : public LinkHost {
+  public:
+    explicit ScriptedHost(FakeClock& clock) : clock_(clock) {}
+
+    LinkAnswer showMessage(const LinkMessage& message) override;
+    void showStatus(const std::string& text) override { statuses.push_back(text); }
+    void showProgress(int percent) override { progress.push_back(percent); }
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
+    void processEvents() override;
+    void sleep(int ms) override;
+    std::int64_t nowMs() override { return clock_.now; }
+
+    std::vector<std::string> messageTexts() const;
+    bool showed(const std::string& text) const;
+
+    std::deque<LinkAnswer> answers;
+    std::vector<LinkMessage> messages;
+    std::vector<std::string> statuses;
+    std::vector<int> progress;
+    std::vector<bool> busyChanges;
+    std::function<void()> onEvents; // runs on every pass of every wait
+    bool sleepServesEvents = false; // as a dialog does during its pauses
+    std::int64_t sleptMs = 0;
+    long passes = 0;
+
+  private:
+    FakeClock& clock_;
+};
+
+// A serial port in memory. Every write is recorded and handed to the
+// responder, whose answer becomes waiting input.
+class ScriptedPort : public SerialPort {
+  public:
+    explicit ScriptedPort(FakeClock& clock) : clock_(clock) {}
+
+    void setPortNumber(int number) override { portNumber = number; }
+    void setSettings(const std::string& text) override { settings = text; }
+    bool open() override;
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    int waitingCount() override { return static_cast<int>(input.size()); }
+    int readByte() override;
+    void flush() override { input.clear(); }
+    void write(const std::vector<std::uint8_t>& bytes) override;
+    void waitForInput(int ms) override;
+    PortError lastError() const override { return {3, "no such port"}; }
+
+    void feed(const std::string& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
+    std::vector<std::string> writesStartingWith(const std::string& prefix) const;
+
+    std::deque<char> input;
+    std::vector<std::string> writes;
+    std::vector<std::string> openedWith; // settings text of each open
+    std::function<std::string(const std::string& written)> responder;
+    std::function<void(const std::string& written)> beforeWrite; // may throw
+    bool opens = true;
+    int portNumber = 0;
+    std::string settings;
+    long idleWaits = 0;
+
+  private:
+    FakeClock& clock_;
+    bool open_ = false;
+};
+
+// One frame the computer sent, taken apart.
+struct SentFrame {
+    std::string word;
+    int address = -1;
+    int length = -1;
+    std::string data;
+};
+std::optional<SentFrame> parseFrame(const std::string& written);
+
+// A radio in PC-control mode, good enough to drive every operation. A
+// fault hook may answer a frame in its place (nullopt: answer normally).
+class MiniRadio {
+  public:
+    MiniRadio();
+    std::string answer(const std::string& written);
+    void attach(ScriptedPort& port);
+
+    MemoryImage memory;
+    std::vector<SentFrame> frames; // every frame received, in order
+    std::function<std::optional<std::string>(const SentFrame& frame, int index)> fault;
+    std::string status = "00";
+    int canCount = 0;
+
+    static std::string dataReply(const MemoryImage& memory, int address, int length);
+    static std::string reply(const std::string& word, const std::string& fields); // checksummed, CR LF
+
+  private:
+    std::string answerFrame(const SentFrame& frame);
+};
+
+// A fresh folder for this test under the executable's scratch folder: the
+// program folder of tests that may write an error log.
+std::string freshFolder();
+
+// Everything a link test needs, wired together.
+struct LinkRig {
+    FakeClock clock;
+    ScriptedHost host{clock};
+    ScriptedPort port{clock};
+    ProcessFlags flags;
+    MiniRadio radio;
+    LinkOptions options{1, freshFolder()};
+    LinkContext context{port, host, flags, options, "Read from Radio"};
+
+    LinkRig() { radio.attach(port); }
+};
+
+} // namespace zmp::test

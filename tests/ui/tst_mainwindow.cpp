@@ -1,0 +1,539 @@
+// The main window: start-up, tree and node selection, caption, the file
+// commands with their prompts, the model, destination and port menus and
+// the toolbar.
+#include <QtTest>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTextDocument>
+
+#include "files/appsettings.h"
+#include "platform/helpviewer.h"
+#include "platform/qtserialport.h"
+#include "ui/aboutbox.h"
+#include "ui/filecommands.h"
+#include "ui/mainactions.h"
+#include "ui/mainwindow.h"
+#include "ui/nodetree.h"
+#include "ui/page.h"
+#include "ui/transferdialog.h"
+#include "ui/twips.h"
+#include "ui/uimessages.h"
+#include "uitestsupport.h"
+
+using namespace zmp;
+using namespace zmp::test;
+
+namespace {
+
+// A page that refuses to be left while told so, as a page whose field holds
+// a value its validation rejects.
+class RefusingPage : public Page {
+  public:
+    using Page::Page;
+    bool canLeave() override
+    {
+        if (refuse) messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
+        return !refuse;
+    }
+    void fill(const std::string& key) override
+    {
+        ++fills;
+        filledKey = key;
+        filledWhileFilling = state().flags.filling;
+        state().flags.modified = true; // as a list handler run during filling does
+    }
+    bool refuse = false;
+    int fills = 0;
+    std::string filledKey;
+    bool filledWhileFilling = false;
+};
+
+const std::string OneModel = "[model1]\r\nuse=1\r\natis=True\r\n";
+const std::string TwoModels = "[model1]\r\nuse=1\r\natis=False\r\n[model2]\r\nuse=1\r\natis=False\r\n";
+
+void waitForNew(EditorFixture& editor)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!editor.window->fileCommands().newPending(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(editor.window->isEnabled(), 5000);
+}
+
+QString shownPageName(EditorFixture& editor)
+{
+    return editor.window->findChild<QStackedWidget*>("pageStack")->currentWidget()->objectName();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void oneModelHidesEditMenu()
+    {
+        EditorFixture editor("oneModel", OneModel);
+        writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
+        QVERIFY(editor.start());
+        QVERIFY(!editor.window->actions().editMenu->menuAction()->isVisible());
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
+        QCOMPARE(editor.window->objectName(), QString("frmMain"));
+        QCOMPARE(shownPageName(editor), QString("pictGeneral"));
+        QCOMPARE(editor.window->tree().keyOf(editor.window->tree().selectedIndex()), std::string("General"));
+        QCOMPARE(editor.window->currentNodeIndex(), -1);
+        QVERIFY(!editor.state.flags.modified);
+        QVERIFY(editor.messages.shown.empty());
+        QCOMPARE(editor.window->actions().destinationItems[0]->text(), QString("USA"));
+        QVERIFY(editor.window->actions().destinationItems[0]->isChecked());
+    }
+
+    void modelScanCases_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("editMenu");
+        QTest::newRow("second only") << "[model1]\nuse=0\n[model2]\nuse=1\n" << 2 << false;
+        QTest::newRow("gap ends scan") << "[model1]\nuse=1\n[model3]\nuse=1\n" << 1 << false;
+        QTest::newRow("hash one") << "[model1]\nuse=#1\n" << 1 << false;
+        QTest::newRow("two models, lastmodel default 1") << QString::fromStdString(TwoModels) << 1 << true;
+    }
+
+    void modelScanCases()
+    {
+        QFETCH(QString, ini);
+        QFETCH(int, model);
+        QFETCH(bool, editMenu);
+        EditorFixture editor("scan", ini.toStdString());
+        writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
+        QVERIFY(editor.start());
+        QCOMPARE(editor.state.model, model);
+        QCOMPARE(editor.window->actions().editMenu->menuAction()->isVisible(), editMenu);
+        QVERIFY(editor.window->actions().modelItems[static_cast<std::size_t>(model - 1)]->isChecked());
+        QVERIFY(editor.window->actions().modelItems[static_cast<std::size_t>(model - 1)]->isEnabled());
+    }
+
+    void noModelEndsStartUp()
+    {
+        EditorFixture editor("noModel", "[model1]\nuse=0\n");
+        QVERIFY(!editor.start());
+        QCOMPARE(editor.messages.shown.size(), std::size_t(1));
+        QCOMPARE(editor.messages.shown[0].text, std::string("Unknown model!!"));
+        QCOMPARE(editor.messages.shown[0].title, std::string("ZMP"));
+        QCOMPARE(int(editor.messages.shown[0].icon), int(BoxIcon::Critical));
+    }
+
+    void lastModelRestoredButNeverTen()
+    {
+        std::string ini;
+        for (int n = 1; n <= 10; ++n)
+            ini += "[model" + std::to_string(n) + "]\nuse=1\n";
+        EditorFixture restored("lastModel", ini);
+        AppSettings(restored.settings).setLastModel(3);
+        QVERIFY(restored.start());
+        QCOMPARE(restored.state.model, 3);
+        EditorFixture ten("lastModelTen", ini);
+        AppSettings(ten.settings).setLastModel(10);
+        QVERIFY(ten.start());
+        QCOMPARE(ten.state.model, 10); // the last offered model of the scan, not the stored one
+        EditorFixture nine("lastModelNine", ini.substr(0, ini.find("[model10]")));
+        AppSettings(nine.settings).setLastModel(10);
+        QVERIFY(nine.start());
+        QCOMPARE(nine.state.model, 9);
+    }
+
+    void treeFollowsAtisFlag()
+    {
+        EditorFixture with("atis", OneModel);
+        QVERIFY(with.start());
+        QVERIFY(with.window->tree().indexOfKey("ATIS") > 0);
+        QVERIFY(with.window->helpFilePath().endsWith("QMxx.HLP"));
+        EditorFixture without("noAtis", "[model1]\nuse=1\natis=0\n");
+        QVERIFY(without.start());
+        QCOMPARE(without.window->tree().indexOfKey("ATIS"), 0);
+        QVERIFY(without.window->helpFilePath().endsWith("QMxx_NA.HLP"));
+        QVERIFY(!without.window->actions().helpContents->isEnabled()); // no help file in the folder
+    }
+
+    void nodeSelectionShowsPagesAndKeepsModifiedFlag()
+    {
+        EditorFixture editor("select", OneModel);
+        QVERIFY(editor.start());
+        auto* page = new RefusingPage({editor.state, editor.messages});
+        page->setObjectName("testPage");
+        editor.window->registerPage(PageId::CommonSetup, page);
+        editor.window->selectNodeByKey("Program");
+        QCOMPARE(shownPageName(editor), QString("pictGrey"));
+        editor.window->selectNodeByKey("Common");
+        QCOMPARE(shownPageName(editor), QString("testPage"));
+        QCOMPARE(page->filledKey, std::string("Common"));
+        QVERIFY(page->filledWhileFilling);
+        QVERIFY(!editor.state.flags.modified);
+        QVERIFY(!editor.state.flags.filling);
+        QCOMPARE(editor.window->statusBar()->findChild<QLabel*>("sbHint")->text(),
+                 QString::fromUtf8(uimsg::SelectionHint));
+        // The node that is already current is not filled again.
+        editor.window->selectNodeByKey("Common");
+        QCOMPARE(page->fills, 1);
+        editor.window->selectNodeByKey("General");
+        QCOMPARE(shownPageName(editor), QString("pictGeneral"));
+    }
+
+    void refusedLeaveKeepsTheNode()
+    {
+        EditorFixture editor("refuse", OneModel);
+        QVERIFY(editor.start());
+        auto* page = new RefusingPage({editor.state, editor.messages});
+        editor.window->registerPage(PageId::CommonSetup, page);
+        editor.window->selectNodeByKey("Common");
+        const int common = editor.window->currentNodeIndex();
+        page->refuse = true;
+        // The user presses the arrow key in the tree.
+        NodeTree& tree = editor.window->tree();
+        tree.setFocus();
+        QTest::keyClick(&tree, Qt::Key_Down);
+        QCOMPARE(editor.window->currentNodeIndex(), common);
+        QCOMPARE(tree.selectedIndex(), common);
+        QCOMPARE(editor.messages.shown.back().text, std::string("Data Error!!\nPlease input correct data."));
+        page->refuse = false;
+        QTest::keyClick(&tree, Qt::Key_Down);
+        QCOMPARE(tree.keyOf(editor.window->currentNodeIndex()), std::string("DSC"));
+    }
+
+    void captionAfterSavingShowsLowerCaseName()
+    {
+        EditorFixture editor("caption", OneModel);
+        QVERIFY(editor.start());
+        editor.state.flags.modified = true;
+        const std::string path = (editor.folder / "My Boat.DAT").string();
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileSave->trigger();
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400 - my boat.dat"));
+        QVERIFY(std::filesystem::exists(path));
+        QVERIFY(!editor.state.flags.modified);
+        QCOMPARE(editor.dialogs.filtersAsked.back(), std::string(uimsg::DatFilter));
+    }
+
+    void saveAfterSaveAsWritesWithoutDialog()
+    {
+        EditorFixture editor("saveAfterSaveAs", OneModel);
+        QVERIFY(editor.start());
+        const std::string path = (editor.folder / "boat.dat").string();
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileSaveAs->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.size(), std::size_t(1));
+        std::filesystem::remove(path);
+        editor.window->actions().fileSave->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.size(), std::size_t(1));
+        QVERIFY(std::filesystem::exists(path));
+        // Save As always asks; a cancelled dialog writes nothing and sets CancelFlag.
+        editor.window->actions().fileSaveAs->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.size(), std::size_t(2));
+        QVERIFY(editor.state.flags.CancelFlag);
+        QCOMPARE(editor.state.currentFilePath, path);
+    }
+
+    void exitPromptAnswers()
+    {
+        EditorFixture editor("exit", OneModel);
+        QVERIFY(editor.start());
+        editor.window->show();
+        editor.state.flags.modified = true;
+        editor.messages.answer(BoxAnswer::Cancel);
+        QVERIFY(!editor.window->close());
+        QCOMPARE(editor.messages.shown.back().text,
+                 std::string("ZMP data has changed.\nDo you want to save changes?"));
+        QCOMPARE(int(editor.messages.shown.back().buttons), int(BoxButtons::YesNoCancel));
+        QCOMPARE(editor.messages.shown.back().title, std::string("PC Program for MR4400"));
+        // Yes with the save dialog cancelled stays open.
+        editor.messages.answer(BoxAnswer::Yes);
+        QVERIFY(!editor.window->close());
+        // Yes with a path saves and closes.
+        const std::string path = (editor.folder / "exit.dat").string();
+        editor.messages.answer(BoxAnswer::Yes);
+        editor.dialogs.paths.push_back(path);
+        QVERIFY(editor.window->close());
+        QVERIFY(std::filesystem::exists(path));
+        QVERIFY(editor.settings.contains("Settings", "MainWidth"));
+        // No closes without saving.
+        EditorFixture other("exitNo", OneModel);
+        QVERIFY(other.start());
+        other.window->show();
+        other.state.flags.modified = true;
+        other.messages.answer(BoxAnswer::No);
+        QVERIFY(other.window->close());
+        QVERIFY(other.dialogs.filtersAsked.empty());
+    }
+
+    void openingFileOfOtherModelResets()
+    {
+        EditorFixture writer("otherModelWriter", "[model1]\nuse=0\n[model2]\nuse=1\n");
+        QVERIFY(writer.start());
+        const std::string path = (writer.folder / "model2.dat").string();
+        writer.dialogs.paths.push_back(path);
+        writer.window->actions().fileSave->trigger();
+        QVERIFY(std::filesystem::exists(path));
+
+        EditorFixture editor("otherModel", OneModel);
+        QVERIFY(editor.start());
+        editor.state.records.userMmsi = "123456789";
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileOpen->trigger();
+        QVERIFY(editor.messages.texts().find("ModelType Error !!") != std::string::npos);
+        QVERIFY(editor.state.currentFilePath.empty());
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
+        QVERIFY(editor.state.records.userMmsi != "123456789");
+        QVERIFY(editor.window->isEnabled());
+    }
+
+    void openingOwnFileSetsCaption()
+    {
+        EditorFixture editor("openOwn", OneModel);
+        QVERIFY(editor.start());
+        editor.state.records.groups[1].StatusName = "HARB";
+        const std::string path = (editor.folder / "Harbour.dat").string();
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileSaveAs->trigger();
+        editor.window->actions().fileNew->trigger();
+        waitForNew(editor);
+        QVERIFY(editor.state.records.groups[1].StatusName.empty());
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileOpen->trigger();
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("HARB"));
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400 - harbour.dat"));
+        const int group2 = editor.window->tree().indexOfKey("PI");
+        QVERIFY(group2 > 0);
+        QCOMPARE(editor.window->tree().node(group2)->text(0), QString("Group2(HARB)"));
+    }
+
+    void imageFileShortcutsOnlyInDebugMode()
+    {
+        EditorFixture plain("noDebug", OneModel);
+        QVERIFY(plain.start());
+        plain.window->show();
+        QTest::keyClick(plain.window.get(), Qt::Key_F2, Qt::ControlModifier);
+        QTest::keyClick(plain.window.get(), Qt::Key_F3, Qt::ControlModifier);
+        QVERIFY(plain.dialogs.filtersAsked.empty());
+
+        EditorFixture debug("debug", OneModel, true);
+        QVERIFY(debug.start());
+        debug.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(debug.window.get()));
+        const std::string hex = (debug.folder / "image.hex").string();
+        debug.dialogs.paths.push_back(hex);
+        QTest::keyClick(debug.window.get(), Qt::Key_F3, Qt::ControlModifier);
+        QCOMPARE(debug.dialogs.filtersAsked.size(), std::size_t(1));
+        QCOMPARE(debug.dialogs.filtersAsked[0], std::string(uimsg::HexFilter));
+        QCOMPARE(std::filesystem::file_size(hex), std::uintmax_t(ImageSize));
+        debug.state.flags.modified = true;
+        debug.dialogs.paths.push_back(hex);
+        QTest::keyClick(debug.window.get(), Qt::Key_F2, Qt::ControlModifier);
+        QCOMPARE(debug.window->windowTitle(), QString("ZMP  PC Program for MR4400 - image.hex"));
+        QVERIFY(!debug.state.flags.modified);
+        // Save after opening an image file asks for a path instead of
+        // writing the configuration text over the image.
+        const std::string before = readBytes(hex);
+        const std::string dat = (debug.folder / "fromimage.dat").string();
+        debug.dialogs.paths.push_back(dat);
+        debug.window->actions().fileSave->trigger();
+        QCOMPARE(debug.dialogs.filtersAsked.size(), std::size_t(3));
+        QCOMPARE(readBytes(hex), before);
+        QVERIFY(std::filesystem::exists(dat));
+        QCOMPARE(debug.state.currentFilePath, dat);
+    }
+
+    void wrongSizeImageFileIsRefused()
+    {
+        EditorFixture debug("badImage", OneModel, true);
+        QVERIFY(debug.start());
+        const std::filesystem::path bad = debug.folder / "short.hex";
+        writeText(bad, "not an image");
+        debug.dialogs.paths.push_back(bad.string());
+        debug.window->fileCommands().openImageFile();
+        QCOMPARE(debug.messages.shown.back().text, std::string("bad file!!"));
+        QCOMPARE(int(debug.messages.shown.back().icon), int(BoxIcon::Critical));
+        QVERIFY(debug.state.currentFilePath.empty());
+        QVERIFY(debug.window->isEnabled());
+    }
+
+    void destinationMenu()
+    {
+        EditorFixture editor("destinations", OneModel);
+        writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
+        writeDestination(editor.folder, "intl_1130.ini", ModelMr4400);
+        writeDestination(editor.folder, "CAN_1130.ini", ModelMr4400);
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        QCOMPARE(a.destinationItems[0]->text(), QString("CAN"));
+        QCOMPARE(a.destinationItems[1]->text(), QString("INTL"));
+        QCOMPARE(a.destinationItems[2]->text(), QString("USA"));
+        QVERIFY(!a.destinationItems[3]->isVisible());
+        QVERIFY(a.destinationItems[0]->isChecked());
+        // Cancel keeps everything.
+        editor.messages.answer(BoxAnswer::Cancel);
+        a.destinationItems[2]->trigger();
+        QCOMPARE(editor.messages.shown.back().text, std::string("Do you want to change to USA?"));
+        QVERIFY(a.destinationItems[0]->isChecked());
+        QVERIFY(!a.destinationItems[2]->isChecked());
+        // OK loads and remembers.
+        editor.state.flags.modified = true;
+        editor.messages.answer(BoxAnswer::Ok);
+        a.destinationItems[2]->trigger();
+        QVERIFY(a.destinationItems[2]->isChecked());
+        QVERIFY(!a.destinationItems[0]->isChecked());
+        QCOMPARE(AppSettings(editor.settings).rememberedDestination(ModelMr4400), std::string("USA"));
+        QVERIFY(!editor.state.flags.modified);
+        // The checked item reloads without asking.
+        const std::size_t asked = editor.messages.shown.size();
+        a.destinationItems[2]->trigger();
+        QCOMPARE(editor.messages.shown.size(), asked);
+        QVERIFY(a.destinationItems[2]->isChecked());
+    }
+
+    void serialPortMenuStoresComNum()
+    {
+        EditorFixture editor("ports", OneModel);
+        AppSettings(editor.settings).setComNum(3);
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        QVERIFY(a.portItems[2]->isChecked());
+        QCOMPARE(a.portItems[0]->text().section('\t', 0, 0), QString("COM&1"));
+        QCOMPARE(a.portItems[15]->text().section('\t', 0, 0), QString("COM16"));
+        a.portItems[6]->trigger();
+        QCOMPARE(editor.settings.value("ComPath", "ComNum", ""), std::string("7"));
+        QVERIFY(a.portItems[6]->isChecked());
+        QVERIFY(!a.portItems[2]->isChecked());
+    }
+
+    void toolbarButtonOfDisabledItemDoesNothing()
+    {
+        EditorFixture editor("toolbar", OneModel);
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        a.fileSave->setEnabled(false);
+        a.toolButton("Save")->trigger();
+        QVERIFY(editor.dialogs.filtersAsked.empty());
+        a.fileSave->setEnabled(true);
+        a.toolButton("Save")->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.size(), std::size_t(1));
+        a.fileOpen->setEnabled(false);
+        a.toolButton("Open")->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.size(), std::size_t(1));
+    }
+
+    void modelSwitchAsksAndStoresLastModel()
+    {
+        EditorFixture editor("modelSwitch", TwoModels);
+        AppSettings(editor.settings).setLastModel(2);
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        QCOMPARE(editor.state.model, 2);
+        editor.messages.answer(BoxAnswer::Cancel);
+        a.modelItems[0]->trigger();
+        QCOMPARE(editor.messages.shown.back().text, std::string("Do you want to program the MR4400 series?"));
+        QCOMPARE(editor.state.model, 2);
+        QVERIFY(a.modelItems[1]->isChecked());
+        editor.messages.answer(BoxAnswer::Ok);
+        a.modelItems[0]->trigger();
+        waitForNew(editor);
+        QCOMPARE(editor.state.model, 1);
+        QCOMPARE(editor.settings.value("Settings", "lastmodel", ""), std::string("1"));
+        QVERIFY(a.modelItems[0]->isChecked());
+        QVERIFY(!a.modelItems[1]->isChecked());
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
+    }
+
+    void helpOpensAtContextOrSaysThereIsNone()
+    {
+        EditorFixture editor("help", OneModel);
+        const std::filesystem::path help = std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "QMxx.HLP";
+        QVERIFY(std::filesystem::exists(help));
+        std::filesystem::copy_file(help, editor.folder / "QMxx.HLP");
+        QVERIFY(editor.start());
+        QVERIFY(editor.window->actions().helpContents->isEnabled());
+        editor.window->actions().helpContents->trigger();
+        HelpViewer* viewer = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<HelpViewer*>(widget)) viewer = found;
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->source().fileName(), QString("QMxx.HLP"));
+        QVERIFY(viewer->toHtml().contains("ctx1001"));
+        QVERIFY(editor.messages.texts().find(uimsg::NoHelp) == std::string::npos);
+        // Without the file the transfer dialog's Help says so, titled with its caption.
+        std::filesystem::remove(editor.folder / "QMxx.HLP");
+        QtSerialPort port{SerialPortNames(&editor.settings)};
+        TransferDialog dialog(OperationType::Read, editor.state, editor.settings, editor.messages, port,
+                              editor.window.get());
+        connect(&dialog, &TransferDialog::helpRequested, editor.window.get(),
+                [&](int context, const QString& caption) { editor.window->showHelp(context, caption); });
+        dialog.findChild<QPushButton*>("cmdHelp")->click();
+        QCOMPARE(editor.messages.shown.back().text, std::string(uimsg::NoHelp));
+        QCOMPARE(editor.messages.shown.back().title, std::string("Read from Radio"));
+        QCOMPARE(int(editor.messages.shown.back().icon), int(BoxIcon::Information));
+        QVERIFY(!dialog.findChild<QLabel*>("lblmon")->isVisibleTo(&dialog));
+    }
+
+    void transferDialogPlacesPicturesByDirection()
+    {
+        EditorFixture editor("dialogLayout", OneModel, true);
+        QVERIFY(editor.start());
+        QtSerialPort port{SerialPortNames(&editor.settings)};
+        TransferDialog read(OperationType::Read, editor.state, editor.settings, editor.messages, port);
+        QCOMPARE(read.findChild<QLabel*>("pictA")->x(), twipsToPixels(350));
+        QCOMPARE(read.findChild<QLabel*>("pictB")->x(), twipsToPixels(4200));
+        QCOMPARE(read.findChild<QLabel*>("pictA")->y(), twipsToPixels(1370));
+        QCOMPARE(read.findChild<QLabel*>("pictB")->y(), twipsToPixels(1320));
+        QVERIFY(read.findChild<QLabel*>("lblmon")->isVisibleTo(&read));
+        QCOMPARE(read.findChild<QLabel*>("lblmess")->text().split("\r\n").size(), 5);
+        read.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&read));
+        QVERIFY(read.grab().save(QString::fromStdString((editor.folder / "frmRadio.png").string())));
+        TransferDialog program(OperationType::Program, editor.state, editor.settings, editor.messages, port);
+        QCOMPARE(program.windowTitle(), QString("Program to Radio"));
+        QCOMPARE(program.findChild<QLabel*>("pictA")->x(), twipsToPixels(4100));
+        QCOMPARE(program.findChild<QLabel*>("pictB")->x(), twipsToPixels(450));
+        // A progress above 100 is shown as 100 %: the bar covers the box.
+        program.showProgress(140);
+        QCOMPARE(program.progress(), 100);
+        QCOMPARE(program.findChild<QFrame*>("lblPercent")->x(),
+                 program.findChild<QFrame*>("pictProgress")->contentsRect().left());
+    }
+
+    void aboutBoxNamesVersion()
+    {
+        AboutBox about;
+        QCOMPARE(about.objectName(), QString("frmAbout"));
+        QCOMPARE(about.windowTitle(), QString("Version Infomation"));
+        QCOMPARE(about.findChild<QLabel*>("lblTitle")->text(), QString("ZMP  Zampler"));
+        QVERIFY(QRegularExpression("^Version \\d+\\.\\d+\\.\\d+$").match(AboutBox::versionLine()).hasMatch());
+        about.show();
+        about.findChild<QPushButton*>("cmdOK")->click();
+        QVERIFY(!about.isVisible());
+    }
+
+    void screenshotOfMainWindow()
+    {
+        EditorFixture editor("screenshot", OneModel);
+        writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
+        QVERIFY(editor.start());
+        editor.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+        const QImage shot = editor.window->grab().toImage();
+        QVERIFY(shot.save(QString::fromStdString((editor.folder / "mainwindow.png").string())));
+        // The logo page draws something besides its background.
+        const QWidget* logo = editor.window->findChild<QWidget*>("pictGeneral");
+        const QImage page = const_cast<QWidget*>(logo)->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < page.height(); y += 4)
+            for (int x = 0; x < page.width(); x += 4)
+                colours.insert(page.pixel(x, y));
+        QVERIFY(colours.size() > 10);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

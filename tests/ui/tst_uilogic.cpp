@@ -1,0 +1,199 @@
+// The editor's plain logic: the tree built from the records, the page of a
+// node, twips and the file dialog filters.
+#include <QtTest>
+
+#include "codec/channelplan.h"
+#include "image/newimage.h"
+#include "ui/dialogservice.h"
+#include "ui/pageid.h"
+#include "ui/transferdialog.h"
+#include "ui/treebuilder.h"
+#include "ui/twips.h"
+
+using namespace zmp;
+
+namespace {
+
+std::vector<std::string> keysOf(const TreeLayout& tree)
+{
+    std::vector<std::string> keys;
+    for (const TreeNode& node : tree.nodes)
+        keys.push_back(node.key);
+    return keys;
+}
+
+const TreeNode* find(const TreeLayout& tree, const std::string& key)
+{
+    for (const TreeNode& node : tree.nodes)
+        if (node.key == key) return &node;
+    return nullptr;
+}
+
+Records newRecords()
+{
+    Records records;
+    MemoryImage image;
+    makeNewImage(ModelMr4400, records, image);
+    return records;
+}
+
+} // namespace
+
+class UiLogicTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void treeHasAtisNodeOnlyWithAtis()
+    {
+        Records records = newRecords();
+        const TreeLayout with = TreeBuilder(records, true, channelPlan()).build();
+        const TreeLayout without = TreeBuilder(records, false, channelPlan()).build();
+        QVERIFY(find(with, "ATIS") != nullptr);
+        QCOMPARE(find(with, "ATIS")->text, std::string("ATIS Setup"));
+        QVERIFY(find(without, "ATIS") == nullptr);
+        QCOMPARE(with.nodes.size(), without.nodes.size() + 1);
+        const std::vector<std::string> start{"General", "Usable", "Common", "DSC", "ATIS", "Program"};
+        const std::vector<std::string> keys = keysOf(with);
+        QVERIFY(std::equal(start.begin(), start.end(), keys.begin()));
+    }
+
+    void treeHoldsOnlyCheckedGroups()
+    {
+        Records records = newRecords();
+        for (auto& group : records.groups)
+            group.Enable = false;
+        records.groups[Group2].Enable = true;
+        records.groups[Group2].StatusName = "HARB";
+        const TreeLayout tree = TreeBuilder(records, false, channelPlan()).build();
+        QVERIFY(find(tree, "PU") == nullptr);
+        QVERIFY(find(tree, "PC") == nullptr);
+        QVERIFY(find(tree, "ExpChannel") == nullptr);
+        QCOMPARE(find(tree, "PI")->text, std::string("Group2(HARB)"));
+        QCOMPARE(tree.groupNodeIndex[Group2], 6); // General, its 3 children, Program, Group2 (one-based)
+        QCOMPARE(tree.nodes[5].key, std::string("PI"));
+        QCOMPARE(tree.groupNodeIndex[Group1], 0);
+        // Weather comes after the last group's channels.
+        QCOMPARE(tree.nodes[6 + PlanRowCount].key, std::string("PW"));
+    }
+
+    void channelAndEntryTextsCarryEnableMark()
+    {
+        Records records = newRecords();
+        records.groups[Group1].Enable = true;
+        records.groups[ExpCh].Enable = true;
+        records.usa[3].Position = 3;
+        records.usa[3].Enable = true;
+        records.usa[4].Position = 4;
+        records.usa[4].Enable = false;
+        records.memoryId[0].Enable = true;
+        records.exp[1].Enable = true;
+        const TreeLayout tree = TreeBuilder(records, false, channelPlan()).build();
+        QCOMPARE(find(tree, "PU3")->text, "CH" + channelPlan()[3].Label + "[Enable]");
+        QCOMPARE(find(tree, "PU4")->text, "CH" + channelPlan()[4].Label);
+        QCOMPARE(find(tree, "SM1")->text, std::string("Memory ID1[Enable]"));
+        QCOMPARE(find(tree, "SM80")->text, std::string("Memory ID80"));
+        QCOMPARE(find(tree, "SG32")->text, std::string("Group ID32"));
+        QCOMPARE(find(tree, "E2")->text, std::string("EXP2[Enable]"));
+        QVERIFY(find(tree, "E64") != nullptr);
+        QVERIFY(find(tree, "E65") == nullptr);
+        const TreeNode* exp = find(tree, "ExpChannel");
+        QCOMPARE(exp->parent, -1);
+        QCOMPARE(tree.nodes[static_cast<std::size_t>(tree.groupNodeIndex[ExpCh] - 1)].key,
+                 std::string("ExpChannel"));
+        QCOMPARE(tree.nodes[static_cast<std::size_t>(find(tree, "E1")->parent)].key,
+                 std::string("ExpChannel"));
+    }
+
+    void blankStatusNameAddsNothing()
+    {
+        UsableGroup group;
+        group.StatusName = "   ";
+        QCOMPARE(TreeBuilder::groupNodeText(group, 0), std::string("Group1"));
+        group.StatusName = "PORT";
+        QCOMPARE(TreeBuilder::groupNodeText(group, 2), std::string("Group3(PORT)"));
+    }
+
+    void recordIndexReadFromKey()
+    {
+        QCOMPARE(recordIndexOfKey("PU0"), 0);
+        QCOMPARE(recordIndexOfKey("PI239"), 239);
+        QCOMPARE(recordIndexOfKey("SM80"), 80);
+        QCOMPARE(recordIndexOfKey("E7"), 7);
+        QCOMPARE(recordIndexOfKey("ExpChannel"), -1);
+        QCOMPARE(recordIndexOfKey("PU"), -1);
+        QCOMPARE(recordIndexOfKey("SM1x"), -1);
+    }
+
+    void nodeKeysChooseTheirPage_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<int>("page");
+        QTest::newRow("general") << "General"
+                                 << "" << int(PageId::Logo);
+        QTest::newRow("general any case") << "general"
+                                          << "" << int(PageId::Logo);
+        QTest::newRow("programable") << "Program"
+                                     << "" << int(PageId::Grey);
+        QTest::newRow("dsc root") << "DSCSetting"
+                                  << "" << int(PageId::Grey);
+        QTest::newRow("dsc setup") << "DSC"
+                                   << "General" << int(PageId::DscSetup);
+        QTest::newRow("atis") << "ATIS"
+                              << "General" << int(PageId::AtisSetup);
+        QTest::newRow("usable") << "Usable"
+                                << "General" << int(PageId::UsableSetup);
+        QTest::newRow("common") << "Common"
+                                << "General" << int(PageId::CommonSetup);
+        QTest::newRow("group") << "PC"
+                               << "Program" << int(PageId::GroupGrid);
+        QTest::newRow("weather") << "PW"
+                                 << "Program" << int(PageId::Weather);
+        QTest::newRow("channel") << "PI12"
+                                 << "PI" << int(PageId::ChannelEditor);
+        QTest::newRow("exp grid") << "ExpChannel"
+                                  << "" << int(PageId::ExpGrid);
+        QTest::newRow("exp channel") << "E3"
+                                     << "ExpChannel" << int(PageId::ChannelEditor);
+        QTest::newRow("directory") << "SG"
+                                   << "DSCSetting" << int(PageId::DirectoryGrid);
+        QTest::newRow("entry") << "SM4"
+                               << "SM" << int(PageId::DirectoryEntry);
+    }
+
+    void nodeKeysChooseTheirPage()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, parent);
+        QFETCH(int, page);
+        QCOMPARE(int(pageForNode(key.toStdString(), parent.toStdString())), page);
+    }
+
+    void twipsFollowTheScreen()
+    {
+        QCOMPARE(twipsToPixels(2500), 167);
+        QCOMPARE(twipsToPixels(15), 1);
+        QCOMPARE(twipsToPixels(1500, 192.0), 200);
+        QCOMPARE(pixelsToTwips(607), 9105);
+        QCOMPARE(pixelsToTwips(200, 192.0), 1500);
+        QCOMPARE(twipsToPixels(pixelsToTwips(444, 120.0), 120.0), 444);
+    }
+
+    void fileFiltersBecomeQtFilters()
+    {
+        QCOMPARE(qtFileFilter("dat files(*.dat)|*.dat|All files(*.*)|*.*"),
+                 std::string("dat files(*.dat);;All files(*.*)"));
+        QCOMPARE(qtFileFilter("Text files(*.txt)|*.txt"), std::string("Text files(*.txt)"));
+    }
+
+    void progressBarIsPlacedByPercentage()
+    {
+        QCOMPARE(TransferDialog::barLeft(200, 0), -200);
+        QCOMPARE(TransferDialog::barLeft(200, 50), -100);
+        QCOMPARE(TransferDialog::barLeft(200, 100), 0);
+        QCOMPARE(TransferDialog::barLeft(200, 150), 0);
+    }
+};
+
+QTEST_MAIN(UiLogicTest)
+#include "tst_uilogic.moc"

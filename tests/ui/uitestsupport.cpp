@@ -1,0 +1,116 @@
+#include "uitestsupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <QPrinter>
+
+#include "image/newimage.h"
+#include "platform/qtserialport.h"
+#include "ui/mainwindow.h"
+
+namespace zmp::test {
+
+BoxAnswer ScriptedMessages::show(const MessageRequest& request)
+{
+    shown.push_back(request);
+    if (answers_.empty())
+        return request.buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
+    const BoxAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+std::string ScriptedMessages::texts() const
+{
+    std::string all;
+    for (const MessageRequest& request : shown)
+        all += "[" + request.title + "] " + request.text + "\n";
+    return all;
+}
+
+std::string ScriptedDialogs::next(const std::string& filter)
+{
+    filtersAsked.push_back(filter);
+    if (paths.empty()) return "";
+    std::string path = paths.front();
+    paths.pop_front();
+    return path;
+}
+
+std::string ScriptedDialogs::openFileName(const std::string& filter, const std::string&)
+{
+    return next(filter);
+}
+
+std::string ScriptedDialogs::saveFileName(const std::string& filter, const std::string&)
+{
+    return next(filter);
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter& printer)
+{
+    if (pdfPath.empty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdfPath));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    return true;
+}
+
+std::filesystem::path freshFolder(const std::string& name)
+{
+    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
+    std::filesystem::path folder = std::filesystem::path(scratch ? scratch : "/tmp/zmp-ui-test") / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void writeDestination(const std::filesystem::path& folder, const std::string& fileName, int model)
+{
+    Records records;
+    MemoryImage image;
+    makeNewImage(model, records, image);
+    writeText(folder / fileName,
+              std::string(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size()));
+}
+
+EditorFixture::EditorFixture(const std::string& name, const std::string& globalIni, bool debug)
+    : folder(freshFolder(name))
+{
+    writeText(folder / "global.ini", globalIni);
+    state.programDir = folder;
+    state.flags.DebugMode = debug;
+}
+
+EditorFixture::~EditorFixture()
+{
+    // Nothing is left to ask when the window goes.
+    state.flags.modified = false;
+}
+
+bool EditorFixture::start()
+{
+    window = std::make_unique<MainWindow>(
+        MainWindowServices{state, settings, messages, dialogs,
+                           [this] { return std::make_unique<QtSerialPort>(SerialPortNames(&settings)); },
+                           [this](int port) { return SerialPortNames(&settings).deviceFor(port); }});
+    return window->startUp();
+}
+
+} // namespace zmp::test

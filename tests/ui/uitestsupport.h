@@ -1,0 +1,74 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "files/memorysettingsstore.h"
+#include "ui/dialogservice.h"
+#include "ui/editorstate.h"
+#include "ui/messageservice.h"
+
+namespace zmp {
+class MainWindow;
+}
+
+namespace zmp::test {
+
+// Answers message boxes from a script (Ok when the script is empty) and
+// keeps every request for the test to compare.
+class ScriptedMessages : public MessageService {
+  public:
+    BoxAnswer show(const MessageRequest& request) override;
+    void answer(BoxAnswer next) { answers_.push_back(next); }
+    std::vector<MessageRequest> shown;
+    std::string texts() const;
+
+  private:
+    std::deque<BoxAnswer> answers_;
+};
+
+// Answers file dialogs from a script of paths ("" = cancelled when the
+// script is empty) and the printer dialog with a PDF file.
+class ScriptedDialogs : public DialogService {
+  public:
+    std::string openFileName(const std::string& filter, const std::string& folder) override;
+    std::string saveFileName(const std::string& filter, const std::string& folder) override;
+    bool choosePrinter(QPrinter& printer) override;
+
+    std::deque<std::string> paths;
+    std::vector<std::string> filtersAsked;
+    std::string pdfPath; // empty: the print dialog is cancelled
+
+  private:
+    std::string next(const std::string& filter);
+};
+
+// A fresh folder under the test executable's scratch folder.
+std::filesystem::path freshFolder(const std::string& name);
+void writeText(const std::filesystem::path& path, const std::string& text);
+std::string readBytes(const std::filesystem::path& path);
+// A destination file: the new image of the model, written raw.
+void writeDestination(const std::filesystem::path& folder, const std::string& fileName, int model);
+
+// A program folder with global.ini, the editor's state, services and main window.
+struct EditorFixture {
+    explicit EditorFixture(const std::string& name,
+                           const std::string& globalIni = "[model1]\r\nuse=1\r\natis=True\r\n",
+                           bool debug = false);
+    ~EditorFixture();
+
+    std::filesystem::path folder;
+    EditorState state;
+    MemorySettingsStore settings;
+    ScriptedMessages messages;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    // Makes the window and runs its start-up.
+    bool start();
+};
+
+} // namespace zmp::test

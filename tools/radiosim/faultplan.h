@@ -1,0 +1,24 @@
+#pragma once
+
+#include "radiosim/indexset.h"
+
+namespace zmp::radiosim {
+
+// The misbehaviour the emulated radio is asked to show. Frames (status,
+// read and write requests) and data replies are counted from 1 in the
+// order they occur, retries included.
+struct FaultPlan {
+    IndexSet silentFrames;       // no answer at all
+    IndexSet refusedFrames;      // answered "ERROR"
+    IndexSet badChecksumReplies; // data reply with a wrong checksum
+    IndexSet badAddressReplies;  // data reply naming another address
+    IndexSet badLengthReplies;   // data reply naming another length
+    int busyStatusCount = 0;     // the first N status requests find the radio busy
+    int silentWakeUps = 0;       // the first N "P" bytes get no echo
+    bool refuseLinkMode = false; // "ACMD:002" answered "ERROR"
+    int hangUpAfterFrames = 0;   // 0: never; else the line drops after answering frame N
+    int replyDelayMs = 0;        // before every answer
+    int dataDelayMs = 0;         // between an acknowledgement and its data or status reply
+};
+
+} // namespace zmp::radiosim

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace zmp::radiosim {
+
+// One unit of what the computer sends: a single control byte or a line.
+struct HostMessage {
+    enum class Kind {
+        WakeUp,       // "P"
+        WakeUpFollow, // "0", sent after the echo
+        Cancel,       // CAN
+        Line,         // a frame or a word; text without CR LF
+    };
+    Kind kind = Kind::Line;
+    std::string text; // the line, or the single byte
+    std::string raw;  // the bytes as received, for the traffic log
+};
+
+} // namespace zmp::radiosim
