@@ -4,6 +4,7 @@
 #include "files/configvalue.h"
 #include "files/filemessages.h"
 #include "files/profilereader.h"
+#include "image/dscmirror.h"
 #include "image/models.h"
 
 namespace zmp {
@@ -205,6 +206,7 @@ void ConfigFileReader::fill(const SectionTable& table, Records& records, bool ha
     readGroupSetup(table, records);
     readCommonSetup(table, records);
     readDscBasic(table, records);
+    dscFlagsFromSettings(records);
     readDscAdvancedAndDisplay(table, records);
     if (hasAtis) readAtis(table, records);
     readPlanTable(table, records.usa, UsaPrefix, pendingEvents);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "image/dscmirror.h"
 #include "image/fieldcodec.h"
 #include "image/imagemap.h"
 
@@ -162,6 +163,7 @@ void decodeSettings(const MemoryImage& image, Records& records)
 {
     decodeCommon(image, records.settings);
     decodeDsc(image, records);
+    settingsFromDscFlags(records);
     decodeAutoPos(image, records.autoPos);
     records.atisCode = decodeDigits(image, address::AtisCode);
 }

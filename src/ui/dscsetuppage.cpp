@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "image/dscmirror.h"
 #include "image/imagemap.h"
 #include "link/operationtype.h"
 #include "ui/fieldrules.h"
@@ -273,6 +274,7 @@ void DscSetupPage::onChosen(const Binding& binding, int index)
         records.dscFlags[at(binding.slot)] = index == 1;
     else
         records.settings[at(binding.slot)] = static_cast<std::int16_t>(index);
+    dscFlagsFromSettings(records);
     // The power of a call that is off keeps its stored value, greyed.
     if (binding.power) binding.power->setEnabled(index == 1);
     state().flags.modified = true;

@@ -65,6 +65,19 @@ TEST_F(ConfigFileReaderTest, recordsSurviveWritingAndReading)
     EXPECT_EQ(ConfigFileWriter::compose(records, ModelMr4400, true), text);
 }
 
+TEST_F(ConfigFileReaderTest, beepsAndDistressCancelFromTheFileReachTheImageFlags)
+{
+    baseline.dscFlags.fill(true);
+    baseline.distressCancelCall = true;
+    const FileOutcome outcome =
+        readText(header() + "[DSC Setup (Basic Setup)]\r\nPosRequest0=0\r\nBeepOut0=0\r\nBeepOut4=0\r\n");
+    ASSERT_TRUE(outcome.ok) << outcome.message;
+    EXPECT_FALSE(records.distressCancelCall);
+    EXPECT_FALSE(records.dscFlags[dscslot::SendDistressAlert]);
+    EXPECT_FALSE(records.dscFlags[dscslot::ReceivedGeografic]);
+    EXPECT_TRUE(records.dscFlags[dscslot::ReceivedGroup]);
+}
+
 TEST_F(ConfigFileReaderTest, modelWithoutAtisKeepsTheResetAtisValues)
 {
     const Records written = datatest::variedRecords(ModelMr4400M);

@@ -116,6 +116,21 @@ TEST(DscSettings, BeepBytesInTheirOddOrder)
     EXPECT_EQ(image[670], 0);
 }
 
+TEST(DscSettings, DecodedBeepsAndDistressCancelReachTheFileSettings)
+{
+    MemoryImage image = filled(0);
+    image[667] = 1;                // Received Group
+    image[663] = 0x40;             // Distress Cancel Call only
+    Records records;
+    records.settings[slot::BeepOut + 0] = 1;
+    records.settings[slot::BeepOut + 7] = 1;  // POS Reporting: not in the image
+    decodeSettings(image, records);
+    EXPECT_EQ(records.settings[slot::BeepOut + 0], 0);
+    EXPECT_EQ(records.settings[slot::BeepOut + dscslot::ReceivedGroup], 1);
+    EXPECT_EQ(records.settings[slot::BeepOut + 7], 1);
+    EXPECT_EQ(records.settings[slot::PosRequest], 1);
+}
+
 TEST(DscSettings, AdvancedNibblesAndTheFlagByteKeepsItsFreeBits)
 {
     MemoryImage image = filled(0);
