@@ -145,6 +145,25 @@ class WindowLayoutTest : public QObject {
         QVERIFY(editor.window->height() >= pixels(MinimumWindowHeightTwips));
     }
 
+    void exitStoresTheWindowPlaceInTwips()
+    {
+        EditorFixture editor("place");
+        startEditor(editor);
+        showActive(*editor.window);
+        editor.window->resize(100, 100);
+        QTRY_VERIFY(editor.window->width() >= pixels(MinimumWindowWidthTwips));
+        const QRect frame = editor.window->frameGeometry();
+        QVERIFY(editor.window->close());
+        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        QCOMPARE(editor.settings.value("Settings", "MainWidth", ""),
+                 std::to_string(pixelsToTwips(frame.width(), dpi)));
+        QCOMPARE(editor.settings.value("Settings", "MainHeight", ""),
+                 std::to_string(pixelsToTwips(frame.height(), dpi)));
+        QCOMPARE(editor.settings.value("Settings", "MainLeft", ""),
+                 std::to_string(pixelsToTwips(frame.left(), dpi)));
+        QVERIFY(pixelsToTwips(frame.width(), dpi) >= MinimumWindowWidthTwips - TwipsPerPixelAt96Dpi);
+    }
+
     void resizeGivesTheTreeThirtyPercent()
     {
         EditorFixture editor("treeWidth");
