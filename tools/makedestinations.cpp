@@ -23,12 +23,13 @@ struct Region {
     const char* name;
     std::array<bool, zmp::UsableGroupCount> enabled; // Group1 (USA), Group2 (INT), Group3 (CAN), Exp CH
     bool weatherAlert;
+    bool twentyFourHours;
 };
 
 constexpr std::array<Region, 3> Regions{{
-    {"USA", {true, false, false, false}, true},
-    {"INTL", {false, true, false, false}, false},
-    {"CAN", {true, false, true, false}, true},
+    {"USA", {true, false, false, false}, true, false},
+    {"INTL", {false, true, false, false}, false, true},
+    {"CAN", {true, false, true, false}, true, false},
 }};
 
 constexpr std::array<const char*, zmp::UsableGroupCount> GroupNames{"USA", "INTL", "CAN", "EXP"};
@@ -42,6 +43,13 @@ void applyRegion(const Region& region, Records& records)
         records.groups[g].StatusName = GroupNames[g];
     }
     records.settings[zmp::slot::Weater] = region.weatherAlert ? WeatherOn : WeatherOff;
+    // A fresh memory holds no valid clock or unit setting: start from UTC
+    // without offset, in knots and nautical miles.
+    records.settings[zmp::slot::TimeDisplay] = 0;
+    records.settings[zmp::slot::OffsetTime] = 0;
+    records.settings[zmp::slot::Format] = region.twentyFourHours ? 1 : 0;
+    records.settings[zmp::slot::Sog] = 0;
+    records.settings[zmp::slot::Distance] = 0;
 }
 
 bool writeImage(const std::filesystem::path& path, const zmp::MemoryImage& image)

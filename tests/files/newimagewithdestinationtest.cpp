@@ -122,7 +122,8 @@ TEST_F(NewImageWithDestinationTest, unknownModelIsRefusedAndNothingChanges)
 
 // The destination files this project installs load for their models and
 // enable the groups of their region: CAN the USA and CAN tables, INTL its
-// own, USA its own; the weather alert is on in North America only.
+// own, USA its own; the weather alert is on in North America only, and
+// the clock and units start from valid choices.
 TEST(InstalledDestinationsTest, everyInstalledDestinationLoadsWithItsRegionsGroups)
 {
     const char* programDir = std::getenv("ZMP_PROGRAM_DIR");
@@ -149,6 +150,10 @@ TEST(InstalledDestinationsTest, everyInstalledDestinationLoadsWithItsRegionsGrou
             EXPECT_EQ(records.groups[1].StatusName, "INTL");
             EXPECT_EQ(records.groups[2].StatusName, "CAN");
             EXPECT_EQ(records.settings[slot::Weater], weather[k]) << names[k];
+            EXPECT_EQ(records.settings[slot::OffsetTime], 0) << names[k];
+            EXPECT_EQ(records.settings[slot::TimeDisplay], 0) << names[k];
+            EXPECT_EQ(records.settings[slot::Sog], 0) << names[k];
+            EXPECT_EQ(records.settings[slot::Distance], 0) << names[k];
         }
     }
 }
