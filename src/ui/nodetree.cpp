@@ -40,14 +40,14 @@ void NodeTree::rebuild(const TreeLayout& layout)
     // Items are made detached and handed over in one go per parent: the
     // view then lays out once instead of once per node.
     QList<QTreeWidgetItem*> roots;
-    for (const TreeNode& spec : layout.nodes) {
-        auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(spec.text)));
+    for (const TreeNode& node : layout.nodes) {
+        auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
         items_.push_back(item);
         item->setData(0, Qt::UserRole, static_cast<int>(items_.size()));
-        if (spec.parent < 0)
+        if (node.parent < 0)
             roots.append(item);
         else
-            items_[static_cast<std::size_t>(spec.parent)]->addChild(item);
+            items_[static_cast<std::size_t>(node.parent)]->addChild(item);
     }
     addTopLevelItems(roots);
     quiet_ = false;
