@@ -44,8 +44,6 @@ inline constexpr const char* CommunicationError = "Communication Error!!";
 inline constexpr const char* ModelTypeError = "ModelType Error !!";
 inline constexpr const char* ProductAddressPrefix = "address: 0x";
 inline constexpr const char* ProductBytePrefix = " -> 0x";
-inline constexpr const char* NoHelp =
-    "Unable to display Help Contents. There is no Help associated with this project.";
 
 // Message titles other than the dialog caption.
 inline constexpr const char* ModelCheckTitle = "Model Check";

@@ -49,27 +49,21 @@ ReadResult LinkReader::readWord(int count, int seconds) const
 
 ReadResult LinkReader::readLine(int seconds) const
 {
-    ReadResult result;
-    bool seenCr = false;
-    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte < 0) return std::nullopt;
-        if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : std::nullopt;
-        if (byte == Cr)
-            seenCr = true;
-        else
-            result.text += static_cast<char>(byte);
-        return std::nullopt;
-    });
-    return result;
+    return readCrLf(seconds, std::nullopt);
 }
 
 ReadResult LinkReader::readReplyLine(int seconds) const
+{
+    return readCrLf(seconds, ResultCode::Unexpected);
+}
+
+ReadResult LinkReader::readCrLf(int seconds, std::optional<ResultCode> strayAfterCr) const
 {
     ReadResult result;
     bool seenCr = false;
     result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
         if (byte < 0) return std::nullopt;
-        if (seenCr) return byte == Lf ? ResultCode::Success : ResultCode::Unexpected;
+        if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : strayAfterCr;
         if (byte == Cr)
             seenCr = true;
         else

@@ -35,6 +35,10 @@ class LinkReader {
   private:
     // Runs passes until done returns a result; byte is -1 when nothing came.
     ResultCode run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done) const;
+    // Collects a line up to CR and ends at the LF after it; a byte other
+    // than LF after the CR ends the read with strayAfterCr, or is skipped
+    // when that is empty.
+    ReadResult readCrLf(int seconds, std::optional<ResultCode> strayAfterCr) const;
 
     const LinkContext& context_;
 };

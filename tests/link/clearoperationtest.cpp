@@ -87,15 +87,6 @@ class ClearTest : public ::testing::Test {
         records.atisCode = "9123456789";
     }
 
-    std::vector<SentFrame> writes() const
-    {
-        std::vector<SentFrame> found;
-        for (const SentFrame& f : rig.radio.frames) {
-            if (f.word == "#QMPWR") found.push_back(f);
-        }
-        return found;
-    }
-
     LinkRig rig;
     MemoryImage image;
     MemoryImage before;
@@ -129,7 +120,7 @@ TEST_P(ClearKindTest, erasesTheImageAndWritesTheSameBytesToTheRadio)
     for (int a = 0; a < ImageSize; ++a) {
         ASSERT_EQ(rig.radio.memory[a], written.count(a) ? image[a] : radioBefore[a]) << "address " << a;
     }
-    EXPECT_EQ(static_cast<int>(writes().size()), c.requests);
+    EXPECT_EQ(static_cast<int>(rig.radio.writeFrames().size()), c.requests);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ClearKindTest, ::testing::ValuesIn(clearCases()),
@@ -186,10 +177,10 @@ TEST_F(ClearTest, cancelledClearRestoresTheImageQuietly)
 {
     TransferOperation transfer(rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options);
     rig.host.onEvents = [&] {
-        if (writes().size() == 3) transfer.cancel();
+        if (rig.radio.writeFrames().size() == 3) transfer.cancel();
     };
     EXPECT_FALSE(transfer.run(OperationType::ClearAll));
-    EXPECT_EQ(writes().size(), 3u);
+    EXPECT_EQ(rig.radio.writeFrames().size(), 3u);
     EXPECT_EQ(image.bytes, before.bytes);
     EXPECT_TRUE(rig.host.messages.empty());
 }
@@ -200,7 +191,7 @@ TEST_F(ClearTest, refusedIdentityLeavesTheImage)
     TransferOperation transfer(rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options);
     EXPECT_FALSE(transfer.run(OperationType::ClearWayPoint));
     EXPECT_EQ(image.bytes, before.bytes);
-    EXPECT_TRUE(writes().empty());
+    EXPECT_TRUE(rig.radio.writeFrames().empty());
 }
 
 } // namespace

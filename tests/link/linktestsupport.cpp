@@ -147,6 +147,15 @@ std::string MiniRadio::dataReply(const MemoryImage& memory, int address, int len
                  LinkFrame::address(address) + "\t" + LinkFrame::length(length) + "\t" + data + "\t");
 }
 
+std::vector<SentFrame> MiniRadio::writeFrames() const
+{
+    std::vector<SentFrame> found;
+    for (const SentFrame& f : frames) {
+        if (f.word == "#QMPWR") found.push_back(f);
+    }
+    return found;
+}
+
 std::string MiniRadio::answer(const std::string& written)
 {
     if (written == "P") return "P";

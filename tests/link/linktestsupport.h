@@ -104,6 +104,7 @@ class MiniRadio {
     MiniRadio();
     std::string answer(const std::string& written);
     void attach(ScriptedPort& port);
+    std::vector<SentFrame> writeFrames() const; // the write requests among frames
 
     MemoryImage memory;
     std::vector<SentFrame> frames; // every frame received, in order

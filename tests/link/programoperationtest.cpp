@@ -39,15 +39,6 @@ class ProgramTest : public ::testing::Test {
         radioBefore = rig.radio.memory;
     }
 
-    std::vector<SentFrame> writes() const
-    {
-        std::vector<SentFrame> found;
-        for (const SentFrame& f : rig.radio.frames) {
-            if (f.word == "#QMPWR") found.push_back(f);
-        }
-        return found;
-    }
-
     LinkRig rig;
     MemoryImage image;
     MemoryImage radioBefore;
@@ -67,7 +58,7 @@ bool programmed(int a)
 TEST_F(ProgramTest, writesThePlanInAscendingOrder)
 {
     EXPECT_TRUE(transfer.run(OperationType::Program));
-    const auto sent = writes();
+    const auto sent = rig.radio.writeFrames();
     const auto singles =
         std::count_if(sent.begin(), sent.end(), [](const SentFrame& f) { return f.length == 1; });
     const auto blocks =
@@ -106,17 +97,17 @@ TEST_F(ProgramTest, failedWriteStopsWithCommunicationError)
     EXPECT_FALSE(transfer.run(OperationType::Program));
     EXPECT_EQ(rig.host.messages.back().text, "Communication Error!!");
     EXPECT_EQ(rig.host.messages.back().title, "Program to Radio");
-    EXPECT_EQ(writes().back().address, 0x0800);
+    EXPECT_EQ(rig.radio.writeFrames().back().address, 0x0800);
     EXPECT_FALSE(rig.flags.CompletedFlag);
 }
 
 TEST_F(ProgramTest, cancelDuringASingleByteRunIsNotLost)
 {
     rig.host.onEvents = [&] {
-        if (writes().size() == 5) transfer.cancel();
+        if (rig.radio.writeFrames().size() == 5) transfer.cancel();
     };
     EXPECT_FALSE(transfer.run(OperationType::Program));
-    EXPECT_LE(writes().size(), 6u);
+    EXPECT_LE(rig.radio.writeFrames().size(), 6u);
     EXPECT_TRUE(rig.flags.CancelFlag);
     EXPECT_TRUE(rig.host.messages.empty());
 }
