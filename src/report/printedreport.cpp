@@ -71,13 +71,8 @@ PrintedReport printedReport(const ReportInput& input, const PageGeometry& geomet
         writer.startPage(false);
         addSettings(writer, atisSection(records), true);
     }
-    addTable(writer, planTableSection(records, PlanTable::Usa));
-    addTable(writer, planTableSection(records, PlanTable::International));
-    addTable(writer, planTableSection(records, PlanTable::Canada));
-    addTable(writer, weatherSection(records));
-    addTable(writer, directorySection(records, DirectoryKind::MemoryId));
-    addTable(writer, directorySection(records, DirectoryKind::GroupId));
-    addTable(writer, expSection(records));
+    for (const TableSection& section : reportTableSections(records))
+        addTable(writer, section);
     return writer.takePages();
 }
 

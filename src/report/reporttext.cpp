@@ -86,13 +86,8 @@ std::string reportText(const ReportInput& input)
     addSettings(lines, dscAdvancedSection(records));
     addSettings(lines, dscDisplaySection(records));
     if (input.hasAtis) addSettings(lines, atisSection(records));
-    addTable(lines, planTableSection(records, PlanTable::Usa));
-    addTable(lines, planTableSection(records, PlanTable::International));
-    addTable(lines, planTableSection(records, PlanTable::Canada));
-    addTable(lines, weatherSection(records));
-    addTable(lines, directorySection(records, DirectoryKind::MemoryId));
-    addTable(lines, directorySection(records, DirectoryKind::GroupId));
-    addTable(lines, expSection(records));
+    for (const TableSection& section : reportTableSections(records))
+        addTable(lines, section);
     return lines.take();
 }
 

@@ -150,4 +150,17 @@ TableSection expSection(Records& records)
     return section;
 }
 
+std::vector<TableSection> reportTableSections(Records& records)
+{
+    std::vector<TableSection> sections;
+    sections.push_back(planTableSection(records, PlanTable::Usa));
+    sections.push_back(planTableSection(records, PlanTable::International));
+    sections.push_back(planTableSection(records, PlanTable::Canada));
+    sections.push_back(weatherSection(records));
+    sections.push_back(directorySection(records, DirectoryKind::MemoryId));
+    sections.push_back(directorySection(records, DirectoryKind::GroupId));
+    sections.push_back(expSection(records));
+    return sections;
+}
+
 } // namespace zmp

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "image/records.h"
 #include "report/reportsection.h"
 
@@ -15,5 +17,7 @@ TableSection weatherSection(const Records& records);
 TableSection directorySection(const Records& records, DirectoryKind kind);
 // Snaps the expansion frequencies of the records to the channel raster.
 TableSection expSection(Records& records);
+// All the lists, in the order both the text and the printed report give them.
+std::vector<TableSection> reportTableSections(Records& records);
 
 } // namespace zmp
