@@ -7,18 +7,18 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPrinter>
 #include <QStackedWidget>
 
 #include "files/memorysettingsstore.h"
 #include "image/newimage.h"
 #include "ui/mainwindow.h"
+
+#include "benchuisupport.h"
 
 using namespace zmp;
 
@@ -26,27 +26,6 @@ namespace {
 
 constexpr int Rounds = 25;
 constexpr double FrameMs = 16.0;
-
-class SilentMessages : public MessageService {
-  public:
-    BoxAnswer show(const MessageRequest&) override { return BoxAnswer::Ok; }
-};
-
-class NoDialogs : public DialogService {
-  public:
-    std::string openFileName(const std::string&, const std::string&) override { return {}; }
-    std::string saveFileName(const std::string&, const std::string&) override { return {}; }
-    bool choosePrinter(QPrinter&) override { return false; }
-};
-
-std::filesystem::path programFolder()
-{
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zmp-bench-pages";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "global.ini") << "[model1]\r\nuse=1\r\natis=True\r\n";
-    return folder;
-}
 
 void fillCompletely(Records& records)
 {
@@ -88,10 +67,10 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     EditorState state;
-    state.programDir = programFolder();
+    state.programDir = bench::freshProgramFolder("zmp-bench-pages");
     MemorySettingsStore settings;
-    SilentMessages messages;
-    NoDialogs dialogs;
+    bench::SilentMessages messages;
+    bench::FixedDialogs dialogs;
     MainWindow window({state, settings, messages, dialogs, [] { return std::unique_ptr<SerialPort>(); },
                        [](int) { return std::string(); }});
     if (!window.startUp()) return 1;

@@ -14,13 +14,14 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPrinter>
 #include <QWindow>
 
 #include "files/memorysettingsstore.h"
 #include "image/newimage.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindow.h"
+
+#include "benchuisupport.h"
 
 using namespace zmp;
 
@@ -29,25 +30,9 @@ namespace {
 constexpr int Rounds = 7;
 constexpr double NewPausesMs = 600.0;
 
-class SilentMessages : public MessageService {
-  public:
-    BoxAnswer show(const MessageRequest&) override { return BoxAnswer::Ok; }
-};
-
-class FixedDialogs : public DialogService {
-  public:
-    std::string path;
-    std::string openFileName(const std::string&, const std::string&) override { return path; }
-    std::string saveFileName(const std::string&, const std::string&) override { return path; }
-    bool choosePrinter(QPrinter&) override { return false; }
-};
-
 std::filesystem::path programFolder()
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zmp-bench-ui";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "global.ini") << "[model1]\r\nuse=1\r\natis=True\r\n";
+    const std::filesystem::path folder = bench::freshProgramFolder("zmp-bench-ui");
     Records records;
     MemoryImage image;
     makeNewImage(ModelMr4400, records, image);
@@ -91,8 +76,8 @@ struct Editor {
     }
     EditorState state;
     MemorySettingsStore settings;
-    SilentMessages messages;
-    FixedDialogs dialogs;
+    bench::SilentMessages messages;
+    bench::FixedDialogs dialogs;
     std::unique_ptr<MainWindow> window;
 };
 
