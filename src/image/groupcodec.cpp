@@ -18,20 +18,6 @@ int groupAddress(int g)
     return address::GroupBase + address::GroupStride * g;
 }
 
-const ChannelTable& tableOfGroup(const Records& records, int g)
-{
-    switch (g) {
-    case Group1:
-        return records.usa;
-    case Group2:
-        return records.intl;
-    case Group3:
-        return records.can;
-    default:
-        return records.exp;
-    }
-}
-
 bool hasEnabledChannel(const ChannelTable& table)
 {
     return std::any_of(table.begin(), table.end(), [](const ChannelRecord& r) { return r.Enable; });
@@ -67,7 +53,7 @@ void applyEmptyGroupRule(Records& records, int model)
 {
     if (!appliesEmptyGroupRule(model)) return;
     for (int g = 0; g < UsableGroupCount; ++g)
-        if (!hasEnabledChannel(tableOfGroup(records, g)))
+        if (!hasEnabledChannel(groupTable(records, g)))
             records.groups[static_cast<std::size_t>(g)].Enable = false;
 }
 

@@ -25,12 +25,6 @@ std::optional<int> firstEnabled(const ChannelTable& table)
     return static_cast<int>(it - table.begin());
 }
 
-const ChannelTable& planTableOf(const Records& records, int group)
-{
-    if (group == Group1) return records.usa;
-    return group == Group2 ? records.intl : records.can;
-}
-
 // From a disabled current group, the radio moves on to the next enabled one.
 void settleCurrentGroup(MemoryImage& image)
 {
@@ -51,7 +45,7 @@ void settleGroupChannel(const Records& records, MemoryImage& image)
     const int group = image[address::CurrentGroup];
     if (group >= PlanGroupCount || isChannelUsable(image, group, decodeWord(image, address::CurrentChannel)))
         return;
-    std::optional<int> channel = firstEnabled(planTableOf(records, group));
+    std::optional<int> channel = firstEnabled(groupTable(records, group));
     if (!channel) {
         if (const auto exp = firstEnabled(records.exp)) channel = ExpChannelBase + *exp;
     }

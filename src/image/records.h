@@ -147,4 +147,20 @@ struct Records {
     std::array<AtisCallSign, CallSignCount> callSigns{};
 };
 
+// The channel table a usable group draws from: Group1 the USA table,
+// Group2 the International, Group3 the Canada and Exp CH the expansion table.
+inline const ChannelTable& groupTable(const Records& records, int group)
+{
+    switch (group) {
+    case Group1:
+        return records.usa;
+    case Group2:
+        return records.intl;
+    case Group3:
+        return records.can;
+    default:
+        return records.exp;
+    }
+}
+
 }  // namespace zmp

@@ -21,13 +21,6 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-const ChannelTable& groupTable(const Records& records, int groupIndex)
-{
-    if (groupIndex == Group1) return records.usa;
-    if (groupIndex == Group2) return records.intl;
-    return records.can;
-}
-
 } // namespace
 
 TreeBuilder::TreeBuilder(const Records& records, bool hasAtis, const ChannelPlan& plan)

@@ -25,20 +25,6 @@ namespace {
 constexpr std::array<const char*, UsableGroupCount> GroupCaptions{"Group1", "Group2", "Group3",
                                                                   "EXP CH Group"};
 
-const ChannelTable& groupTable(const Records& records, int group)
-{
-    switch (group) {
-    case Group1:
-        return records.usa;
-    case Group2:
-        return records.intl;
-    case Group3:
-        return records.can;
-    default:
-        return records.exp;
-    }
-}
-
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
