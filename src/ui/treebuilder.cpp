@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "ui/fieldrules.h"
+
 namespace zmp {
 
 namespace {
@@ -12,13 +14,6 @@ int add(TreeLayout& tree, std::string key, std::string text, int parent)
 {
     tree.nodes.push_back({std::move(key), std::move(text), parent});
     return static_cast<int>(tree.nodes.size()) - 1;
-}
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace
@@ -41,7 +36,7 @@ TreeLayout TreeBuilder::build() const
 std::string TreeBuilder::groupNodeText(const UsableGroup& group, int groupIndex)
 {
     std::string text = "Group" + std::to_string(groupIndex + 1);
-    if (!trimmed(group.StatusName).empty()) text += "(" + group.StatusName + ")";
+    if (!trimSpaces(group.StatusName).empty()) text += "(" + group.StatusName + ")";
     return text;
 }
 
