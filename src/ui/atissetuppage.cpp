@@ -26,9 +26,6 @@ namespace zmp {
 
 namespace {
 
-constexpr std::array<const char*, UsableGroupCount> GroupCaptions{"Group1", "Group2", "Group3",
-                                                                  "EXP CH Group"};
-
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
@@ -103,7 +100,7 @@ void AtisSetupPage::fill(const std::string&)
 {
     const Records& records = state().records;
     for (int group = 0; group < UsableGroupCount; ++group) {
-        const std::string caption = withStatusName(GroupCaptions[at(group)], records.groups[at(group)]);
+        const std::string caption = withStatusName(uimsg::GroupCaptions[at(group)], records.groups[at(group)]);
         for (QCheckBox* box : {usable_[at(group)], killer_[at(group)]}) {
             const QSignalBlocker blocker(box);
             box->setText(QString::fromStdString(caption));

@@ -22,9 +22,6 @@ namespace zmp {
 
 namespace {
 
-constexpr std::array<const char*, UsableGroupCount> GroupCaptions{"Group1", "Group2", "Group3",
-                                                                  "EXP CH Group"};
-
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);
@@ -68,7 +65,7 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     GroupRow& row = rows_[at(group)];
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     const int line = grid->rowCount();
-    row.usable = new QCheckBox(QString::fromLatin1(GroupCaptions[at(group)]), frame);
+    row.usable = new QCheckBox(QString::fromLatin1(uimsg::GroupCaptions[at(group)]), frame);
     row.usable->setObjectName(indexedName("chkUsable", group));
     row.priorityLabel = new QLabel(QStringLiteral("Priority CH"), frame);
     row.priority = makeList(frame, indexedName("cmbUsablePri", group), {});
@@ -96,7 +93,7 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
 
 QWidget* UsableSetupPage::createExpMembershipFrame()
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(GroupCaptions[ExpCh]), this);
+    auto* frame = new QGroupBox(QString::fromLatin1(uimsg::GroupCaptions[ExpCh]), this);
     auto* layout = new QHBoxLayout(frame);
     for (int member = 0; member < 3; ++member) {
         auto* box = new QCheckBox(frame);
