@@ -16,6 +16,7 @@
 #include "link/linkmessages.h"
 #include "ui/transferpictures.h"
 #include "ui/twips.h"
+#include "ui/waitcursor.h"
 
 namespace zmp {
 
@@ -76,7 +77,7 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
                                MessageService& messages, SerialPort& port, QWidget* parent)
     : QDialog(parent), type_(type), state_(state), messages_(messages)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     setObjectName(QStringLiteral("frmRadio"));
     setWindowTitle(QString::fromStdString(operationCaption(type)));
     setModal(true);
@@ -86,7 +87,6 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
                                                      state.model, options);
     createControls();
     placeControls();
-    QApplication::restoreOverrideCursor();
 }
 
 TransferDialog::~TransferDialog()
