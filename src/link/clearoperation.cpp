@@ -7,12 +7,14 @@
 #include "link/clearwriters.h"
 #include "link/identitycheck.h"
 #include "link/linkmessages.h"
+#include "link/busyscope.h"
 #include "link/operationsteps.h"
 
 namespace zmp {
 
 void ClearOperation::run(OperationType type) const
 {
+    const BusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) {
@@ -21,7 +23,6 @@ void ClearOperation::run(OperationType type) const
         else
             clearBlocks(type);
     }
-    steps.end();
 }
 
 void ClearOperation::clearBytes(OperationType type) const
