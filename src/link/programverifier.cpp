@@ -26,6 +26,13 @@ std::string hex(unsigned value, int digits)
     return "0x" + std::string(static_cast<std::size_t>(std::max(0, digits - int(text.size()))), '0') + text;
 }
 
+std::optional<int> differenceIn(int block, const MemoryImage& sent, const MemoryImage& radio)
+{
+    for (int a = block; a < block + WritePlan::BlockSize; ++a)
+        if (sent[a] != radio[a] && isWritten(a)) return a;
+    return std::nullopt;
+}
+
 } // namespace
 
 const std::vector<int>& ProgramVerifier::blocks()
@@ -42,35 +49,26 @@ const std::vector<int>& ProgramVerifier::blocks()
     return starts;
 }
 
-std::optional<int> ProgramVerifier::firstDifference(const MemoryImage& sent, const MemoryImage& radio)
-{
-    for (int block : blocks()) {
-        for (int a = block; a < block + WritePlan::BlockSize; ++a)
-            if (sent[a] != radio[a] && isWritten(a)) return a;
-    }
-    return std::nullopt;
-}
-
 void ProgramVerifier::run() const
 {
     const LinkContext& context = link_.context();
     context.status(linktext::Verifying);
     auto radio = std::make_unique<MemoryImage>(sent_);
-    readBack(*radio);
-    if (context.flags.ErrorFlag || context.flags.CancelFlag) return;
-    if (const auto address = firstDifference(sent_, *radio)) {
-        context.flags.ErrorFlag = true;
-        report(*address, (*radio)[*address]);
-    }
+    const std::optional<int> address = readBack(*radio);
+    if (context.flags.ErrorFlag || context.flags.CancelFlag || !address) return;
+    context.flags.ErrorFlag = true;
+    report(*address, (*radio)[*address]);
 }
 
-void ProgramVerifier::readBack(MemoryImage& radio) const
+// Stops at the first block that differs: one difference fails the program.
+std::optional<int> ProgramVerifier::readBack(MemoryImage& radio) const
 {
     const LinkContext& context = link_.context();
     if (!link_.ports().portOpen()) {
         context.flags.ErrorFlag = true;
-        return;
+        return std::nullopt;
     }
+    std::optional<int> difference;
     context.progress(0);
     const std::vector<int>& starts = blocks();
     for (std::size_t i = 0; i < starts.size(); ++i) {
@@ -81,10 +79,13 @@ void ProgramVerifier::readBack(MemoryImage& radio) const
             break;
         }
         if (context.flags.ErrorFlag) break;
+        difference = differenceIn(starts[i], sent_, radio);
+        if (difference) break;
     }
     link_.ports().close();
     if (!context.flags.CancelFlag && context.flags.ErrorFlag)
         context.message(linktext::CommunicationError, linktext::ProgramTitle);
+    return difference;
 }
 
 void ProgramVerifier::report(int address, std::uint8_t found) const

@@ -20,11 +20,9 @@ class ProgramVerifier {
 
     // The 64-byte blocks holding written bytes, ascending.
     static const std::vector<int>& blocks();
-    // The first written address whose byte differs between the two images.
-    static std::optional<int> firstDifference(const MemoryImage& sent, const MemoryImage& radio);
 
   private:
-    void readBack(MemoryImage& radio) const;
+    std::optional<int> readBack(MemoryImage& radio) const;
     void report(int address, std::uint8_t found) const;
 
     const RadioLink& link_;

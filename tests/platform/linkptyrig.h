@@ -58,6 +58,7 @@ class PtyLinkRig {
     void cancel();
 
     const radiosim::RadioProtocol& radio() const { return sim_.protocol(); }
+    const std::string& devicePath() const { return sim_.devicePath(); }
     std::vector<radiosim::RadioRequest> requestsOf(radiosim::RadioRequest::Kind kind) const;
 
     static radiosim::SimOptions unpaced();
