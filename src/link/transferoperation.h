@@ -45,6 +45,8 @@ class TransferOperation {
     bool mayClose() const { return !flags_.BusyFlag; }
     // The dialog closes: the port is released.
     void release();
+    // Whether a program reads back what it wrote (the dialog's check box).
+    void setVerify(bool verify) { options_.verify = verify; }
 
   private:
     bool runSynchronised(OperationType type);
