@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 #include "link/radiolink.h"
 
 namespace zmp {

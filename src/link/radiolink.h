@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 #include "link/linkcontext.h"
 #include "link/linkreader.h"
 #include "link/linksender.h"

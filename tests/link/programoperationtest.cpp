@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "codec/checksum.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 #include "link/writeplan.h"
