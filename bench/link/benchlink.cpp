@@ -14,10 +14,10 @@
 
 #include <QCoreApplication>
 
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 #include "link/writeplan.h"
+#include "model/models.h"
 #include "platform/qtserialport.h"
 #include "platform/serialportnames.h"
 #include "radiosim/linepacer.h"
@@ -101,7 +101,8 @@ Measurement measure(OperationType type, bool verify = false)
         MemoryImage image;
         Records records;
         makeNewImage(ModelMr4400, records, image);
-        TransferOperation transfer(port, host, flags, image, records, ModelMr4400, LinkOptions{1, {}, verify});
+        TransferOperation transfer(port, host, flags, image, records, ModelMr4400,
+                                   LinkOptions{1, {}, verify});
         const auto start = std::chrono::steady_clock::now();
         const double cpuStart = linkCpuSeconds(simClock);
         transfer.run(type);

@@ -5,9 +5,9 @@
 #include <functional>
 #include <istream>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
-#include <ostream>
 
 #include "link/linkhost.h"
 

@@ -68,9 +68,11 @@ std::string channelSetting(int a)
         const std::string channel = std::string(table.name) + " channel";
         if (within(a, l.nameAddress, l.entryCount, address::ChannelNameLength, i))
             return entry(channel.c_str(), i) + " name";
-        if (within(a, l.enableAddress, l.bitmapBytes, 1, i)) return table.name + std::string(" channels enabled");
+        if (within(a, l.enableAddress, l.bitmapBytes, 1, i))
+            return table.name + std::string(" channels enabled");
         if (within(a, l.scanAddress, l.bitmapBytes, 1, i)) return table.name + std::string(" scan memory");
-        const int stride = l.control == ChannelControl::ExpRecord ? address::ExpRecordStride : PlanControlStride;
+        const int stride =
+            l.control == ChannelControl::ExpRecord ? address::ExpRecordStride : PlanControlStride;
         if (l.control != ChannelControl::None && within(a, l.controlAddress, l.entryCount, stride, i))
             return entry(channel.c_str(), i);
     }
@@ -84,7 +86,8 @@ std::string settingAt(int a)
     int i = 0;
     if (within(a, address::MemoryIdBase, 80, address::DirectoryStride, i)) return entry("Memory ID entry", i);
     if (within(a, address::GroupIdBase, 32, address::DirectoryStride, i)) return entry("Group ID entry", i);
-    if (within(a, address::GroupBase, 4, address::GroupStride, i)) return i < 3 ? "Group" + std::to_string(i + 1) : "Exp CH";
+    if (within(a, address::GroupBase, 4, address::GroupStride, i))
+        return i < 3 ? "Group" + std::to_string(i + 1) : "Exp CH";
     if (std::string channel = channelSetting(a); !channel.empty()) return channel;
     for (const NamedRange& range : Settings)
         if (a >= range.first && a <= range.last) return range.name;

@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
+#include "link/busyscope.h"
 #include "link/clearplan.h"
 #include "link/clearwriters.h"
 #include "link/identitycheck.h"
 #include "link/linkmessages.h"
-#include "link/busyscope.h"
 #include "link/operationsteps.h"
 
 namespace zmp {

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "codec/checksum.h"
-#include "model/models.h"
 #include "link/linkframe.h"
 #include "link/linkmessages.h"
+#include "model/models.h"
 
 namespace zmp {
 

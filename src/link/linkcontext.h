@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "model/processflags.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"
+#include "model/processflags.h"
 
 namespace zmp {
 

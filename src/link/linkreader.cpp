@@ -40,12 +40,15 @@ ResultCode LinkReader::run(int seconds, const std::function<std::optional<Result
 ReadResult LinkReader::readWord(int count, int seconds) const
 {
     ReadResult result;
-    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte >= 0) result.text += static_cast<char>(byte);
-        if (isRefusal(result.text)) return ResultCode::Refused;
-        if (static_cast<int>(result.text.size()) >= count) return ResultCode::Success;
-        return std::nullopt;
-    }, [&] { return count - static_cast<int>(result.text.size()); });
+    result.code = run(
+        seconds,
+        [&](int byte) -> std::optional<ResultCode> {
+            if (byte >= 0) result.text += static_cast<char>(byte);
+            if (isRefusal(result.text)) return ResultCode::Refused;
+            if (static_cast<int>(result.text.size()) >= count) return ResultCode::Success;
+            return std::nullopt;
+        },
+        [&] { return count - static_cast<int>(result.text.size()); });
     return result;
 }
 
@@ -64,25 +67,31 @@ ReadResult LinkReader::readCrLf(int seconds, std::optional<ResultCode> strayAfte
     int taken = 0;
     ReadResult result;
     bool seenCr = false;
-    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte < 0) return std::nullopt;
-        ++taken;
-        if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : strayAfterCr;
-        if (byte == Cr)
-            seenCr = true;
-        else
-            result.text += static_cast<char>(byte);
-        return std::nullopt;
-    }, [&] { return seenCr ? 1 : expected - taken; });
+    result.code = run(
+        seconds,
+        [&](int byte) -> std::optional<ResultCode> {
+            if (byte < 0) return std::nullopt;
+            ++taken;
+            if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : strayAfterCr;
+            if (byte == Cr)
+                seenCr = true;
+            else
+                result.text += static_cast<char>(byte);
+            return std::nullopt;
+        },
+        [&] { return seenCr ? 1 : expected - taken; });
     return result;
 }
 
 ResultCode LinkReader::waitByte(std::uint8_t wanted, int seconds) const
 {
-    return run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte == wanted) return ResultCode::Success;
-        return std::nullopt;
-    }, [] { return 1; });
+    return run(
+        seconds,
+        [&](int byte) -> std::optional<ResultCode> {
+            if (byte == wanted) return ResultCode::Success;
+            return std::nullopt;
+        },
+        [] { return 1; });
 }
 
 } // namespace zmp

@@ -1,9 +1,9 @@
 #include "link/programoperation.h"
 
+#include "link/busyscope.h"
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
 #include "link/linkmessages.h"
-#include "link/busyscope.h"
 #include "link/operationsteps.h"
 #include "link/programverifier.h"
 

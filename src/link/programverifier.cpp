@@ -1,6 +1,8 @@
 #include "link/programverifier.h"
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "image/settinglocator.h"
 #include "link/linkframe.h"

@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "model/memoryimage.h"
 #include "link/radiolink.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

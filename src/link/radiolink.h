@@ -3,11 +3,11 @@
 #include <functional>
 #include <vector>
 
-#include "model/memoryimage.h"
 #include "link/linkcontext.h"
 #include "link/linkreader.h"
 #include "link/linksender.h"
 #include "link/portcontrol.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "image/imagecodec.h"
+#include "link/busyscope.h"
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
 #include "link/linkmessages.h"
-#include "link/busyscope.h"
 #include "link/operationsteps.h"
 
 namespace zmp {
@@ -28,7 +28,9 @@ void ReadOperation::readAll() const
 {
     link_.context().status(linktext::Reading);
     auto buffer = std::make_unique<MemoryImage>(image_);
-    FailureGuard(link_.context(), link_.ports()).run(linktext::SourceReadData, linktext::ReadTitle, [&] { readData(*buffer); });
+    FailureGuard(link_.context(), link_.ports()).run(linktext::SourceReadData, linktext::ReadTitle, [&] {
+        readData(*buffer);
+    });
     const OperationSteps steps(link_);
     if (steps.failed()) return;
     copyRanges(*buffer, image_);

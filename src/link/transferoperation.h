@@ -1,12 +1,12 @@
 #pragma once
 
-#include "model/memoryimage.h"
-#include "model/processflags.h"
-#include "model/records.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -83,7 +83,8 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
     setModal(true);
     clock_.start();
     const AppSettings appSettings(settings);
-    const LinkOptions options{appSettings.comNum(), state.programDir.string(), appSettings.verifyAfterProgram()};
+    const LinkOptions options{appSettings.comNum(), state.programDir.string(),
+                              appSettings.verifyAfterProgram()};
     operation_ = std::make_unique<TransferOperation>(port, *this, state.flags, state.image, state.records,
                                                      state.model, options);
     createControls();
@@ -202,8 +203,11 @@ void TransferDialog::showEvent(QShowEvent* event)
 
 LinkAnswer TransferDialog::showMessage(const LinkMessage& message)
 {
-    const MessageRequest request{message.title, message.text, boxIconOf(message.icon),
-                                 boxButtonsOf(message.buttons), boxAnswerOf(message.defaultAnswer),
+    const MessageRequest request{message.title,
+                                 message.text,
+                                 boxIconOf(message.icon),
+                                 boxButtonsOf(message.buttons),
+                                 boxAnswerOf(message.defaultAnswer),
                                  message.detail};
     return linkAnswerOf(messages_.show(request));
 }

@@ -3,11 +3,11 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <filesystem>
-#include <mutex>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <mutex>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "model/models.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/models.h"
 #include "link/linkframe.h"
+#include "model/models.h"
 
 namespace zmp::test {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "model/memoryimage.h"
-#include "model/processflags.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
 
 namespace zmp::test {
 

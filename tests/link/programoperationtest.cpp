@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "codec/checksum.h"
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 #include "link/writeplan.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {
@@ -165,7 +165,8 @@ TEST_F(ProgramTest, verifyReportsTheFirstByteTheRadioDidNotKeep)
     ASSERT_NE(image[0x4740], 0x5A);
     char expected[120];
     std::snprintf(expected, sizeof expected,
-                  "The radio holds 0x5A at 0x4740 where 0x%02X was written (Memory ID entry 5).", image[0x4740]);
+                  "The radio holds 0x5A at 0x4740 where 0x%02X was written (Memory ID entry 5).",
+                  image[0x4740]);
     EXPECT_EQ(failure.detail, expected);
     EXPECT_EQ(readsAfterTheWrites(rig.radio).back(), 0x4740);
 }

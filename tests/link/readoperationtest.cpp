@@ -6,12 +6,12 @@
 #include <sstream>
 
 #include "image/imagecodec.h"
-#include "model/models.h"
 #include "link/linkerror.h"
 #include "link/portlosterror.h"
 #include "link/readoperation.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "image/imagecodec.h"
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "model/models.h"
 
 using namespace zmp;
 using zmp::radiosim::RadioRequest;

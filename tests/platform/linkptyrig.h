@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "files/memorysettingsstore.h"
-#include "model/memoryimage.h"
-#include "model/processflags.h"
-#include "model/records.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 #include "radiosim/radiosim.h"
 
 namespace zmp::test {

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "codec/checksum.h"
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "model/models.h"
 
 using namespace zmp;
 using zmp::radiosim::RadioRequest;

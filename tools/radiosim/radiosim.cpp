@@ -107,7 +107,8 @@ void RadioSim::handleDue(Clock::time_point now)
     while (!received_.empty() && received_.front().due <= now) {
         const TimedByte byte = received_.front();
         received_.pop_front();
-        if (messageRates_.empty() || messageRates_.back() != byte.lineRate) messageRates_.push_back(byte.lineRate);
+        if (messageRates_.empty() || messageRates_.back() != byte.lineRate)
+            messageRates_.push_back(byte.lineRate);
         auto message = splitter_.take(byte.byte);
         if (!message) continue;
         message->lineRates = std::move(messageRates_);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <deque>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "radiosim/linepacer.h"
 #include "radiosim/messagesplitter.h"

@@ -56,7 +56,7 @@ int SimOptionsParser::valueCount(const std::string& name)
     static const std::set<std::string> options{
         "--image",        "--poke",    "--log",         "--dump",         "--link",        "--baud",
         "--no-answer",    "--error",   "--busy",        "--bad-checksum", "--bad-address", "--bad-length",
-        "--hangup-after", "--no-echo", "--reply-delay", "--data-delay", "--refuse-byte", "--misstore-byte"};
+        "--hangup-after", "--no-echo", "--reply-delay", "--data-delay",   "--refuse-byte", "--misstore-byte"};
     if (switches.count(name)) return 0;
     return options.count(name) ? 1 : -1;
 }
