@@ -11,7 +11,7 @@
 #include "model/fillingscope.h"
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
-#include "ui/busyscope.h"
+#include "ui/busywindow.h"
 #include "ui/mainwindow.h"
 #include "ui/pause.h"
 #include "ui/reportwindow.h"
@@ -76,7 +76,7 @@ void FileCommands::newFile()
 
 void FileCommands::runNew()
 {
-    const BusyScope busy(window_);
+    const BusyWindow busy(window_);
     window_.selectNodeByKey("General");
     pauseMs(NewPauseMs);
     window_.rebuild(true);
@@ -93,7 +93,7 @@ void FileCommands::open()
 {
     if (!window_.leavePageCheck()) return;
     EditorState& state = window_.state();
-    const BusyScope busy(window_);
+    const BusyWindow busy(window_);
     state.flags.CancelFlag = true;
     const std::string path = dialogs_.openFileName(uimsg::DatFilter, programFolder());
     if (!path.empty()) {
@@ -175,7 +175,7 @@ void FileCommands::openImageFile()
         state.flags.CancelFlag = true;
         return;
     }
-    const BusyScope busy(window_);
+    const BusyWindow busy(window_);
     state.flags.ErrorFlag = false;
     {
         const FillingScope filling(state.flags);
@@ -202,7 +202,7 @@ void FileCommands::saveImageFile()
         state.flags.CancelFlag = true;
         return;
     }
-    const BusyScope busy(window_);
+    const BusyWindow busy(window_);
     state.flags.ErrorFlag = false;
     show(ImageFile::save(path, state.records, state.image, fileContext()));
     if (state.flags.ErrorFlag) state.flags.CancelFlag = true;

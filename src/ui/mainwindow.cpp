@@ -23,7 +23,7 @@
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
 #include "ui/atissetuppage.h"
-#include "ui/busyscope.h"
+#include "ui/busywindow.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
 #include "ui/directoryentrypage.h"
@@ -201,7 +201,7 @@ void MainWindow::connectTree()
 
 bool MainWindow::startUp()
 {
-    std::optional<BusyScope> busy(std::in_place, *this);
+    std::optional<BusyWindow> busy(std::in_place, *this);
     actions_->editMenu->menuAction()->setVisible(false);
     const FileOutcome scan =
         ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
@@ -471,7 +471,7 @@ void MainWindow::onDestinationItem(int item)
             return;
         }
     }
-    const BusyScope busy(*this);
+    const BusyWindow busy(*this);
     selectNodeByKey("General");
     pauseMs(DestinationChangePauseMs);
     rebuild(false);

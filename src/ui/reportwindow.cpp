@@ -8,7 +8,7 @@
 
 #include "files/atomicfile.h"
 #include "report/reporttext.h"
-#include "ui/busyscope.h"
+#include "ui/busywindow.h"
 #include "ui/pause.h"
 #include "ui/twips.h"
 #include "ui/uimessages.h"
@@ -76,7 +76,7 @@ ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogS
 
 void ReportWindow::buildReport()
 {
-    const BusyScope busy(*this);
+    const BusyWindow busy(*this);
     const ReportInput input{state_.records, state_.image, state_.model, state_.hasAtis};
     text_->setPlainText(QString::fromStdString(reportText(input)));
     built_ = true;
@@ -101,7 +101,7 @@ void ReportWindow::saveAs()
     FileError error;
     bool written = false;
     {
-        const BusyScope busy(*this);
+        const BusyWindow busy(*this);
         written = writeFileAtomically(path, reportContent() + "\r\n", &error);
         if (written) pauseMs(AfterWorkPauseMs);
     }

@@ -8,12 +8,12 @@ namespace zmp {
 
 // A window busy with a piece of work: disabled, under the hourglass, and
 // given back to the user however the work ends.
-class BusyScope {
+class BusyWindow {
   public:
-    explicit BusyScope(QWidget& window);
-    ~BusyScope();
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
+    explicit BusyWindow(QWidget& window);
+    ~BusyWindow();
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
 
   private:
     WaitCursor cursor_;

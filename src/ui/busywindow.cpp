@@ -1,15 +1,15 @@
-#include "ui/busyscope.h"
+#include "ui/busywindow.h"
 
 #include <QWidget>
 
 namespace zmp {
 
-BusyScope::BusyScope(QWidget& window) : window_(window)
+BusyWindow::BusyWindow(QWidget& window) : window_(window)
 {
     window_.setEnabled(false);
 }
 
-BusyScope::~BusyScope()
+BusyWindow::~BusyWindow()
 {
     window_.setEnabled(true);
 }
