@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "image/imagepreparation.h"
-#include "link/busyscope.h"
 #include "link/clearoperation.h"
 #include "link/failureguard.h"
+#include "link/linkbusyscope.h"
 #include "link/linkmessages.h"
 #include "link/programoperation.h"
 #include "link/radiolink.h"
@@ -27,7 +27,7 @@ bool TransferOperation::run(OperationType type)
     bool synchronised = false;
     const LinkContext context{port_, host_, flags_, options_, operationCaption(type)};
     {
-        const BusyScope busy(context);
+        const LinkBusyScope busy(context);
         FailureGuard(context, PortControl(context)).run(linktext::SourceOk, [&] {
             synchronised = runSynchronised(type);
         });
