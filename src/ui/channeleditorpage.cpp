@@ -14,7 +14,7 @@
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "ui/channeldisplay.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagemessages.h"
@@ -26,11 +26,10 @@ namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 16;
+constexpr int NameLength = ChannelNameLength;
 constexpr int FrequencyLength = 8;
 constexpr int LineIndent = 16;
 constexpr int LineWidth = 16;
-constexpr int Channel70Position = 140;
 constexpr int Channel16Position = 32;
 
 // Scrambler list entries and the Scramble values they store.

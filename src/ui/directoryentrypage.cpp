@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagemessages.h"
@@ -24,7 +24,7 @@ namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 11;
+constexpr int NameLength = DirectoryNameLength;
 constexpr int MemoryIdMmsiLength = 9;
 constexpr int GroupIdMmsiLength = 8;
 constexpr int GroupZeroTwips = 150;
