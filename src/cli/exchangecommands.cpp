@@ -4,9 +4,9 @@
 
 #include "checks/marinechecks.h"
 #include "cli/filecommands.h"
+#include "exchange/csvfile.h"
 #include "exchange/tableexchange.h"
 #include "files/atomicfile.h"
-#include "files/filereading.h"
 
 namespace zmp {
 
@@ -18,23 +18,6 @@ std::optional<ExchangeTable> tableArgument(const std::string& id, std::ostream& 
     if (!table)
         err << "zmp-cli: unknown table: " << id << " (usa, intl, can, wx, exp, memory-id or group-id)\n";
     return table;
-}
-
-bool readCsv(const std::string& path, std::string& text, std::ostream& err)
-{
-    FileError error;
-    const long long size = regularFileSize(path, error);
-    if (size > static_cast<long long>(TableExchange::MaxTextSize)) {
-        err << "zmp-cli: " << path << ": too large for a table\n";
-        return false;
-    }
-    if (size >= 0 && readFileChunks(path, 1 << 16, [&text](std::string_view chunk) {
-            text.append(chunk);
-            return true;
-        }, error))
-        return true;
-    err << "zmp-cli: " << path << ": " << error.description << '\n';
-    return false;
 }
 
 } // namespace
@@ -70,7 +53,10 @@ int ExchangeCommands::runImport(CliSession& session, const std::vector<std::stri
     if (!table) return ExitUsage;
     if (!FileCommands::open(session, args[0], err)) return ExitFailed;
     std::string text;
-    if (!readCsv(args[2], text, err)) return ExitFailed;
+    if (const auto error = readCsvFile(args[2], text)) {
+        err << "zmp-cli: " << args[2] << ": " << *error << '\n';
+        return ExitFailed;
+    }
     const auto errors = TableExchange::importCsv(session.records(), *table, text);
     for (const auto& error : errors) err << "zmp-cli: " << args[2] << ": " << error << '\n';
     if (!errors.empty()) return ExitFailed;

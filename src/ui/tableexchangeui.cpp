@@ -3,9 +3,9 @@
 #include <QMenu>
 #include <QTableView>
 
+#include "exchange/csvfile.h"
 #include "exchange/tableexchange.h"
 #include "files/atomicfile.h"
-#include "files/filereading.h"
 #include "ui/dialogservice.h"
 #include "ui/mainwindow.h"
 #include "ui/messageservice.h"
@@ -22,19 +22,6 @@ constexpr std::size_t ShownProblems = 15;
 QString itemCaption(ExchangeTable table)
 {
     return QString::fromStdString(exchangeTableCaption(table)) + QStringLiteral("\u2026");
-}
-
-std::optional<std::string> readCsv(const std::string& path, std::string& text)
-{
-    FileError error;
-    const long long size = regularFileSize(path, error);
-    if (size > static_cast<long long>(TableExchange::MaxTextSize)) return std::string("the file is too large for a table");
-    if (size >= 0 && readFileChunks(path, 1 << 16, [&text](std::string_view chunk) {
-            text.append(chunk);
-            return true;
-        }, error))
-        return std::nullopt;
-    return error.description;
 }
 
 std::string problemList(const std::vector<std::string>& problems)
@@ -112,7 +99,7 @@ void TableExchangeUi::importTable(ExchangeTable table)
     const std::string path = dialogs_.openFileName(CsvFilter, "");
     if (path.empty()) return;
     std::string text;
-    if (const auto error = readCsv(path, text)) return tell("Unable to read " + path + "\n" + *error);
+    if (const auto error = readCsvFile(path, text)) return tell("Unable to read " + path + "\n" + *error);
     const auto problems = TableExchange::importCsv(window_.state().records, table, text);
     if (!problems.empty())
         return tell("Nothing was imported from " + path + ":" + problemList(problems));

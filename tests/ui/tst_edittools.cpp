@@ -86,6 +86,9 @@ class EditToolsTest : public QObject {
         editor.state.records.memoryId[0] = {true, "RESCUE", "111232001", {}};
         showNode(editor, "SM1");
         QTRY_COMPARE(groupNote->text(), QString("search-and-rescue aircraft, never a station to call"));
+        editor.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "entry.png").string())));
     }
 
     void checksPanelListsWarningsAndJumpsToTheField()
@@ -103,6 +106,9 @@ class EditToolsTest : public QObject {
         emit list->itemActivated(list->item(static_cast<int>(lines.indexOf("User MMSI 299123456: MID 299 is not allocated to any country"))));
         QCOMPARE(shownPage(editor), QString("pictDSC"));
         QCOMPARE(editor.window->focusWidget(), control<QWidget>(editor, "txtUserMMSI"));
+        editor.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "checks.png").string())));
     }
 
     void programAsksOnceWhenTheChecksWarn()
