@@ -50,6 +50,8 @@ void CheckNote::refresh()
 {
     const MmsiVerdict verdict = judge_(field_->text().trimmed().toStdString());
     setText(QString::fromStdString(verdict.shown()));
+    // An empty note takes no room from the page.
+    setVisible(!text().isEmpty());
     setStyleSheet(verdict.problem.empty() ? QString() : QStringLiteral("color: #b00020;"));
 }
 

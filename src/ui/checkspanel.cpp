@@ -1,6 +1,7 @@
 #include "ui/checkspanel.h"
 
 #include <QListWidget>
+#include <QToolButton>
 
 #include "checks/marinechecks.h"
 #include "ui/pagecontrols.h"
@@ -36,7 +37,7 @@ ChecksPanel::ChecksPanel(const Records& records, QWidget* parent)
     : QDockWidget(QStringLiteral("Checks"), parent), records_(records)
 {
     setObjectName(QStringLiteral("dockChecks"));
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstChecks"));
     setWidget(list_);
@@ -45,6 +46,13 @@ ChecksPanel::ChecksPanel(const Records& records, QWidget* parent)
         if (!key.isEmpty()) emit jumpRequested(key, item->data(FieldRole).toString());
     });
     connect(list_, &QListWidget::itemClicked, list_, &QListWidget::itemActivated);
+    summary_ = new QToolButton(this);
+    summary_->setObjectName(QStringLiteral("cmdChecks"));
+    summary_->setAutoRaise(true);
+    connect(summary_, &QToolButton::clicked, this, [this] {
+        show();
+        raise();
+    });
 }
 
 void ChecksPanel::refresh()
@@ -60,6 +68,8 @@ void ChecksPanel::refresh()
     }
     if (warnings.empty()) list_->addItem(QStringLiteral("No warnings"));
     setWindowTitle(count_ == 0 ? QStringLiteral("Checks") : QStringLiteral("Checks (%1)").arg(count_));
+    summary_->setText(count_ == 0 ? QStringLiteral("No warnings")
+                                  : QStringLiteral("%1 warning%2").arg(count_).arg(count_ == 1 ? "" : "s"));
 }
 
 } // namespace zmp

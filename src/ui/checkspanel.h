@@ -5,6 +5,7 @@
 #include "image/records.h"
 
 class QListWidget;
+class QToolButton;
 
 namespace zmp {
 
@@ -20,6 +21,8 @@ class ChecksPanel : public QDockWidget {
     void refresh();
     int warningCount() const { return count_; }
     QListWidget* list() const { return list_; }
+    // The count of warnings for the status bar; a click shows the panel.
+    QToolButton* summary() const { return summary_; }
 
   signals:
     // The tree node of the warning's page and the object name of its field.
@@ -28,6 +31,7 @@ class ChecksPanel : public QDockWidget {
   private:
     const Records& records_;
     QListWidget* list_ = nullptr;
+    QToolButton* summary_ = nullptr;
     int count_ = 0;
 };
 

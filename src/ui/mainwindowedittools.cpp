@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QTabWidget>
 
 #include "checks/marinechecks.h"
@@ -45,6 +47,13 @@ void MainWindow::createEditTools()
 
     checks_ = new ChecksPanel(state.records, this);
     addDockWidget(Qt::BottomDockWidgetArea, checks_);
+    // The pages need the window's whole height at its start-up size, so the
+    // panel floats beside the window until the user docks it; the status
+    // bar keeps the count in sight and opens the panel.
+    checks_->setFloating(true);
+    checks_->resize(width() > 0 ? qMax(width(), 480) : 480, 160);
+    checks_->hide();
+    statusBar()->addPermanentWidget(checks_->summary());
     QAction* showChecks = checks_->toggleViewAction();
     showChecks->setObjectName(QStringLiteral("mnuOptionsChecks"));
     actions_->optionsMenu->addAction(showChecks);

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QToolButton>
 
 #include "checks/marinechecks.h"
 #include "exchange/tableexchange.h"
@@ -89,6 +90,8 @@ class EditToolsTest : public QObject {
         editor.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
         QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "entry.png").string())));
+        showNode(editor, "DSC");
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "dsc.png").string())));
     }
 
     void checksPanelListsWarningsAndJumpsToTheField()
@@ -102,13 +105,18 @@ class EditToolsTest : public QObject {
         QVERIFY2(lines.contains("User MMSI 299123456: MID 299 is not allocated to any country"),
                  qPrintable(lines.join('\n')));
         QCOMPARE(editor.window->checksPanel().windowTitle(), QString("Checks (%1)").arg(lines.size()));
+        QCOMPARE(editor.window->checksPanel().summary()->text(), QString("%1 warnings").arg(lines.size()));
+        QVERIFY(editor.window->checksPanel().isHidden());
+        editor.window->checksPanel().summary()->click();
+        QVERIFY(!editor.window->checksPanel().isHidden());
         QListWidget* list = editor.window->checksPanel().list();
         emit list->itemActivated(list->item(static_cast<int>(lines.indexOf("User MMSI 299123456: MID 299 is not allocated to any country"))));
         QCOMPARE(shownPage(editor), QString("pictDSC"));
         QCOMPARE(editor.window->focusWidget(), control<QWidget>(editor, "txtUserMMSI"));
         editor.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
-        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "checks.png").string())));
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "window.png").string())));
+        QVERIFY(editor.window->checksPanel().grab().save(QString::fromStdString((editor.folder / "checks.png").string())));
     }
 
     void programAsksOnceWhenTheChecksWarn()
