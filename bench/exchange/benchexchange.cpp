@@ -5,8 +5,8 @@
 
 #include "checks/marinechecks.h"
 #include "exchange/tableexchange.h"
-#include "image/memoryimage.h"
-#include "image/models.h"
+#include "model/memoryimage.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace {

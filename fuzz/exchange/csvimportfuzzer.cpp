@@ -8,8 +8,8 @@
 
 #include "exchange/tableexchange.h"
 #include "history/recordsequal.h"
-#include "image/memoryimage.h"
-#include "image/models.h"
+#include "model/memoryimage.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace {

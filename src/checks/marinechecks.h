@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "checks/checkwarning.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "exchange/exchangecolumn.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

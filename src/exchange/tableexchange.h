@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "exchange/exchangetable.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

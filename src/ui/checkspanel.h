@@ -2,7 +2,7 @@
 
 #include <QDockWidget>
 
-#include "image/records.h"
+#include "model/records.h"
 
 class QListWidget;
 class QToolButton;

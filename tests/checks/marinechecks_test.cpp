@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "checks/marinechecks.h"
-#include "image/memoryimage.h"
-#include "image/models.h"
+#include "model/memoryimage.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 using namespace zmp;

@@ -7,8 +7,8 @@
 #include "files/configfilewriter.h"
 #include "history/recordsequal.h"
 #include "image/imagecodec.h"
-#include "image/memoryimage.h"
-#include "image/models.h"
+#include "model/memoryimage.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 using namespace zmp;
