@@ -13,6 +13,7 @@
 
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
+#include "model/fillingscope.h"
 #include "ui/channeldisplay.h"
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
@@ -373,11 +374,8 @@ void ChannelEditorPage::applyGroupChannelLimits(const ChannelRecord& channel)
 
 void ChannelEditorPage::refill()
 {
-    bool& filling = state().flags.filling;
-    const bool wasFilling = filling;
-    filling = true;
+    const FillingScope filling(state().flags);
     fill(key_);
-    filling = wasFilling;
 }
 
 bool ChannelEditorPage::editable()

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "model/fillingscope.h"
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
@@ -166,11 +167,8 @@ void DirectoryEntryPage::setFieldsEnabled(bool enabled)
 
 void DirectoryEntryPage::refill()
 {
-    bool& filling = state().flags.filling;
-    const bool wasFilling = filling;
-    filling = true;
+    const FillingScope filling(state().flags);
     fill(key_);
-    filling = wasFilling;
 }
 
 bool DirectoryEntryPage::editable()

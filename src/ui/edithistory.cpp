@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QWidget>
 
 #include "history/recordsequal.h"
 
@@ -18,11 +19,15 @@ EditHistory::EditHistory(EditorState& state, std::function<std::string()> where,
 
 EditHistory::~EditHistory() { qApp->removeEventFilter(this); }
 
-bool EditHistory::eventFilter(QObject*, QEvent* event)
+bool EditHistory::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     const bool input = type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease || type == QEvent::FocusOut;
-    if (input && !lookPending_) {
+    // A long operation (New, a destination, Open) disables the window and
+    // enables it again when it has set up the records.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    const bool settled = type == QEvent::EnabledChange && widget && widget->isWindow() && widget->isEnabled();
+    if ((input || settled) && !lookPending_) {
         lookPending_ = true;
         QTimer::singleShot(0, this, &EditHistory::look);
     }

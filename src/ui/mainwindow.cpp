@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include <filesystem>
+#include <optional>
 
 #include <QAction>
 #include <QApplication>
@@ -18,9 +19,11 @@
 
 #include "codec/channelplan.h"
 #include "files/appsettings.h"
+#include "model/fillingscope.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
 #include "ui/atissetuppage.h"
+#include "ui/busyscope.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
 #include "ui/directoryentrypage.h"
@@ -202,12 +205,12 @@ void MainWindow::connectTree()
 
 bool MainWindow::startUp()
 {
-    setBusy(true);
+    std::optional<BusyScope> busy(std::in_place, *this);
     actions_->editModel->menuAction()->setVisible(false);
     const FileOutcome scan =
         ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
     if (!scan.ok) {
-        setBusy(false);
+        busy.reset();
         showOutcome(scan);
         return false;
     }
@@ -230,7 +233,6 @@ bool MainWindow::startUp()
     rebuild(true);
     showHexView(actions_->optionsHexdump->isChecked());
     services_.state.flags.modified = false;
-    setBusy(false);
     return true;
 }
 
@@ -303,8 +305,7 @@ void MainWindow::loadDestinations(bool withDestination)
 void MainWindow::rebuild(bool withDestination)
 {
     EditorState& state = services_.state;
-    const bool wasFilling = state.flags.filling;
-    state.flags.filling = true;
+    const FillingScope filling(state.flags);
     fileCommands_->makeNewImage();
     loadDestinations(withDestination);
     tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
@@ -317,18 +318,17 @@ void MainWindow::rebuild(bool withDestination)
     state.currentFileIsImage = false;
     updateTitle();
     if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
-    state.flags.filling = wasFilling;
 }
 
 void MainWindow::refreshTree()
 {
     EditorState& state = services_.state;
     const std::string selectedKey = tree_->keyOf(tree_->selectedIndex());
-    const bool wasFilling = state.flags.filling;
-    state.flags.filling = true;
-    tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
-    if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
-    state.flags.filling = wasFilling;
+    {
+        const FillingScope filling(state.flags);
+        tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
+        if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+    }
     // The rebuilt tree keeps the node the user was on when it still exists.
     int index = tree_->indexOfKey(selectedKey);
     if (index == 0) {
@@ -397,10 +397,10 @@ void MainWindow::showNodePage(int index)
     ProcessFlags& flags = services_.state.flags;
     // Showing a page never counts as an edit.
     const bool wasModified = flags.modified;
-    const bool wasFilling = flags.filling;
-    flags.filling = true;
-    page->fill(tree_->keyOf(index));
-    flags.filling = wasFilling;
+    {
+        const FillingScope filling(flags);
+        page->fill(tree_->keyOf(index));
+    }
     flags.modified = wasModified;
     stack_->setCurrentWidget(page);
     page->setEnabled(true);
@@ -427,18 +427,6 @@ QString MainWindow::captionText() const
 }
 
 void MainWindow::updateTitle() { setWindowTitle(captionText()); }
-
-void MainWindow::setBusy(bool busy)
-{
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        setEnabled(false);
-    } else {
-        setEnabled(true);
-        QApplication::restoreOverrideCursor();
-        history_->look();
-    }
-}
 
 void MainWindow::onToolButton(const QString& key)
 {
@@ -489,7 +477,7 @@ void MainWindow::onDestinationItem(int item)
             return;
         }
     }
-    setBusy(true);
+    const BusyScope busy(*this);
     selectNodeByKey("General");
     pauseMs(DestinationChangePauseMs);
     rebuild(false);
@@ -497,7 +485,6 @@ void MainWindow::onDestinationItem(int item)
     applyDestinationMenu();
     refreshTree();
     services_.state.flags.modified = false;
-    setBusy(false);
 }
 
 void MainWindow::onPortItem(int port)
