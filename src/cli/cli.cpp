@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cli/diffcommand.h"
+#include "cli/exchangecommands.h"
 #include "cli/filecommands.h"
 #include "cli/radiocommands.h"
 
@@ -20,7 +21,7 @@ struct CommandEntry {
     SessionCommand run; // null: diff, which opens two configurations
 };
 
-constexpr std::array<CommandEntry, 8> Commands{{
+constexpr std::array<CommandEntry, 11> Commands{{
     {"new", 1, 1, &FileCommands::runNew},
     {"convert", 2, 2, &FileCommands::runConvert},
     {"report", 1, 2, &FileCommands::runReport},
@@ -29,6 +30,9 @@ constexpr std::array<CommandEntry, 8> Commands{{
     {"program", 1, 1, &RadioCommands::runProgram},
     {"clear", 1, 3, &RadioCommands::runClear},
     {"diff", 2, 2, nullptr},
+    {"check", 1, 1, &ExchangeCommands::runCheck},
+    {"export", 3, 3, &ExchangeCommands::runExport},
+    {"import", 4, 4, &ExchangeCommands::runImport},
 }};
 
 int usageError(std::ostream& err, const std::string& reason)
@@ -85,6 +89,12 @@ std::string Cli::helpText()
            "                           distress-log, individual, group, waypoint, dsc-tx-log or all\n"
            "  destinations             the model's destinations, the remembered one marked *\n"
            "  diff A B                 differences between two configurations (exit 1 when any)\n"
+           "  check IN                 marine checks of IN: MMSIs, MIDs, ATIS code and settings\n"
+           "                           that contradict each other, one warning a line (exit 1 when any)\n"
+           "  export IN TABLE OUT.csv  a channel table or directory of IN as CSV (UTF-8, RFC 4180)\n"
+           "  import IN TABLE CSV OUT  IN with TABLE replaced from CSV, saved as OUT; every problem is\n"
+           "                           told as \"line N, column NAME: reason\" and then nothing is written\n"
+           "                           TABLE: usa, intl, can, wx, exp, memory-id or group-id\n"
            "\n"
            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
            "\n"

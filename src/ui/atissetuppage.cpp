@@ -13,13 +13,13 @@
 
 #include "image/imagemap.h"
 #include "link/operationtype.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/settingsmessages.h"
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 
 namespace zmp {
 

@@ -15,7 +15,7 @@
 #include "codec/frequencyformat.h"
 #include "model/fillingscope.h"
 #include "ui/channeldisplay.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagemessages.h"
@@ -27,11 +27,10 @@ namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 16;
+constexpr int NameLength = ChannelNameLength;
 constexpr int FrequencyLength = 8;
 constexpr int LineIndent = 16;
 constexpr int LineWidth = 16;
-constexpr int Channel70Position = 140;
 constexpr int Channel16Position = 32;
 
 // Scrambler list entries and the Scramble values they store.

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "model/fillingscope.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagemessages.h"
@@ -25,7 +25,7 @@ namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 11;
+constexpr int NameLength = DirectoryNameLength;
 constexpr int MemoryIdMmsiLength = 9;
 constexpr int GroupIdMmsiLength = 8;
 constexpr int GroupZeroTwips = 150;

@@ -40,6 +40,10 @@ void MainActions::createFileMenu(QMainWindow& window)
     // Nothing is attached to it; it is shown greyed.
     fileSaveAsDefault = item(menu, "mnuFileSaveAsDefault", "Save As &Default");
     fileSaveAsDefault->setEnabled(false);
+    fileExport = menu->addMenu(QStringLiteral("&Export"));
+    fileExport->setObjectName(QStringLiteral("mnuFileExport"));
+    fileImport = menu->addMenu(QStringLiteral("&Import"));
+    fileImport->setObjectName(QStringLiteral("mnuFileImport"));
     menu->addSeparator();
     filePrint = item(menu, "mnuFilePrint", "&Print");
     filePrintToFile = item(menu, "mnuFilePrintToFile", "P&rint to File");
@@ -51,6 +55,11 @@ void MainActions::createEditMenu(QMainWindow& window)
 {
     editMenu = window.menuBar()->addMenu(QStringLiteral("&Edit"));
     editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    editUndo = item(editMenu, "mnuEditUndo", "&Undo");
+    editUndo->setShortcut(QKeySequence::Undo);
+    editRedo = item(editMenu, "mnuEditRedo", "&Redo");
+    editRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    editMenu->addSeparator();
     editModel = editMenu->addMenu(QStringLiteral("&Model"));
     editModel->setObjectName(QStringLiteral("mnuEditModel"));
     for (int k = 0; k < ModelItemCount; ++k) {
@@ -86,6 +95,7 @@ void MainActions::createOptionsMenu(QMainWindow& window)
 {
     QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Options"));
     menu->setObjectName(QStringLiteral("mnuOptions"));
+    optionsMenu = menu;
     serialPortMenu = menu->addMenu(QStringLiteral("&SerialPort"));
     serialPortMenu->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
     for (int port = 1; port <= SerialPortItemCount; ++port) {

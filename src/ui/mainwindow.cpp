@@ -28,6 +28,7 @@
 #include "ui/commonsetuppage.h"
 #include "ui/directoryentrypage.h"
 #include "ui/directorygridpage.h"
+#include "ui/edithistory.h"
 #include "ui/dscsetuppage.h"
 #include "ui/expgridpage.h"
 #include "ui/filecommands.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     createStatusBar();
     connectActions();
     connectTree();
+    createEditTools();
     new GridWheel(this);
     hexView_ = new HexView(this);
     hexView_->hide();
@@ -168,7 +170,9 @@ void MainWindow::connectActions()
     connect(a.filePrint, &QAction::triggered, this, [this] { fileCommands_->print(); });
     connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileCommands_->printToFile(); });
     connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
-    connect(a.transferProgram, &QAction::triggered, this, [this] { runTransfer(1); });
+    connect(a.transferProgram, &QAction::triggered, this, [this] {
+        if (programDespiteWarnings()) runTransfer(1);
+    });
     connect(a.transferRead, &QAction::triggered, this, [this] { runTransfer(0); });
     connect(a.helpContents, &QAction::triggered, this, [this] { showHelp(MainHelpContext); });
     connect(a.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
@@ -202,7 +206,7 @@ void MainWindow::connectTree()
 bool MainWindow::startUp()
 {
     std::optional<BusyWindow> busy(std::in_place, *this);
-    actions_->editMenu->menuAction()->setVisible(false);
+    actions_->editModel->menuAction()->setVisible(false);
     const FileOutcome scan =
         ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
     if (!scan.ok) {
@@ -210,7 +214,9 @@ bool MainWindow::startUp()
         showOutcome(scan);
         return false;
     }
-    actions_->editMenu->menuAction()->setVisible(models_.editMenuVisible);
+    // The Edit menu carries Undo and Redo whatever the models; only its
+    // model list depends on them.
+    actions_->editModel->menuAction()->setVisible(models_.editMenuVisible);
     services_.state.model = models_.model;
     services_.state.hasAtis = models_.atis;
     applyModelMenu();
@@ -512,6 +518,7 @@ bool MainWindow::runTransfer(int operation)
         flags.modified = false;
         flags.CompletedFlag = false;
     }
+    history_->look();
     return succeeded;
 }
 

@@ -23,12 +23,15 @@ class QTimer;
 
 namespace zmp {
 
+class ChecksPanel;
+class EditHistory;
 class FileCommands;
 class HexView;
 class HelpViewer;
 class MainActions;
 class NodeTree;
 class Page;
+class TableExchangeUi;
 
 // What the main window works with; the program entry and the tests make them.
 struct MainWindowServices {
@@ -82,6 +85,12 @@ public:
     // (in a box with this caption, the window caption when empty).
     void showHelp(int context, const QString& caption = QString());
 
+    EditHistory& history() const { return *history_; }
+    ChecksPanel& checksPanel() const { return *checks_; }
+    TableExchangeUi& tableExchange() const { return *exchange_; }
+    // Shows the field with this object name on the page of the node.
+    void jumpToField(const QString& nodeKey, const QString& field);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +99,11 @@ protected:
 private:
     void createPages();
     void createStatusBar();
+    void createEditTools();
+    void afterRecordsChanged();
+    void showRestoredRecords();
+    // Asks once before programming when the checks warn; true to go on.
+    bool programDespiteWarnings();
     void connectActions();
     void connectTree();
     void applyModelMenu();
@@ -132,6 +146,9 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<HelpViewer> helpViewer_;
     HexView* hexView_ = nullptr;
+    EditHistory* history_ = nullptr;
+    ChecksPanel* checks_ = nullptr;
+    TableExchangeUi* exchange_ = nullptr;
     int currentNodeIndex_ = -1;
 };
 

@@ -15,7 +15,7 @@
 #include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/settingsmessages.h"
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {

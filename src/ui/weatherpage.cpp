@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "codec/weatherchannels.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/pagemessages.h"
 
@@ -13,7 +14,7 @@ namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 16;
+constexpr int NameLength = ChannelNameLength;
 constexpr int EnableHelpContext = 1028;
 constexpr int ScanHelpContext = 1033;
 constexpr int NameHelpContext = 1034;

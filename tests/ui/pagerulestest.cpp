@@ -4,7 +4,7 @@
 
 #include "codec/channelplan.h"
 #include "ui/channeldisplay.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/gridtext.h"
 
 using namespace zmp;

@@ -75,12 +75,14 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void oneModelHidesEditMenu()
+    void oneModelHidesTheModelMenu()
     {
         EditorFixture editor("oneModel", OneModel);
         writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
         QVERIFY(editor.start());
-        QVERIFY(!editor.window->actions().editMenu->menuAction()->isVisible());
+        // The Edit menu stays for Undo and Redo; only its model list goes.
+        QVERIFY(editor.window->actions().editMenu->menuAction()->isVisible());
+        QVERIFY(!editor.window->actions().editModel->menuAction()->isVisible());
         QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
         QCOMPARE(editor.window->objectName(), QString("frmMain"));
         QCOMPARE(shownPageName(editor), QString("pictGeneral"));
@@ -112,7 +114,7 @@ class MainWindowTest : public QObject {
         writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
         QVERIFY(editor.start());
         QCOMPARE(editor.state.model, model);
-        QCOMPARE(editor.window->actions().editMenu->menuAction()->isVisible(), editMenu);
+        QCOMPARE(editor.window->actions().editModel->menuAction()->isVisible(), editMenu);
         QVERIFY(editor.window->actions().modelItems[static_cast<std::size_t>(model - 1)]->isChecked());
         QVERIFY(editor.window->actions().modelItems[static_cast<std::size_t>(model - 1)]->isEnabled());
     }
