@@ -9,7 +9,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$scratch"
 mkdir -p "$scratch/elsewhere"
-cmake --install "$build" --prefix "$prefix" > "$scratch/install.log"
+"${CMAKE_COMMAND:-cmake}" --install "$build" --prefix "$prefix" > "$scratch/install.log"
 
 expected=$(cat <<'LIST'
 bin/zmp
