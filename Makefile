@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test sanitize-test fuzz-replay bench clean
+.PHONY: setup configure build run test package package-test sanitize-test fuzz-replay bench clean
 
 setup:
 	bash scripts/setup.sh
@@ -20,6 +20,15 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD)/zmp_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
+# Installs that package as a user would, checks the installed programs and
+# removes the package again.
+package-test: package
+	bash scripts/package-test.sh $(BUILD)
 
 # The core alone, under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-test: setup

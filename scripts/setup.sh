@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
   poppler-utils fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev
 )
 
 missing=()

@@ -9,6 +9,7 @@
 
 #include "cli/cli.h"
 #include "cli/qtportfactory.h"
+#include "files/programfolder.h"
 #include "platform/qtsettingsstore.h"
 
 namespace {
@@ -35,8 +36,8 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     std::signal(SIGINT, onInterrupt);
     zmp::QtSettingsStore settings;
-    // The program folder is the one the executable sits in, built or installed.
-    zmp::CliEnvironment environment{settings, QCoreApplication::applicationDirPath().toStdString()};
+    zmp::CliEnvironment environment{
+        settings, zmp::ProgramFolder::locate(QCoreApplication::applicationDirPath().toStdString()).string()};
     environment.stdinIsTerminal = isatty(STDIN_FILENO) != 0;
     environment.stderrIsTerminal = isatty(STDERR_FILENO) != 0;
     environment.interrupted = &interrupted;

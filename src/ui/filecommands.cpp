@@ -96,20 +96,31 @@ void FileCommands::open()
     const BusyWindow busy(window_);
     state.flags.CancelFlag = true;
     const std::string path = dialogs_.openFileName(uimsg::DatFilter, programFolder());
-    if (!path.empty()) {
-        state.flags.ErrorFlag = false;
-        show(ConfigFileReader::read(path, state.records, fileContext(), [this] { window_.rebuild(true); }));
-        if (!state.flags.ErrorFlag) {
-            state.currentFilePath = path;
-            state.currentFileIsImage = false;
-            window_.updateTitle();
-            state.flags.CancelFlag = false;
-        }
-        QApplication::processEvents();
-        if (!state.flags.CancelFlag) {
-            window_.refreshCurrentPage();
-            window_.refreshTree();
-        }
+    if (!path.empty()) readConfiguration(path);
+}
+
+void FileCommands::openPath(const std::string& path)
+{
+    const BusyWindow busy(window_);
+    window_.state().flags.CancelFlag = true;
+    readConfiguration(path);
+}
+
+void FileCommands::readConfiguration(const std::string& path)
+{
+    EditorState& state = window_.state();
+    state.flags.ErrorFlag = false;
+    show(ConfigFileReader::read(path, state.records, fileContext(), [this] { window_.rebuild(true); }));
+    if (!state.flags.ErrorFlag) {
+        state.currentFilePath = path;
+        state.currentFileIsImage = false;
+        window_.updateTitle();
+        state.flags.CancelFlag = false;
+    }
+    QApplication::processEvents();
+    if (!state.flags.CancelFlag) {
+        window_.refreshCurrentPage();
+        window_.refreshTree();
     }
 }
 

@@ -24,6 +24,8 @@ class FileCommands {
     void newFile();
     bool newPending() const { return newTimer_.isActive(); }
     void open();
+    // Open without asking: the configuration file named on the command line.
+    void openPath(const std::string& path);
     void save();
     void saveAs();
     // Save (true) and Save As (false); the outcome is in CancelFlag and ErrorFlag.
@@ -42,6 +44,7 @@ class FileCommands {
 
   private:
     void runNew();
+    void readConfiguration(const std::string& path);
     void show(const FileOutcome& outcome);
     std::string programFolder() const;
     FileContext fileContext();

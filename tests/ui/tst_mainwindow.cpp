@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include "files/appsettings.h"
+#include "files/filemessages.h"
 #include "platform/helpviewer.h"
 #include "platform/qtserialport.h"
 #include "ui/aboutbox.h"
@@ -310,6 +311,33 @@ class MainWindowTest : public QObject {
         const int group2 = editor.window->tree().indexOfKey("PI");
         QVERIFY(group2 > 0);
         QCOMPARE(editor.window->tree().node(group2)->text(0), QString("Group2(HARB)"));
+    }
+
+    // The file named on the command line, opened once the window is up.
+    void openPathOpensWithoutAskingAndReportsAMissingFile()
+    {
+        EditorFixture editor("openPath", OneModel);
+        QVERIFY(editor.start());
+        editor.state.records.groups[1].StatusName = "DOCK";
+        const std::string path = (editor.folder / "Dock.dat").string();
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileSaveAs->trigger();
+        editor.window->actions().fileNew->trigger();
+        waitForNew(editor);
+        const std::size_t asked = editor.dialogs.filtersAsked.size();
+
+        editor.window->fileCommands().openPath(path);
+        QCOMPARE(editor.dialogs.filtersAsked.size(), asked);
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
+        QCOMPARE(editor.state.currentFilePath, path);
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400 - dock.dat"));
+        QVERIFY(editor.window->isEnabled());
+
+        editor.window->fileCommands().openPath((editor.folder / "gone.dat").string());
+        QVERIFY(editor.messages.texts().find(filemessages::FileReadError) != std::string::npos);
+        QCOMPARE(editor.state.currentFilePath, path);
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
+        QVERIFY(editor.window->isEnabled());
     }
 
     void imageFileShortcutsOnlyInDebugMode()
