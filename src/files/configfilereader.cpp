@@ -186,17 +186,23 @@ void readExp(const SectionTable& table, ChannelTable& channels)
     }
 }
 
-FileOutcome refuseUnreadable(const FileContext& context, const FileError& error)
+FileOutcome refuseUnreadable(const FileContext& context, const std::string& path, const FileError& error)
 {
     context.flags.ErrorFlag = true;
     context.flags.CancelFlag = true;
     context.log.write(filemessages::FileRead2Source, error.logText());
-    return FileOutcome::failure(filemessages::FileReadError, titleText(context.model), MessageIcon::Warning);
+    return FileOutcome::failure(filemessages::FileReadError, titleText(context.model), MessageIcon::Warning,
+                                error.reasonFor(path));
 }
 
 // The parser's bounds were exceeded (a line or the whole table too large):
 // not a configuration file of any size this system writes.
-FileError oversizeError() { return FileError::fromErrno(EFBIG); }
+FileError oversizeError(SectionTable::Status status)
+{
+    if (status == SectionTable::Status::LineTooLong)
+        return {EFBIG, "Line longer than " + std::to_string(SectionTable::MaxLineLength) + " characters"};
+    return {EFBIG, "Too many keys for a configuration file"};
+}
 
 }  // namespace
 
@@ -231,8 +237,8 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
     flags.ErrorFlag = false;
     SectionTable table;
     FileError error;
-    if (!table.parseFile(path, error)) return refuseUnreadable(context, error);
-    if (!table.ok()) return refuseUnreadable(context, oversizeError());
+    if (!table.parseFile(path, error)) return refuseUnreadable(context, path, error);
+    if (!table.ok()) return refuseUnreadable(context, path, oversizeError(table.status()));
     if (reset) reset();
     // The reset makes a new image, which clears the filling flag when done.
     flags.filling = true;
