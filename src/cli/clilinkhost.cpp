@@ -4,6 +4,8 @@
 #include <string>
 #include <thread>
 
+#include "link/linkmessages.h"
+
 namespace zmp {
 
 namespace {
@@ -28,6 +30,7 @@ LinkAnswer CliLinkHost::showMessage(const LinkMessage& message)
     endProgressLine();
     if (message.buttons == LinkButtons::Ok) {
         err_ << "zmp-cli: " << message.text << '\n';
+        if (message.text == linktext::PortInitError && portReason_) err_ << "zmp-cli: " << portReason_() << '\n';
         return LinkAnswer::Ok;
     }
     return ask(message);

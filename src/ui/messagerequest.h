@@ -15,6 +15,8 @@ struct MessageRequest {
     BoxIcon icon = BoxIcon::None;
     BoxButtons buttons = BoxButtons::Ok;
     BoxAnswer defaultAnswer = BoxAnswer::Ok;
+    // The reason and the file, shown below the text, which stays as it is.
+    std::string detail = {};
 };
 
 } // namespace zmp
