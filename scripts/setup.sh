@@ -12,6 +12,11 @@ packages=(
   poppler-utils fonts-liberation2 fonts-dejavu-core
 )
 
+# `setup.sh windows` adds what the Windows cross-build and its tests need.
+if [[ "${1:-}" == "windows" ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

@@ -50,6 +50,8 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     std::signal(SIGINT, onInterrupt);
     zmp::QtSettingsStore settings;
+    if (!settings.problem().empty())
+        std::cerr << "zmp-cli: " << settings.problem() << " (the settings are not saved in this run)\n";
     // The program folder is the one the executable sits in, built or installed.
     zmp::CliEnvironment environment{settings, QCoreApplication::applicationDirPath().toStdString()};
     environment.stdinIsTerminal = isTerminal(stdin);

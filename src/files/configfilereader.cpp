@@ -204,6 +204,13 @@ FileError oversizeError(SectionTable::Status status)
     return {EFBIG, "Too many keys for a configuration file"};
 }
 
+std::string modelTypeReason(const std::string& path, int model)
+{
+    const std::string found = ProfileReader::readString(path, MainSection, ModelTypeKey);
+    const std::string wanted = "MODELTYPE=" + std::to_string(model) + " expected";
+    return path + ": " + (found.empty() ? "No MODELTYPE in [MAIN], " : "MODELTYPE=" + found + ", ") + wanted;
+}
+
 }  // namespace
 
 void ConfigFileReader::fill(const SectionTable& table, Records& records, bool hasAtis,
@@ -247,7 +254,8 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
         outcome = FileOutcome::silentFailure();
     } else if (!modelTypeMatches(path, context.model)) {
         flags.ErrorFlag = true;
-        outcome = FileOutcome::failure(filemessages::ModelTypeError, titleText(context.model), MessageIcon::Critical);
+        outcome = FileOutcome::failure(filemessages::ModelTypeError, titleText(context.model), MessageIcon::Critical,
+                                       modelTypeReason(path, context.model));
     } else {
         fill(table, records, context.hasAtis, context.pendingEvents);
     }

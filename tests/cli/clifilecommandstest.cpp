@@ -109,7 +109,7 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
     writeFile(file("wrong.dat"), "[MAIN]\r\nMODELTYPE=abc\r\n");
     const std::vector<std::pair<std::string, std::string>> cases{
         {path("short.hex"), "zmp-cli: bad file!!\nzmp-cli: " + path("short.hex") + ": Not an image file of 32768 bytes\n"},
-        {path("wrong.dat"), "zmp-cli: ModelType Error !!\n"},
+        {path("wrong.dat"), "zmp-cli: ModelType Error !!\nzmp-cli: " + path("wrong.dat") + ": MODELTYPE=abc, MODELTYPE=1 expected\n"},
         {path("missing.dat"), "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.dat") + ": No such file or directory\n"},
         {path("missing.hex"), "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.hex") + ": No such file or directory\n"},
     };
@@ -160,7 +160,7 @@ TEST_F(CliFileCommandsTest, modelMismatchIsRefused)
     ASSERT_EQ(run({"--model", "11", "new", path("m.dat")}).status, 0);
     const CliResult result = run({"--model", "1", "convert", path("m.dat"), path("o.hex")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "zmp-cli: ModelType Error !!\n");
+    EXPECT_EQ(result.err, "zmp-cli: ModelType Error !!\nzmp-cli: " + path("m.dat") + ": MODELTYPE=11, MODELTYPE=1 expected\n");
     EXPECT_FALSE(std::filesystem::exists(file("o.hex")));
 }
 

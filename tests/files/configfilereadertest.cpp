@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cstring>
 #include <filesystem>
@@ -230,7 +232,9 @@ TEST_F(ConfigFileReaderTest, valueConversionsAndUnconvertibleValues)
 TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
 {
     fs::create_directory(folder / "folder.dat");
+#ifndef _WIN32  // elsewhere the path stays missing, which must read alike
     ASSERT_EQ(::mkfifo((folder / "pipe.dat").c_str(), 0600), 0);
+#endif
     for (const fs::path& path : {folder / "missing.dat", folder / "folder.dat", folder / "pipe.dat"}) {
         flags = {};
         const FileOutcome outcome = readPath(path);
