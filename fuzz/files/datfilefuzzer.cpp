@@ -8,7 +8,7 @@
 
 #include "../support/memoryfilesystem.h"
 #include "files/configfilereader.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "files/imagefile.h"
 #include "files/memorysettingsstore.h"
 #include "files/modelscan.h"
-#include "image/models.h"
+#include "model/models.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 

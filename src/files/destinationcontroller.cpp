@@ -7,7 +7,7 @@
 #include "files/imagefile.h"
 #include "files/startupmessages.h"
 #include "files/textvalue.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 
