@@ -13,6 +13,11 @@ packages=(
   desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev
 )
 
+# `setup.sh windows` adds what the Windows cross-build and its tests need.
+if [[ "${1:-}" == "windows" ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

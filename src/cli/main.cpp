@@ -2,10 +2,16 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "cli/cli.h"
 #include "cli/qtportfactory.h"
@@ -29,6 +35,15 @@ extern "C" void onInterrupt(int signal)
     std::raise(signal);
 }
 
+bool isTerminal(FILE* stream)
+{
+#ifdef _WIN32
+    return _isatty(_fileno(stream)) != 0;
+#else
+    return isatty(fileno(stream)) != 0;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -36,10 +51,12 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     std::signal(SIGINT, onInterrupt);
     zmp::QtSettingsStore settings;
+    if (!settings.problem().empty())
+        std::cerr << "zmp-cli: " << settings.problem() << " (the settings are not saved in this run)\n";
     zmp::CliEnvironment environment{
         settings, zmp::ProgramFolder::locate(QCoreApplication::applicationDirPath().toStdString()).string()};
-    environment.stdinIsTerminal = isatty(STDIN_FILENO) != 0;
-    environment.stderrIsTerminal = isatty(STDERR_FILENO) != 0;
+    environment.stdinIsTerminal = isTerminal(stdin);
+    environment.stderrIsTerminal = isTerminal(stderr);
     environment.interrupted = &interrupted;
     environment.makePort = zmp::qtPortFactory(settings);
     environment.transferActive = [](bool active) { transferRunning.store(active); };

@@ -62,6 +62,11 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
     TransferOperation operation(*port, host, session.flags(), session.image(), session.records(),
                                 session.model(), options);
     host.onInterrupt([&operation] { operation.cancel(); });
+    host.onPortError([&session, &port, &options] {
+        const std::string device = session.options().port.value_or("port " + std::to_string(options.portNumber));
+        const std::string reason = port->lastError().description;
+        return device + ": " + (reason.empty() ? "Cannot be opened" : reason);
+    });
     if (environment.transferActive) environment.transferActive(true);
     const bool done = operation.run(type);
     if (environment.transferActive) environment.transferActive(false);
@@ -102,6 +107,7 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
     }
     if (args.size() > 1 && !FileCommands::checkInput(args[1], err)) return ExitUsage;
     if (args.size() > 2 && !FileCommands::checkOutput(args[2], err)) return ExitUsage;
+    if (args.size() > 2 && !FileCommands::checkDistinct(args[1], args[2], err)) return ExitUsage;
     const bool opened = args.size() > 1 ? FileCommands::open(session, args[1], err)
                                         : (CliSession::print(err, session.resetImage()), true);
     if (!opened) return ExitFailed;

@@ -64,7 +64,7 @@ FileContext FileCommands::fileContext()
 
 void FileCommands::show(const FileOutcome& outcome)
 {
-    if (!outcome.message.empty()) messages_.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon));
+    if (!outcome.message.empty()) messages_.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
 }
 
 void FileCommands::newFile()

@@ -66,6 +66,9 @@ int main(int argc, char* argv[])
     zmp::QtSettingsStore settings;
     zmp::QtMessageService messages;
     zmp::QtDialogService dialogs;
+    if (!settings.problem().empty())
+        messages.inform(zmp::uimsg::ApplicationTitle, "The settings are not saved in this session.",
+                        zmp::BoxIcon::Warning, settings.problem());
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },

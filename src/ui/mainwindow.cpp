@@ -283,7 +283,7 @@ void MainWindow::applyDestinationMenu()
 void MainWindow::showOutcome(const FileOutcome& outcome)
 {
     if (outcome.message.empty()) return;
-    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon));
+    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
 }
 
 std::string MainWindow::globalIniPath() const

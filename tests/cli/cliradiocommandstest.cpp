@@ -221,7 +221,9 @@ TEST_F(CliRadioCommandsTest, missingPortFailsInAnOrderlyWay)
 {
     const CliResult result = run({"--port", path("no-such-device"), "read", path("radio.hex")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("zmp-cli: "), std::string::npos);
+    EXPECT_NE(result.err.find("zmp-cli: port inicialize error!!\nzmp-cli: " + path("no-such-device") + ": "),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 

@@ -126,6 +126,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!editor.start());
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));
         QCOMPARE(editor.messages.shown[0].text, std::string("Unknown model!!"));
+        QVERIFY(editor.messages.shown[0].detail.ends_with("global.ini: No model offered (\"use=1\" in [model1] to [model10])"));
         QCOMPARE(editor.messages.shown[0].title, std::string("ZMP"));
         QCOMPARE(int(editor.messages.shown[0].icon), int(BoxIcon::Critical));
     }
@@ -385,6 +386,7 @@ class MainWindowTest : public QObject {
         debug.dialogs.paths.push_back(bad.string());
         debug.window->fileCommands().openImageFile();
         QCOMPARE(debug.messages.shown.back().text, std::string("bad file!!"));
+        QCOMPARE(debug.messages.shown.back().detail, bad.string() + ": Not an image file of 32768 bytes");
         QCOMPARE(int(debug.messages.shown.back().icon), int(BoxIcon::Critical));
         QVERIFY(debug.state.currentFilePath.empty());
         QVERIFY(debug.window->isEnabled());
