@@ -99,12 +99,13 @@ private:
     void showOutcome(const FileOutcome& outcome);
     void onNodeSelected(int index);
     void onNodeClicked(int index);
+    void restoreRefusedNode();
     void showNodePage(int index);
     void onToolButton(const QString& key);
     void onModelItem(int item);
     void onDestinationItem(int item);
     void onPortItem(int port);
-    // True when the transfer dialog reports success.
+    // True when the operation ended with "Complete!!".
     bool runTransfer(int operation);
     void runClear(int operation);
     void refreshGroupTexts();
@@ -134,6 +135,7 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     HexView* hexView_ = nullptr;
     int currentNodeIndex_ = -1;
+    bool restorePending_ = false;
 };
 
 }  // namespace zmp
