@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/processflags.h"
+#include "model/processflags.h"
 #include "link/linkhost.h"
 
 namespace zmp {
