@@ -28,6 +28,7 @@ LinkAnswer CliLinkHost::showMessage(const LinkMessage& message)
     endProgressLine();
     if (message.buttons == LinkButtons::Ok) {
         err_ << "zmp-cli: " << message.text << '\n';
+        if (!message.detail.empty()) err_ << "zmp-cli: " << message.detail << '\n';
         return LinkAnswer::Ok;
     }
     return ask(message);
@@ -37,10 +38,7 @@ LinkAnswer CliLinkHost::ask(const LinkMessage& message)
 {
     const LinkAnswer yes = positiveAnswer(message.buttons);
     const char* word = yes == LinkAnswer::Retry ? "retry" : "continue";
-    if (settings_.yes) {
-        err_ << "zmp-cli: " << message.text << " (" << word << ")\n";
-        return yes;
-    }
+    if (settings_.yes) return answerAutomatically(message, yes, word);
     if (!settings_.ask) {
         err_ << "zmp-cli: " << message.text << " (cancelled; --yes answers " << word << ")\n";
         return LinkAnswer::Cancel;
@@ -49,6 +47,21 @@ LinkAnswer CliLinkHost::ask(const LinkMessage& message)
     std::string answer;
     std::getline(in_, answer);
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y') ? yes : LinkAnswer::Cancel;
+}
+
+// A radio that stays busy, or keeps refusing, would otherwise be asked
+// again for ever with nobody to stop it.
+LinkAnswer CliLinkHost::answerAutomatically(const LinkMessage& message, LinkAnswer yes, const char* word)
+{
+    auto& [given, since] = automatic_.try_emplace(message.text, 0, nowMs()).first->second;
+    if (given >= settings_.automaticAnswers || nowMs() - since >= AutomaticAnswerMs) {
+        err_ << "zmp-cli: " << message.text << " (cancelled: --yes gave up after " << given << " answers)\n";
+        return LinkAnswer::Cancel;
+    }
+    ++given;
+    err_ << "zmp-cli: " << message.text << " (" << word << ")\n";
+    if (yes == LinkAnswer::Retry) sleep(AutomaticRetryPauseMs);
+    return yes;
 }
 
 void CliLinkHost::showStatus(const std::string& text)

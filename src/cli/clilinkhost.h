@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <map>
 #include <ostream>
+#include <string>
+#include <utility>
 
 #include "link/linkhost.h"
 
@@ -21,7 +24,13 @@ class CliLinkHost : public LinkHost {
         bool ask = false;         // stdin is a terminal
         bool progressBar = false; // stderr is a terminal
         bool statusLines = false; // --debug
+        int automaticAnswers = 3; // --yes answers each question this often at most
     };
+
+    // --yes never answers one question for longer than this.
+    static constexpr std::int64_t AutomaticAnswerMs = 30'000;
+    // A busy radio is given this moment before an automatic Retry.
+    static constexpr int AutomaticRetryPauseMs = 1000;
 
     CliLinkHost(std::ostream& err, std::istream& in, Settings settings, const std::atomic<bool>& interrupted);
 
@@ -38,6 +47,7 @@ class CliLinkHost : public LinkHost {
 
   private:
     LinkAnswer ask(const LinkMessage& message);
+    LinkAnswer answerAutomatically(const LinkMessage& message, LinkAnswer yes, const char* word);
     void endProgressLine();
 
     std::ostream& err_;
@@ -46,6 +56,8 @@ class CliLinkHost : public LinkHost {
     const std::atomic<bool>& interrupted_;
     std::function<void()> cancel_;
     int shownPercent_ = -1;
+    // Per question text: automatic answers given, and when the first was.
+    std::map<std::string, std::pair<int, std::int64_t>> automatic_;
 };
 
 } // namespace zmp

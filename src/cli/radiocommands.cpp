@@ -31,7 +31,7 @@ CliLinkHost::Settings hostSettings(CliSession& session)
 {
     CliEnvironment& environment = session.environment();
     return {session.options().yes, environment.stdinIsTerminal, environment.stderrIsTerminal,
-            session.options().debug};
+            session.options().debug, session.flags().RetryCount};
 }
 
 } // namespace
@@ -57,7 +57,8 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
     }
     CliLinkHost host(err, in, hostSettings(session),
                      environment.interrupted ? *environment.interrupted : neverInterrupted);
-    const LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir()};
+    const LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
+                              !session.options().noVerify};
     TransferOperation operation(*port, host, session.flags(), session.image(), session.records(),
                                 session.model(), options);
     host.onInterrupt([&operation] { operation.cancel(); });

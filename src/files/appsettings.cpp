@@ -19,6 +19,16 @@ bool AppSettings::hexVisible() const
     return TextValue::boolean(store_.value(SettingsSection, HexVisibleKey, "False")).value_or(false);
 }
 
+bool AppSettings::verifyAfterProgram() const
+{
+    return TextValue::boolean(store_.value(SettingsSection, VerifyKey, "True")).value_or(true);
+}
+
+void AppSettings::setVerifyAfterProgram(bool verify)
+{
+    store_.setValue(SettingsSection, VerifyKey, verify ? "True" : "False");
+}
+
 void AppSettings::storeMainWindowGeometry(int left, int top, int width, int height)
 {
     store_.setValue(SettingsSection, MainLeftKey, std::to_string(left));

@@ -13,6 +13,7 @@ class AppSettings {
     static constexpr const char* SettingsSection = "Settings";
     static constexpr const char* LastModelKey = "lastmodel";
     static constexpr const char* HexVisibleKey = "hexvisible";
+    static constexpr const char* VerifyKey = "verify"; // read back after programming
     static constexpr const char* MainLeftKey = "MainLeft";
     static constexpr const char* MainTopKey = "MainTop";
     static constexpr const char* MainWidthKey = "MainWidth";
@@ -30,6 +31,8 @@ class AppSettings {
     std::string lastModelText() const;
     void setLastModel(int model);
     bool hexVisible() const;
+    bool verifyAfterProgram() const; // on unless turned off
+    void setVerifyAfterProgram(bool verify);
     // Left, top, width and height of the main window, in twips.
     void storeMainWindowGeometry(int left, int top, int width, int height);
     std::string rememberedDestination(int model) const;

@@ -5,6 +5,7 @@
 #include "files/filemessages.h"
 #include "files/profilereader.h"
 #include "image/dscmirror.h"
+#include "model/fillingscope.h"
 #include "model/models.h"
 
 namespace zmp {
@@ -234,8 +235,7 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
     if (!table.parseFile(path, error)) return refuseUnreadable(context, error);
     if (!table.ok()) return refuseUnreadable(context, oversizeError());
     if (reset) reset();
-    // The reset makes a new image, which clears the filling flag when done.
-    flags.filling = true;
+    const FillingScope filling(flags);
     FileOutcome outcome = FileOutcome::success();
     if (flags.ErrorFlag) {
         outcome = FileOutcome::silentFailure();
@@ -246,7 +246,6 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
         fill(table, records, context.hasAtis, context.pendingEvents);
     }
     if (!outcome.ok) flags.CancelFlag = true;
-    flags.filling = false;
     return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include "files/configlayout.h"
 #include "files/configvalue.h"
 #include "files/filemessages.h"
+#include "model/fillingscope.h"
 #include "model/models.h"
 
 namespace zmp {
@@ -205,11 +206,13 @@ FileOutcome ConfigFileWriter::write(const std::string& path, const Records& reco
 {
     ProcessFlags& flags = context.flags;
     flags.ErrorFlag = false;
-    flags.filling = true;
-    const std::string text = compose(records, context.model, context.hasAtis, context.pendingEvents);
     FileError error;
-    const bool written = writeFileAtomically(path, text, &error);
-    flags.filling = false;
+    bool written = false;
+    {
+        const FillingScope filling(flags);
+        const std::string text = compose(records, context.model, context.hasAtis, context.pendingEvents);
+        written = writeFileAtomically(path, text, &error);
+    }
     if (written) return FileOutcome::success();
     flags.ErrorFlag = true;
     flags.CancelFlag = true;

@@ -8,6 +8,7 @@
 #include "files/filereading.h"
 #include "image/imagecodec.h"
 #include "image/imagepreparation.h"
+#include "model/fillingscope.h"
 #include "model/models.h"
 
 namespace zmp {
@@ -37,7 +38,6 @@ FileOutcome fail(const FileContext& context, const char* message, std::string ca
 {
     context.flags.ErrorFlag = true;
     context.flags.CancelFlag = true;
-    context.flags.filling = false;
     return FileOutcome::failure(message, std::move(caption), icon);
 }
 
@@ -63,7 +63,6 @@ FileOutcome writeImage(const std::string& path, const MemoryImage& image, const 
         context.log.write(filemessages::SaveHexFileAsSource, error.logText());
         return fail(context, filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning);
     }
-    context.flags.filling = false;
     return FileOutcome::success();
 }
 
@@ -97,7 +96,7 @@ FileOutcome ImageFile::save(const std::string& path, Records& records, MemoryIma
                             const FileContext& context, ImageSaveMode mode)
 {
     context.flags.ErrorFlag = false;
-    context.flags.filling = true;
+    const FillingScope filling(context.flags);
     if (mode == ImageSaveMode::Raw) return writeImage(path, image, context);
     Records preparedRecords = records;
     MemoryImage prepared = image;
@@ -118,13 +117,12 @@ FileOutcome ImageFile::open(const std::string& path, Records& records, MemoryIma
     const long long size = regularFileSize(path, error);
     if (size < 0) return failUnreadable(context, error);
     if (size != image.size()) return refusedContent(context, Check::WrongSize);
-    context.flags.filling = true;
+    const FillingScope filling(context.flags);
     std::string bytes;
     if (!readImageBytes(path, image, bytes, error)) return failUnreadable(context, error);
     const Check check = install(bytes, context.model, image);
     if (check != Check::Accepted) return refusedContent(context, check);
     ImageCodec::decode(image, records);
-    context.flags.filling = false;
     return FileOutcome::success();
 }
 
@@ -141,11 +139,13 @@ bool ImageFile::loadSilently(const std::string& path, Records& records, MemoryIm
     }
     if (size != image.size()) return false;
     context.flags.ErrorFlag = false;
-    context.flags.filling = true;
-    std::string bytes;
-    const bool accepted = readImageBytes(path, image, bytes, error) &&
-                          install(bytes, context.model, image) == Check::Accepted;
-    context.flags.filling = false;
+    bool accepted = false;
+    {
+        const FillingScope filling(context.flags);
+        std::string bytes;
+        accepted = readImageBytes(path, image, bytes, error) &&
+                   install(bytes, context.model, image) == Check::Accepted;
+    }
     if (!accepted) {
         context.flags.ErrorFlag = true;
         return false;

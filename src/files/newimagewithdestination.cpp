@@ -2,6 +2,7 @@
 
 #include "files/imagefile.h"
 #include "files/startupmessages.h"
+#include "model/fillingscope.h"
 #include "model/models.h"
 #include "image/newimage.h"
 
@@ -25,11 +26,10 @@ FileOutcome newImageWithDestination(int model, const std::string& title, Destina
         flags.ErrorFlag = true;
         return FileOutcome::failure(startupmsg::UnknownModel, title, MessageIcon::Critical);
     }
-    flags.filling = true;
+    const FillingScope filling(flags);
     makeNewImage(model, records, image);
     FileOutcome outcome = destinations.loadListAndRemembered(model, title, chosenName);
     if (!outcome.ok) flags.ErrorFlag = true;
-    flags.filling = false;
     return outcome;
 }
 

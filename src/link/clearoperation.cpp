@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "link/busyscope.h"
 #include "link/clearplan.h"
 #include "link/clearwriters.h"
 #include "link/identitycheck.h"
@@ -13,6 +14,7 @@ namespace zmp {
 
 void ClearOperation::run(OperationType type) const
 {
+    const BusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) {
@@ -21,7 +23,6 @@ void ClearOperation::run(OperationType type) const
         else
             clearBlocks(type);
     }
-    steps.end();
 }
 
 void ClearOperation::clearBytes(OperationType type) const

@@ -18,34 +18,29 @@ bool keptByClearAll(int a)
 
 void ClearWriters::clearBytes(const std::vector<int>& addresses, const char* source, const char* title) const
 {
-    guard_.run(source, [&] { writeBytes(addresses, title); });
+    guard_.run(source, title, [&] { writeBytes(addresses, title); });
 }
 
 void ClearWriters::clearAny(int first, int last) const
 {
-    guard_.run(linktext::SourceClearAny, [&] { writeAny(first, last); });
+    guard_.run(linktext::SourceClearAny, linktext::ProgramTitle, [&] { writeAny(first, last); });
 }
 
 void ClearWriters::clearAny2(int first, int last) const
 {
-    guard_.run(linktext::SourceClearAny2, [&] { writeAny2(first, last); });
+    guard_.run(linktext::SourceClearAny2, linktext::ProgramTitle, [&] { writeAny2(first, last); });
 }
 
 void ClearWriters::clearAll() const
 {
-    guard_.run(linktext::SourceClearAny, [&] { writeAll(); });
+    guard_.run(linktext::SourceClearAny, linktext::ProgramTitle, [&] { writeAll(); });
 }
 
 void ClearWriters::writeBytes(const std::vector<int>& addresses, const char* title) const
 {
     if (!link_.ports().portOpen()) return;
     link_.context().progress(0);
-    // The flags are not looked at between the bytes, except that a Cancel
-    // must not be lost to the next byte's attempt, which clears it.
-    for (int address : addresses) {
-        if (link_.context().flags.CancelFlag) break;
-        link_.writeBlock(image_, address, 1);
-    }
+    link_.writeBytes(image_, addresses);
     finish(title, true);
 }
 

@@ -3,14 +3,22 @@
 #include <exception>
 #include <string>
 
-#include "link/linkerror.h"
+#include "link/linkmessages.h"
 
 namespace zmp {
 
 void FailureGuard::run(const char* source, const std::function<void()>& body) const
 {
+    run(source, context_.caption, body);
+}
+
+void FailureGuard::run(const char* source, const std::string& failureTitle,
+                       const std::function<void()>& body) const
+{
     try {
         body();
+    } catch (const PortLostError& error) {
+        lose(source, error, failureTitle);
     } catch (const LinkError& error) {
         fail(source, error.number(), error.what());
     } catch (const std::exception& error) {
@@ -25,6 +33,16 @@ void FailureGuard::fail(const char* source, int number, const std::string& descr
     context_.flags.ErrorFlag = true;
     ports_.close();
     context_.message(std::to_string(number) + "\n\n" + description, source, LinkIcon::Error);
+}
+
+void FailureGuard::lose(const char* source, const PortLostError& error, const std::string& failureTitle) const
+{
+    context_.logError(source, error.number(), error.device() + ": " + error.what());
+    context_.flags.ErrorFlag = true;
+    ports_.close();
+    LinkMessage message{failureTitle, linktext::CommunicationError};
+    message.detail = linktext::ConnectionLostPrefix + error.device() + linktext::ConnectionLostSuffix;
+    context_.host.showMessage(message);
 }
 
 } // namespace zmp

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "codec/checksum.h"
-#include "model/models.h"
 #include "link/linkframe.h"
 #include "link/linkmessages.h"
+#include "model/models.h"
 
 namespace zmp {
 
@@ -31,7 +31,7 @@ bool IdentityCheck::run() const
 
 void IdentityCheck::checkModel() const
 {
-    guard_.run(linktext::SourceChkModel, [&] { readModelCodes(); });
+    guard_.run(linktext::SourceChkModel, linktext::ModelCheckTitle, [&] { readModelCodes(); });
 }
 
 void IdentityCheck::readModelCodes() const
@@ -53,7 +53,7 @@ void IdentityCheck::readModelCodes() const
 
 void IdentityCheck::checkProduct() const
 {
-    guard_.run(linktext::SourceChkProduct, [&] {
+    guard_.run(linktext::SourceChkProduct, linktext::ModelCheckTitle, [&] {
         if (!link_.ports().portOpen()) return;
         link_.context().status(linktext::ProductChecking);
         auto scratch = std::make_unique<MemoryImage>();

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "model/processflags.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"
+#include "model/processflags.h"
 
 namespace zmp {
 
@@ -12,6 +12,7 @@ namespace zmp {
 struct LinkOptions {
     int portNumber = 1;     // the serial-port menu's choice
     std::string programDir; // folder of "err.log" (written in debug mode only)
+    bool verify = true;     // read back what a program wrote and compare
 };
 
 // What every part of the link shares during one operation: the port, the

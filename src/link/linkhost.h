@@ -16,6 +16,9 @@ struct LinkMessage {
     LinkIcon icon = LinkIcon::Error;
     LinkButtons buttons = LinkButtons::Ok;
     LinkAnswer defaultAnswer = LinkAnswer::Ok;
+    // A line of our own under the text (the reason, the device), shown
+    // apart from it so that the text itself stays as the radio link words it.
+    std::string detail = {};
 };
 
 // What the link needs of whoever runs it: the transfer dialog, zmp-cli, or

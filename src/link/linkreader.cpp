@@ -1,5 +1,6 @@
 #include "link/linkreader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 
@@ -22,7 +23,8 @@ bool isRefusal(const std::string& text)
 }
 } // namespace
 
-ResultCode LinkReader::run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done) const
+ResultCode LinkReader::run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done,
+                           const std::function<int()>& missing) const
 {
     const std::int64_t deadline = context_.host.nowMs() + std::int64_t{seconds} * 1000;
     for (;;) {
@@ -31,54 +33,65 @@ ResultCode LinkReader::run(int seconds, const std::function<std::optional<Result
         if (context_.flags.CancelFlag) return ResultCode::Cancelled;
         if (context_.host.nowMs() > deadline) return ResultCode::Timeout;
         if (const auto result = done(byte)) return *result;
-        if (byte < 0) context_.port.waitForInput(SliceMs);
+        if (byte < 0) context_.port.waitForInput(SliceMs, std::max(1, missing()));
     }
 }
 
 ReadResult LinkReader::readWord(int count, int seconds) const
 {
     ReadResult result;
-    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte >= 0) result.text += static_cast<char>(byte);
-        if (isRefusal(result.text)) return ResultCode::Refused;
-        if (static_cast<int>(result.text.size()) >= count) return ResultCode::Success;
-        return std::nullopt;
-    });
+    result.code = run(
+        seconds,
+        [&](int byte) -> std::optional<ResultCode> {
+            if (byte >= 0) result.text += static_cast<char>(byte);
+            if (isRefusal(result.text)) return ResultCode::Refused;
+            if (static_cast<int>(result.text.size()) >= count) return ResultCode::Success;
+            return std::nullopt;
+        },
+        [&] { return count - static_cast<int>(result.text.size()); });
     return result;
 }
 
-ReadResult LinkReader::readLine(int seconds) const
+ReadResult LinkReader::readLine(int seconds, int expected) const
 {
-    return readCrLf(seconds, std::nullopt);
+    return readCrLf(seconds, std::nullopt, expected);
 }
 
 ReadResult LinkReader::readReplyLine(int seconds) const
 {
-    return readCrLf(seconds, ResultCode::Unexpected);
+    return readCrLf(seconds, ResultCode::Unexpected, 1);
 }
 
-ReadResult LinkReader::readCrLf(int seconds, std::optional<ResultCode> strayAfterCr) const
+ReadResult LinkReader::readCrLf(int seconds, std::optional<ResultCode> strayAfterCr, int expected) const
 {
+    int taken = 0;
     ReadResult result;
     bool seenCr = false;
-    result.code = run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte < 0) return std::nullopt;
-        if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : strayAfterCr;
-        if (byte == Cr)
-            seenCr = true;
-        else
-            result.text += static_cast<char>(byte);
-        return std::nullopt;
-    });
+    result.code = run(
+        seconds,
+        [&](int byte) -> std::optional<ResultCode> {
+            if (byte < 0) return std::nullopt;
+            ++taken;
+            if (seenCr) return byte == Lf ? std::optional(ResultCode::Success) : strayAfterCr;
+            if (byte == Cr)
+                seenCr = true;
+            else
+                result.text += static_cast<char>(byte);
+            return std::nullopt;
+        },
+        [&] { return seenCr ? 1 : expected - taken; });
     return result;
 }
 
 ResultCode LinkReader::waitByte(std::uint8_t wanted, int seconds) const
 {
-    return run(seconds, [&](int byte) -> std::optional<ResultCode> {
-        if (byte == wanted) return ResultCode::Success;
-        return std::nullopt;
-    });
+    return run(
+        seconds,
+        [&](int byte) -> std::optional<ResultCode> {
+            if (byte == wanted) return ResultCode::Success;
+            return std::nullopt;
+        },
+        [] { return 1; });
 }
 
 } // namespace zmp

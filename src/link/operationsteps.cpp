@@ -7,20 +7,11 @@ namespace zmp {
 
 bool OperationSteps::start() const
 {
-    context_.flags.BusyFlag = true;
-    context_.host.setBusy(true);
     const bool ready = StatusCheck(link_).run();
     if (ready && !context_.flags.CancelFlag) return true;
     // A check the user cancelled found nothing about the radio.
     if (!ready && !context_.flags.CancelFlag) context_.error(linktext::RadioNotReady);
-    end();
     return false;
-}
-
-void OperationSteps::end() const
-{
-    context_.host.setBusy(false);
-    context_.flags.BusyFlag = false;
 }
 
 void OperationSteps::complete() const

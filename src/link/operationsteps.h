@@ -4,17 +4,15 @@
 
 namespace zmp {
 
-// The frame every operation shares: busy while it runs, the readiness
-// check first, "Complete!!" when it succeeded.
+// The frame every operation shares: the readiness check first,
+// "Complete!!" when it succeeded. The operation holds a BusyScope meanwhile.
 class OperationSteps {
   public:
     explicit OperationSteps(const RadioLink& link) : link_(link), context_(link.context()) {}
 
-    // Marks the operation busy and checks that the radio is ready; when it
-    // is not, says so, ends the operation and returns false. A Cancel
-    // served during the check ends the operation quietly.
+    // Checks that the radio is ready; when it is not, says so and returns
+    // false. A Cancel served during the check ends the operation quietly.
     bool start() const;
-    void end() const;
     // CompletedFlag, the status line cleared, "Complete!!".
     void complete() const;
     bool failed() const { return context_.flags.ErrorFlag || context_.flags.CancelFlag; }

@@ -1,9 +1,11 @@
 #include "link/programoperation.h"
 
+#include "link/busyscope.h"
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
 #include "link/linkmessages.h"
 #include "link/operationsteps.h"
+#include "link/programverifier.h"
 
 namespace zmp {
 
@@ -14,14 +16,19 @@ constexpr int SettleMs = 500;
 
 void ProgramOperation::run() const
 {
+    const BusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) {
         link_.context().status(linktext::Writing);
-        FailureGuard(link_.context(), link_.ports()).run(linktext::SourceWriteData, [&] { writeData(); });
+        const FailureGuard guard(link_.context(), link_.ports());
+        guard.run(linktext::SourceWriteData, linktext::ProgramTitle, [&] { writeData(); });
+        if (!steps.failed() && link_.context().options.verify) {
+            guard.run(linktext::SourceVerifyData, linktext::ProgramTitle,
+                      [&] { ProgramVerifier(link_, image_).run(); });
+        }
         if (!steps.failed()) steps.complete();
     }
-    steps.end();
 }
 
 void ProgramOperation::writeData() const
@@ -52,11 +59,7 @@ void ProgramOperation::carryOut(const WriteStep& step) const
         link_.writeBlock(image_, step.first, step.count);
         break;
     case WriteStep::Kind::Bytes:
-        // A run's outcome is that of its last byte, but a Cancel must not
-        // be lost to the next byte's attempt, which clears the flag.
-        for (int a = step.first; a < step.first + step.count && !link_.context().flags.CancelFlag; ++a) {
-            link_.writeBlock(image_, a, 1);
-        }
+        link_.writeBytes(image_, step.first, step.count);
         break;
     }
 }

@@ -82,15 +82,40 @@ void RadioLink::writeBlock(const MemoryImage& image, int address, int length) co
         true);
 }
 
+void RadioLink::writeBytes(const MemoryImage& image, const std::vector<int>& addresses) const
+{
+    bool anyFailed = false;
+    for (int address : addresses) {
+        if (context_.flags.CancelFlag) break;
+        writeBlock(image, address, 1);
+        anyFailed = anyFailed || context_.flags.ErrorFlag;
+    }
+    context_.flags.ErrorFlag = context_.flags.ErrorFlag || anyFailed;
+}
+
+void RadioLink::writeBytes(const MemoryImage& image, int first, int count) const
+{
+    std::vector<int> addresses;
+    for (int a = first; a < first + count; ++a)
+        addresses.push_back(a);
+    writeBytes(image, addresses);
+}
+
 void RadioLink::receiveData(MemoryImage& target, int address, int length) const
 {
     context_.flags.ErrorFlag = true;
     context_.flags.CancelFlag = false;
     std::string line;
-    if (!readReply({linktext::DataReply, linktext::NotData, false}, line)) return;
+    if (!readReply({linktext::DataReply, linktext::NotData, false, dataLineLength(length)}, line)) return;
     if (!storeData(line, target, address, length)) return;
     context_.flags.ErrorFlag = false;
     sender_.sendWord(linktext::Ack);
+}
+
+int RadioLink::dataLineLength(int length)
+{
+    // TAB address TAB length TAB data TAB checksum CR LF
+    return 1 + 4 + 1 + 2 + 1 + 2 * length + 1 + 2 + 2;
 }
 
 bool RadioLink::readReply(const Reply& reply, std::string& line) const
@@ -103,7 +128,7 @@ bool RadioLink::readReply(const Reply& reply, std::string& line) const
         sender_.sendWord(reply.wrongWord);
         return false;
     }
-    const ReadResult rest = reader_.readLine(ReplySeconds);
+    const ReadResult rest = reader_.readLine(ReplySeconds, reply.expectedLine);
     if (rest.code == ResultCode::Cancelled && reply.reportCancelInLine) context_.error(linktext::Cancelled);
     if (rest.code == ResultCode::Timeout) context_.error(linktext::TimeOut);
     if (rest.code != ResultCode::Success) return false;

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
-#include "model/memoryimage.h"
 #include "link/linkcontext.h"
 #include "link/linkreader.h"
 #include "link/linksender.h"
 #include "link/portcontrol.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 
@@ -22,6 +23,12 @@ class RadioLink {
     void readBlock(MemoryImage& target, int address, int length) const;
     // Sends image[address .. address+length-1] to the radio.
     void writeBlock(const MemoryImage& image, int address, int length) const;
+    // One write request a byte, every byte tried even after one failed.
+    // The run fails when any byte failed: each attempt clears ErrorFlag
+    // anew, so the last byte alone would hide an earlier byte the radio
+    // never took. A Cancel stops the run, since the next attempt would clear it.
+    void writeBytes(const MemoryImage& image, const std::vector<int>& addresses) const;
+    void writeBytes(const MemoryImage& image, int first, int count) const;
     bool resynchronise() const;
     void abortRead() const;
 
@@ -38,7 +45,10 @@ class RadioLink {
         const char* expected;
         const char* wrongWord;
         bool reportCancelInLine;
+        int expectedLine; // its usual length with CR LF, so the wait need not wake for every byte
     };
+    // The length of a data reply's line (after the word) for a block of length bytes.
+    static int dataLineLength(int length);
     bool readReply(const Reply& reply, std::string& line) const;
 
     const LinkContext& context() const { return context_; }

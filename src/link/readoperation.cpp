@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "image/imagecodec.h"
+#include "link/busyscope.h"
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
 #include "link/linkmessages.h"
@@ -17,17 +18,19 @@ constexpr int SettleMs = 500;
 
 void ReadOperation::run() const
 {
+    const BusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) readAll();
-    steps.end();
 }
 
 void ReadOperation::readAll() const
 {
     link_.context().status(linktext::Reading);
     auto buffer = std::make_unique<MemoryImage>(image_);
-    FailureGuard(link_.context(), link_.ports()).run(linktext::SourceReadData, [&] { readData(*buffer); });
+    FailureGuard(link_.context(), link_.ports()).run(linktext::SourceReadData, linktext::ReadTitle, [&] {
+        readData(*buffer);
+    });
     const OperationSteps steps(link_);
     if (steps.failed()) return;
     copyRanges(*buffer, image_);

@@ -34,9 +34,10 @@ class SerialPort {
     virtual void flush() = 0;       // discard all waiting input
     virtual void write(const std::vector<std::uint8_t>& bytes) = 0;
 
-    // Blocks until input is waiting or ms milliseconds have passed, so that
-    // the link's waits do not spin. Returns at once when input is waiting.
-    virtual void waitForInput(int ms) = 0;
+    // Blocks until `wanted` bytes are waiting or ms milliseconds have
+    // passed, so that the link's waits neither spin nor wake for every byte
+    // of a reply whose length they know. Returns at once when enough waits.
+    virtual void waitForInput(int ms, int wanted) = 0;
 
     virtual PortError lastError() const = 0;
 };

@@ -5,6 +5,10 @@
 
 namespace zmp {
 
+namespace {
+constexpr int StatusLineLength = 8; // TAB state TAB checksum CR LF
+}
+
 bool StatusCheck::run() const
 {
     const LinkContext& context = link_.context();
@@ -23,7 +27,8 @@ std::optional<std::string> StatusCheck::queryState() const
     const bool acknowledged = link_.command(
         [&] { link_.sender().sendFrame(linktext::StatusRequest, linktext::StatusAddress, "", ""); }, false);
     std::string line;
-    if (!acknowledged || !link_.readReply({linktext::StatusReply, linktext::NotStatus, true}, line)) {
+    if (!acknowledged ||
+        !link_.readReply({linktext::StatusReply, linktext::NotStatus, true, StatusLineLength}, line)) {
         return std::nullopt;
     }
     link_.sender().sendWord(linktext::Ack);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "image/imagepreparation.h"
+#include "link/busyscope.h"
 #include "link/clearoperation.h"
 #include "link/failureguard.h"
 #include "link/linkmessages.h"
@@ -24,15 +25,14 @@ bool TransferOperation::run(OperationType type)
 {
     if (flags_.BusyFlag || !isKnownOperation(type)) return false;
     host_.forget();
-    host_.setBusy(true);
-    flags_.BusyFlag = true;
     bool synchronised = false;
     const LinkContext context{port_, host_, flags_, options_, operationCaption(type)};
-    FailureGuard(context, PortControl(context)).run(linktext::SourceOk, [&] {
-        synchronised = runSynchronised(type);
-    });
-    host_.setBusy(false);
-    flags_.BusyFlag = false;
+    {
+        const BusyScope busy(context);
+        FailureGuard(context, PortControl(context)).run(linktext::SourceOk, [&] {
+            synchronised = runSynchronised(type);
+        });
+    }
     return synchronised && !flags_.ErrorFlag && !flags_.CancelFlag;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "model/memoryimage.h"
-#include "model/processflags.h"
-#include "model/records.h"
 #include "link/cancelholdinghost.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 
 namespace zmp {
 
@@ -47,6 +47,8 @@ class TransferOperation {
     bool mayClose() const { return !flags_.BusyFlag; }
     // The dialog closes: the port is released.
     void release();
+    // Whether a program reads back what it wrote (the dialog's check box).
+    void setVerify(bool verify) { options_.verify = verify; }
 
   private:
     bool runSynchronised(OperationType type);

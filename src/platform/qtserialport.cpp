@@ -1,16 +1,26 @@
 #include "platform/qtserialport.h"
 
+#include <termios.h>
+
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 #include <thread>
 #include <utility>
 
-#include "link/linkerror.h"
+#include "link/portlosterror.h"
 
 namespace zmp {
 
 namespace {
 constexpr int WriteTimeoutMs = 2000;
+constexpr int BitsPerByte = 10; // start bit, 8 data bits, stop bit
+// A USB adapter holds written bytes in its own buffer and passes them on
+// in bus frames, so "drained" may come a little before the last byte has
+// left the line; the line settings wait this much longer.
+constexpr auto DrainGuard = std::chrono::milliseconds(20);
+
+using Clock = std::chrono::steady_clock;
 
 std::optional<QSerialPort::Parity> parityOf(const std::string& letter)
 {
@@ -66,6 +76,9 @@ bool QtSerialPort::open()
     }
     port_.clearError();
     error_ = {};
+    baud_ = line->baud;
+    openDevice_ = name;
+    sentBy_ = Clock::now();
     return true;
 }
 
@@ -83,7 +96,21 @@ bool QtSerialPort::fail(int number, const std::string& description)
 
 void QtSerialPort::close()
 {
-    if (port_.isOpen()) port_.close();
+    if (!port_.isOpen()) return;
+    drain();
+    port_.close();
+}
+
+void QtSerialPort::drain()
+{
+    ::tcdrain(static_cast<int>(port_.handle()));
+    std::this_thread::sleep_until(sentBy_ + DrainGuard);
+}
+
+std::chrono::microseconds QtSerialPort::lineTime(qint64 bytes) const
+{
+    if (baud_ <= 0 || bytes <= 0) return {};
+    return std::chrono::microseconds(bytes * BitsPerByte * 1'000'000 / baud_);
 }
 
 int QtSerialPort::waitingCount()
@@ -108,6 +135,7 @@ void QtSerialPort::flush()
 void QtSerialPort::write(const std::vector<std::uint8_t>& bytes)
 {
     if (!port_.isOpen()) return;
+    sentBy_ = std::max(Clock::now(), sentBy_) + lineTime(static_cast<qint64>(bytes.size()));
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     while (port_.bytesToWrite() > 0) {
         if (!port_.waitForBytesWritten(WriteTimeoutMs)) break;
@@ -116,14 +144,25 @@ void QtSerialPort::write(const std::vector<std::uint8_t>& bytes)
     if (port_.bytesToWrite() > 0) throw LinkError(QSerialPort::TimeoutError, "the port does not send");
 }
 
-void QtSerialPort::waitForInput(int ms)
+// Wakes once for the first byte of a reply, then sleeps for as long as the
+// rest of what the reader needs takes on the line and takes it in one read,
+// instead of waking for every byte as it trickles in.
+void QtSerialPort::waitForInput(int ms, int wanted)
 {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     if (!port_.isOpen()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        std::this_thread::sleep_until(deadline);
         return;
     }
-    if (port_.bytesAvailable() > 0) return;
-    if (!port_.waitForReadyRead(ms)) throwIfBroken();
+    if (port_.bytesAvailable() >= wanted) return;
+    if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(ms)) {
+        throwIfBroken();
+        return;
+    }
+    const qint64 missing = wanted - port_.bytesAvailable();
+    if (missing <= 0) return;
+    std::this_thread::sleep_until(std::min(deadline, Clock::now() + lineTime(missing)));
+    if (!port_.waitForReadyRead(0)) throwIfBroken();
 }
 
 // A timeout is the normal end of a slice; a resource, read or write error
@@ -140,7 +179,7 @@ void QtSerialPort::throwIfBroken()
     const std::string description = port_.errorString().toStdString();
     error_ = {error, description};
     port_.close();
-    throw LinkError(error, description);
+    throw PortLostError(error, description, openDevice_);
 }
 
 } // namespace zmp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSerialPort>
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -14,8 +15,11 @@ namespace zmp {
 // baud rate of the settings text. A device path set with setDevicePath
 // (zmp-cli --port /dev/pts/7) takes the place of the port number.
 // A device that fails beneath an open port (a cable pulled, the far end
-// of a pseudo-terminal closed) raises LinkError, so the link ends at once
-// instead of waiting out its deadlines.
+// of a pseudo-terminal closed) raises PortLostError, so the link ends at
+// once instead of waiting out its deadlines. Closing waits until what was
+// written has left the line, because closing restores the line settings
+// the port had before, and a last acknowledgement still on its way would
+// reach the radio at the wrong speed.
 class QtSerialPort : public SerialPort {
   public:
     explicit QtSerialPort(SerialPortNames names);
@@ -33,7 +37,7 @@ class QtSerialPort : public SerialPort {
     int readByte() override;
     void flush() override;
     void write(const std::vector<std::uint8_t>& bytes) override;
-    void waitForInput(int ms) override;
+    void waitForInput(int ms, int wanted) override;
     PortError lastError() const override { return error_; }
 
     // "57600,N,8,1" taken apart; nothing when the text is not of that form.
@@ -49,12 +53,17 @@ class QtSerialPort : public SerialPort {
     bool configure(const LineSettings& line);
     bool fail(int number, const std::string& description);
     void throwIfBroken();
+    void drain();
+    std::chrono::microseconds lineTime(qint64 bytes) const;
 
     SerialPortNames names_;
     QSerialPort port_;
     std::string devicePath_;
     std::string settings_ = "19200,N,8,1";
     int number_ = 1;
+    int baud_ = 0;
+    std::string openDevice_;
+    std::chrono::steady_clock::time_point sentBy_{}; // the last written byte has left the line
     PortError error_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
+#include "model/fillingscope.h"
 #include "ui/channeldisplay.h"
 #include "ui/fieldrules.h"
 #include "ui/focushints.h"
@@ -382,11 +383,8 @@ void ChannelEditorPage::applyGroupChannelLimits(const ChannelRecord& channel)
 
 void ChannelEditorPage::refill()
 {
-    bool& filling = state().flags.filling;
-    const bool wasFilling = filling;
-    filling = true;
+    const FillingScope filling(state().flags);
     fill(key_);
-    filling = wasFilling;
 }
 
 bool ChannelEditorPage::editable()

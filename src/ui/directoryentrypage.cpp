@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "model/fillingscope.h"
 #include "ui/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
@@ -187,11 +188,8 @@ void DirectoryEntryPage::setFieldsEnabled(bool enabled)
 
 void DirectoryEntryPage::refill()
 {
-    bool& filling = state().flags.filling;
-    const bool wasFilling = filling;
-    filling = true;
+    const FillingScope filling(state().flags);
     fill(key_);
-    filling = wasFilling;
 }
 
 bool DirectoryEntryPage::editable()

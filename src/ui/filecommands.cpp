@@ -8,12 +8,15 @@
 #include "files/fileoutcome.h"
 #include "files/imagefile.h"
 #include "image/newimage.h"
+#include "model/fillingscope.h"
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
+#include "ui/busyscope.h"
 #include "ui/mainwindow.h"
 #include "ui/pause.h"
 #include "ui/reportwindow.h"
 #include "ui/uimessages.h"
+#include "ui/waitcursor.h"
 
 namespace zmp {
 
@@ -77,12 +80,11 @@ void FileCommands::startNew()
 
 void FileCommands::runNew()
 {
-    window_.setBusy(true);
+    const BusyScope busy(window_);
     window_.selectNodeByKey("General");
     pauseMs(NewPauseMs);
     window_.rebuild(true);
     window_.state().flags.modified = false;
-    window_.setBusy(false);
 }
 
 void FileCommands::makeNewImage()
@@ -95,7 +97,7 @@ void FileCommands::open()
 {
     if (!window_.leavePageCheck() || !askToSaveChanges()) return;
     EditorState& state = window_.state();
-    window_.setBusy(true);
+    const BusyScope busy(window_);
     state.flags.CancelFlag = true;
     const std::string path = dialogs_.openFileName(uimsg::DatFilter, programFolder());
     if (!path.empty()) {
@@ -113,7 +115,6 @@ void FileCommands::open()
             window_.refreshTree();
         }
     }
-    window_.setBusy(false);
 }
 
 void FileCommands::save()
@@ -152,10 +153,9 @@ void FileCommands::print()
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs_.choosePrinter(printer)) return;
     EditorState& state = window_.state();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     const ReportInput input{state.records, state.image, state.model, state.hasAtis};
     ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
-    QApplication::restoreOverrideCursor();
 }
 
 void FileCommands::printToFile()
@@ -182,12 +182,12 @@ void FileCommands::openImageFile()
         state.flags.CancelFlag = true;
         return;
     }
-    window_.setBusy(true);
+    const BusyScope busy(window_);
     state.flags.ErrorFlag = false;
-    const bool wasFilling = state.flags.filling;
-    state.flags.filling = true;
-    show(ImageFile::open(path, state.records, state.image, fileContext()));
-    state.flags.filling = wasFilling;
+    {
+        const FillingScope filling(state.flags);
+        show(ImageFile::open(path, state.records, state.image, fileContext()));
+    }
     if (!state.flags.ErrorFlag) {
         state.currentFilePath = path;
         state.currentFileIsImage = true;
@@ -198,7 +198,6 @@ void FileCommands::openImageFile()
     } else {
         state.flags.CancelFlag = true;
     }
-    window_.setBusy(false);
 }
 
 void FileCommands::saveImageFile()
@@ -210,11 +209,10 @@ void FileCommands::saveImageFile()
         state.flags.CancelFlag = true;
         return;
     }
-    window_.setBusy(true);
+    const BusyScope busy(window_);
     state.flags.ErrorFlag = false;
     show(ImageFile::save(path, state.records, state.image, fileContext()));
     if (state.flags.ErrorFlag) state.flags.CancelFlag = true;
-    window_.setBusy(false);
 }
 
 bool FileCommands::exitPrompt()

@@ -1,9 +1,9 @@
 #include "ui/hexview.h"
 
-#include <QApplication>
 #include <QFont>
 
 #include "ui/hexviewtext.h"
+#include "ui/waitcursor.h"
 
 namespace zmp {
 
@@ -19,13 +19,12 @@ HexView::HexView(QWidget* parent) : QListWidget(parent)
 
 void HexView::rebuild(const MemoryImage& image)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     clear();
     QStringList lines;
     for (const std::string& line : hexViewLines(image))
         lines.append(QString::fromStdString(line));
     addItems(lines);
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace zmp

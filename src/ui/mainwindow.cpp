@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include <filesystem>
+#include <optional>
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +22,11 @@
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
+#include "model/fillingscope.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
 #include "ui/atissetuppage.h"
+#include "ui/busyscope.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
 #include "ui/directoryentrypage.h"
@@ -201,12 +204,12 @@ void MainWindow::connectTree()
 
 bool MainWindow::startUp()
 {
-    setBusy(true);
+    std::optional<BusyScope> busy(std::in_place, *this);
     actions_->editMenu->menuAction()->setVisible(false);
     const FileOutcome scan =
         ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
     if (!scan.ok) {
-        setBusy(false);
+        busy.reset();
         showOutcome(scan);
         return false;
     }
@@ -227,7 +230,6 @@ bool MainWindow::startUp()
     rebuild(true);
     showHexView(actions_->optionsHexdump->isChecked());
     services_.state.flags.modified = false;
-    setBusy(false);
     return true;
 }
 
@@ -300,8 +302,7 @@ void MainWindow::loadDestinations(bool withDestination)
 void MainWindow::rebuild(bool withDestination)
 {
     EditorState& state = services_.state;
-    const bool wasFilling = state.flags.filling;
-    state.flags.filling = true;
+    const FillingScope filling(state.flags);
     fileCommands_->makeNewImage();
     loadDestinations(withDestination);
     snapExpFrequencies(state.records.exp);
@@ -315,20 +316,19 @@ void MainWindow::rebuild(bool withDestination)
     state.currentFileIsImage = false;
     updateTitle();
     if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
-    state.flags.filling = wasFilling;
 }
 
 void MainWindow::refreshTree()
 {
     EditorState& state = services_.state;
     const std::string selectedKey = tree_->keyOf(tree_->selectedIndex());
-    const bool wasFilling = state.flags.filling;
-    state.flags.filling = true;
     // The records are taken in as the pages will show them.
     snapExpFrequencies(state.records.exp);
-    tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
-    if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
-    state.flags.filling = wasFilling;
+    {
+        const FillingScope filling(state.flags);
+        tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
+        if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+    }
     // The rebuilt tree keeps the node the user was on when it still exists.
     int index = tree_->indexOfKey(selectedKey);
     if (index == 0) {
@@ -417,10 +417,10 @@ void MainWindow::showNodePage(int index)
     ProcessFlags& flags = services_.state.flags;
     // Showing a page never counts as an edit.
     const bool wasModified = flags.modified;
-    const bool wasFilling = flags.filling;
-    flags.filling = true;
-    page->fill(tree_->keyOf(index));
-    flags.filling = wasFilling;
+    {
+        const FillingScope filling(flags);
+        page->fill(tree_->keyOf(index));
+    }
     flags.modified = wasModified;
     stack_->setCurrentWidget(page);
     page->setEnabled(true);
@@ -447,17 +447,6 @@ QString MainWindow::captionText() const
 }
 
 void MainWindow::updateTitle() { setWindowTitle(captionText()); }
-
-void MainWindow::setBusy(bool busy)
-{
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        setEnabled(false);
-    } else {
-        setEnabled(true);
-        QApplication::restoreOverrideCursor();
-    }
-}
 
 void MainWindow::onToolButton(const QString& key)
 {
@@ -513,7 +502,7 @@ void MainWindow::onDestinationItem(int item)
         applyDestinationMenu();
         return;
     }
-    setBusy(true);
+    const BusyScope busy(*this);
     selectNodeByKey("General");
     pauseMs(DestinationChangePauseMs);
     rebuild(false);
@@ -521,7 +510,6 @@ void MainWindow::onDestinationItem(int item)
     applyDestinationMenu();
     refreshTree();
     services_.state.flags.modified = false;
-    setBusy(false);
 }
 
 void MainWindow::onPortItem(int port)

@@ -66,7 +66,6 @@ public:
     void updateTitle();
     QString captionText() const;
     // Shows the wait cursor and disables the window, or undoes both.
-    void setBusy(bool busy);
 
     // Pages register themselves here; a node whose page is not registered
     // shows the grey page.

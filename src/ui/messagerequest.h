@@ -15,6 +15,7 @@ struct MessageRequest {
     BoxIcon icon = BoxIcon::None;
     BoxButtons buttons = BoxButtons::Ok;
     BoxAnswer defaultAnswer = BoxAnswer::Ok;
+    std::string detail = {}; // a line of our own under the text: the reason, the device
 };
 
 } // namespace zmp

@@ -82,6 +82,7 @@ BoxAnswer QtMessageService::show(const MessageRequest& request)
                     QString::fromStdString(request.text), boxButtons(request.buttons),
                     QApplication::activeWindow());
     box.setDefaultButton(boxButton(request.defaultAnswer));
+    if (!request.detail.empty()) box.setInformativeText(QString::fromStdString(request.detail));
     const int button = box.exec();
     // The close box of a box with Cancel answers Cancel; of one without, its only button.
     if (button == QMessageBox::NoButton || button < 0)

@@ -1,6 +1,5 @@
 #include "ui/reportwindow.h"
 
-#include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "files/atomicfile.h"
 #include "report/reporttext.h"
+#include "ui/busyscope.h"
 #include "ui/pause.h"
 #include "ui/twips.h"
 #include "ui/uimessages.h"
@@ -76,14 +76,11 @@ ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogS
 
 void ReportWindow::buildReport()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    setEnabled(false);
+    const BusyScope busy(*this);
     const ReportInput input{state_.records, state_.image, state_.model, state_.hasAtis};
     text_->setPlainText(QString::fromStdString(reportText(input)));
     built_ = true;
     pauseMs(AfterWorkPauseMs);
-    setEnabled(true);
-    QApplication::restoreOverrideCursor();
 }
 
 std::string ReportWindow::reportContent() const
@@ -101,13 +98,13 @@ void ReportWindow::saveAs()
         state_.flags.CancelFlag = true;
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    setEnabled(false);
     FileError error;
-    const bool written = writeFileAtomically(path, reportContent() + "\r\n", &error);
-    if (written) pauseMs(AfterWorkPauseMs);
-    setEnabled(true);
-    QApplication::restoreOverrideCursor();
+    bool written = false;
+    {
+        const BusyScope busy(*this);
+        written = writeFileAtomically(path, reportContent() + "\r\n", &error);
+        if (written) pauseMs(AfterWorkPauseMs);
+    }
     if (written) return;
     state_.flags.ErrorFlag = true;
     state_.flags.CancelFlag = true;

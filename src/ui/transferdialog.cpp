@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFrame>
@@ -16,6 +17,7 @@
 #include "link/linkmessages.h"
 #include "ui/transferpictures.h"
 #include "ui/twips.h"
+#include "ui/waitcursor.h"
 
 namespace zmp {
 
@@ -76,17 +78,19 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
                                MessageService& messages, SerialPort& port, QWidget* parent)
     : QDialog(parent), type_(type), state_(state), messages_(messages)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     setObjectName(QStringLiteral("frmRadio"));
     setWindowTitle(QString::fromStdString(operationCaption(type)));
     setModal(true);
     clock_.start();
-    const LinkOptions options{AppSettings(settings).comNum(), state.programDir.string()};
+    const AppSettings appSettings(settings);
+    const LinkOptions options{appSettings.comNum(), state.programDir.string(),
+                              appSettings.verifyAfterProgram()};
     operation_ = std::make_unique<TransferOperation>(port, *this, state.flags, state.image, state.records,
                                                      state.model, options);
     createControls();
+    createVerifyBox(settings, options.verify);
     placeControls();
-    QApplication::restoreOverrideCursor();
 }
 
 TransferDialog::~TransferDialog()
@@ -133,6 +137,19 @@ void TransferDialog::createControls()
             [this] { emit helpRequested(linktext::HelpContext, windowTitle()); });
 }
 
+// Only a program has something to verify; the choice is remembered.
+void TransferDialog::createVerifyBox(SettingsStore& settings, bool checked)
+{
+    verify_ = new QCheckBox(QStringLiteral("Verify after programming"), this);
+    verify_->setObjectName(QStringLiteral("chkVerify"));
+    verify_->setChecked(checked);
+    verify_->setVisible(type_ == OperationType::Program);
+    connect(verify_, &QCheckBox::toggled, this, [this, &settings](bool on) {
+        AppSettings(settings).setVerifyAfterProgram(on);
+        operation_->setVerify(on);
+    });
+}
+
 void TransferDialog::placeControls()
 {
     const QScreen* screen = this->screen();
@@ -152,7 +169,8 @@ void TransferDialog::placeControls()
     const int cableLeft = px(350) + pictureW;
     pictAF_->setGeometry(cableLeft, px(1520), px(4200) - cableLeft, px(600));
     pictAF_->setPixmap(TransferPictures::cable(pictAF_->width(), pictAF_->height()));
-    monitor_->setGeometry(px(240), px(2300), width - px(480), px(260));
+    monitor_->setGeometry(px(240), px(2300), width / 2 - px(240), px(260));
+    verify_->setGeometry(width / 2, px(2300), width / 2 - px(240), px(260));
     progressBox_->setGeometry(px(240), px(2600), width - px(480), px(300));
     const QRect inside = progressBox_->contentsRect();
     bar_->setGeometry(barLeft(inside.width(), 0) + inside.left(), inside.top(), inside.width(),
@@ -185,8 +203,12 @@ void TransferDialog::showEvent(QShowEvent* event)
 
 LinkAnswer TransferDialog::showMessage(const LinkMessage& message)
 {
-    const MessageRequest request{message.title, message.text, boxIconOf(message.icon),
-                                 boxButtonsOf(message.buttons), boxAnswerOf(message.defaultAnswer)};
+    const MessageRequest request{message.title,
+                                 message.text,
+                                 boxIconOf(message.icon),
+                                 boxButtonsOf(message.buttons),
+                                 boxAnswerOf(message.defaultAnswer),
+                                 message.detail};
     return linkAnswerOf(messages_.show(request));
 }
 
@@ -206,6 +228,7 @@ void TransferDialog::setBusy(bool busy)
 {
     ok_->setEnabled(!busy);
     help_->setEnabled(!busy);
+    verify_->setEnabled(!busy);
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else

@@ -14,6 +14,7 @@
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -54,6 +55,7 @@ class TransferDialog : public QDialog, public LinkHost {
 
   private:
     void createControls();
+    void createVerifyBox(SettingsStore& settings, bool checked);
     void placeControls();
     void onOk();
     void onCancel();
@@ -73,6 +75,7 @@ class TransferDialog : public QDialog, public LinkHost {
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* help_ = nullptr;
+    QCheckBox* verify_ = nullptr;
     int progress_ = 0;
     bool started_ = false;
 };

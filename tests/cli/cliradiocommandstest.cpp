@@ -2,9 +2,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <mutex>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -134,6 +137,84 @@ TEST_F(CliRadioCommandsTest, busyRadioIsRetriedOnlyWithYes)
     result = runRadio({"clear", "group"});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (retry)\n"), std::string::npos) << result.err;
+}
+
+// --yes against a radio that never stops being busy gives up, instead of
+// asking for its status for ever. The watchdog only keeps a regression
+// from hanging the suite: it cancels, which fails the test.
+TEST_F(CliRadioCommandsTest, yesGivesUpOnARadioThatStaysBusy)
+{
+    radiosim::SimOptions options;
+    options.faults.busyStatusCount = 1'000'000;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    std::atomic<bool> interrupted{false};
+    environment.interrupted = &interrupted;
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!finished.wait_for(lock, std::chrono::seconds(60), [&] { return done; })) interrupted = true;
+    });
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+    }
+    finished.notify_one();
+    watchdog.join();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled: --yes gave up after 3 answers)\n"
+                              "zmp-cli: Radio not ready!!\n"),
+              std::string::npos)
+        << result.err;
+    int statusRequests = 0;
+    for (const auto& request : sim->protocol().requests())
+        statusRequests += request.kind == radiosim::RadioRequest::Kind::Status;
+    EXPECT_EQ(statusRequests, 4);
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// A radio switched off mid-read: a failed transfer naming the device, not
+// a cancel, and no file.
+TEST_F(CliRadioCommandsTest, lostLineFailsTheReadAndNamesTheDevice)
+{
+    radiosim::SimOptions options;
+    options.faults.hangUpAfterFrames = 40;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    const std::string device = sim->devicePath();
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Communication Error!!\nzmp-cli: The connection to " + device +
+                              " was lost.\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// A radio that acknowledges a byte but keeps another: the program fails
+// with the address and the setting; --no-verify does not look.
+TEST_F(CliRadioCommandsTest, programVerifiesWhatTheRadioKeptUnlessTold)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    radiosim::SimOptions options;
+    options.faults.misstoredByte = 0x0133; // Group1's status name
+    startRadio(radiosim::RadioImage::fresh(), options);
+    CliResult result = runRadio({"program", path("a.dat")});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Verify Error!!\nzmp-cli: The radio holds "), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find(" at 0x0133 where "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(" (Group1).\n"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("Complete!!"), std::string::npos) << result.err;
+
+    startRadio(radiosim::RadioImage::fresh(), options);
+    result = runRadio({"--no-verify", "program", path("a.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    int reads = 0;
+    for (const auto& request : sim->protocol().requests())
+        reads += request.kind == radiosim::RadioRequest::Kind::Read;
+    EXPECT_EQ(reads, 3); // the model and product checks only
 }
 
 TEST_F(CliRadioCommandsTest, missingPortFailsInAnOrderlyWay)

@@ -117,6 +117,15 @@ TEST_F(ConfigFileReaderTest, wrongOrMissingModelTypeIsRefusedAfterTheReset)
     }
 }
 
+TEST_F(ConfigFileReaderTest, readInsideAnOuterFillLeavesItsFlagSet)
+{
+    flags.filling = true;
+    EXPECT_TRUE(readText(header()).ok);
+    EXPECT_TRUE(flags.filling);
+    EXPECT_FALSE(readText("[MAIN]\r\nMODELTYPE=abc\r\n").ok);
+    EXPECT_TRUE(flags.filling);
+}
+
 TEST_F(ConfigFileReaderTest, modelTypeWithMarkerIsAccepted)
 {
     baseline = datatest::newConfiguration(ModelMr4400M).records;

@@ -232,6 +232,23 @@ TEST_F(ImageFileTest, silentLoadRefusalsShowNothingAndChangeNothing)
     expectUnchanged(imageBefore, recordsBefore);
 }
 
+// A file read inside a rebuild runs while the rebuild's fill is still on:
+// neither success nor refusal may end the outer fill.
+TEST_F(ImageFileTest, operationsInsideAnOuterFillLeaveItsFlagSet)
+{
+    const fs::path path = folder / "outer.hex";
+    datatest::writeBytes(folder / "short.hex", bytesOf(image).substr(1));
+    flags.filling = true;
+    EXPECT_TRUE(ImageFile::save(path.string(), records, image, context()).ok);
+    EXPECT_TRUE(flags.filling) << "save";
+    EXPECT_TRUE(ImageFile::open(path.string(), records, image, context()).ok);
+    EXPECT_TRUE(flags.filling) << "open";
+    EXPECT_FALSE(ImageFile::open((folder / "short.hex").string(), records, image, context()).ok);
+    EXPECT_TRUE(flags.filling) << "refused open";
+    EXPECT_TRUE(ImageFile::loadSilently(path.string(), records, image, context()));
+    EXPECT_TRUE(flags.filling) << "silent load";
+}
+
 TEST_F(ImageFileTest, installChecksSizeAndModelCodeOfBytes)
 {
     MemoryImage target;

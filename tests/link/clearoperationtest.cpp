@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "model/models.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {
@@ -158,6 +158,22 @@ TEST_F(ClearTest, failedAtisClearRestoresEveryByte)
     const LinkMessage& failure = rig.host.messages.back();
     EXPECT_EQ(failure.text, "Communication Error!!");
     EXPECT_EQ(failure.title, "Clear Data ATIS");
+}
+
+TEST_F(ClearTest, byteRefusedInTheMiddleOfAnMmsiClearRestoresTheImage)
+{
+    rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {
+        if (f.word == "#QMPWR" && f.address == 0x0281) return "ERROR";
+        return std::nullopt;
+    };
+    rig.host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    TransferOperation transfer(rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options);
+    EXPECT_FALSE(transfer.run(OperationType::ClearMmsi));
+    EXPECT_EQ(image.bytes, before.bytes);
+    EXPECT_EQ(records.userMmsi, "123456789");
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    EXPECT_EQ(rig.host.messages.back().text, "Communication Error!!");
+    EXPECT_EQ(rig.host.messages.back().title, "Clear Data");
 }
 
 TEST_F(ClearTest, failedBlockClearRestoresTheImage)

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/models.h"
 #include "link/linkframe.h"
+#include "model/models.h"
 
 namespace zmp::test {
 
@@ -86,10 +86,11 @@ void ScriptedPort::write(const std::vector<std::uint8_t>& bytes)
     if (open_ && responder) feed(responder(text));
 }
 
-void ScriptedPort::waitForInput(int ms)
+void ScriptedPort::waitForInput(int ms, int wanted)
 {
-    if (!input.empty()) return;
+    if (static_cast<int>(input.size()) >= wanted) return;
     ++idleWaits;
+    wantedCounts.push_back(wanted);
     clock_.now += ms;
 }
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "model/memoryimage.h"
-#include "model/processflags.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
 
 namespace zmp::test {
 
@@ -67,7 +67,7 @@ class ScriptedPort : public SerialPort {
     int readByte() override;
     void flush() override { input.clear(); }
     void write(const std::vector<std::uint8_t>& bytes) override;
-    void waitForInput(int ms) override;
+    void waitForInput(int ms, int wanted) override;
     PortError lastError() const override { return {3, "no such port"}; }
 
     void feed(const std::string& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
@@ -82,6 +82,7 @@ class ScriptedPort : public SerialPort {
     int portNumber = 0;
     std::string settings;
     long idleWaits = 0;
+    std::vector<int> wantedCounts; // what each idle wait was asked to wait for
 
   private:
     FakeClock& clock_;

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "codec/checksum.h"
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 #include "link/writeplan.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {
@@ -99,6 +100,75 @@ TEST_F(ProgramTest, failedWriteStopsWithCommunicationError)
     EXPECT_EQ(rig.host.messages.back().title, "Program to Radio");
     EXPECT_EQ(rig.radio.writeFrames().back().address, 0x0800);
     EXPECT_FALSE(rig.flags.CompletedFlag);
+}
+
+// Every attempt at one byte in the middle of a single-byte run refused:
+// the run still writes its last byte, but the program fails.
+TEST_F(ProgramTest, byteRefusedInTheMiddleOfARunFailsTheProgram)
+{
+    rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {
+        if (f.word == "#QMPWR" && f.address == 0x00A5) return "ERROR";
+        return std::nullopt;
+    };
+    rig.host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    EXPECT_FALSE(transfer.run(OperationType::Program));
+    EXPECT_EQ(rig.radio.writeFrames().back().address, 0x00BF);
+    EXPECT_TRUE(rig.flags.ErrorFlag);
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    EXPECT_FALSE(rig.host.showed("Complete!!"));
+    EXPECT_EQ(rig.host.messages.back().text, "Communication Error!!");
+    EXPECT_EQ(rig.host.messages.back().title, "Program to Radio");
+}
+
+std::vector<int> readsAfterTheWrites(const test::MiniRadio& radio)
+{
+    std::vector<int> reads;
+    for (const SentFrame& f : radio.frames) {
+        if (f.word == "#QMPWR") reads.clear();
+        if (f.word == "#QMPRD") reads.push_back(f.address);
+    }
+    return reads;
+}
+
+TEST_F(ProgramTest, verifyReadsBackEveryWrittenBlockOnce)
+{
+    EXPECT_TRUE(transfer.run(OperationType::Program));
+    const std::vector<int> reads = readsAfterTheWrites(rig.radio);
+    ASSERT_EQ(reads.size(), 310u);
+    for (int a = 0; a < 0x5100; ++a) {
+        const int block = a / 64 * 64;
+        if (!programmed(a)) continue;
+        ASSERT_TRUE(std::find(reads.begin(), reads.end(), block) != reads.end()) << a;
+    }
+    EXPECT_TRUE(rig.flags.CompletedFlag);
+
+    rig.options.verify = false;
+    rig.radio.frames.clear();
+    TransferOperation unverified{rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options};
+    EXPECT_TRUE(unverified.run(OperationType::Program));
+    EXPECT_TRUE(readsAfterTheWrites(rig.radio).empty());
+}
+
+// A radio that acknowledged a block but kept its old bytes.
+TEST_F(ProgramTest, verifyReportsTheFirstByteTheRadioDidNotKeep)
+{
+    rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {
+        if (f.word == "#QMPWR" && f.address == 0x4740) return "#CMDOK\r\n";
+        return std::nullopt;
+    };
+    EXPECT_FALSE(transfer.run(OperationType::Program));
+    EXPECT_TRUE(rig.flags.ErrorFlag);
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    const LinkMessage& failure = rig.host.messages.back();
+    EXPECT_EQ(failure.text, "Verify Error!!");
+    EXPECT_EQ(failure.title, "Program to Radio");
+    ASSERT_NE(image[0x4740], 0x5A);
+    char expected[120];
+    std::snprintf(expected, sizeof expected,
+                  "The radio holds 0x5A at 0x4740 where 0x%02X was written (Memory ID entry 5).",
+                  image[0x4740]);
+    EXPECT_EQ(failure.detail, expected);
+    EXPECT_EQ(readsAfterTheWrites(rig.radio).back(), 0x4740);
 }
 
 TEST_F(ProgramTest, cancelDuringASingleByteRunIsNotLost)

@@ -6,11 +6,12 @@
 #include <sstream>
 
 #include "image/imagecodec.h"
-#include "model/models.h"
 #include "link/linkerror.h"
+#include "link/portlosterror.h"
 #include "link/readoperation.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {
@@ -247,6 +248,26 @@ TEST_F(ReadTest, busyRadioEndsWithRadioNotReadyAndTheDialogCloses)
     EXPECT_EQ(rig.host.messageTexts(), (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
     EXPECT_FALSE(rig.flags.CompletedFlag);
     EXPECT_TRUE(blockReads().empty());
+}
+
+// A device lost during the status check: a communication failure naming
+// the device, and the busy state (pointer, OK and Help) started and ended
+// exactly once.
+TEST_F(ReadTest, portLostDuringTheStatusCheckFailsAndLeavesNothingBusy)
+{
+    rig.port.beforeWrite = [](const std::string& written) {
+        if (written.rfind("#QMPSR", 0) == 0) throw PortLostError(8, "Input/output error", "/dev/ttyUSB0");
+    };
+    EXPECT_FALSE(read());
+    EXPECT_EQ(rig.host.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(rig.flags.BusyFlag);
+    EXPECT_TRUE(rig.flags.ErrorFlag);
+    EXPECT_FALSE(rig.flags.CancelFlag);
+    ASSERT_EQ(rig.host.messages.size(), 1u);
+    EXPECT_EQ(rig.host.messages[0].text, "Communication Error!!");
+    EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
+    EXPECT_EQ(rig.host.messages[0].detail, "The connection to /dev/ttyUSB0 was lost.");
+    EXPECT_EQ(image.bytes, before.bytes);
 }
 
 TEST_F(ReadTest, deviceFailureMidReadEndsInOrder)

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "image/imagecodec.h"
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "model/models.h"
 
 using namespace zmp;
 using zmp::radiosim::RadioRequest;
@@ -122,6 +122,40 @@ TEST_F(LinkPtyRead, cancelSendsCanAndLeavesImageAndRecords)
     EXPECT_LT(rig.requestsOf(RadioRequest::Kind::Read).size(), 512u);
     EXPECT_EQ(rig.image.bytes, before.bytes);
     EXPECT_EQ(encoded(rig.records, before).bytes, encoded(recordsBefore, before).bytes);
+}
+
+// Closing the port restores the line settings it had before; the last
+// acknowledgement of a read must have crossed the line at 57600 baud by then.
+TEST_F(LinkPtyRead, everyMessageAfterTheSwitchCrossesTheLineAtTransferSpeed)
+{
+    test::PtyLinkRig rig(test::patternedRadio());
+    prepare(rig);
+    ASSERT_TRUE(rig.run(OperationType::Read));
+    const auto replies = rig.requestsOf(RadioRequest::Kind::HostReply);
+    ASSERT_FALSE(replies.empty());
+    EXPECT_EQ(replies.back().lineRates, std::vector<int>{57600});
+    for (const auto kind : {RadioRequest::Kind::Sync, RadioRequest::Kind::Status, RadioRequest::Kind::Read,
+                            RadioRequest::Kind::HostReply}) {
+        for (const auto& request : rig.requestsOf(kind))
+            ASSERT_EQ(request.lineRates, std::vector<int>{57600}) << request.text;
+    }
+}
+
+TEST_F(LinkPtyRead, lostLineIsACommunicationFailureNamingTheDevice)
+{
+    auto options = test::PtyLinkRig::unpaced();
+    options.faults.hangUpAfterFrames = 100;
+    test::PtyLinkRig rig(test::patternedRadio(), options);
+    prepare(rig);
+    const std::string device = rig.devicePath();
+    EXPECT_FALSE(rig.run(OperationType::Read));
+    EXPECT_TRUE(rig.flags.ErrorFlag);
+    EXPECT_FALSE(rig.flags.CancelFlag);
+    ASSERT_EQ(rig.host.messages.size(), 1u);
+    EXPECT_EQ(rig.host.messages[0].text, linktext::CommunicationError);
+    EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
+    EXPECT_EQ(rig.host.messages[0].detail, "The connection to " + device + " was lost.");
+    EXPECT_EQ(rig.image.bytes, before.bytes);
 }
 
 TEST_F(LinkPtyRead, hangUpMidTransferEndsTheReadAndKeepsTheImage)

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "files/memorysettingsstore.h"
-#include "model/memoryimage.h"
-#include "model/processflags.h"
-#include "model/records.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 #include "radiosim/radiosim.h"
 
 namespace zmp::test {
@@ -58,6 +58,7 @@ class PtyLinkRig {
     void cancel();
 
     const radiosim::RadioProtocol& radio() const { return sim_.protocol(); }
+    const std::string& devicePath() const { return sim_.devicePath(); }
     std::vector<radiosim::RadioRequest> requestsOf(radiosim::RadioRequest::Kind kind) const;
 
     static radiosim::SimOptions unpaced();

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "codec/checksum.h"
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "model/models.h"
 
 using namespace zmp;
 using zmp::radiosim::RadioRequest;
@@ -219,4 +219,33 @@ TEST_F(LinkPtyWrite, failedAtisClearRestoresEveryByte)
     EXPECT_TRUE(rig.host.showed(linktext::CommunicationError));
     EXPECT_EQ(rig.image.bytes, kept.bytes);
     EXPECT_EQ(rig.records.atisCode, "1234567890");
+}
+
+// One byte of a single-byte run the radio never takes: the program fails,
+// though the run's last byte was taken.
+TEST_F(LinkPtyWrite, byteTheRadioRefusesFailsTheProgram)
+{
+    auto options = test::PtyLinkRig::unpaced();
+    options.faults.refusedByte = 0x0115;
+    test::PtyLinkRig rig(test::patternedRadio(), options);
+    prepare(rig);
+    EXPECT_FALSE(rig.run(OperationType::Program));
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    EXPECT_FALSE(rig.host.showed(linktext::Complete));
+    EXPECT_TRUE(rig.host.showed(linktext::CommunicationError));
+    EXPECT_EQ(rig.requestsOf(RadioRequest::Kind::Write).back().address, 0x013F);
+}
+
+TEST_F(LinkPtyWrite, verifyCatchesAByteTheRadioStoredOtherwise)
+{
+    auto options = test::PtyLinkRig::unpaced();
+    options.faults.misstoredByte = 0x4F23; // Group ID entry 3
+    test::PtyLinkRig rig(test::patternedRadio(), options);
+    prepare(rig);
+    EXPECT_FALSE(rig.run(OperationType::Program));
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    ASSERT_FALSE(rig.host.messages.empty());
+    EXPECT_EQ(rig.host.messages.back().text, "Verify Error!!");
+    EXPECT_NE(rig.host.messages.back().detail.find(" at 0x4F23 where "), std::string::npos);
+    EXPECT_NE(rig.host.messages.back().detail.find("(Group ID entry 3)"), std::string::npos);
 }

@@ -60,7 +60,7 @@ std::string drain(QtSerialPort& port, std::size_t count)
 {
     std::string text;
     for (int pass = 0; pass < 500 && text.size() < count; ++pass) {
-        port.waitForInput(4);
+        port.waitForInput(4, 1);
         while (port.waitingCount() > 0)
             text += static_cast<char>(port.readByte());
     }
@@ -123,7 +123,7 @@ TEST_F(QtSerialPortTest, hangUpRaisesLinkErrorInsteadOfWaiting)
     EXPECT_THROW(
         {
             for (int pass = 0; pass < 1000; ++pass)
-                port.waitForInput(4);
+                port.waitForInput(4, 1);
         },
         LinkError);
     EXPECT_FALSE(port.isOpen());
@@ -139,7 +139,7 @@ TEST(QtSerialPortOpening, missingDeviceFailsWithItsReason)
     EXPECT_NE(port.lastError().number, 0);
     EXPECT_NE(port.lastError().description.find("/dev/zmp-no-such-port"), std::string::npos);
     port.write({'P'});
-    port.waitForInput(1);
+    port.waitForInput(1, 1);
     EXPECT_EQ(port.readByte(), -1);
 }
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -476,6 +477,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(editor.messages.shown.back().title, std::string("Read from Radio"));
         QCOMPARE(int(editor.messages.shown.back().icon), int(BoxIcon::Information));
         QVERIFY(!dialog.findChild<QLabel*>("lblmon")->isVisibleTo(&dialog));
+    }
+
+    void transferDialogRemembersTheVerifyChoice()
+    {
+        EditorFixture editor("dialogVerify", OneModel, true);
+        QVERIFY(editor.start());
+        QtSerialPort port{SerialPortNames(&editor.settings)};
+        TransferDialog read(OperationType::Read, editor.state, editor.settings, editor.messages, port);
+        QVERIFY(!read.findChild<QCheckBox*>("chkVerify")->isVisibleTo(&read));
+        {
+            TransferDialog program(OperationType::Program, editor.state, editor.settings, editor.messages,
+                                   port);
+            auto* verify = program.findChild<QCheckBox*>("chkVerify");
+            QVERIFY(verify->isVisibleTo(&program));
+            QVERIFY(verify->isChecked());
+            program.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&program));
+            QVERIFY(program.grab().save(
+                QString::fromStdString((editor.folder / "frmRadio-program.png").string())));
+            verify->click();
+        }
+        TransferDialog again(OperationType::Program, editor.state, editor.settings, editor.messages, port);
+        QVERIFY(!again.findChild<QCheckBox*>("chkVerify")->isChecked());
     }
 
     void transferDialogPlacesPicturesByDirection()

@@ -17,6 +17,8 @@ struct FaultPlan {
     int silentWakeUps = 0;       // the first N "P" bytes get no echo
     bool refuseLinkMode = false; // "ACMD:002" answered "ERROR"
     int hangUpAfterFrames = 0;   // 0: never; else the line drops after answering frame N
+    int refusedByte = -1;        // every write request covering this address is answered "ERROR"
+    int misstoredByte = -1;      // a write covering this address is acknowledged, another byte stored
     int replyDelayMs = 0;        // before every answer
     int dataDelayMs = 0;         // between an acknowledgement and its data or status reply
 };

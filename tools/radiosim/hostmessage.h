@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zmp::radiosim {
 
@@ -15,6 +16,9 @@ struct HostMessage {
     Kind kind = Kind::Line;
     std::string text; // the line, or the single byte
     std::string raw;  // the bytes as received, for the traffic log
+    // The line speeds (bits/s) its bytes came in at, each change once, in
+    // order: more than one means a byte was sent while the line changed.
+    std::vector<int> lineRates = {};
 };
 
 } // namespace zmp::radiosim

@@ -14,6 +14,11 @@ const std::string WriteRequest = "#QMPWR";
 const std::string DataReply = "#QMPDT";
 const std::string StatusReply = "#QMPSD";
 
+bool covers(int address, int length, int target)
+{
+    return target >= 0 && address >= 0 && target >= address && target < address + length;
+}
+
 bool isHostReply(const std::string& line)
 {
     return line == "#CMDOK" || line == "#CMDSM" || line == "#CMDER" || line == "#CMDUN";
@@ -36,6 +41,7 @@ RadioProtocol::RadioProtocol(const MemoryImage& memory, const FaultPlan& faults)
 
 RadioAnswer RadioProtocol::answer(const HostMessage& message)
 {
+    lineRates_ = message.lineRates;
     switch (message.kind) {
     case HostMessage::Kind::WakeUp:
         return answerWakeUp();
@@ -105,6 +111,9 @@ RadioAnswer RadioProtocol::answerFrame(const std::string& line)
     } else if (faults_.refusedFrames.contains(index)) {
         answer.segments.push_back({faults_.replyDelayMs, Refusal});
         answer.note = "fault: frame " + std::to_string(index) + " refused";
+    } else if (fields.front() == WriteRequest && covers(address, length, faults_.refusedByte)) {
+        answer.segments.push_back({faults_.replyDelayMs, Refusal});
+        answer.note = "fault: write to " + LinkText::hex(unsigned(faults_.refusedByte), 4) + " refused";
     } else if (!LinkText::checksumValid(line)) {
         answer.segments.push_back({faults_.replyDelayMs, Refusal});
         answer.note = "refused: wrong checksum";
@@ -170,6 +179,10 @@ RadioAnswer RadioProtocol::answerWrite(const std::vector<std::string>& fields)
     }
     for (int i = 0; i < length; ++i)
         memory_[address + i] = bytes[std::size_t(i)];
+    if (covers(address, length, faults_.misstoredByte)) {
+        memory_[faults_.misstoredByte] = std::uint8_t(~memory_[faults_.misstoredByte]);
+        answer.note = "fault: another byte stored at " + LinkText::hex(unsigned(faults_.misstoredByte), 4);
+    }
     answer.segments.push_back({faults_.replyDelayMs, Ack});
     return answer;
 }
@@ -215,7 +228,7 @@ std::string RadioProtocol::dataReply(int address, int length, std::string& note)
 
 void RadioProtocol::record(RadioRequest::Kind kind, const std::string& text, int address, int length)
 {
-    requests_.push_back({kind, address, length, text});
+    requests_.push_back({kind, address, length, text, lineRates_});
 }
 
 } // namespace zmp::radiosim

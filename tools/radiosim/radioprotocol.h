@@ -45,6 +45,7 @@ class RadioProtocol {
     int statusCount_ = 0;
     int dataReplyCount_ = 0;
     int wakeUpCount_ = 0;
+    std::vector<int> lineRates_; // of the message being answered
 };
 
 } // namespace zmp::radiosim

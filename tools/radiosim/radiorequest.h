@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zmp::radiosim {
 
@@ -10,7 +11,8 @@ struct RadioRequest {
     Kind kind = Kind::Other;
     int address = -1; // read and write requests
     int length = 0;
-    std::string text; // the line or byte, without CR LF
+    std::string text;                // the line or byte, without CR LF
+    std::vector<int> lineRates = {}; // as HostMessage::lineRates
 };
 
 } // namespace zmp::radiosim

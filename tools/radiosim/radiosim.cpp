@@ -91,9 +91,13 @@ bool RadioSim::receive(Clock::time_point now)
     std::uint8_t buffer[4096];
     const long count = port_.read(buffer, sizeof buffer);
     if (count < 0) return false;
-    const int bitsPerSecond = count > 0 ? rate() : 0;
+    if (count == 0) return true;
+    // Taken as soon as the bytes come, so that a line changed right after
+    // them (a port closed before its output drained) shows in their speed.
+    const int lineRate = port_.lineRate();
+    const int bitsPerSecond = baud_ == SimOptions::FollowLine ? lineRate : baud_;
     for (long i = 0; i < count; ++i)
-        received_.push_back({inbound_.pass(now, bitsPerSecond), buffer[i]});
+        received_.push_back({inbound_.pass(now, bitsPerSecond), buffer[i], lineRate});
     stats_.computerBytes += count;
     return true;
 }
@@ -103,10 +107,15 @@ void RadioSim::handleDue(Clock::time_point now)
     while (!received_.empty() && received_.front().due <= now) {
         const TimedByte byte = received_.front();
         received_.pop_front();
-        const auto message = splitter_.take(byte.byte);
+        if (messageRates_.empty() || messageRates_.back() != byte.lineRate)
+            messageRates_.push_back(byte.lineRate);
+        auto message = splitter_.take(byte.byte);
         if (!message) continue;
+        message->lineRates = std::move(messageRates_);
+        messageRates_.clear();
         ++stats_.computerMessages;
         log_.fromComputer(message->raw);
+        if (message->lineRates.size() > 1) log_.note("line speed changed within the message");
         // A radio about to drop the line answers nothing more.
         if (hangUpPending_) continue;
         const RadioAnswer answer = protocol_.answer(*message);

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "radiosim/linepacer.h"
 #include "radiosim/messagesplitter.h"
@@ -41,6 +42,7 @@ class RadioSim {
     struct TimedByte {
         LinePacer::Clock::time_point due;
         std::uint8_t byte;
+        int lineRate = 0; // the speed the computer's end of the line had when the byte came
     };
 
     int rate() const;
@@ -63,6 +65,7 @@ class RadioSim {
     LinePacer outbound_;
     std::deque<TimedByte> received_;
     std::deque<TimedByte> sending_;
+    std::vector<int> messageRates_; // of the message being received
     bool hangUpPending_ = false;
     LinePacer::Clock::time_point lastWrite_{};
     LinePacer::Clock::time_point drainDeadline_ = LinePacer::Clock::time_point::max();

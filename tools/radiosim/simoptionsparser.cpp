@@ -56,7 +56,7 @@ int SimOptionsParser::valueCount(const std::string& name)
     static const std::set<std::string> options{
         "--image",        "--poke",    "--log",         "--dump",         "--link",        "--baud",
         "--no-answer",    "--error",   "--busy",        "--bad-checksum", "--bad-address", "--bad-length",
-        "--hangup-after", "--no-echo", "--reply-delay", "--data-delay"};
+        "--hangup-after", "--no-echo", "--reply-delay", "--data-delay",   "--refuse-byte", "--misstore-byte"};
     if (switches.count(name)) return 0;
     return options.count(name) ? 1 : -1;
 }
@@ -102,6 +102,8 @@ bool SimOptionsParser::parseFault(const std::string& name, const std::string& va
     if (name == "--busy") return parseCount(value, faults.busyStatusCount);
     if (name == "--no-echo") return parseCount(value, faults.silentWakeUps);
     if (name == "--hangup-after") return parseCount(value, faults.hangUpAfterFrames);
+    if (name == "--refuse-byte") return parseAddress(value, faults.refusedByte);
+    if (name == "--misstore-byte") return parseAddress(value, faults.misstoredByte);
     if (name == "--reply-delay") return parseCount(value, faults.replyDelayMs);
     if (name == "--data-delay") return parseCount(value, faults.dataDelayMs);
     return false;
@@ -141,6 +143,8 @@ std::string SimOptionsParser::usage()
            "  --no-answer LIST     give no answer to these frames\n"
            "  --error LIST         answer \"ERROR\" to these frames\n"
            "  --busy N             report busy to the first N status requests\n"
+           "  --refuse-byte ADDR   answer \"ERROR\" to every write request covering ADDR\n"
+           "  --misstore-byte ADDR acknowledge writes covering ADDR but store another byte\n"
            "  --bad-checksum LIST  wrong checksum in these data replies\n"
            "  --bad-address LIST   wrong address in these data replies\n"
            "  --bad-length LIST    wrong length in these data replies\n"

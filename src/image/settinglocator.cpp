@@ -1,0 +1,97 @@
+#include "image/settinglocator.h"
+
+#include <array>
+
+#include "image/channeltablecodec.h"
+#include "image/imagemap.h"
+
+namespace zmp {
+
+namespace {
+
+constexpr int PlanControlStride = 2;
+
+struct NamedTable {
+    const char* name;
+    ChannelTableLayout layout;
+};
+
+constexpr std::array<NamedTable, 5> Tables{{
+    {"USA", UsaLayout},
+    {"INT", IntLayout},
+    {"CAN", CanLayout},
+    {"WX", WxLayout},
+    {"EXP", ExpLayout},
+}};
+
+struct NamedRange {
+    int first;
+    int last;
+    const char* name;
+};
+
+constexpr std::array<NamedRange, 14> Settings{{
+    {address::ChecksumFirst, address::Checksum, "image checksum"},
+    {address::CurrentGroup, address::CurrentWeather + 1, "current channel"},
+    {address::DualWatch, address::DualWatch, "Dual Watch"},
+    {address::Scan, address::PttScanClear, "Scan"},
+    {address::ResumeTime, address::ResumeTime, "Resume Time"},
+    {address::TimeByte, address::TimeByte, "Time Display"},
+    {address::Sog, address::Sog, "SOG"},
+    {address::Distance, address::Weater, "common settings"},
+    {address::PriorityChannel, address::PriorityChannel + 5, "priority channels"},
+    {address::UserMmsi, address::UserMmsiCounter, "User MMSI"},
+    {address::AtisCode, address::AtisCodeCounter, "ATIS code"},
+    {address::AdvancedCalls, address::ReceivedGeografic, "DSC settings"},
+    {address::AutoPosEnable, address::AutoPosLastGroupId, "Auto POS"},
+    {address::GroupChannelWords, address::GroupChannelWords + 4 * address::GroupChannelWordStride - 1,
+     "group channels"},
+}};
+
+std::string entry(const char* kind, int index)
+{
+    return std::string(kind) + " " + std::to_string(index + 1);
+}
+
+bool within(int address, int first, int count, int stride, int& index)
+{
+    if (address < first || address >= first + count * stride) return false;
+    index = (address - first) / stride;
+    return true;
+}
+
+std::string channelSetting(int a)
+{
+    int i = 0;
+    for (const NamedTable& table : Tables) {
+        const ChannelTableLayout& l = table.layout;
+        const std::string channel = std::string(table.name) + " channel";
+        if (within(a, l.nameAddress, l.entryCount, address::ChannelNameLength, i))
+            return entry(channel.c_str(), i) + " name";
+        if (within(a, l.enableAddress, l.bitmapBytes, 1, i))
+            return table.name + std::string(" channels enabled");
+        if (within(a, l.scanAddress, l.bitmapBytes, 1, i)) return table.name + std::string(" scan memory");
+        const int stride =
+            l.control == ChannelControl::ExpRecord ? address::ExpRecordStride : PlanControlStride;
+        if (l.control != ChannelControl::None && within(a, l.controlAddress, l.entryCount, stride, i))
+            return entry(channel.c_str(), i);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string settingAt(int a)
+{
+    int i = 0;
+    if (within(a, address::MemoryIdBase, 80, address::DirectoryStride, i)) return entry("Memory ID entry", i);
+    if (within(a, address::GroupIdBase, 32, address::DirectoryStride, i)) return entry("Group ID entry", i);
+    if (within(a, address::GroupBase, 4, address::GroupStride, i))
+        return i < 3 ? "Group" + std::to_string(i + 1) : "Exp CH";
+    if (std::string channel = channelSetting(a); !channel.empty()) return channel;
+    for (const NamedRange& range : Settings)
+        if (a >= range.first && a <= range.last) return range.name;
+    return {};
+}
+
+} // namespace zmp

@@ -1,0 +1,19 @@
+#include "link/busyscope.h"
+
+namespace zmp {
+
+BusyScope::BusyScope(const LinkContext& context) : context_(context), outermost_(!context.flags.BusyFlag)
+{
+    if (!outermost_) return;
+    context_.flags.BusyFlag = true;
+    context_.host.setBusy(true);
+}
+
+BusyScope::~BusyScope()
+{
+    if (!outermost_) return;
+    context_.host.setBusy(false);
+    context_.flags.BusyFlag = false;
+}
+
+} // namespace zmp
