@@ -13,11 +13,11 @@ namespace {
 
 using Key = std::pair<std::string, std::string>;
 
-std::map<Key, std::string> indexed(const std::vector<DiffCommand::Entry>& entries)
+std::map<Key, const DiffCommand::Entry*> indexed(const std::vector<DiffCommand::Entry>& entries)
 {
-    std::map<Key, std::string> result;
+    std::map<Key, const DiffCommand::Entry*> result;
     for (const auto& entry : entries)
-        result.emplace(Key{entry.section, entry.key}, entry.value);
+        result.emplace(Key{entry.section, entry.key}, &entry);
     return result;
 }
 
@@ -28,6 +28,22 @@ bool composeFile(const CliOptions& options, CliEnvironment& environment, const s
     if (!session.selectModel(err) || !FileCommands::open(session, path, err)) return false;
     text = ConfigFileWriter::compose(session.records(), session.model(), session.hasAtis());
     return true;
+}
+
+bool isMmsiKey(const std::string& key)
+{
+    return key == "Mmsid" || key == "User MMSI";
+}
+
+// An MMSI has nine digits; the radio's memory holds ten, the tenth a 0. A
+// file saved from the editor and the same configuration read back from the
+// radio hold one MMSI in the two forms, which are the same number.
+std::string comparable(const DiffCommand::Entry& entry)
+{
+    const std::string& value = entry.value;
+    const bool tenDigits = value.size() == 10 && value.find_first_not_of("0123456789") == std::string::npos;
+    if (isMmsiKey(entry.key) && tenDigits && value.back() == '0') return value.substr(0, 9);
+    return value;
 }
 
 } // namespace
@@ -60,8 +76,8 @@ int DiffCommand::compare(const std::vector<Entry>& a, const std::vector<Entry>& 
     int differences = 0;
     for (const auto& entry : a) {
         const auto other = inB.find({entry.section, entry.key});
-        const std::string value = other == inB.end() ? "" : other->second;
-        if (other != inB.end() && value == entry.value) continue;
+        const std::string value = other == inB.end() ? "" : other->second->value;
+        if (other != inB.end() && comparable(*other->second) == comparable(entry)) continue;
         out << entry.section << ' ' << entry.key << ": " << entry.value << " -> " << value << '\n';
         ++differences;
     }

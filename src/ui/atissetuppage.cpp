@@ -78,7 +78,7 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     codeField_ =
         new ValidatedField(code_, this,
                            {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); },
-                            uimsg::AtisCodeTitle, false},
+                            uimsg::AtisCodeTitle},
                            state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("ATIS Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdAtisClear"));

@@ -1,14 +1,11 @@
 #include "ui/channeleditorpage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "codec/channelplan.h"
@@ -22,6 +19,7 @@
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
 #include "ui/uimessages.h"
+#include "ui/validatedfield.h"
 
 namespace zmp {
 
@@ -144,7 +142,7 @@ void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
     auto* text = named(new QLineEdit(this), rx ? QStringLiteral("txtCRF") : QStringLiteral("txtCTF"));
     text->setMaxLength(FrequencyLength);
     text->setValidator(new KeyFilterValidator(isFrequencyKey, text));
-    text->installEventFilter(this);
+    (rx ? rxField_ : txField_) = frequencyField(text, which);
     auto* unit = named(new QLabel(QStringLiteral("MHz"), this),
                        rx ? QStringLiteral("lblCRFMHz") : QStringLiteral("lblCTFMHz"));
     r->addWidget(label);
@@ -250,17 +248,27 @@ void ChannelEditorPage::connectControls()
     });
     for (QLineEdit* box : display_)
         connect(box, &QLineEdit::textEdited, this, &ChannelEditorPage::storeDisplay);
-    connectFrequency(Frequency::Rx);
-    connectFrequency(Frequency::Tx);
 }
 
-void ChannelEditorPage::connectFrequency(Frequency which)
+// A typed frequency reaches the record only when it is valid, and is then
+// shown as stored; a refused one is named in the message's title. Group
+// channel fields are read-only, so only EXP frequencies are ever edited.
+ValidatedField* ChannelEditorPage::frequencyField(QLineEdit* text, Frequency which)
 {
-    connect(field(which), &QLineEdit::textEdited, this, [this, which] {
-        if (!editable() || !exp_) return;
-        edited(which) = true;
-        setModified();
-    });
+    const bool rx = which == Frequency::Rx;
+    ValidatedField::Rules rules{
+        [](const std::string& typed) -> std::optional<std::string> {
+            const auto mhz = acceptedExpFrequency(typed);
+            if (!mhz) return std::nullopt;
+            return expFrequencyText(*mhz);
+        },
+        [this, rx](const std::string& shown) {
+            ChannelRecord* channel = record();
+            if (!channel || !exp_) return;
+            (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
+        },
+        rx ? uimsg::RxFrequencyCaption : uimsg::TxFrequencyCaption};
+    return new ValidatedField(text, this, std::move(rules), state().flags, messages());
 }
 
 void ChannelEditorPage::layOut(bool exp)
@@ -286,8 +294,8 @@ void ChannelEditorPage::fill(const std::string& nodeKey)
 {
     key_ = nodeKey;
     exp_ = isExpKey(nodeKey);
-    rxEdited_ = false;
-    txEdited_ = false;
+    rxField_->forgetEdit();
+    txField_->forgetEdit();
     const ChannelRecord* channel = record();
     if (!channel) return;
     layOut(exp_);
@@ -437,79 +445,29 @@ void ChannelEditorPage::storeDisplay()
     setModified();
 }
 
-QLineEdit* ChannelEditorPage::field(Frequency which) const
-{
-    return which == Frequency::Rx ? rx_ : tx_;
-}
-
-bool& ChannelEditorPage::edited(Frequency which)
-{
-    return which == Frequency::Rx ? rxEdited_ : txEdited_;
-}
-
-// A typed frequency reaches the record only when it is valid; a refused one
-// is named in the message's title and keeps the focus in its field.
-bool ChannelEditorPage::validateFrequency(Frequency which)
-{
-    if (!edited(which) || !exp_ || !record()) return true;
-    const auto accepted = acceptedExpFrequency(field(which)->text().toStdString());
-    if (!accepted) {
-        messages().inform(which == Frequency::Rx ? uimsg::RxFrequencyCaption : uimsg::TxFrequencyCaption,
-                          uimsg::DataError, BoxIcon::Warning);
-        field(which)->setFocus();
-        return false;
-    }
-    storeFrequency(which, *accepted);
-    return true;
-}
-
-void ChannelEditorPage::storeFrequency(Frequency which, double mhz)
-{
-    ChannelRecord& channel = *record();
-    (which == Frequency::Rx ? channel.Rxfreq : channel.Txfreq) = mhz;
-    field(which)->setText(QString::fromStdString(expFrequencyText(mhz)));
-    edited(which) = false;
-}
-
 bool ChannelEditorPage::displayEmpty() const
 {
     return trimSpaces(display_[0]->text().toStdString()).empty() &&
            trimSpaces(display_[1]->text().toStdString()).empty();
 }
 
+// The leave check names no field of its own, so the focus goes to the
+// field that needs the data.
+bool ChannelEditorPage::refuseLeaving(QWidget* field)
+{
+    messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
+    field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 bool ChannelEditorPage::canLeave()
 {
     if (!record()) return true;
-    if (!validateFrequency(Frequency::Rx) || !validateFrequency(Frequency::Tx)) return false;
+    if (!rxField_->validate() || !txField_->validate()) return false;
     if (!exp_ || !chEnable_->isChecked()) return true;
-    if (rx_->text().contains(QStringLiteral("---")) || displayEmpty()) {
-        messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
-        return false;
-    }
+    if (rx_->text().contains(QStringLiteral("---"))) return refuseLeaving(rx_);
+    if (displayEmpty()) return refuseLeaving(display_[0]);
     return true;
-}
-
-bool ChannelEditorPage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Moving to another control of the editor validates the frequency with
-    // its message; leaving for the tree or a command stores a valid value
-    // quietly and leaves a refused one to the leave-page check.
-    if ((watched == rx_ || watched == tx_) && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        const Frequency which = watched == rx_ ? Frequency::Rx : Frequency::Tx;
-        QWidget* next = QApplication::focusWidget();
-        const bool withinPage = next && isAncestorOf(next);
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && edited(which)) {
-            QTimer::singleShot(0, this, [this, which, withinPage] {
-                if (withinPage) {
-                    validateFrequency(which);
-                } else if (const auto accepted = acceptedExpFrequency(field(which)->text().toStdString())) {
-                    if (edited(which) && exp_) storeFrequency(which, *accepted);
-                }
-            });
-        }
-    }
-    return Page::eventFilter(watched, event);
 }
 
 } // namespace zmp

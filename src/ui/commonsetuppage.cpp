@@ -29,6 +29,14 @@ OptionList resumeTimes()
     return list;
 }
 
+// The radio's memory has no place for the starting transmit power, so the
+// list shows no value and takes no choice: it would reach neither the file
+// nor the radio.
+bool isProgrammable(int slot)
+{
+    return slot != slot::TxPoDisplay;
+}
+
 std::vector<std::string> textsOf(const OptionList& entries)
 {
     std::vector<std::string> texts;
@@ -108,6 +116,12 @@ void CommonSetupPage::addRow(QGroupBox* frame, const Choice& choice)
     grid->addWidget(row.label, line, 0);
     grid->addWidget(row.list, line, 1);
     hints_->add(row.list, uimsg::ListHint);
+    if (!isProgrammable(choice.slot)) {
+        row.label->setEnabled(false);
+        row.list->setEnabled(false);
+        row.list->setToolTip(QStringLiteral("Not programmable: the radio holds no such setting."));
+        return;
+    }
     const std::size_t index = rows_.size() - 1;
     connect(row.list, &QComboBox::currentIndexChanged, this,
             [this, index](int position) { onChosen(rows_[index], position); });
@@ -126,7 +140,7 @@ int CommonSetupPage::positionOf(const Row& row) const
 void CommonSetupPage::fill(const std::string&)
 {
     for (const Row& row : rows_)
-        selectQuietly(row.list, positionOf(row));
+        selectQuietly(row.list, isProgrammable(row.choice->slot) ? positionOf(row) : -1);
     applyScanRule();
 }
 

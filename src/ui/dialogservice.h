@@ -23,4 +23,9 @@ class DialogService {
 // the desktop too, with or without a dot.
 std::string qtFileFilter(const std::string& filter);
 
+// The extension a save dialog adds to a name typed without one, so that the
+// file shows up again under the filter it was saved with: "dat" for the
+// filter named "dat files(*.dat)", nothing for "All files(*.*)".
+std::string filterExtension(const std::string& filter, const std::string& chosen);
+
 } // namespace zmp

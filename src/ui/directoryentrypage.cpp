@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +18,7 @@
 #include "ui/treebuilder.h"
 #include "ui/twips.h"
 #include "ui/uimessages.h"
+#include "ui/validatedfield.h"
 
 namespace zmp {
 
@@ -68,7 +67,7 @@ void DirectoryEntryPage::createControls()
     mmsi_ = new QLineEdit(this);
     mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
     mmsi_->setValidator(new KeyFilterValidator(isDigitKey, mmsi_));
-    mmsi_->installEventFilter(this);
+    createFields();
     auto* mmsiRow = new QHBoxLayout;
     mmsiRow->setSpacing(0);
     mmsiRow->addWidget(groupZero_);
@@ -84,6 +83,24 @@ void DirectoryEntryPage::createControls()
     layout->setColumnStretch(2, 1);
 }
 
+// A blank name stores nothing, so the field shows the stored name again; an
+// MMSI of the wrong length is refused like the User MMSI, under the
+// directory's caption.
+void DirectoryEntryPage::createFields()
+{
+    ValidatedField::Rules name{[this](const std::string& text) -> std::optional<std::string> {
+                                   if (hasText(text) || !entry()) return text;
+                                   return entry()->TagName;
+                               },
+                               [this](const std::string& text) { storeName(text); }, ""};
+    nameField_ = new ValidatedField(name_, this, std::move(name), state().flags, messages());
+    ValidatedField::Rules mmsi{
+        [this](const std::string& text) { return acceptedDirectoryMmsi(text, groupId_); },
+        [this](const std::string& text) { storeMmsi(text); }, uimsg::IndividualDirectoryCaption,
+        [this](const std::string& stored) { return directoryMmsiFieldText(stored, groupId_); }};
+    mmsiField_ = new ValidatedField(mmsi_, this, std::move(mmsi), state().flags, messages());
+}
+
 void DirectoryEntryPage::connectControls()
 {
     auto* hints = new FocusHints(this);
@@ -92,15 +109,13 @@ void DirectoryEntryPage::connectControls()
     hints->add(name_, uimsg::DirectoryNameHint);
     hints->add(mmsi_, uimsg::MmsiHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
+    // Once the typed text fits the MMSI's length, typing is held to it again.
+    connect(mmsi_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int limit = groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength;
+        if (text.size() <= limit) mmsi_->setMaxLength(limit);
+    });
     connect(add_, &QCheckBox::clicked, this, &DirectoryEntryPage::onAdd);
     connect(delete_, &QCheckBox::clicked, this, &DirectoryEntryPage::onDelete);
-    connect(name_, &QLineEdit::editingFinished, this, &DirectoryEntryPage::validateName);
-    connect(mmsi_, &QLineEdit::textEdited, this, [this] {
-        if (!editable()) return;
-        mmsiEdited_ = true;
-        state().flags.modified = true;
-    });
-    connect(mmsi_, &QLineEdit::returnPressed, this, &DirectoryEntryPage::validateMmsi);
 }
 
 void DirectoryEntryPage::layOut(bool groupId)
@@ -108,7 +123,7 @@ void DirectoryEntryPage::layOut(bool groupId)
     const int offset = groupId ? 1 : 0;
     nameLabel_->setText(groupId ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
     groupZero_->setVisible(groupId);
-    mmsi_->setMaxLength(groupId ? GroupIdMmsiLength : MemoryIdMmsiLength);
+    mmsiField_->setErrorTitle(groupId ? uimsg::GroupDirectoryCaption : uimsg::IndividualDirectoryCaption);
     add_->setProperty("helpContext", CheckBoxHelpContext + offset);
     delete_->setProperty("helpContext", CheckBoxHelpContext + offset);
     name_->setProperty("helpContext", NameHelpContext + offset);
@@ -120,7 +135,8 @@ void DirectoryEntryPage::fill(const std::string& nodeKey)
     key_ = nodeKey;
     groupId_ = isGroupDirectoryKey(nodeKey);
     slot_ = recordIndexOfKey(nodeKey);
-    mmsiEdited_ = false;
+    nameField_->forgetEdit();
+    mmsiField_->forgetEdit();
     const DirectoryEntry* current = entry();
     if (!current) return;
     layOut(groupId_);
@@ -128,7 +144,12 @@ void DirectoryEntryPage::fill(const std::string& nodeKey)
     const auto registered =
         std::count_if(list.begin(), list.end(), [](const DirectoryEntry& e) { return e.Enable; });
     name_->setText(QString::fromStdString(current->TagName));
-    mmsi_->setText(QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_)));
+    // A decoded MMSI has ten digits: the field shows all the record holds,
+    // while validation still takes only the digits the user may type.
+    const QString shown = QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_));
+    mmsi_->setMaxLength(std::max<int>(groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength,
+                                      static_cast<int>(shown.size())));
+    mmsi_->setText(shown);
     showSlotState(static_cast<int>(registered));
     emit directoryTextsChanged();
 }
@@ -220,56 +241,33 @@ void DirectoryEntryPage::deleteEntry()
     list.back() = DirectoryEntry{};
 }
 
-void DirectoryEntryPage::validateName()
+void DirectoryEntryPage::storeName(const std::string& name)
 {
     DirectoryEntry* current = entry();
-    const std::string text = name_->text().toStdString();
-    if (!current || !name_->isEnabledTo(this) || !hasText(text) || text == current->TagName) return;
-    current->TagName = text;
+    if (!current || name == current->TagName) return;
+    current->TagName = name;
     state().flags.modified = true;
 }
 
-bool DirectoryEntryPage::validateMmsi()
+void DirectoryEntryPage::storeMmsi(const std::string& mmsi)
 {
     DirectoryEntry* current = entry();
-    if (!mmsiEdited_ || !current) return true;
-    const auto accepted = acceptedDirectoryMmsi(mmsi_->text().toStdString(), groupId_);
-    if (!accepted) return false;
-    current->Mmsid = *accepted;
-    mmsiEdited_ = false;
+    if (!current) return;
+    current->Mmsid = mmsi;
     state().flags.modified = true;
-    if (current->Mmsid.empty()) {
-        deleteEntry();
-        refill();
-    }
-    return true;
+    if (!mmsi.empty()) return;
+    deleteEntry();
+    // The controls are refilled after the focus change that stored the
+    // MMSI: refilling disables them, which must not happen inside it.
+    QTimer::singleShot(0, this, [this, key = key_] {
+        if (key == key_ && isVisible()) refill();
+    });
+    emit directoryTextsChanged();
 }
 
 bool DirectoryEntryPage::canLeave()
 {
-    validateName();
-    if (validateMmsi()) return true;
-    mmsi_->setFocus();
-    return false;
-}
-
-bool DirectoryEntryPage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Moving to another control of this entry validates the MMSI; a refused
-    // MMSI keeps the focus. Leaving the page is checked by canLeave().
-    if (watched == mmsi_ && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        QWidget* next = QApplication::focusWidget();
-        const bool withinPage = next && isAncestorOf(next);
-        // Run after the focus change: storing an empty MMSI deletes the entry
-        // and refills the controls.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && withinPage &&
-            mmsiEdited_)
-            QTimer::singleShot(0, this, [this] {
-                if (!validateMmsi()) mmsi_->setFocus();
-            });
-    }
-    return Page::eventFilter(watched, event);
+    return nameField_->validate() && mmsiField_->validate();
 }
 
 } // namespace zmp

@@ -155,7 +155,7 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     userMmsiField_ =
         new ValidatedField(userMmsi_, this,
                            {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); },
-                            uimsg::UserMmsiTitle, false},
+                            uimsg::UserMmsiTitle},
                            state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdFClear"));

@@ -69,7 +69,11 @@ void FileCommands::show(const FileOutcome& outcome)
 
 void FileCommands::newFile()
 {
-    if (!window_.leavePageCheck()) return;
+    if (window_.leavePageCheck() && askToSaveChanges()) startNew();
+}
+
+void FileCommands::startNew()
+{
     // The rebuild runs after the click has been handled.
     newTimer_.start();
 }
@@ -91,7 +95,7 @@ void FileCommands::makeNewImage()
 
 void FileCommands::open()
 {
-    if (!window_.leavePageCheck()) return;
+    if (!window_.leavePageCheck() || !askToSaveChanges()) return;
     EditorState& state = window_.state();
     const BusyWindow busy(window_);
     state.flags.CancelFlag = true;
@@ -167,6 +171,9 @@ void FileCommands::print()
 
 void FileCommands::printToFile()
 {
+    // The report must show what the page shows: a value typed but not yet
+    // stored is validated first, as for Print.
+    if (!window_.leavePageCheck()) return;
     ReportWindow report(window_.state(), messages_, dialogs_, &window_);
     report.exec();
 }
@@ -220,6 +227,11 @@ void FileCommands::saveImageFile()
 }
 
 bool FileCommands::exitPrompt()
+{
+    return askToSaveChanges();
+}
+
+bool FileCommands::askToSaveChanges()
 {
     EditorState& state = window_.state();
     if (!state.flags.modified) return true;

@@ -22,6 +22,8 @@ class FileCommands {
     FileCommands(MainWindow& window, MessageService& messages, DialogService& dialogs);
 
     void newFile();
+    // New without its checks, for a caller that has made them.
+    void startNew();
     bool newPending() const { return newTimer_.isActive(); }
     void open();
     // Open without asking: the configuration file named on the command line.
@@ -36,6 +38,10 @@ class FileCommands {
     void saveImageFile();
     // Asks about unsaved changes; true when the window may close.
     bool exitPrompt();
+    // The exit prompt's question before anything discards modified data:
+    // true when the data was saved, the user chose not to save or nothing
+    // was modified; false when the user cancelled or the save failed.
+    bool askToSaveChanges();
 
     // The new-image reset of the records and the image for the current model.
     void makeNewImage();

@@ -10,14 +10,17 @@
 #include <QResizeEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "codec/channelplan.h"
+#include "codec/frequencyformat.h"
 #include "files/appsettings.h"
 #include "model/fillingscope.h"
 #include "platform/helpviewer.h"
@@ -308,6 +311,7 @@ void MainWindow::rebuild(bool withDestination)
     const FillingScope filling(state.flags);
     fileCommands_->makeNewImage();
     loadDestinations(withDestination);
+    snapExpFrequencies(state.records.exp);
     tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
     const int general = tree_->indexOfKey("General");
     tree_->selectQuietly(general);
@@ -324,6 +328,8 @@ void MainWindow::refreshTree()
 {
     EditorState& state = services_.state;
     const std::string selectedKey = tree_->keyOf(tree_->selectedIndex());
+    // The records are taken in as the pages will show them.
+    snapExpFrequencies(state.records.exp);
     {
         const FillingScope filling(state.flags);
         tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
@@ -376,13 +382,33 @@ void MainWindow::onNodeSelected(int index)
         currentNodeIndex_ = index;
         showNodePage(index);
     } else if (currentNodeIndex_ >= 1 && currentNodeIndex_ <= tree_->nodeCount()) {
-        tree_->selectQuietly(currentNodeIndex_);
+        restoreRefusedNode();
     }
+}
+
+// The tree finishes its own selection change after the node-selection
+// handler (a click selects the clicked node once the press is handled), so
+// the shown node and the focus in the refused field are restored again
+// when it is done: the highlighted node is always the one being edited.
+void MainWindow::restoreRefusedNode()
+{
+    tree_->selectQuietly(currentNodeIndex_);
+    QPointer<QWidget> field = shownPage() ? shownPage()->focusWidget() : nullptr;
+    restorePending_ = true;
+    QTimer::singleShot(0, this, [this, field] {
+        restorePending_ = false;
+        tree_->selectQuietly(currentNodeIndex_);
+        if (field && field->isEnabled()) field->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void MainWindow::onNodeClicked(int)
 {
     const int index = tree_->selectedIndex();
+    if (restorePending_) {
+        tree_->selectQuietly(currentNodeIndex_);
+        return;
+    }
     if (index == currentNodeIndex_ || index < 1) return;
     currentNodeIndex_ = index;
     showNodePage(index);
@@ -450,7 +476,8 @@ void MainWindow::onModelItem(int item)
     }
     const MessageRequest question{services_.state.title(), uimsg::programSeriesQuestion(modelName(item + 1)),
                                   BoxIcon::Warning, BoxButtons::OkCancel, BoxAnswer::Ok};
-    if (services_.messages.show(question) != BoxAnswer::Ok) {
+    if (services_.messages.show(question) != BoxAnswer::Ok || !leavePageCheck() ||
+        !fileCommands_->askToSaveChanges()) {
         action->setChecked(false);
         return;
     }
@@ -459,7 +486,7 @@ void MainWindow::onModelItem(int item)
     services_.state.hasAtis = models_.atis;
     applyModelMenu();
     updateTitle();
-    fileCommands_->newFile();
+    fileCommands_->startNew();
     update();
 }
 
@@ -476,6 +503,10 @@ void MainWindow::onDestinationItem(int item)
             action->setChecked(false);
             return;
         }
+    }
+    if (!fileCommands_->askToSaveChanges()) {
+        applyDestinationMenu();
+        return;
     }
     const BusyWindow busy(*this);
     selectNodeByKey("General");
@@ -498,17 +529,19 @@ bool MainWindow::runTransfer(int operation)
     if (!leavePageCheck()) return false;
     ProcessFlags& flags = services_.state.flags;
     const bool read = operation == static_cast<int>(OperationType::Read);
-    if (read) flags.CompletedFlag = false;
-    bool succeeded = false;
+    flags.CompletedFlag = false;
     {
         const std::unique_ptr<SerialPort> port = services_.makePort();
         TransferDialog dialog(static_cast<OperationType>(operation), services_.state, services_.settings,
                               services_.messages, *port, this);
         connect(&dialog, &TransferDialog::helpRequested, this,
                 [this](int context, const QString& caption) { showHelp(context, caption); });
-        succeeded = dialog.exec() == QDialog::Accepted;
+        dialog.exec();
     }
-    if (read && flags.CompletedFlag) {
+    // Only an operation that ended with "Complete!!" changed the image: a
+    // failed or cancelled one leaves the editor as it was.
+    const bool completed = flags.CompletedFlag;
+    if (read && completed) {
         selectNodeByKey("General");
         refreshTree();
         refreshCurrentPage();
@@ -516,10 +549,10 @@ bool MainWindow::runTransfer(int operation)
         services_.state.currentFileIsImage = false;
         updateTitle();
         flags.modified = false;
-        flags.CompletedFlag = false;
     }
+    flags.CompletedFlag = false;
     history_->look();
-    return succeeded;
+    return completed;
 }
 
 void MainWindow::runClear(int operation)

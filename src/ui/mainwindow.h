@@ -112,12 +112,13 @@ private:
     void showOutcome(const FileOutcome& outcome);
     void onNodeSelected(int index);
     void onNodeClicked(int index);
+    void restoreRefusedNode();
     void showNodePage(int index);
     void onToolButton(const QString& key);
     void onModelItem(int item);
     void onDestinationItem(int item);
     void onPortItem(int port);
-    // True when the transfer dialog reports success.
+    // True when the operation ended with "Complete!!".
     bool runTransfer(int operation);
     void runClear(int operation);
     void refreshGroupTexts();
@@ -150,6 +151,7 @@ private:
     ChecksPanel* checks_ = nullptr;
     TableExchangeUi* exchange_ = nullptr;
     int currentNodeIndex_ = -1;
+    bool restorePending_ = false;
 };
 
 }  // namespace zmp

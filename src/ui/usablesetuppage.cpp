@@ -1,5 +1,7 @@
 #include "ui/usablesetuppage.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,6 +23,8 @@
 namespace zmp {
 
 namespace {
+
+constexpr int StatusNameLength = 4;
 
 std::size_t at(int index)
 {
@@ -76,7 +80,7 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     row.statusField = new ValidatedField(
         row.statusName, this,
         {[](const std::string& text) { return std::optional<std::string>(acceptedStatusName(text)); },
-         [this, group](const std::string& name) { storeStatusName(group, name); }, "", true},
+         [this, group](const std::string& name) { storeStatusName(group, name); }, ""},
         state().flags, messages());
     grid->addWidget(row.usable, line, 0);
     grid->addWidget(row.priorityLabel, line, 1);
@@ -86,6 +90,10 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     hints_->add(row.usable, uimsg::CheckBoxHint);
     hints_->add(row.priority, uimsg::ListHint);
     hints_->add(row.statusName, uimsg::StatusNameHint);
+    // Once the typed name fits four characters, typing is held to them again.
+    connect(row.statusName, &QLineEdit::textEdited, row.statusName, [field = row.statusName](const QString& text) {
+        if (text.size() <= StatusNameLength) field->setMaxLength(StatusNameLength);
+    });
     connect(row.usable, &QCheckBox::clicked, this, [this, group](bool on) { onUsableClicked(group, on); });
     connect(row.priority, &QComboBox::currentIndexChanged, this,
             [this, group](int index) { onPriorityChosen(group, index); });
@@ -114,7 +122,10 @@ void UsableSetupPage::fill(const std::string&)
     for (int group = 0; group < UsableGroupCount; ++group) {
         GroupRow& row = rows_[at(group)];
         row.usable->setChecked(groups[at(group)].Enable);
-        row.statusName->setText(QString::fromStdString(groups[at(group)].StatusName));
+        // Only four characters are typed; a longer name from a file shows whole.
+        const QString name = QString::fromStdString(groups[at(group)].StatusName);
+        row.statusName->setMaxLength(std::max<int>(StatusNameLength, static_cast<int>(name.size())));
+        row.statusName->setText(name);
         row.statusField->forgetEdit();
         applyGroupEnable(group);
     }

@@ -210,5 +210,25 @@ TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
     EXPECT_EQ(missing.err, "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
 }
 
+// A configuration saved by the editor holds nine-digit MMSIs; read back
+// from the radio it holds the memory's ten-digit form. Both are one MMSI.
+TEST_F(CliFileCommandsTest, diffComparesMmsisInOneForm)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    std::string saved = replaced(readFile(file("a.dat")), "User MMSI=#", "User MMSI=#367123450");
+    saved = replaced(saved, "[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=",
+                     "[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=367123450");
+    writeFile(file("saved.dat"), saved);
+    std::string readBack = replaced(saved, "Mmsid=367123450", "Mmsid=3671234500");
+    readBack = replaced(readBack, "User MMSI=#367123450", "User MMSI=#3671234500");
+    writeFile(file("read.dat"), readBack);
+    const CliResult same = run({"diff", path("saved.dat"), path("read.dat")});
+    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(same.status, 0);
+    writeFile(file("other.dat"), replaced(saved, "Mmsid=367123450", "Mmsid=3671234501"));
+    EXPECT_EQ(run({"diff", path("saved.dat"), path("other.dat")}).out,
+              "CHMMSID1 Mmsid: 367123450 -> 3671234501\n");
+}
+
 } // namespace
 } // namespace zmp

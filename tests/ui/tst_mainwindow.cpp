@@ -414,6 +414,7 @@ class MainWindowTest : public QObject {
         // OK loads and remembers.
         editor.state.flags.modified = true;
         editor.messages.answer(BoxAnswer::Ok);
+        editor.messages.answer(BoxAnswer::No); // unsaved changes: not saved
         a.destinationItems[2]->trigger();
         QVERIFY(a.destinationItems[2]->isChecked());
         QVERIFY(!a.destinationItems[0]->isChecked());

@@ -186,6 +186,15 @@ class UiLogicTest : public QObject {
         QCOMPARE(qtFileFilter("Text files(*.txt)|*.txt"), std::string("Text files(*.txt)"));
     }
 
+    void saveDialogAddsTheChosenFiltersExtension()
+    {
+        const std::string dat = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+        QCOMPARE(filterExtension(dat, "dat files(*.dat)"), std::string("dat"));
+        QCOMPARE(filterExtension(dat, "All files(*.*)"), std::string());
+        QCOMPARE(filterExtension(dat, ""), std::string());
+        QCOMPARE(filterExtension("Text files(*.txt)|*.txt", "Text files(*.txt)"), std::string("txt"));
+    }
+
     void progressBarIsPlacedByPercentage()
     {
         QCOMPARE(TransferDialog::barLeft(200, 0), -200);

@@ -4,7 +4,10 @@
 #include <fstream>
 #include <sstream>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 
 #include "image/newimage.h"
 #include "platform/qtserialport.h"
@@ -12,9 +15,30 @@
 
 namespace zmp::test {
 
+namespace {
+
+void showModalBox(const MessageRequest& request)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(request.title),
+                    QString::fromStdString(request.text), QMessageBox::Ok, QApplication::activeWindow());
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &box, [&box] {
+        if (box.isActiveWindow()) box.done(QMessageBox::Ok);
+    });
+    answer.start(1);
+    QWidget* active = QApplication::activeWindow();
+    box.exec();
+    // The window system gives the activation back to the window the box
+    // stood over; the offscreen platform leaves that to the program.
+    if (active) active->activateWindow();
+}
+
+} // namespace
+
 BoxAnswer ScriptedMessages::show(const MessageRequest& request)
 {
     shown.push_back(request);
+    if (modal) showModalBox(request);
     if (answers_.empty())
         return request.buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
     const BoxAnswer answer = answers_.front();

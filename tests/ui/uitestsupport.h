@@ -24,6 +24,10 @@ class ScriptedMessages : public MessageService {
     BoxAnswer show(const MessageRequest& request) override;
     void answer(BoxAnswer next) { answers_.push_back(next); }
     std::vector<MessageRequest> shown;
+    // Each message opens a real modal box, closed as soon as it is active,
+    // so that the box takes the focus and gives it back as one the user
+    // answers does.
+    bool modal = false;
     std::string texts() const;
 
   private:
