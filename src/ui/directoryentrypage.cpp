@@ -68,11 +68,12 @@ void DirectoryEntryPage::createControls()
     mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
     mmsi_->setValidator(new KeyFilterValidator(isDigitKey, mmsi_));
     mmsi_->installEventFilter(this);
+    mmsi_->setAccessibleName(QStringLiteral("MMSI"));
     auto* mmsiRow = new QHBoxLayout;
     mmsiRow->setSpacing(0);
     mmsiRow->addWidget(groupZero_);
     mmsiRow->addWidget(mmsi_);
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(scrolledBody());
     layout->addWidget(add_, 0, 0);
     layout->addWidget(delete_, 0, 1);
     layout->addWidget(nameLabel_, 1, 0, 1, 2);
@@ -91,8 +92,12 @@ void DirectoryEntryPage::connectControls()
     hints->add(name_, uimsg::DirectoryNameHint);
     hints->add(mmsi_, uimsg::MmsiHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
-    connect(add_, &QCheckBox::clicked, this, &DirectoryEntryPage::onAdd);
-    connect(delete_, &QCheckBox::clicked, this, &DirectoryEntryPage::onDelete);
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology.
+    connect(add_, &QCheckBox::toggled, this, &DirectoryEntryPage::onAdd);
+    connect(delete_, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked) onDelete();
+    });
     connect(name_, &QLineEdit::editingFinished, this, &DirectoryEntryPage::validateName);
     connect(mmsi_, &QLineEdit::textEdited, this, [this] {
         if (!editable()) return;
@@ -106,6 +111,7 @@ void DirectoryEntryPage::layOut(bool groupId)
 {
     const int offset = groupId ? 1 : 0;
     nameLabel_->setText(groupId ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
+    name_->setAccessibleName(nameLabel_->text());
     groupZero_->setVisible(groupId);
     mmsi_->setMaxLength(groupId ? GroupIdMmsiLength : MemoryIdMmsiLength);
     add_->setProperty("helpContext", CheckBoxHelpContext + offset);

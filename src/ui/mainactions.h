@@ -31,6 +31,7 @@ class MainActions : public QObject {
     QAction* fileSaveAs = nullptr;
     QAction* fileSaveAsDefault = nullptr;
     QAction* filePrint = nullptr;
+    QAction* fileExportPdf = nullptr;
     QAction* filePrintToFile = nullptr;
     QAction* fileExit = nullptr;
     QMenu* editMenu = nullptr;

@@ -15,6 +15,7 @@
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
 #include "ui/pageid.h"
+#include "ui/windowlayout.h"
 
 class QLabel;
 class QSplitter;
@@ -86,6 +87,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,6 +111,8 @@ private:
     void runClear(int operation);
     void refreshGroupTexts();
     void applyLayoutLimits(double dpi);
+    void placeAtStartUp(double dpi);
+    void applyStartPlace(const QSize& frame);
     void showHexView(bool shown);
     void placeHexView();
     void loadDestinations(bool withDestination);
@@ -116,6 +120,7 @@ private:
     void showAbout();
     void storeWindowGeometry();
     void updateHelpAvailability();
+    HelpViewer* helpViewerFor(QWidget* modal);
     std::string globalIniPath() const;
 
     MainWindowServices services_;
@@ -134,6 +139,9 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     HexView* hexView_ = nullptr;
     int currentNodeIndex_ = -1;
+    DesktopArea startPlace_;
+    bool startPlaceIsOuter_ = false;
+    bool startPlacePending_ = false;
 };
 
 }  // namespace zmp

@@ -39,7 +39,7 @@ UsableSetupPage::UsableSetupPage(PageContext context, QWidget* parent) : Page(co
 
 void UsableSetupPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     layout->addWidget(createGroupFrame("Usable Channel Groups", Group1, Group3));
     QWidget* expansion = createGroupFrame("Expansion Channel Groups", ExpCh, ExpCh);
     expansion->layout()->addWidget(createExpMembershipFrame());
@@ -78,6 +78,9 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
         {[](const std::string& text) { return std::optional<std::string>(acceptedStatusName(text)); },
          [this, group](const std::string& name) { storeStatusName(group, name); }, "", true},
         state().flags, messages());
+    const QString caption = QString::fromLatin1(uimsg::GroupCaptions[at(group)]);
+    row.priority->setAccessibleName(caption + QStringLiteral(" priority channel"));
+    row.statusName->setAccessibleName(caption + QStringLiteral(" status name"));
     grid->addWidget(row.usable, line, 0);
     grid->addWidget(row.priorityLabel, line, 1);
     grid->addWidget(row.priority, line, 2);
@@ -86,7 +89,9 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     hints_->add(row.usable, uimsg::CheckBoxHint);
     hints_->add(row.priority, uimsg::ListHint);
     hints_->add(row.statusName, uimsg::StatusNameHint);
-    connect(row.usable, &QCheckBox::clicked, this, [this, group](bool on) { onUsableClicked(group, on); });
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology. Filling sets them quietly.
+    connect(row.usable, &QCheckBox::toggled, this, [this, group](bool on) { onUsableClicked(group, on); });
     connect(row.priority, &QComboBox::currentIndexChanged, this,
             [this, group](int index) { onPriorityChosen(group, index); });
 }
@@ -100,7 +105,7 @@ QWidget* UsableSetupPage::createExpMembershipFrame()
         box->setObjectName(indexedName("chkEXP", member));
         layout->addWidget(box);
         hints_->add(box, uimsg::CheckBoxHint);
-        connect(box, &QCheckBox::clicked, this, [this, member](bool on) { onExpClicked(member, on); });
+        connect(box, &QCheckBox::toggled, this, [this, member](bool on) { onExpClicked(member, on); });
         expMembers_[at(member)] = box;
     }
     return frame;
