@@ -118,8 +118,8 @@ void AtisSetupPage::fill(const std::string&)
             const QSignalBlocker blocker(box);
             box->setText(QString::fromStdString(caption));
         }
-        usable_[at(group)]->setChecked(records.settings[at(slot::UsableAtis + group)] != 0);
-        killer_[at(group)]->setChecked(records.settings[at(slot::AtisKiller + group)] != 0);
+        checkQuietly(usable_[at(group)], records.settings[at(slot::UsableAtis + group)] != 0);
+        checkQuietly(killer_[at(group)], records.settings[at(slot::AtisKiller + group)] != 0);
     }
     // An ATIS code is only sent on a usable channel group.
     const bool anyGroup = std::any_of(records.groups.begin(), records.groups.end(),

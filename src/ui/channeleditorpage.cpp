@@ -337,15 +337,15 @@ void ChannelEditorPage::fillExpChannel(const ChannelRecord& channel)
 
 void ChannelEditorPage::fillFlags(const ChannelRecord& channel)
 {
-    chEnable_->setChecked(channel.Enable);
-    txEnable_->setChecked(channel.TxEnable && !channel.ReceiveOnly);
-    lowPower_->setChecked(channel.LowPower);
-    powerUp_->setChecked(channel.PowUp);
-    duplex_->setChecked(channel.Duplex);
+    checkQuietly(chEnable_, channel.Enable);
+    checkQuietly(txEnable_, channel.TxEnable && !channel.ReceiveOnly);
+    checkQuietly(lowPower_, channel.LowPower);
+    checkQuietly(powerUp_, channel.PowUp);
+    checkQuietly(duplex_, channel.Duplex);
     duplexCapable_ = channel.DuplexCapable;
     duplex_->setEnabled(duplexCapable_);
-    scan_->setChecked(channel.ScanMemory);
-    scramble_->setCurrentIndex(scramble_->findData(static_cast<int>(channel.Scramble)));
+    checkQuietly(scan_, channel.ScanMemory);
+    selectQuietly(scramble_, scramble_->findData(static_cast<int>(channel.Scramble)));
     name_->setText(QString::fromStdString(channel.ChTag));
 }
 

@@ -14,6 +14,7 @@
 #include "ui/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
+#include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
@@ -142,9 +143,9 @@ void DirectoryEntryPage::showSlotState(int registered)
 {
     if (slot_ <= registered) {
         add_->setEnabled(false);
-        add_->setChecked(true);
+        checkQuietly(add_, true);
         delete_->setEnabled(true);
-        delete_->setChecked(false);
+        checkQuietly(delete_, false);
         setFieldsEnabled(true);
         return;
     }
@@ -158,9 +159,9 @@ void DirectoryEntryPage::showSlotState(int registered)
                               uimsg::DataError, BoxIcon::Warning);
     }
     add_->setEnabled(addAllowed);
-    add_->setChecked(false);
+    checkQuietly(add_, false);
     delete_->setEnabled(false);
-    delete_->setChecked(true);
+    checkQuietly(delete_, true);
     setFieldsEnabled(false);
 }
 
@@ -210,7 +211,7 @@ void DirectoryEntryPage::onDelete()
     const MessageRequest question{state().title(), uimsg::AreYouSure, BoxIcon::Critical, BoxButtons::YesNo,
                                   BoxAnswer::No};
     if (messages().show(question) != BoxAnswer::Yes) {
-        delete_->setChecked(false);
+        checkQuietly(delete_, false);
         return;
     }
     deleteEntry();

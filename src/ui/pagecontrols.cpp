@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -55,6 +56,12 @@ void selectQuietly(QComboBox* list, int index)
 {
     const QSignalBlocker blocker(list);
     list->setCurrentIndex(index < list->count() ? index : -1);
+}
+
+void checkQuietly(QAbstractButton* box, bool checked)
+{
+    const QSignalBlocker blocker(box);
+    box->setChecked(checked);
 }
 
 void setLocked(QLineEdit* field, bool locked)

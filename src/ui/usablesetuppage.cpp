@@ -118,7 +118,7 @@ void UsableSetupPage::fill(const std::string&)
         fillPriorityList(group);
     for (int group = 0; group < UsableGroupCount; ++group) {
         GroupRow& row = rows_[at(group)];
-        row.usable->setChecked(groups[at(group)].Enable);
+        checkQuietly(row.usable, groups[at(group)].Enable);
         row.statusName->setText(QString::fromStdString(groups[at(group)].StatusName));
         row.statusField->forgetEdit();
         applyGroupEnable(group);

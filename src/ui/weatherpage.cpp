@@ -102,8 +102,8 @@ void WeatherPage::fill(const std::string&)
         r.label->setText(listed ? QString::fromStdString(channels[static_cast<std::size_t>(row)].Label)
                                 : QString());
         if (listed) nameRow(row, r.label->text());
-        r.enable->setChecked(channel.Enable);
-        r.scan->setChecked(channel.ScanMemory);
+        checkQuietly(r.enable, channel.Enable);
+        checkQuietly(r.scan, channel.ScanMemory);
         r.name->setText(QString::fromStdString(channel.ChTag));
         applyEnableRule(row);
     }
