@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
+#include "ui/choicelist.h"
 
 namespace zmp {
 
@@ -18,37 +19,12 @@ QString indexedName(const char* name, int index)
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-namespace {
-
-// Assistive technology picks an entry by selecting it in the list's popup,
-// which does not make it current. The mouse and the keys move both at
-// once, so an entry still selected but not current once the event is done
-// is one the user chose that way.
-void followSelectedEntry(QComboBox* list)
-{
-    QAbstractItemView* view = list->view();
-    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, list, [list, view] {
-        QMetaObject::invokeMethod(
-            list,
-            [list, view] {
-                const QModelIndexList rows = view->selectionModel()->selectedRows();
-                if (rows.size() != 1 || rows.front() == view->currentIndex()) return;
-                list->setCurrentIndex(rows.front().row());
-                list->hidePopup();
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-} // namespace
-
 QComboBox* makeList(QWidget* parent, const QString& name, const std::vector<std::string>& texts)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new ChoiceList(parent);
     list->setObjectName(name);
     for (const std::string& text : texts)
         list->addItem(QString::fromStdString(text));
-    followSelectedEntry(list);
     return list;
 }
 
