@@ -15,6 +15,7 @@
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
+#include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
@@ -26,6 +27,10 @@ namespace zmp {
 namespace {
 
 constexpr int NameLength = ChannelNameLength;
+// The channel number boxes show up to three characters ("119", "o5"); a
+// display box one letter, as wide as two digits.
+constexpr int NumberBoxDigits = 3;
+constexpr int DisplayBoxDigits = 2;
 constexpr int FrequencyLength = 8;
 constexpr int LineIndent = 16;
 constexpr int LineWidth = 16;
@@ -101,7 +106,7 @@ ChannelEditorPage::ChannelEditorPage(PageContext context, QWidget* parent) : Pag
 
 void ChannelEditorPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     chEnable_ = checkBox(this, "CH Enable", "chkCEnable", help::ChEnable);
     row(layout)->addWidget(chEnable_);
     createDisplayRow(layout);
@@ -119,13 +124,18 @@ void ChannelEditorPage::createDisplayRow(QVBoxLayout* layout)
     r->addWidget(displayLabel_);
     for (std::size_t i = 0; i < number_.size(); ++i) {
         number_[i] = named(new QLineEdit(this), QStringLiteral("txtCN_%1").arg(i));
-        number_[i]->setReadOnly(true);
+        setLocked(number_[i], true);
+        number_[i]->setAccessibleName(i == 0 ? QStringLiteral("CH Display number")
+                                             : QStringLiteral("CH Display suffix"));
+        fitDigits(number_[i], NumberBoxDigits);
         number_[i]->setValidator(new KeyFilterValidator(isSevenSegmentKey, number_[i]));
         r->addWidget(number_[i]);
     }
     for (std::size_t i = 0; i < display_.size(); ++i) {
         display_[i] = named(new QLineEdit(this), QStringLiteral("txtCNE_%1").arg(i));
         display_[i]->setMaxLength(1);
+        display_[i]->setAccessibleName(QStringLiteral("CH Display character %1").arg(i + 1));
+        fitDigits(display_[i], DisplayBoxDigits);
         display_[i]->setValidator(new KeyFilterValidator(isDisplayKey, display_[i]));
         r->addWidget(display_[i]);
     }
@@ -143,6 +153,7 @@ void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
     text->setMaxLength(FrequencyLength);
     text->setValidator(new KeyFilterValidator(isFrequencyKey, text));
     (rx ? rxField_ : txField_) = frequencyField(text, which);
+    text->setAccessibleName(label->text());
     auto* unit = named(new QLabel(QStringLiteral("MHz"), this),
                        rx ? QStringLiteral("lblCRFMHz") : QStringLiteral("lblCTFMHz"));
     r->addWidget(label);
@@ -185,6 +196,7 @@ void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
     for (const auto& [caption, value] : ScramblerEntries)
         scramble_->addItem(QString::fromUtf8(caption), value);
     setHelp(scramble_, help::Scrambler);
+    scramble_->setAccessibleName(scrambleLabel_->text());
     QHBoxLayout* s = row(layout);
     s->addWidget(scrambleLabel_);
     s->addWidget(scramble_);
@@ -192,6 +204,8 @@ void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
     nameLabel_ = named(new QLabel(QStringLiteral("CH Name"), this), QStringLiteral("lblCTag"));
     name_ = named(new QLineEdit(this), QStringLiteral("txtCTag"));
     name_->setMaxLength(NameLength);
+    name_->setAccessibleName(nameLabel_->text());
+    fitCharacters(name_, NameLength);
     name_->setValidator(new KeyFilterValidator(isNameKey, name_));
     setHelp(name_, help::Name);
     QHBoxLayout* n = row(layout);
@@ -218,25 +232,27 @@ void ChannelEditorPage::addHints()
 
 void ChannelEditorPage::connectControls()
 {
-    connect(chEnable_, &QCheckBox::clicked, this, &ChannelEditorPage::onChEnable);
-    connect(txEnable_, &QCheckBox::clicked, this, [this] {
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology. Filling sets them quietly.
+    connect(chEnable_, &QCheckBox::toggled, this, &ChannelEditorPage::onChEnable);
+    connect(txEnable_, &QCheckBox::toggled, this, [this] {
         if (!editable()) return;
         applyTxEnableRule();
         onLowPower();
     });
-    connect(lowPower_, &QCheckBox::clicked, this, &ChannelEditorPage::onLowPower);
-    connect(powerUp_, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(lowPower_, &QCheckBox::toggled, this, &ChannelEditorPage::onLowPower);
+    connect(powerUp_, &QCheckBox::toggled, this, [this](bool checked) {
         if (!editable()) return;
         record()->PowUp = checked;
         setModified();
     });
-    connect(scan_, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(scan_, &QCheckBox::toggled, this, [this](bool checked) {
         if (!editable()) return;
         record()->ScanMemory = checked;
         setModified();
     });
-    connect(duplex_, &QCheckBox::clicked, this, &ChannelEditorPage::onDuplex);
-    connect(scramble_, &QComboBox::activated, this, [this](int index) {
+    connect(duplex_, &QCheckBox::toggled, this, &ChannelEditorPage::onDuplex);
+    connect(scramble_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!editable() || index < 0) return;
         record()->Scramble = static_cast<std::int16_t>(scramble_->itemData(index).toInt());
         setModified();
@@ -279,8 +295,8 @@ void ChannelEditorPage::layOut(bool exp)
         box->setVisible(exp);
         exp ? setHelp(box, help::ExpDisplay) : clearHelp(box);
     }
-    rx_->setReadOnly(!exp);
-    tx_->setReadOnly(!exp);
+    setLocked(rx_, !exp);
+    setLocked(tx_, !exp);
     txEnable_->setVisible(!exp);
     duplex_->setVisible(!exp);
     scrambleLabel_->setVisible(scramblerFeature_);
@@ -329,15 +345,15 @@ void ChannelEditorPage::fillExpChannel(const ChannelRecord& channel)
 
 void ChannelEditorPage::fillFlags(const ChannelRecord& channel)
 {
-    chEnable_->setChecked(channel.Enable);
-    txEnable_->setChecked(channel.TxEnable && !channel.ReceiveOnly);
-    lowPower_->setChecked(channel.LowPower);
-    powerUp_->setChecked(channel.PowUp);
-    duplex_->setChecked(channel.Duplex);
+    checkQuietly(chEnable_, channel.Enable);
+    checkQuietly(txEnable_, channel.TxEnable && !channel.ReceiveOnly);
+    checkQuietly(lowPower_, channel.LowPower);
+    checkQuietly(powerUp_, channel.PowUp);
+    checkQuietly(duplex_, channel.Duplex);
     duplexCapable_ = channel.DuplexCapable;
     duplex_->setEnabled(duplexCapable_);
-    scan_->setChecked(channel.ScanMemory);
-    scramble_->setCurrentIndex(scramble_->findData(static_cast<int>(channel.Scramble)));
+    checkQuietly(scan_, channel.ScanMemory);
+    selectQuietly(scramble_, scramble_->findData(static_cast<int>(channel.Scramble)));
     name_->setText(QString::fromStdString(channel.ChTag));
 }
 

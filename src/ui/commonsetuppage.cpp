@@ -90,7 +90,7 @@ CommonSetupPage::CommonSetupPage(PageContext context, QWidget* parent) : Page(co
 
 void CommonSetupPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     std::map<std::string, QGroupBox*> frames;
     rows_.reserve(choices().size());
     for (const Choice& choice : choices()) {
@@ -112,6 +112,8 @@ void CommonSetupPage::addRow(QGroupBox* frame, const Choice& choice)
     row.choice = &choice;
     row.label = new QLabel(QString::fromLatin1(choice.label), frame);
     row.list = makeList(frame, QString::fromLatin1(choice.name), textsOf(choice.entries));
+    row.list->setAccessibleName(row.label->text());
+    row.label->setBuddy(row.list);
     const int line = grid->rowCount();
     grid->addWidget(row.label, line, 0);
     grid->addWidget(row.list, line, 1);

@@ -16,6 +16,8 @@ class DialogService {
     virtual std::string saveFileName(const std::string& filter, const std::string& folder) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // False when the system has no printer to offer.
+    virtual bool printerAvailable() = 0;
 };
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a Qt name filter list

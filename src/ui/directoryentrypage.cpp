@@ -13,6 +13,7 @@
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
+#include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
@@ -68,11 +69,12 @@ void DirectoryEntryPage::createControls()
     mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
     mmsi_->setValidator(new KeyFilterValidator(isDigitKey, mmsi_));
     createFields();
+    mmsi_->setAccessibleName(QStringLiteral("MMSI"));
     auto* mmsiRow = new QHBoxLayout;
     mmsiRow->setSpacing(0);
     mmsiRow->addWidget(groupZero_);
     mmsiRow->addWidget(mmsi_);
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(scrolledBody());
     layout->addWidget(add_, 0, 0);
     layout->addWidget(delete_, 0, 1);
     layout->addWidget(nameLabel_, 1, 0, 1, 2);
@@ -114,14 +116,19 @@ void DirectoryEntryPage::connectControls()
         const int limit = groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength;
         if (text.size() <= limit) mmsi_->setMaxLength(limit);
     });
-    connect(add_, &QCheckBox::clicked, this, &DirectoryEntryPage::onAdd);
-    connect(delete_, &QCheckBox::clicked, this, &DirectoryEntryPage::onDelete);
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology.
+    connect(add_, &QCheckBox::toggled, this, &DirectoryEntryPage::onAdd);
+    connect(delete_, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked) onDelete();
+    });
 }
 
 void DirectoryEntryPage::layOut(bool groupId)
 {
     const int offset = groupId ? 1 : 0;
     nameLabel_->setText(groupId ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
+    name_->setAccessibleName(nameLabel_->text());
     groupZero_->setVisible(groupId);
     mmsiField_->setErrorTitle(groupId ? uimsg::GroupDirectoryCaption : uimsg::IndividualDirectoryCaption);
     add_->setProperty("helpContext", CheckBoxHelpContext + offset);
@@ -158,9 +165,9 @@ void DirectoryEntryPage::showSlotState(int registered)
 {
     if (slot_ <= registered) {
         add_->setEnabled(false);
-        add_->setChecked(true);
+        checkQuietly(add_, true);
         delete_->setEnabled(true);
-        delete_->setChecked(false);
+        checkQuietly(delete_, false);
         setFieldsEnabled(true);
         return;
     }
@@ -174,9 +181,9 @@ void DirectoryEntryPage::showSlotState(int registered)
                               uimsg::DataError, BoxIcon::Warning);
     }
     add_->setEnabled(addAllowed);
-    add_->setChecked(false);
+    checkQuietly(add_, false);
     delete_->setEnabled(false);
-    delete_->setChecked(true);
+    checkQuietly(delete_, true);
     setFieldsEnabled(false);
 }
 
@@ -223,7 +230,7 @@ void DirectoryEntryPage::onDelete()
     const MessageRequest question{state().title(), uimsg::AreYouSure, BoxIcon::Critical, BoxButtons::YesNo,
                                   BoxAnswer::No};
     if (messages().show(question) != BoxAnswer::Yes) {
-        delete_->setChecked(false);
+        checkQuietly(delete_, false);
         return;
     }
     deleteEntry();

@@ -161,12 +161,46 @@ void FileCommands::saveCommand(bool useCurrentPath)
 void FileCommands::print()
 {
     if (!window_.leavePageCheck()) return;
+    if (!dialogs_.printerAvailable()) {
+        offerPdf(uimsg::NoPrinter);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs_.choosePrinter(printer)) return;
+    if (!printReport(printer)) offerPdf(uimsg::PrinterFailed);
+}
+
+void FileCommands::exportPdf()
+{
+    if (!window_.leavePageCheck()) return;
+    writePdf();
+}
+
+void FileCommands::offerPdf(const char* reason)
+{
+    const MessageRequest question{window_.state().title(), std::string(reason) + "\n" + uimsg::OfferPdf,
+                                  BoxIcon::Warning, BoxButtons::YesNo, BoxAnswer::Yes};
+    if (messages_.show(question) == BoxAnswer::Yes) writePdf();
+}
+
+void FileCommands::writePdf()
+{
+    std::string path = dialogs_.saveFileName(uimsg::PdfFilter, programFolder());
+    if (path.empty()) return;
+    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    if (!printReport(printer))
+        messages_.inform(window_.state().title(), std::string(uimsg::PdfFailed) + "\n" + path, BoxIcon::Warning);
+}
+
+bool FileCommands::printReport(QPrinter& printer)
+{
     EditorState& state = window_.state();
     const WaitCursor wait;
     const ReportInput input{state.records, state.image, state.model, state.hasAtis};
-    ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
+    return ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
 }
 
 void FileCommands::printToFile()

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+class QPrinter;
+
 #include "codec/errorlog.h"
 #include "files/filecontext.h"
 #include "ui/dialogservice.h"
@@ -33,6 +35,8 @@ class FileCommands {
     // Save (true) and Save As (false); the outcome is in CancelFlag and ErrorFlag.
     void saveCommand(bool useCurrentPath);
     void print();
+    // The printed report as a PDF file the user names.
+    void exportPdf();
     void printToFile();
     void openImageFile();
     void saveImageFile();
@@ -51,6 +55,10 @@ class FileCommands {
   private:
     void runNew();
     void readConfiguration(const std::string& path);
+    // Says why printing failed and offers the report as a PDF file.
+    void offerPdf(const char* reason);
+    void writePdf();
+    bool printReport(QPrinter& printer);
     void show(const FileOutcome& outcome);
     std::string programFolder() const;
     FileContext fileContext();

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace zmp {
 
@@ -46,6 +47,7 @@ void MainActions::createFileMenu(QMainWindow& window)
     fileImport->setObjectName(QStringLiteral("mnuFileImport"));
     menu->addSeparator();
     filePrint = item(menu, "mnuFilePrint", "&Print");
+    fileExportPdf = item(menu, "mnuFileExportPdf", "&Export PDF\u2026");
     filePrintToFile = item(menu, "mnuFilePrintToFile", "P&rint to File");
     menu->addSeparator();
     fileExit = item(menu, "mnuFileExit", "E&xit");
@@ -141,6 +143,11 @@ void MainActions::createToolBar(QMainWindow& window)
                   QStringLiteral("Program to Radio"));
     addToolButton(QStringLiteral("Read2"), style->standardIcon(QStyle::SP_DriveHDIcon),
                   QStringLiteral("Read from Radio"));
+    // The toolbar's own button for the buttons a narrow window cannot show.
+    if (auto* more = toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
+        more->setToolTip(more->accessibleName());
+    }
 }
 
 void MainActions::addToolButton(const QString& key, const QIcon& icon, const QString& tip)

@@ -33,6 +33,7 @@ class MainActions : public QObject {
     QMenu* fileExport = nullptr;  // one item per table, filled by the window
     QMenu* fileImport = nullptr;
     QAction* filePrint = nullptr;
+    QAction* fileExportPdf = nullptr;
     QAction* filePrintToFile = nullptr;
     QAction* fileExit = nullptr;
     QMenu* editMenu = nullptr;

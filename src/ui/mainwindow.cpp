@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -171,6 +172,7 @@ void MainWindow::connectActions()
     connect(a.fileSave, &QAction::triggered, this, [this] { fileCommands_->save(); });
     connect(a.fileSaveAs, &QAction::triggered, this, [this] { fileCommands_->saveAs(); });
     connect(a.filePrint, &QAction::triggered, this, [this] { fileCommands_->print(); });
+    connect(a.fileExportPdf, &QAction::triggered, this, [this] { fileCommands_->exportPdf(); });
     connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileCommands_->printToFile(); });
     connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
     connect(a.transferProgram, &QAction::triggered, this, [this] {
@@ -228,11 +230,10 @@ bool MainWindow::startUp()
     actions_->optionsHexdump->setVisible(services_.state.flags.DebugMode);
     applyPortMenu();
     const double dpi = screenDpi(*this);
-    resize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
-           twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi));
+    applyLayoutLimits(dpi);
+    placeAtStartUp(dpi);
     const int treeWidth = twipsToPixels(SplitterTwips, dpi);
     splitter_->setSizes({treeWidth, width() - treeWidth});
-    applyLayoutLimits(dpi);
     rebuild(true);
     showHexView(actions_->optionsHexdump->isChecked());
     services_.state.flags.modified = false;
@@ -571,6 +572,57 @@ void MainWindow::refreshGroupTexts()
     }
 }
 
+// The window reopens where the user left it; the first time it opens large
+// enough to show every page whole. Either way it lands on a screen that
+// exists now.
+void MainWindow::placeAtStartUp(double dpi)
+{
+    ensurePolished();
+    const QSize pages = stack_->sizeHint();
+    const QSize whole(windowWidthForPages(pages.width() + splitter_->handleWidth()), sizeHint().height());
+    const QSize start =
+        whole.expandedTo(QSize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
+                               twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi)));
+    startPlace_ = {x(), y(), start.width(), start.height()};
+    startPlaceIsOuter_ = false;
+    if (const auto stored = AppSettings(services_.settings).mainWindowGeometry()) {
+        startPlace_ = {twipsToPixels(stored->left, dpi), twipsToPixels(stored->top, dpi),
+                       twipsToPixels(stored->width, dpi), twipsToPixels(stored->height, dpi)};
+        startPlaceIsOuter_ = true;
+    }
+    applyStartPlace(QSize());
+    startPlacePending_ = true;
+}
+
+// The stored place is the outer one, frame included; the size the pages
+// need is the inner one. The frame is known once the window is shown.
+void MainWindow::applyStartPlace(const QSize& frame)
+{
+    DesktopArea outer = startPlace_;
+    if (!startPlaceIsOuter_) {
+        outer.width += frame.width();
+        outer.height += frame.height();
+    }
+    std::vector<DesktopArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const DesktopArea placed = placeOnScreens(outer, screens, minimumWidth() + frame.width(),
+                                              minimumHeight() + frame.height());
+    move(placed.left, placed.top);
+    resize(placed.width - frame.width(), placed.height - frame.height());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!startPlacePending_) return;
+    startPlacePending_ = false;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() > 0 || frame.height() > 0) applyStartPlace(frame);
+}
+
 void MainWindow::applyLayoutLimits(double dpi)
 {
     setMinimumSize(twipsToPixels(MinimumWindowWidthTwips, dpi), twipsToPixels(MinimumWindowHeightTwips, dpi));
@@ -631,10 +683,22 @@ void MainWindow::showHelp(int context, const QString& caption)
         services_.messages.inform(title, uimsg::NoHelp, BoxIcon::Information);
         return;
     }
-    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
     QString error;
-    if (!helpViewer_->openAt(path, context, &error))
+    if (!helpViewerFor(QApplication::activeModalWidget())->openAt(path, context, &error))
         services_.messages.inform(title, error.toStdString(), BoxIcon::Warning);
+}
+
+// A modal dialog blocks every window but its own, so help asked for while
+// one is open is the dialog's window: it scrolls, follows links and closes
+// while the dialog waits, and goes with the dialog.
+HelpViewer* MainWindow::helpViewerFor(QWidget* modal)
+{
+    if (modal && modal != this) {
+        if (auto* own = modal->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly)) return own;
+        return new HelpViewer(modal);
+    }
+    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
+    return helpViewer_.get();
 }
 
 void MainWindow::showAbout()

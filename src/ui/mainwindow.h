@@ -15,6 +15,7 @@
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
 #include "ui/pageid.h"
+#include "ui/windowlayout.h"
 
 class QLabel;
 class QSplitter;
@@ -94,6 +95,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -123,6 +125,8 @@ private:
     void runClear(int operation);
     void refreshGroupTexts();
     void applyLayoutLimits(double dpi);
+    void placeAtStartUp(double dpi);
+    void applyStartPlace(const QSize& frame);
     void showHexView(bool shown);
     void placeHexView();
     void loadDestinations(bool withDestination);
@@ -130,6 +134,7 @@ private:
     void showAbout();
     void storeWindowGeometry();
     void updateHelpAvailability();
+    HelpViewer* helpViewerFor(QWidget* modal);
     std::string globalIniPath() const;
 
     MainWindowServices services_;
@@ -152,6 +157,9 @@ private:
     TableExchangeUi* exchange_ = nullptr;
     int currentNodeIndex_ = -1;
     bool restorePending_ = false;
+    DesktopArea startPlace_;
+    bool startPlaceIsOuter_ = false;
+    bool startPlacePending_ = false;
 };
 
 }  // namespace zmp

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace zmp {
 
@@ -68,6 +69,11 @@ bool QtDialogService::choosePrinter(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogService::printerAvailable()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 } // namespace zmp

@@ -41,10 +41,12 @@ class ScriptedDialogs : public DialogService {
     std::string openFileName(const std::string& filter, const std::string& folder) override;
     std::string saveFileName(const std::string& filter, const std::string& folder) override;
     bool choosePrinter(QPrinter& printer) override;
+    bool printerAvailable() override { return printerInstalled; }
 
     std::deque<std::string> paths;
     std::vector<std::string> filtersAsked;
     std::string pdfPath; // empty: the print dialog is cancelled
+    bool printerInstalled = true;
 
   private:
     std::string next(const std::string& filter);
