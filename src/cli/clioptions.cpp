@@ -23,6 +23,8 @@ bool setFlag(const std::string& name, CliOptions& options)
         options.yes = true;
     else if (name == "--raw")
         options.raw = true;
+    else if (name == "--no-backup")
+        options.noBackup = true;
     else if (name == "-h" || name == "--help")
         options.help = true;
     else if (name == "--version")

@@ -23,6 +23,7 @@ struct CliOptions {
     bool debug = false;
     bool yes = false;
     bool raw = false;
+    bool noBackup = false;
     bool help = false;
     bool version = false;
     std::string command;
