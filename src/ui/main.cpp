@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "files/commandlineswitch.h"
+#include "platform/backupfolder.h"
 #include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
 #include "ui/editorstate.h"
@@ -27,7 +28,7 @@ int main(int argc, char* argv[])
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },
-                            [&names](int port) { return names.deviceFor(port); }});
+                            [&names](int port) { return names.deviceFor(port); }, zmp::backupFolder()});
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();

@@ -32,12 +32,14 @@ class MainActions : public QObject {
     QAction* fileSaveAsDefault = nullptr;
     QAction* filePrint = nullptr;
     QAction* filePrintToFile = nullptr;
+    QAction* fileBackups = nullptr;
     QAction* fileExit = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* editModel = nullptr;
     std::array<QAction*, ModelItemCount> modelItems{};
     QAction* transferProgram = nullptr;
     QAction* transferRead = nullptr;
+    QAction* transferCompare = nullptr;
     QMenu* destinationMenu = nullptr;
     std::array<QAction*, DestinationItemCount> destinationItems{};
     QMenu* serialPortMenu = nullptr;

@@ -10,6 +10,7 @@
 #include "files/destinationcontroller.h"
 #include "files/modelscan.h"
 #include "files/settingsstore.h"
+#include "link/operationtype.h"
 #include "link/serialport.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
@@ -40,6 +41,8 @@ struct MainWindowServices {
     std::function<std::unique_ptr<SerialPort>()> makePort;
     // The device a serial-port menu item stands for; empty when none.
     std::function<std::string(int port)> portDevice;
+    // The folder of the automatic backups; empty where none are kept.
+    std::string backupDir = {};
 };
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
@@ -106,6 +109,13 @@ private:
     void onPortItem(int port);
     // True when the transfer dialog reports success.
     bool runTransfer(int operation);
+    // The transfer dialog on state; ran tells whether OK was pressed.
+    bool execTransferDialog(OperationType type, EditorState& state, bool& ran);
+    // A complete read, or a program that was started, of state into the backups.
+    void keepBackup(OperationType type, const EditorState& state, bool ran);
+    void showBackups();
+    // Reads the radio into a copy of the editor's state and shows what differs.
+    void compareWithRadio();
     void runClear(int operation);
     void refreshGroupTexts();
     void applyLayoutLimits(double dpi);

@@ -109,7 +109,8 @@ bool EditorFixture::start()
     window = std::make_unique<MainWindow>(
         MainWindowServices{state, settings, messages, dialogs,
                            [this] { return std::make_unique<QtSerialPort>(SerialPortNames(&settings)); },
-                           [this](int port) { return SerialPortNames(&settings).deviceFor(port); }});
+                           [this](int port) { return SerialPortNames(&settings).deviceFor(port); },
+                           (folder / "backups").string()});
     return window->startUp();
 }
 
