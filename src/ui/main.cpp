@@ -28,7 +28,9 @@ int main(int argc, char* argv[])
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },
-                            [&names](int port) { return names.deviceFor(port); }, zmp::backupFolder()});
+                            [&names](int port) { return names.deviceFor(port); }, zmp::backupFolder(),
+                            [&names](int port) { return names.labelFor(port); },
+                            [&names](int port) { return names.identityFor(port); }});
     if (!window.startUp()) return 1;
     window.show();
     return QApplication::exec();

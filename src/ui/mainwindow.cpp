@@ -257,7 +257,9 @@ void MainWindow::applyPortMenu()
     const int current = settings.comNum();
     for (int port = 1; port <= SerialPortItemCount; ++port) {
         QAction* action = actions_->portItems[static_cast<std::size_t>(port - 1)];
-        const std::string device = services_.portDevice ? services_.portDevice(port) : std::string();
+        const std::string device = services_.portLabel    ? services_.portLabel(port)
+                                   : services_.portDevice ? services_.portDevice(port)
+                                                          : std::string();
         QString text = MainActions::portCaption(port);
         if (!device.empty()) text += QStringLiteral("\t") + QString::fromStdString(device);
         action->setText(text);
@@ -503,7 +505,10 @@ void MainWindow::onDestinationItem(int item)
 
 void MainWindow::onPortItem(int port)
 {
-    AppSettings(services_.settings).setComNum(port);
+    AppSettings settings(services_.settings);
+    settings.setComNum(port);
+    const std::string identity = services_.portIdentity ? services_.portIdentity(port) : std::string();
+    if (!identity.empty()) settings.setPortDevice(port, identity);
     applyPortMenu();
 }
 

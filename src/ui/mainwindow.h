@@ -43,6 +43,11 @@ struct MainWindowServices {
     std::function<std::string(int port)> portDevice;
     // The folder of the automatic backups; empty where none are kept.
     std::string backupDir = {};
+    // The menu text of a serial-port item after its caption (the device
+    // and its description), and what choosing it stores so that the item
+    // keeps meaning that device.
+    std::function<std::string(int port)> portLabel = {};
+    std::function<std::string(int port)> portIdentity = {};
 };
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
