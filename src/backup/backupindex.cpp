@@ -20,8 +20,8 @@ std::string cleaned(std::string value)
 
 std::array<std::string*, FieldCount> fieldsOf(BackupEntry& entry)
 {
-    return {&entry.time, &entry.operation, &entry.model,   &entry.mmsi,
-            &entry.destination, &entry.port, &entry.outcome, &entry.name};
+    return {&entry.time,        &entry.operation, &entry.model,   &entry.mmsi,
+            &entry.destination, &entry.port,      &entry.outcome, &entry.name};
 }
 
 // Names come back from a file anyone could edit; a name that could reach

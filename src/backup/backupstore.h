@@ -32,13 +32,19 @@ class BackupStore {
     // Writes both files and adds the entry, its time and name filled in.
     // Nothing when the folder or a file cannot be written (reason says
     // why); then no file of this backup is left behind.
-    std::optional<BackupEntry> keep(BackupEntry entry, const MemoryImage& image, const std::string& configText,
-                                    std::string* reason = nullptr);
+    std::optional<BackupEntry> keep(BackupEntry entry, const MemoryImage& image,
+                                    const std::string& configText, std::string* reason = nullptr);
     // Oldest first.
     std::vector<BackupEntry> entries() const;
 
-    std::filesystem::path imagePath(const BackupEntry& entry) const { return folder_ / (entry.name + ".hex"); }
-    std::filesystem::path configPath(const BackupEntry& entry) const { return folder_ / (entry.name + ".dat"); }
+    std::filesystem::path imagePath(const BackupEntry& entry) const
+    {
+        return folder_ / (entry.name + ".hex");
+    }
+    std::filesystem::path configPath(const BackupEntry& entry) const
+    {
+        return folder_ / (entry.name + ".dat");
+    }
     const std::filesystem::path& folder() const { return folder_; }
 
   private:

@@ -19,9 +19,12 @@ Civil civilOf(BackupTime::TimePoint time)
     const auto dayStart = floor<days>(seconds);
     const year_month_day date(dayStart);
     const hh_mm_ss clock(seconds - dayStart);
-    return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-            static_cast<unsigned>(date.day()), static_cast<long>(clock.hours().count()),
-            static_cast<long>(clock.minutes().count()), static_cast<long>(clock.seconds().count())};
+    return {static_cast<int>(date.year()),
+            static_cast<unsigned>(date.month()),
+            static_cast<unsigned>(date.day()),
+            static_cast<long>(clock.hours().count()),
+            static_cast<long>(clock.minutes().count()),
+            static_cast<long>(clock.seconds().count())};
 }
 
 } // namespace
@@ -39,8 +42,8 @@ std::string BackupTime::fileText(TimePoint time)
 {
     const Civil c = civilOf(time);
     char text[32];
-    std::snprintf(text, sizeof text, "%04d%02u%02u-%02ld%02ld%02ld", c.year, c.month, c.day, c.hours, c.minutes,
-                  c.seconds);
+    std::snprintf(text, sizeof text, "%04d%02u%02u-%02ld%02ld%02ld", c.year, c.month, c.day, c.hours,
+                  c.minutes, c.seconds);
     return text;
 }
 

@@ -37,9 +37,9 @@ int BackupCommands::runList(CliEnvironment& environment, std::ostream& out, std:
     }
     const BackupStore store(environment.backupDir);
     for (const BackupEntry& entry : store.entries()) {
-        out << entry.time << '\t' << entry.operation << '\t' << shown(entry.model) << '\t' << shown(entry.mmsi)
-            << '\t' << shown(entry.destination) << '\t' << shown(entry.port) << '\t' << shown(entry.outcome)
-            << '\t' << store.configPath(entry).string() << '\n';
+        out << entry.time << '\t' << entry.operation << '\t' << shown(entry.model) << '\t'
+            << shown(entry.mmsi) << '\t' << shown(entry.destination) << '\t' << shown(entry.port) << '\t'
+            << shown(entry.outcome) << '\t' << store.configPath(entry).string() << '\n';
     }
     return out ? ExitSuccess : ExitFailed;
 }
@@ -49,7 +49,7 @@ std::optional<BackupEntry> BackupCommands::keep(CliSession& session, const char*
 {
     if (session.environment().backupDir.empty()) return std::nullopt;
     BackupStore store(session.environment().backupDir);
-    const TransferBackup backup{operation,         session.image(),     session.records(), session.model(),
+    const TransferBackup backup{operation,         session.image(),        session.records(), session.model(),
                                 session.hasAtis(), destinationOf(session), portOf(session)};
     std::string reason;
     const auto kept = backup.keep(store, flags, &reason);

@@ -21,8 +21,8 @@ class BackupCommands {
     // Keeps the session's image and records as a backup of operation, with
     // the outcome the flags tell. A failure is told on err and changes no
     // exit status.
-    static std::optional<BackupEntry> keep(CliSession& session, const char* operation, const ProcessFlags& flags,
-                                           std::ostream& err);
+    static std::optional<BackupEntry> keep(CliSession& session, const char* operation,
+                                           const ProcessFlags& flags, std::ostream& err);
     // Where a kept backup's configuration file lies.
     static std::string configPath(CliSession& session, const BackupEntry& entry);
 };

@@ -45,7 +45,9 @@ int main(int argc, char** argv)
     environment.makePort = zmp::qtPortFactory(settings);
     environment.transferActive = [](bool active) { transferRunning.store(active); };
     environment.backupDir = zmp::backupFolder();
-    environment.portDevice = [&settings](int port) { return zmp::SerialPortNames(&settings).deviceFor(port); };
+    environment.portDevice = [&settings](int port) {
+        return zmp::SerialPortNames(&settings).deviceFor(port);
+    };
     const std::vector<std::string> args(argv + 1, argv + argc);
     return zmp::Cli::run(args, std::cout, std::cerr, std::cin, environment);
 }

@@ -93,7 +93,8 @@ int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& 
 {
     if (!FileCommands::checkOutput(args[0], err)) return ExitUsage;
     if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
-        err << "zmp-cli: " << filemessages::FileSaveError << "\nzmp-cli: " << args[0] << ": " << problem << '\n';
+        err << "zmp-cli: " << filemessages::FileSaveError << "\nzmp-cli: " << args[0] << ": " << problem
+            << '\n';
         return ExitFailed;
     }
     const int status = readRadio(session, err, in);
@@ -107,7 +108,8 @@ int RadioCommands::saveRead(CliSession& session, const std::string& path, std::o
     if (FileCommands::save(session, path, err)) return ExitSuccess;
     std::optional<BackupEntry> kept = session.lastBackup();
     if (!kept) kept = BackupCommands::keep(session, BackupOperation::Read, transferFlags, err);
-    if (kept) err << "zmp-cli: what was read is kept in " << BackupCommands::configPath(session, *kept) << '\n';
+    if (kept)
+        err << "zmp-cli: what was read is kept in " << BackupCommands::configPath(session, *kept) << '\n';
     return ExitFailed;
 }
 

@@ -41,7 +41,8 @@ std::vector<ConfigDiff::Entry> ConfigDiff::entries(const std::string& text)
     return result;
 }
 
-std::vector<ConfigDiff::Difference> ConfigDiff::compare(const std::vector<Entry>& a, const std::vector<Entry>& b)
+std::vector<ConfigDiff::Difference> ConfigDiff::compare(const std::vector<Entry>& a,
+                                                        const std::vector<Entry>& b)
 {
     const auto inA = indexed(a);
     const auto inB = indexed(b);

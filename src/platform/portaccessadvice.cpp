@@ -26,8 +26,7 @@ std::string PortAccessAdvice::ownerGroup(const std::string& device)
 std::string PortAccessAdvice::joinGroupText(const std::string& device, const std::string& group)
 {
     return "You have no permission to use " + device + ". It belongs to the group \"" + group +
-           "\": add yourself to it (sudo usermod -aG " + group +
-           " $USER), then log out and in again.";
+           "\": add yourself to it (sudo usermod -aG " + group + " $USER), then log out and in again.";
 }
 
 std::string PortAccessAdvice::text(const std::string& device)

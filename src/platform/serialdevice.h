@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace zmp {
 
@@ -16,9 +16,9 @@ struct SerialDevice {
     SerialDevice(const char* deviceLocation) : location(deviceLocation) {}
 
     std::string location;
-    std::string description;  // the product, "FT232R USB UART"
-    std::string manufacturer; // "FTDI"
-    std::uint16_t vendorId = 0;  // USB ids; 0 where the system knows none
+    std::string description;    // the product, "FT232R USB UART"
+    std::string manufacturer;   // "FTDI"
+    std::uint16_t vendorId = 0; // USB ids; 0 where the system knows none
     std::uint16_t productId = 0;
     std::string stableName;
 

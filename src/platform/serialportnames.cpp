@@ -61,7 +61,8 @@ std::vector<SerialDevice> SerialPortNames::devices() const
 const SerialDevice* SerialPortNames::find(const std::vector<SerialDevice>& devices, const std::string& name)
 {
     for (const SerialDevice& device : devices)
-        if (device.location == name || (!device.stableName.empty() && device.stableName == name)) return &device;
+        if (device.location == name || (!device.stableName.empty() && device.stableName == name))
+            return &device;
     return nullptr;
 }
 
@@ -74,8 +75,9 @@ std::string SerialPortNames::deviceFor(int number) const
     const std::string stored = storedDevice(number);
     if (!stored.empty()) return stored;
     const std::vector<SerialDevice> listed = devices();
-    return static_cast<std::size_t>(number) <= listed.size() ? listed[static_cast<std::size_t>(number) - 1].location
-                                                             : std::string();
+    return static_cast<std::size_t>(number) <= listed.size()
+               ? listed[static_cast<std::size_t>(number) - 1].location
+               : std::string();
 #endif
 }
 
@@ -140,8 +142,9 @@ std::vector<SerialDevice> SerialPortNames::systemDevices()
     std::vector<SerialDevice> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         devices.push_back(deviceOf(info));
-    std::sort(devices.begin(), devices.end(),
-              [](const SerialDevice& a, const SerialDevice& b) { return naturalLess(a.location, b.location); });
+    std::sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) {
+        return naturalLess(a.location, b.location);
+    });
     return devices;
 }
 

@@ -22,7 +22,8 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, QWidget* parent)
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lstBackups"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({tr("Date"), tr("Operation"), tr("MMSI"), tr("Destination"), tr("Port"), tr("Outcome")});
+    list_->setHeaderLabels(
+        {tr("Date"), tr("Operation"), tr("MMSI"), tr("Destination"), tr("Port"), tr("Outcome")});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     open_ = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("cmdOpen"));

@@ -560,7 +560,8 @@ void MainWindow::keepBackup(OperationType type, const EditorState& state, bool r
                                 state.model,
                                 state.hasAtis,
                                 settings.rememberedDestination(state.model),
-                                services_.portDevice ? services_.portDevice(settings.comNum()) : std::string()};
+                                services_.portDevice ? services_.portDevice(settings.comNum())
+                                                     : std::string()};
     BackupStore store(services_.backupDir);
     std::string reason;
     if (!backup.keep(store, state.flags, &reason))
@@ -589,9 +590,10 @@ void MainWindow::compareWithRadio()
     keepBackup(OperationType::Read, radio, ran);
     if (!radio.flags.CompletedFlag) return;
     const EditorState& editor = services_.state;
-    CompareWindow window(ConfigDiff::compareTexts(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
-                                                  ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
-                         this);
+    CompareWindow window(
+        ConfigDiff::compareTexts(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
+                                 ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
+        this);
     window.exec();
 }
 

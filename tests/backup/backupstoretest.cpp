@@ -116,9 +116,9 @@ TEST_F(BackupStoreTest, aFolderThatCannotBeMadeKeepsNothingAndSaysWhy)
 TEST(BackupIndex, skipsDamagedLinesAndNamesThatLeaveTheFolder)
 {
     const std::string good = "2026-12-08T06:26:10Z\tread\tMR4400\t\tUSA\tCOM3\tcomplete\tgood_name\n";
-    const auto entries = BackupIndex::parse(good + "too\tfew\tfields\n" +
-                                            "2026-12-08T06:26:10Z\tread\tMR4400\t\tUSA\tCOM3\tcomplete\t../../x\n" +
-                                            "t\to\tm\tm\td\tp\to\tn\textra\n");
+    const auto entries = BackupIndex::parse(
+        good + "too\tfew\tfields\n" + "2026-12-08T06:26:10Z\tread\tMR4400\t\tUSA\tCOM3\tcomplete\t../../x\n" +
+        "t\to\tm\tm\td\tp\to\tn\textra\n");
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, "good_name");
     EXPECT_EQ(entries[0].mmsi, "");

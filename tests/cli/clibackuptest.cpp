@@ -78,9 +78,9 @@ TEST_F(CliBackupTest, readAndProgramKeepImageConfigurationAndIndex)
     EXPECT_EQ(result.status, 0) << result.err;
     std::ostringstream expected;
     for (const auto& entry : kept)
-        expected << entry.time << '\t' << entry.operation << "\tMR4400\t" << (entry.mmsi.empty() ? "-" : entry.mmsi)
-                 << '\t' << destination << '\t' << entry.port << "\tcomplete\t"
-                 << (backups() / (entry.name + ".dat")).string() << '\n';
+        expected << entry.time << '\t' << entry.operation << "\tMR4400\t"
+                 << (entry.mmsi.empty() ? "-" : entry.mmsi) << '\t' << destination << '\t' << entry.port
+                 << "\tcomplete\t" << (backups() / (entry.name + ".dat")).string() << '\n';
     EXPECT_EQ(result.out, expected.str());
 }
 
@@ -105,8 +105,8 @@ TEST_F(CliBackupTest, aReadPrunesOldBackupsButKeepsTheNewestFifty)
     const auto then = std::chrono::system_clock::now() - 2 * BackupStore::MaxAge;
     for (int i = 0; i < 60; ++i) {
         const std::string name = "old" + std::to_string(i);
-        old.push_back({BackupTime::indexText(then + std::chrono::seconds(i)), "read", "MR4400", "", "USA", "x",
-                       "complete", name});
+        old.push_back({BackupTime::indexText(then + std::chrono::seconds(i)), "read", "MR4400", "", "USA",
+                       "x", "complete", name});
         test::writeFile(backups() / (name + ".hex"), "h");
         test::writeFile(backups() / (name + ".dat"), "d");
     }

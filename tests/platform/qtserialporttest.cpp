@@ -197,7 +197,9 @@ TEST(SerialPortNames, choosingAnAdapterRemembersItsStableName)
     adapter.stableName = "/dev/serial/by-id/usb-Prolific_PL2303-if00-port0";
     adapter.vendorId = 0x067b;
     adapter.productId = 0x2303;
-    const SerialPortNames names(&store, [&adapter] { return std::vector<SerialDevice>{"/dev/ttyS0", adapter}; });
+    const SerialPortNames names(&store, [&adapter] {
+        return std::vector<SerialDevice>{"/dev/ttyS0", adapter};
+    });
     EXPECT_EQ(names.identityFor(1), "/dev/ttyS0");
     EXPECT_EQ(names.identityFor(2), adapter.stableName);
     EXPECT_EQ(names.identityFor(3), "");
@@ -221,9 +223,10 @@ TEST(PortAccessAdvice, namesTheGroupThatOwnsTheDevice)
     EXPECT_EQ(PortAccessAdvice::ownerGroup(device), own->gr_name);
     // Whoever may open it is told something else holds it.
     EXPECT_EQ(PortAccessAdvice::text(device), device + " is in use by another program.");
-    EXPECT_EQ(PortAccessAdvice::joinGroupText("/dev/ttyUSB0", "dialout"),
-              "You have no permission to use /dev/ttyUSB0. It belongs to the group \"dialout\": add yourself to "
-              "it (sudo usermod -aG dialout $USER), then log out and in again.");
+    EXPECT_EQ(
+        PortAccessAdvice::joinGroupText("/dev/ttyUSB0", "dialout"),
+        "You have no permission to use /dev/ttyUSB0. It belongs to the group \"dialout\": add yourself to "
+        "it (sudo usermod -aG dialout $USER), then log out and in again.");
     std::filesystem::remove(device);
 }
 

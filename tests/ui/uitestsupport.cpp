@@ -106,14 +106,13 @@ EditorFixture::~EditorFixture()
 
 bool EditorFixture::start()
 {
-    const SerialPortNames names(&settings, devices ? devices : SerialPortNames::DeviceList(SerialPortNames::systemDevices));
-    window = std::make_unique<MainWindow>(
-        MainWindowServices{state, settings, messages, dialogs,
-                           [names] { return std::make_unique<QtSerialPort>(names); },
-                           [names](int port) { return names.deviceFor(port); },
-                           (folder / "backups").string(),
-                           [names](int port) { return names.labelFor(port); },
-                           [names](int port) { return names.identityFor(port); }});
+    const SerialPortNames names(
+        &settings, devices ? devices : SerialPortNames::DeviceList(SerialPortNames::systemDevices));
+    window = std::make_unique<MainWindow>(MainWindowServices{
+        state, settings, messages, dialogs, [names] { return std::make_unique<QtSerialPort>(names); },
+        [names](int port) { return names.deviceFor(port); }, (folder / "backups").string(),
+        [names](int port) { return names.labelFor(port); },
+        [names](int port) { return names.identityFor(port); }});
     return window->startUp();
 }
 
