@@ -12,7 +12,7 @@
 #include <string>
 
 #include "image/imagepreparation.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "codec/errorlog.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include <QCoreApplication>
 
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 #include "link/writeplan.h"

@@ -6,7 +6,7 @@
 
 #include "files/configfilereader.h"
 #include "files/sectiontable.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "files/imagefile.h"
 #include "image/imagecodec.h"
-#include "image/models.h"
+#include "model/models.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

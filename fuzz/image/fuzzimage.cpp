@@ -7,7 +7,7 @@
 
 #include "image/imagecodec.h"
 #include "image/imagepreparation.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace {
 

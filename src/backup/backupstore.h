@@ -10,7 +10,7 @@
 
 #include "backup/backupentry.h"
 #include "backup/backuptime.h"
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

@@ -1,7 +1,7 @@
 #include "backup/transferbackup.h"
 
 #include "files/configfilewriter.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 

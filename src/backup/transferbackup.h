@@ -4,9 +4,9 @@
 #include <string>
 
 #include "backup/backupstore.h"
-#include "image/memoryimage.h"
-#include "image/processflags.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -1,7 +1,7 @@
 #include "cli/clioptions.h"
 
 #include "files/textvalue.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 

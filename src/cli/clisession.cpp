@@ -8,7 +8,7 @@
 #include "files/modelscan.h"
 #include "files/newimagewithdestination.h"
 #include "files/textvalue.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "report/reporttext.h"
 
 namespace zmp {

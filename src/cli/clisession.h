@@ -14,9 +14,9 @@
 #include "files/filecontext.h"
 #include "files/fileoutcome.h"
 #include "files/settingsstore.h"
-#include "image/memoryimage.h"
-#include "image/processflags.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 #include "link/serialport.h"
 
 namespace zmp {

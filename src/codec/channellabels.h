@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 

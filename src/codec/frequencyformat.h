@@ -3,7 +3,7 @@
 #include <string>
 
 #include "codec/channelplan.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -5,7 +5,7 @@
 #include "files/filemessages.h"
 #include "files/profilereader.h"
 #include "image/dscmirror.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

@@ -6,7 +6,7 @@
 #include "files/filecontext.h"
 #include "files/fileoutcome.h"
 #include "files/sectiontable.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

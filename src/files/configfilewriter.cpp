@@ -6,7 +6,7 @@
 #include "files/configlayout.h"
 #include "files/configvalue.h"
 #include "files/filemessages.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

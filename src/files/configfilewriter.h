@@ -5,7 +5,7 @@
 
 #include "files/filecontext.h"
 #include "files/fileoutcome.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "image/records.h"
+#include "model/records.h"
 
 // Section names and keys of the configuration file, shared by the writer
 // and the reader so the two can never drift apart.

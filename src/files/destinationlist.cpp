@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "files/textvalue.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 

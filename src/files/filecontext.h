@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "codec/errorlog.h"
-#include "image/processflags.h"
+#include "model/processflags.h"
 
 namespace zmp {
 

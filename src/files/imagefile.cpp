@@ -8,7 +8,7 @@
 #include "files/filereading.h"
 #include "image/imagecodec.h"
 #include "image/imagepreparation.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

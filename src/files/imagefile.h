@@ -5,8 +5,8 @@
 
 #include "files/filecontext.h"
 #include "files/fileoutcome.h"
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 namespace zmp {
 

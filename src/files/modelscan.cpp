@@ -6,7 +6,7 @@
 #include "files/profilereader.h"
 #include "files/startupmessages.h"
 #include "files/textvalue.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 

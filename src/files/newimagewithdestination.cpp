@@ -2,7 +2,7 @@
 
 #include "files/imagefile.h"
 #include "files/startupmessages.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 
 namespace zmp {

@@ -6,9 +6,9 @@
 #include "files/destinationcontroller.h"
 #include "files/filecontext.h"
 #include "files/fileoutcome.h"
-#include "image/memoryimage.h"
-#include "image/processflags.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "image/records.h"
+#include "model/records.h"
 
 // The per-channel control bits of the USA, INT and CAN tables, and the
 // two-bit transmit mode they share with the expansion channels.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 // The five channel tables, each coded in four steps of the same shape:
 // Enable bitmap, ScanMemory bitmap, names, control bytes or EXP records.

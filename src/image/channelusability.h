@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 
 // Whether the radio can switch to a channel, judged from the image alone
 // (the records may hold edits the image has not caught up with).

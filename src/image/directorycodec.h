@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 // The Memory ID and Group ID directories: 16-byte entries of an MMSI and
 // an 11-character name, kept as a packed list.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

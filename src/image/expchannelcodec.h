@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 // The 16-byte expansion channel records: transmit bits, scrambler code,
 // display characters, receive and transmit frequencies. Bytes +11..+15

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 
 // The byte-level encodings every field of the memory map is built from.
 // Each decode reads only the bytes of its own field and each encode

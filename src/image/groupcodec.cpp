@@ -5,7 +5,7 @@
 #include "image/expchannelcodec.h"
 #include "image/fieldcodec.h"
 #include "image/imagemap.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 // The four usable channel groups: enable byte, priority channel word
 // (Group1..Group3), status name, and the Exp CH group's membership bits.

@@ -10,7 +10,7 @@
 #include "image/groupcodec.h"
 #include "image/imagecodec.h"
 #include "image/imagemap.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/settingscodec.h"
 
 namespace zmp {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 // Common settings, DSC settings, Auto POS, user MMSI and ATIS code.
 namespace zmp {

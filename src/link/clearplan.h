@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 #include "link/operationtype.h"
 #include "link/readoperation.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "codec/checksum.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "link/linkframe.h"
 #include "link/linkmessages.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 #include "link/failureguard.h"
 #include "link/radiolink.h"
 

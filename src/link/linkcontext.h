@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "image/processflags.h"
+#include "model/processflags.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"
 

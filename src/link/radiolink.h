@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 #include "link/linkcontext.h"
 #include "link/linkreader.h"
 #include "link/linksender.h"

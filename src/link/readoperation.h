@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 #include "link/radiolink.h"
 
 namespace zmp {

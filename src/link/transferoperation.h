@@ -1,8 +1,8 @@
 #pragma once
 
-#include "image/memoryimage.h"
-#include "image/processflags.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"

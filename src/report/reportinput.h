@@ -1,8 +1,8 @@
 #pragma once
 
-#include "image/memoryimage.h"
-#include "image/models.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/models.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "image/records.h"
+#include "model/records.h"
 #include "report/reportsection.h"
 
 // The channel and directory lists of the configuration report.

@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 
 #include "codec/channelplan.h"
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "image/records.h"
+#include "model/records.h"
 #include "ui/page.h"
 
 class QComboBox;

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include "image/memoryimage.h"
-#include "image/models.h"
-#include "image/processflags.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/models.h"
+#include "model/processflags.h"
+#include "model/records.h"
 
 namespace zmp {
 

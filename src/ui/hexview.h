@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "image/records.h"
+#include "model/records.h"
 
 // The texts of the settings pages: status-bar hints and the captions of
 // their data-error messages.

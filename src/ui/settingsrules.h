@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "image/records.h"
+#include "model/records.h"
 
 namespace zmp {
 

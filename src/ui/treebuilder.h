@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "codec/channelplan.h"
-#include "image/records.h"
+#include "model/records.h"
 #include "ui/treenode.h"
 
 namespace zmp {

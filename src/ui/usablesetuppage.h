@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "image/records.h"
+#include "model/records.h"
 #include "ui/page.h"
 
 class QCheckBox;

@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "image/processflags.h"
+#include "model/processflags.h"
 #include "ui/messageservice.h"
 
 class QLineEdit;

@@ -8,7 +8,7 @@
 #include "backup/backuptime.h"
 #include "cliradiofixture.h"
 #include "files/appsettings.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

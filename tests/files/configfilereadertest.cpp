@@ -8,7 +8,7 @@
 #include "datafiletestsupport.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

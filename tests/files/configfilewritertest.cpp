@@ -8,7 +8,7 @@
 #include "datafiletestsupport.h"
 #include "files/configfilewriter.h"
 #include "files/configvalue.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "image/memoryimage.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 namespace zmp::datatest {
 

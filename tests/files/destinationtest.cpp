@@ -7,7 +7,7 @@
 
 #include "files/destinationlist.h"
 #include "files/memorysettingsstore.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "startuptestsupport.h"
 
 namespace zmp {

@@ -7,7 +7,7 @@
 #include "datafiletestsupport.h"
 #include "files/imagefile.h"
 #include "image/imagecodec.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

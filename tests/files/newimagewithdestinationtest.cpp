@@ -8,7 +8,7 @@
 #include "codec/errorlog.h"
 #include "files/destinationlist.h"
 #include "files/memorysettingsstore.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "startuptestsupport.h"
 

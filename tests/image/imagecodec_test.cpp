@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

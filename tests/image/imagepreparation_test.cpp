@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "image/fieldcodec.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

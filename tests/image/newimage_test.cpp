@@ -4,7 +4,7 @@
 
 #include "codec/builtintables.h"
 #include "image/imagecodec.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "image/imagecodec.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

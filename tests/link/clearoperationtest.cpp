@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "image/models.h"
+#include "model/models.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
 

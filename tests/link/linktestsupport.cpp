@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "image/models.h"
+#include "model/models.h"
 #include "link/linkframe.h"
 
 namespace zmp::test {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "image/memoryimage.h"
-#include "image/processflags.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "codec/checksum.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
 #include "link/writeplan.h"

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "image/imagecodec.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "link/linkerror.h"
 #include "link/readoperation.h"
 #include "link/transferoperation.h"

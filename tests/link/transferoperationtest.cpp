@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "image/models.h"
+#include "model/models.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "image/imagecodec.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"

@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-#include "image/models.h"
+#include "model/models.h"
 #include "link/transferoperation.h"
 #include "platform/qtserialport.h"
 #include "platform/serialportnames.h"

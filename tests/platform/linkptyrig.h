@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "files/memorysettingsstore.h"
-#include "image/memoryimage.h"
-#include "image/processflags.h"
-#include "image/records.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"

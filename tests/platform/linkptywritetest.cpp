@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "codec/checksum.h"
-#include "image/models.h"
+#include "model/models.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"

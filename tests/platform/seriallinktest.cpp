@@ -9,7 +9,7 @@
 #include <chrono>
 #include <thread>
 
-#include "image/processflags.h"
+#include "model/processflags.h"
 #include "link/radiolink.h"
 #include "link/statuscheck.h"
 #include "link/synchroniser.h"

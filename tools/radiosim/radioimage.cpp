@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "codec/checksum.h"
-#include "image/models.h"
+#include "model/models.h"
 
 namespace zmp::radiosim {
 

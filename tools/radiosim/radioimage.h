@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 
 namespace zmp::radiosim {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "image/memoryimage.h"
+#include "model/memoryimage.h"
 #include "radiosim/faultplan.h"
 #include "radiosim/messagesplitter.h"
 #include "radiosim/radioanswer.h"

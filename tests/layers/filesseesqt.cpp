@@ -1,0 +1,2 @@
+// A wrong-way probe: the core includes no Qt header.
+#include <QString>
