@@ -16,7 +16,9 @@
 #include "cli/cli.h"
 #include "cli/qtportfactory.h"
 #include "files/programfolder.h"
+#include "platform/backupfolder.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/serialportnames.h"
 
 namespace {
 
@@ -60,6 +62,10 @@ int main(int argc, char** argv)
     environment.interrupted = &interrupted;
     environment.makePort = zmp::qtPortFactory(settings);
     environment.transferActive = [](bool active) { transferRunning.store(active); };
+    environment.backupDir = zmp::backupFolder();
+    environment.portDevice = [&settings](int port) {
+        return zmp::SerialPortNames(&settings).deviceFor(port);
+    };
     const std::vector<std::string> args(argv + 1, argv + argc);
     return zmp::Cli::run(args, std::cout, std::cerr, std::cin, environment);
 }

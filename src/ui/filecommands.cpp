@@ -245,6 +245,27 @@ void FileCommands::openImageFile()
     }
 }
 
+void FileCommands::openBackup(const std::string& imagePath)
+{
+    EditorState& state = window_.state();
+    window_.setBusy(true);
+    state.flags.ErrorFlag = false;
+    const bool wasFilling = state.flags.filling;
+    state.flags.filling = true;
+    show(ImageFile::open(imagePath, state.records, state.image, fileContext()));
+    state.flags.filling = wasFilling;
+    if (!state.flags.ErrorFlag) {
+        state.currentFilePath.clear();
+        state.currentFileIsImage = false;
+        window_.updateTitle();
+        state.flags.modified = true;
+        window_.selectNodeByKey("General");
+        window_.refreshTree();
+        window_.refreshCurrentPage();
+    }
+    window_.setBusy(false);
+}
+
 void FileCommands::saveImageFile()
 {
     EditorState& state = window_.state();

@@ -40,6 +40,9 @@ class FileCommands {
     void printToFile();
     void openImageFile();
     void saveImageFile();
+    // Opens a backup's image as a new configuration: no file name, and
+    // marked changed, since it is saved nowhere the user chose.
+    void openBackup(const std::string& imagePath);
     // Asks about unsaved changes; true when the window may close.
     bool exitPrompt();
     // The exit prompt's question before anything discards modified data:

@@ -13,6 +13,7 @@
 #include "files/commandlineswitch.h"
 #include "files/programfolder.h"
 #include "files/startuparguments.h"
+#include "platform/backupfolder.h"
 #include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
 #include "ui/editorstate.h"
@@ -72,7 +73,9 @@ int main(int argc, char* argv[])
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },
-                            [&names](int port) { return names.deviceFor(port); }});
+                            [&names](int port) { return names.deviceFor(port); }, zmp::backupFolder(),
+                            [&names](int port) { return names.labelFor(port); },
+                            [&names](int port) { return names.identityFor(port); }});
     if (!window.startUp()) return 1;
     window.show();
     openAfterStartUp(window, startup.filePath);

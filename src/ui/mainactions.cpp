@@ -50,6 +50,8 @@ void MainActions::createFileMenu(QMainWindow& window)
     fileExportPdf = item(menu, "mnuFileExportPdf", "&Export PDF\u2026");
     filePrintToFile = item(menu, "mnuFilePrintToFile", "P&rint to File");
     menu->addSeparator();
+    fileBackups = item(menu, "mnuFileBackups", "Backups…");
+    menu->addSeparator();
     fileExit = item(menu, "mnuFileExit", "E&xit");
 }
 
@@ -78,6 +80,8 @@ void MainActions::createTransferMenu(QMainWindow& window)
     menu->setObjectName(QStringLiteral("mnuTransfer"));
     transferProgram = item(menu, "mnuTransferProgram", "&Program to Radio");
     transferRead = item(menu, "mnuTransferRead", "&Read from Radio");
+    menu->addSeparator();
+    transferCompare = item(menu, "mnuTransferCompare", "Compare with Radio");
 }
 
 void MainActions::createDestinationMenu(QMainWindow& window)

@@ -35,6 +35,7 @@ class MainActions : public QObject {
     QAction* filePrint = nullptr;
     QAction* fileExportPdf = nullptr;
     QAction* filePrintToFile = nullptr;
+    QAction* fileBackups = nullptr;
     QAction* fileExit = nullptr;
     QMenu* editMenu = nullptr;
     QAction* editUndo = nullptr;
@@ -43,6 +44,7 @@ class MainActions : public QObject {
     std::array<QAction*, ModelItemCount> modelItems{};
     QAction* transferProgram = nullptr;
     QAction* transferRead = nullptr;
+    QAction* transferCompare = nullptr;
     QMenu* destinationMenu = nullptr;
     std::array<QAction*, DestinationItemCount> destinationItems{};
     QMenu* optionsMenu = nullptr;

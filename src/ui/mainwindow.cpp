@@ -20,16 +20,22 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "backup/backupstore.h"
+#include "backup/transferbackup.h"
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
 #include "model/fillingscope.h"
+#include "files/configdiff.h"
+#include "files/configfilewriter.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
+#include "ui/backupsdialog.h"
 #include "ui/atissetuppage.h"
 #include "ui/busywindow.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
+#include "ui/comparewindow.h"
 #include "ui/directoryentrypage.h"
 #include "ui/directorygridpage.h"
 #include "ui/edithistory.h"
@@ -179,6 +185,8 @@ void MainWindow::connectActions()
         if (programDespiteWarnings()) runTransfer(1);
     });
     connect(a.transferRead, &QAction::triggered, this, [this] { runTransfer(0); });
+    connect(a.transferCompare, &QAction::triggered, this, &MainWindow::compareWithRadio);
+    connect(a.fileBackups, &QAction::triggered, this, &MainWindow::showBackups);
     connect(a.helpContents, &QAction::triggered, this, [this] { showHelp(MainHelpContext); });
     connect(a.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(a.optionsHexdump, &QAction::triggered, this, &MainWindow::showHexView);
@@ -261,7 +269,9 @@ void MainWindow::applyPortMenu()
     const int current = settings.comNum();
     for (int port = 1; port <= SerialPortItemCount; ++port) {
         QAction* action = actions_->portItems[static_cast<std::size_t>(port - 1)];
-        const std::string device = services_.portDevice ? services_.portDevice(port) : std::string();
+        const std::string device = services_.portLabel    ? services_.portLabel(port)
+                                   : services_.portDevice ? services_.portDevice(port)
+                                                          : std::string();
         QString text = MainActions::portCaption(port);
         if (!device.empty()) text += QStringLiteral("\t") + QString::fromStdString(device);
         action->setText(text);
@@ -521,7 +531,10 @@ void MainWindow::onDestinationItem(int item)
 
 void MainWindow::onPortItem(int port)
 {
-    AppSettings(services_.settings).setComNum(port);
+    AppSettings settings(services_.settings);
+    settings.setComNum(port);
+    const std::string identity = services_.portIdentity ? services_.portIdentity(port) : std::string();
+    if (!identity.empty()) settings.setPortDevice(port, identity);
     applyPortMenu();
 }
 
@@ -529,16 +542,12 @@ bool MainWindow::runTransfer(int operation)
 {
     if (!leavePageCheck()) return false;
     ProcessFlags& flags = services_.state.flags;
-    const bool read = operation == static_cast<int>(OperationType::Read);
+    const auto type = static_cast<OperationType>(operation);
+    const bool read = type == OperationType::Read;
     flags.CompletedFlag = false;
-    {
-        const std::unique_ptr<SerialPort> port = services_.makePort();
-        TransferDialog dialog(static_cast<OperationType>(operation), services_.state, services_.settings,
-                              services_.messages, *port, this);
-        connect(&dialog, &TransferDialog::helpRequested, this,
-                [this](int context, const QString& caption) { showHelp(context, caption); });
-        dialog.exec();
-    }
+    bool ran = false;
+    execTransferDialog(type, services_.state, ran);
+    keepBackup(type, services_.state, ran);
     // Only an operation that ended with "Complete!!" changed the image: a
     // failed or cancelled one leaves the editor as it was.
     const bool completed = flags.CompletedFlag;
@@ -554,6 +563,69 @@ bool MainWindow::runTransfer(int operation)
     flags.CompletedFlag = false;
     history_->look();
     return completed;
+}
+
+bool MainWindow::execTransferDialog(OperationType type, EditorState& state, bool& ran)
+{
+    const std::unique_ptr<SerialPort> port = services_.makePort();
+    TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this);
+    connect(&dialog, &TransferDialog::helpRequested, this,
+            [this](int context, const QString& caption) { showHelp(context, caption); });
+    const bool succeeded = dialog.exec() == QDialog::Accepted;
+    ran = dialog.operationStarted();
+    return succeeded;
+}
+
+// A program is kept whatever its outcome: after a failure the radio may
+// hold part of it, and the user needs to know what was sent.
+void MainWindow::keepBackup(OperationType type, const EditorState& state, bool ran)
+{
+    const bool read = type == OperationType::Read;
+    const bool wanted = read ? state.flags.CompletedFlag : type == OperationType::Program && ran;
+    if (services_.backupDir.empty() || !wanted) return;
+    const AppSettings settings(services_.settings);
+    const TransferBackup backup{read ? BackupOperation::Read : BackupOperation::Programmed,
+                                state.image,
+                                state.records,
+                                state.model,
+                                state.hasAtis,
+                                settings.rememberedDestination(state.model),
+                                services_.portDevice ? services_.portDevice(settings.comNum())
+                                                     : std::string()};
+    BackupStore store(services_.backupDir);
+    std::string reason;
+    if (!backup.keep(store, state.flags, &reason))
+        services_.messages.inform(state.title(), uimsg::NoBackupKept + std::string("\n") + reason,
+                                  BoxIcon::Warning);
+}
+
+void MainWindow::showBackups()
+{
+    if (!leavePageCheck()) return;
+    const BackupStore store(services_.backupDir);
+    BackupsDialog dialog(services_.backupDir.empty() ? std::vector<BackupEntry>() : store.entries(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
+    if (!fileCommands_->askToSaveChanges()) return;
+    fileCommands_->openBackup(store.imagePath(*dialog.chosen()).string());
+}
+
+void MainWindow::compareWithRadio()
+{
+    if (!leavePageCheck()) return;
+    // The read lands in a copy, exactly as Read from Radio would leave the
+    // editor, so that the comparison is with what a read would bring in.
+    EditorState radio = services_.state;
+    radio.flags.CompletedFlag = false;
+    bool ran = false;
+    execTransferDialog(OperationType::Read, radio, ran);
+    keepBackup(OperationType::Read, radio, ran);
+    if (!radio.flags.CompletedFlag) return;
+    const EditorState& editor = services_.state;
+    CompareWindow window(
+        ConfigDiff::compareTexts(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
+                                 ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
+        this);
+    window.exec();
 }
 
 void MainWindow::runClear(int operation)

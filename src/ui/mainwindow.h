@@ -10,6 +10,7 @@
 #include "files/destinationcontroller.h"
 #include "files/modelscan.h"
 #include "files/settingsstore.h"
+#include "link/operationtype.h"
 #include "link/serialport.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
@@ -44,6 +45,13 @@ struct MainWindowServices {
     std::function<std::unique_ptr<SerialPort>()> makePort;
     // The device a serial-port menu item stands for; empty when none.
     std::function<std::string(int port)> portDevice;
+    // The folder of the automatic backups; empty where none are kept.
+    std::string backupDir = {};
+    // The menu text of a serial-port item after its caption (the device
+    // and its description), and what choosing it stores so that the item
+    // keeps meaning that device.
+    std::function<std::string(int port)> portLabel = {};
+    std::function<std::string(int port)> portIdentity = {};
 };
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
@@ -122,6 +130,13 @@ private:
     void onPortItem(int port);
     // True when the operation ended with "Complete!!".
     bool runTransfer(int operation);
+    // The transfer dialog on state; ran tells whether OK was pressed.
+    bool execTransferDialog(OperationType type, EditorState& state, bool& ran);
+    // A complete read, or a program that was started, of state into the backups.
+    void keepBackup(OperationType type, const EditorState& state, bool ran);
+    void showBackups();
+    // Reads the radio into a copy of the editor's state and shows what differs.
+    void compareWithRadio();
     void runClear(int operation);
     void refreshGroupTexts();
     void applyLayoutLimits(double dpi);

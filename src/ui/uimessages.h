@@ -18,6 +18,9 @@ inline constexpr const char* AboutTitle = "Version Infomation";
 inline constexpr const char* MakerLine = "Zampler";
 inline constexpr const char* ApplicationTitle = "ZMP";
 inline constexpr const char* ReportWindowCaption = "Print to File";
+inline constexpr const char* BackupsCaption = "Backups";
+inline constexpr const char* CompareCaption = "Compare with Radio";
+inline constexpr const char* NoBackupKept = "No backup was kept of this transfer.";
 
 inline constexpr const char* DatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 inline constexpr const char* HexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";

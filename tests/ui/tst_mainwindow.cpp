@@ -442,6 +442,39 @@ class MainWindowTest : public QObject {
         QVERIFY(!a.portItems[2]->isChecked());
     }
 
+    void serialPortMenuShowsDevicesAndKeepsTheChosenAdapter()
+    {
+        EditorFixture editor("portDevices", OneModel);
+        SerialDevice adapter("/dev/ttyUSB0");
+        adapter.description = "FT232R USB UART";
+        adapter.manufacturer = "FTDI";
+        adapter.vendorId = 0x0403;
+        adapter.productId = 0x6001;
+        adapter.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0";
+        std::vector<SerialDevice> listed{"/dev/ttyS0", adapter};
+        editor.devices = [&listed] { return listed; };
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        QCOMPARE(a.portItems[0]->text(), QString("COM&1\t/dev/ttyS0"));
+        QCOMPARE(a.portItems[1]->text(), QString("COM&2\t/dev/ttyUSB0  FT232R USB UART (FTDI, USB 0403:6001)"));
+        QCOMPARE(a.portItems[2]->text(), QString("COM&3"));
+        a.portItems[1]->trigger();
+        QCOMPARE(AppSettings(editor.settings).portDevice(2), adapter.stableName);
+        // Re-plugged as ttyUSB1 while another adapter now sorts first.
+        adapter.location = "/dev/ttyUSB1";
+        listed = {"/dev/ttyACM0", "/dev/ttyS0", adapter};
+        QVERIFY(editor.start());
+        MainActions& again = editor.window->actions();
+        QCOMPARE(again.portItems[1]->text(),
+                 QString("COM&2\t/dev/ttyUSB1  FT232R USB UART (FTDI, USB 0403:6001)"));
+        QVERIFY(again.portItems[1]->isChecked());
+        QCOMPARE(again.portItems[0]->text(), QString("COM&1\t/dev/ttyACM0"));
+        listed = {"/dev/ttyS0"};
+        QVERIFY(editor.start());
+        QCOMPARE(editor.window->actions().portItems[1]->text(),
+                 QString("COM&2\t%1  (not connected)").arg(QString::fromStdString(adapter.stableName)));
+    }
+
     void toolbarButtonOfDisabledItemDoesNothing()
     {
         EditorFixture editor("toolbar", OneModel);

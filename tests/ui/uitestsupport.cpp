@@ -130,10 +130,13 @@ EditorFixture::~EditorFixture()
 
 bool EditorFixture::start()
 {
-    window = std::make_unique<MainWindow>(
-        MainWindowServices{state, settings, messages, dialogs,
-                           [this] { return std::make_unique<QtSerialPort>(SerialPortNames(&settings)); },
-                           [this](int port) { return SerialPortNames(&settings).deviceFor(port); }});
+    const SerialPortNames names(
+        &settings, devices ? devices : SerialPortNames::DeviceList(SerialPortNames::systemDevices));
+    window = std::make_unique<MainWindow>(MainWindowServices{
+        state, settings, messages, dialogs, [names] { return std::make_unique<QtSerialPort>(names); },
+        [names](int port) { return names.deviceFor(port); }, (folder / "backups").string(),
+        [names](int port) { return names.labelFor(port); },
+        [names](int port) { return names.identityFor(port); }});
     return window->startUp();
 }
 

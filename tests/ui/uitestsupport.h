@@ -1,12 +1,14 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "files/memorysettingsstore.h"
+#include "platform/serialdevice.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
@@ -72,6 +74,8 @@ struct EditorFixture {
     ScriptedMessages messages;
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> window;
+    // The serial devices the system lists; the real ones when not set.
+    std::function<std::vector<SerialDevice>()> devices;
 
     // Makes the window and runs its start-up.
     bool start();
