@@ -1,6 +1,7 @@
 #include "cli/clilinkhost.h"
 
 #include <chrono>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -29,7 +30,10 @@ LinkAnswer CliLinkHost::showMessage(const LinkMessage& message)
 {
     endProgressLine();
     if (message.buttons == LinkButtons::Ok) {
-        err_ << "zmp-cli: " << message.text << '\n';
+        // A reason the link adds under its own text gets a line of its own.
+        std::istringstream lines(message.text);
+        for (std::string line; std::getline(lines, line);)
+            err_ << "zmp-cli: " << line << '\n';
         if (!message.detail.empty()) err_ << "zmp-cli: " << message.detail << '\n';
         else if (message.text == linktext::PortInitError && portReason_)
             err_ << "zmp-cli: " << portReason_() << '\n';

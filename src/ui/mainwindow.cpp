@@ -245,6 +245,8 @@ bool MainWindow::startUp()
     rebuild(true);
     showHexView(actions_->optionsHexdump->isChecked());
     services_.state.flags.modified = false;
+    // The history starts from the configuration the editor opens with.
+    history_->look();
     return true;
 }
 
