@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test sanitize-test fuzz-replay bench clean
+.PHONY: setup configure build run test package package-test sanitize-test fuzz-replay windows-test bench clean
 
 setup:
 	bash scripts/setup.sh
@@ -21,6 +21,15 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The Debian package, $(BUILD)/zmp_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
+# Installs that package as a user would, checks the installed programs and
+# removes the package again.
+package-test: package
+	bash scripts/package-test.sh $(BUILD)
+
 # The core alone, under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-test: setup
 	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_SANITIZE=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
@@ -33,8 +42,21 @@ fuzz-replay: setup
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	bash fuzz/replay.sh $(BUILD)-fuzz
 
+# The core and its tests cross-compiled for Windows with MinGW-w64 and run
+# under Wine (a prefix of its own inside the build folder). Lightly
+# optimised: the build, not the run, is what takes the time.
+WINDOWS_BUILD = $(BUILD)-windows
+windows-test:
+	bash scripts/setup.sh windows
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1 -DZMP_BUILD_GUI=OFF -DZMP_BUILD_BENCHMARKS=OFF \
+	  -DZMP_GTEST_SOURCE=/usr/src/googletest $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine WINEDEBUG=-all /usr/lib/wine/wine64 cmd /c exit
+	WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wine WINEDEBUG=-all ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
+
 bench: build
 	bash bench/run.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-windows

@@ -10,7 +10,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
   poppler-utils fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev
 )
+
+# `setup.sh windows` adds what the Windows cross-build and its tests need.
+if [[ "${1:-}" == "windows" ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,6 +24,7 @@ class FixedDialogs : public DialogService {
     std::string openFileName(const std::string&, const std::string&) override { return path; }
     std::string saveFileName(const std::string&, const std::string&) override { return path; }
     bool choosePrinter(QPrinter&) override { return false; }
+    bool printerAvailable() override { return false; }
 };
 
 // An empty program folder under the temporary folder whose global.ini

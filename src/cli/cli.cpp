@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "cli/backupcommands.h"
 #include "cli/diffcommand.h"
+#include "cli/exchangecommands.h"
 #include "cli/filecommands.h"
 #include "cli/radiocommands.h"
 
@@ -17,10 +19,10 @@ struct CommandEntry {
     const char* name;
     std::size_t minArgs;
     std::size_t maxArgs;
-    SessionCommand run; // null: diff, which opens two configurations
+    SessionCommand run; // null: diff, which opens two configurations, and backups
 };
 
-constexpr std::array<CommandEntry, 8> Commands{{
+constexpr std::array<CommandEntry, 12> Commands{{
     {"new", 1, 1, &FileCommands::runNew},
     {"convert", 2, 2, &FileCommands::runConvert},
     {"report", 1, 2, &FileCommands::runReport},
@@ -29,6 +31,10 @@ constexpr std::array<CommandEntry, 8> Commands{{
     {"program", 1, 1, &RadioCommands::runProgram},
     {"clear", 1, 3, &RadioCommands::runClear},
     {"diff", 2, 2, nullptr},
+    {"check", 1, 1, &ExchangeCommands::runCheck},
+    {"export", 3, 3, &ExchangeCommands::runExport},
+    {"import", 4, 4, &ExchangeCommands::runImport},
+    {"backups", 0, 0, nullptr},
 }};
 
 int usageError(std::ostream& err, const std::string& reason)
@@ -60,6 +66,7 @@ int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::size_t count = options.arguments.size();
     if (count < command->minArgs || count > command->maxArgs)
         return usageError(err, "wrong number of arguments for " + options.command);
+    if (options.command == "backups") return BackupCommands::runList(environment, out, err);
     if (!command->run) return DiffCommand::run(options, environment, options.arguments, out, err, in);
     CliSession session(options, environment);
     if (!session.selectModel(err)) return ExitFailed;
@@ -84,7 +91,15 @@ std::string Cli::helpText()
            "  clear WHAT [IN] [OUT]    clear data in the radio; WHAT is mmsi, atis, dsc-log,\n"
            "                           distress-log, individual, group, waypoint, dsc-tx-log or all\n"
            "  destinations             the model's destinations, the remembered one marked *\n"
-           "  diff A B                 differences between two configurations (exit 1 when any)\n"
+           "  diff A B                 differences between two configurations (exit 1 when any);\n"
+           "                           A or B may be the word radio: the radio's configuration\n"
+           "  backups                  the backups of every read and program, oldest first\n"
+           "  check IN                 marine checks of IN: MMSIs, MIDs, ATIS code and settings\n"
+           "                           that contradict each other, one warning a line (exit 1 when any)\n"
+           "  export IN TABLE OUT.csv  a channel table or directory of IN as CSV (UTF-8, RFC 4180)\n"
+           "  import IN TABLE CSV OUT  IN with TABLE replaced from CSV, saved as OUT; every problem is\n"
+           "                           told as \"line N, column NAME: reason\" and then nothing is written\n"
+           "                           TABLE: usa, intl, can, wx, exp, memory-id or group-id\n"
            "\n"
            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
            "\n"
@@ -100,6 +115,7 @@ std::string Cli::helpText()
            "                           three times and for 30 s)\n"
            "  --no-verify              program without reading the written ranges back\n"
            "  --raw                    write a .hex output exactly as the image stands\n"
+           "  --no-backup              keep no backup of what read and program transfer\n"
            "  -h, --help               this text\n"
            "  --version                the version\n"
            "\n"

@@ -4,6 +4,8 @@
 #include <string>
 #include <thread>
 
+#include "link/linkmessages.h"
+
 namespace zmp {
 
 namespace {
@@ -29,6 +31,8 @@ LinkAnswer CliLinkHost::showMessage(const LinkMessage& message)
     if (message.buttons == LinkButtons::Ok) {
         err_ << "zmp-cli: " << message.text << '\n';
         if (!message.detail.empty()) err_ << "zmp-cli: " << message.detail << '\n';
+        else if (message.text == linktext::PortInitError && portReason_)
+            err_ << "zmp-cli: " << portReason_() << '\n';
         return LinkAnswer::Ok;
     }
     return ask(message);

@@ -36,6 +36,8 @@ class CliLinkHost : public LinkHost {
 
     // Called once per pass when the interrupt flag is set.
     void onInterrupt(std::function<void()> cancel) { cancel_ = std::move(cancel); }
+    // The device and why it failed, printed below a port error.
+    void onPortError(std::function<std::string()> reason) { portReason_ = std::move(reason); }
 
     LinkAnswer showMessage(const LinkMessage& message) override;
     void showStatus(const std::string& text) override;
@@ -55,6 +57,7 @@ class CliLinkHost : public LinkHost {
     Settings settings_;
     const std::atomic<bool>& interrupted_;
     std::function<void()> cancel_;
+    std::function<std::string()> portReason_;
     int shownPercent_ = -1;
     // Per question text: automatic answers given, and when the first was.
     std::map<std::string, std::pair<int, std::int64_t>> automatic_;

@@ -25,6 +25,8 @@ bool setFlag(const std::string& name, CliOptions& options)
         options.raw = true;
     else if (name == "--no-verify")
         options.noVerify = true;
+    else if (name == "--no-backup")
+        options.noBackup = true;
     else if (name == "-h" || name == "--help")
         options.help = true;
     else if (name == "--version")

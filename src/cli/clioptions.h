@@ -24,6 +24,7 @@ struct CliOptions {
     bool yes = false;
     bool raw = false;
     bool noVerify = false;
+    bool noBackup = false;
     bool help = false;
     bool version = false;
     std::string command;

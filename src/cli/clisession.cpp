@@ -107,7 +107,7 @@ FileOutcome CliSession::saveReport(const std::string& path)
     if (writeFileAtomically(path, reportText() + "\r\n", &error)) return FileOutcome::success();
     flags_.ErrorFlag = true;
     flags_.CancelFlag = true;
-    return FileOutcome::failure(filemessages::FileSaveError, title(), MessageIcon::Warning);
+    return FileOutcome::failure(filemessages::FileSaveError, title(), MessageIcon::Warning, error.reasonFor(path));
 }
 
 FileKind CliSession::kindOf(const std::string& path)
@@ -122,6 +122,7 @@ FileKind CliSession::kindOf(const std::string& path)
 void CliSession::print(std::ostream& err, const FileOutcome& outcome)
 {
     if (!outcome.message.empty()) err << "zmp-cli: " << outcome.message << '\n';
+    if (!outcome.message.empty() && !outcome.detail.empty()) err << "zmp-cli: " << outcome.detail << '\n';
 }
 
 } // namespace zmp

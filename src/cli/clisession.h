@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "backup/backupentry.h"
 #include "cli/clioptions.h"
 #include "codec/errorlog.h"
 #include "files/destinationcontroller.h"
@@ -34,6 +35,10 @@ struct CliEnvironment {
     // Told when a radio transfer starts (true) and ends (false), so that
     // Ctrl+C outside a transfer can end the program as usual.
     std::function<void(bool)> transferActive = {};
+    // The folder of the automatic backups; empty where none are kept.
+    std::string backupDir = {};
+    // The device a port number of the editor's serial-port menu stands for.
+    std::function<std::string(int port)> portDevice = {};
 };
 
 enum class FileKind { Configuration, Image, Report, Unknown };
@@ -76,6 +81,12 @@ class CliSession {
     Records& records() { return records_; }
     MemoryImage& image() { return image_; }
     DestinationController& destinations() { return destinations_; }
+    // A radio transfer got as far as the port: the radio may have been touched.
+    bool transferRan() const { return transferRan_; }
+    void setTransferRan() { transferRan_ = true; }
+    // The backup this run kept last.
+    const std::optional<BackupEntry>& lastBackup() const { return lastBackup_; }
+    void setLastBackup(const BackupEntry& entry) { lastBackup_ = entry; }
 
   private:
     CliOptions options_;
@@ -90,6 +101,8 @@ class CliSession {
     FileContext context_;
     DestinationController destinations_;
     std::optional<FileOutcome> resetOutcome_;
+    bool transferRan_ = false;
+    std::optional<BackupEntry> lastBackup_;
 };
 
 } // namespace zmp

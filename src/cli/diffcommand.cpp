@@ -1,89 +1,63 @@
 #include "cli/diffcommand.h"
 
-#include <map>
-#include <sstream>
-#include <utility>
+#include <array>
 
 #include "cli/filecommands.h"
+#include "cli/radiocommands.h"
+#include "files/configdiff.h"
 #include "files/configfilewriter.h"
 
 namespace zmp {
 
 namespace {
 
-using Key = std::pair<std::string, std::string>;
-
-std::map<Key, std::string> indexed(const std::vector<DiffCommand::Entry>& entries)
-{
-    std::map<Key, std::string> result;
-    for (const auto& entry : entries)
-        result.emplace(Key{entry.section, entry.key}, entry.value);
-    return result;
-}
-
-bool composeFile(const CliOptions& options, CliEnvironment& environment, const std::string& path,
-                 std::ostream& err, std::string& text)
+// The configuration-file text of one side; on failure the exit status.
+int composeSide(const CliOptions& options, CliEnvironment& environment, const std::string& side,
+                std::ostream& err, std::istream& in, std::string& text)
 {
     CliSession session(options, environment);
-    if (!session.selectModel(err) || !FileCommands::open(session, path, err)) return false;
+    if (!session.selectModel(err)) return ExitFailed;
+    if (side == DiffCommand::RadioWord) {
+        const int status = RadioCommands::readRadio(session, err, in);
+        if (status != ExitSuccess) return status;
+    } else if (!FileCommands::open(session, side, err)) {
+        return ExitFailed;
+    }
     text = ConfigFileWriter::compose(session.records(), session.model(), session.hasAtis());
-    return true;
+    return ExitSuccess;
+}
+
+bool checkSide(const std::string& side, std::ostream& err)
+{
+    return side == DiffCommand::RadioWord || FileCommands::checkInput(side, err);
 }
 
 } // namespace
 
-std::vector<DiffCommand::Entry> DiffCommand::entries(const std::string& text)
-{
-    std::vector<Entry> result;
-    std::istringstream lines(text);
-    std::string line;
-    std::string section;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line.front() == '[' && line.back() == ']') {
-            section = line.substr(1, line.size() - 2);
-            continue;
-        }
-        const auto equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        std::string value = line.substr(equals + 1);
-        if (!value.empty() && value.front() == '#') value.erase(0, 1);
-        result.push_back({section, line.substr(0, equals), value});
-    }
-    return result;
-}
-
-int DiffCommand::compare(const std::vector<Entry>& a, const std::vector<Entry>& b, std::ostream& out)
-{
-    const auto inA = indexed(a);
-    const auto inB = indexed(b);
-    int differences = 0;
-    for (const auto& entry : a) {
-        const auto other = inB.find({entry.section, entry.key});
-        const std::string value = other == inB.end() ? "" : other->second;
-        if (other != inB.end() && value == entry.value) continue;
-        out << entry.section << ' ' << entry.key << ": " << entry.value << " -> " << value << '\n';
-        ++differences;
-    }
-    for (const auto& entry : b) {
-        if (inA.count({entry.section, entry.key})) continue;
-        out << entry.section << ' ' << entry.key << ":  -> " << entry.value << '\n';
-        ++differences;
-    }
-    return differences;
-}
-
 int DiffCommand::run(const CliOptions& options, CliEnvironment& environment,
                      const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                     std::istream&)
+                     std::istream& in)
 {
-    if (!FileCommands::checkInput(args[0], err) || !FileCommands::checkInput(args[1], err)) return ExitUsage;
-    std::string a;
-    std::string b;
-    if (!composeFile(options, environment, args[0], err, a) ||
-        !composeFile(options, environment, args[1], err, b))
-        return ExitFailed;
-    return compare(entries(a), entries(b), out) == 0 ? ExitSuccess : ExitFailed;
+    if (!checkSide(args[0], err) || !checkSide(args[1], err)) return ExitUsage;
+    if (args[0] == RadioWord && args[1] == RadioWord) {
+        err << "zmp-cli: diff compares the radio with a file, not with itself\n";
+        return ExitUsage;
+    }
+    std::array<std::string, 2> texts;
+    // The file first: a file that cannot be opened is found before the
+    // radio has been read.
+    const std::array<std::size_t, 2> order = args[0] == RadioWord ? std::array<std::size_t, 2>{1, 0}
+                                                                  : std::array<std::size_t, 2>{0, 1};
+    for (const std::size_t side : order) {
+        const int status = composeSide(options, environment, args[side], err, in, texts[side]);
+        if (status != ExitSuccess) return status;
+    }
+    const std::string& a = texts[0];
+    const std::string& b = texts[1];
+    const auto differences = ConfigDiff::compareTexts(a, b);
+    for (const auto& difference : differences)
+        out << ConfigDiff::line(difference) << '\n';
+    return differences.empty() ? ExitSuccess : ExitFailed;
 }
 
 } // namespace zmp

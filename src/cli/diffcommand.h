@@ -11,24 +11,16 @@ namespace zmp {
 
 // diff A B: the two configurations compared record by record, through the
 // keys of their configuration-file form, one line per difference
-// ("section key: a -> b"). Exit 0 when equal, 1 when they differ or a
-// file cannot be opened.
+// ("section key: a -> b"). A or B may be the word "radio": the radio is
+// read into a start-up image, as read does, and its configuration takes
+// that side. Exit 0 when equal, 1 when they differ or a side cannot be had.
 class DiffCommand {
   public:
     static int run(const CliOptions& options, CliEnvironment& environment,
                    const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    std::istream& in);
 
-    struct Entry {
-        std::string section;
-        std::string key;
-        std::string value;
-    };
-    // The entries of a configuration-file text in file order, values with
-    // their "#" marker removed as the reader sees them.
-    static std::vector<Entry> entries(const std::string& text);
-    // Writes one line per difference; returns how many there were.
-    static int compare(const std::vector<Entry>& a, const std::vector<Entry>& b, std::ostream& out);
+    static constexpr const char* RadioWord = "radio";
 };
 
 } // namespace zmp

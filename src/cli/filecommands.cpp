@@ -1,9 +1,24 @@
 #include "cli/filecommands.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "files/appsettings.h"
 #include "files/textvalue.h"
 
 namespace zmp {
+
+namespace {
+
+// A report goes only where its extension says a report goes.
+bool checkReportOutput(const std::string& path, std::ostream& err)
+{
+    if (CliSession::kindOf(path) == FileKind::Report) return true;
+    err << "zmp-cli: a report is written to a .txt file: " << path << '\n';
+    return false;
+}
+
+} // namespace
 
 bool FileCommands::checkInput(const std::string& path, std::ostream& err)
 {
@@ -17,6 +32,15 @@ bool FileCommands::checkOutput(const std::string& path, std::ostream& err)
 {
     if (CliSession::kindOf(path) != FileKind::Unknown) return true;
     err << "zmp-cli: unknown output file type (.dat, .hex, .ini or .txt): " << path << '\n';
+    return false;
+}
+
+bool FileCommands::checkDistinct(const std::string& input, const std::string& output, std::ostream& err)
+{
+    std::error_code error;
+    const bool same = input == output || std::filesystem::equivalent(input, output, error);
+    if (!same) return true;
+    err << "zmp-cli: the output would overwrite the input: " << output << '\n';
     return false;
 }
 
@@ -50,7 +74,8 @@ int FileCommands::runNew(CliSession& session, const std::vector<std::string>& ar
 int FileCommands::runConvert(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                              std::ostream& err, std::istream&)
 {
-    if (!checkInput(args[0], err) || !checkOutput(args[1], err)) return ExitUsage;
+    if (!checkInput(args[0], err) || !checkOutput(args[1], err) || !checkDistinct(args[0], args[1], err))
+        return ExitUsage;
     if (!open(session, args[0], err)) return ExitFailed;
     return save(session, args[1], err) ? ExitSuccess : ExitFailed;
 }
@@ -59,6 +84,8 @@ int FileCommands::runReport(CliSession& session, const std::vector<std::string>&
                             std::ostream& err, std::istream&)
 {
     if (!checkInput(args[0], err)) return ExitUsage;
+    if (args.size() > 1 && !checkDistinct(args[0], args[1], err)) return ExitUsage;
+    if (args.size() > 1 && !checkReportOutput(args[1], err)) return ExitUsage;
     if (!open(session, args[0], err)) return ExitFailed;
     if (args.size() < 2) {
         out << session.reportText();

@@ -30,6 +30,9 @@ class FileCommands {
     // when the file's extension does not suit it as an input or output.
     static bool checkInput(const std::string& path, std::ostream& err);
     static bool checkOutput(const std::string& path, std::ostream& err);
+    // False (with the reason printed) when output names the same file as
+    // input: no command writes over one of its own inputs.
+    static bool checkDistinct(const std::string& input, const std::string& output, std::ostream& err);
     // Opens IN as the start-up would leave it: the new image first, its
     // warnings printed, then the file. False with the message printed.
     static bool open(CliSession& session, const std::string& path, std::ostream& err);

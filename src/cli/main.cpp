@@ -2,14 +2,23 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "cli/cli.h"
 #include "cli/qtportfactory.h"
+#include "files/programfolder.h"
+#include "platform/backupfolder.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/serialportnames.h"
 
 namespace {
 
@@ -28,6 +37,15 @@ extern "C" void onInterrupt(int signal)
     std::raise(signal);
 }
 
+bool isTerminal(FILE* stream)
+{
+#ifdef _WIN32
+    return _isatty(_fileno(stream)) != 0;
+#else
+    return isatty(fileno(stream)) != 0;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -35,13 +53,19 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     std::signal(SIGINT, onInterrupt);
     zmp::QtSettingsStore settings;
-    // The program folder is the one the executable sits in, built or installed.
-    zmp::CliEnvironment environment{settings, QCoreApplication::applicationDirPath().toStdString()};
-    environment.stdinIsTerminal = isatty(STDIN_FILENO) != 0;
-    environment.stderrIsTerminal = isatty(STDERR_FILENO) != 0;
+    if (!settings.problem().empty())
+        std::cerr << "zmp-cli: " << settings.problem() << " (the settings are not saved in this run)\n";
+    zmp::CliEnvironment environment{
+        settings, zmp::ProgramFolder::locate(QCoreApplication::applicationDirPath().toStdString()).string()};
+    environment.stdinIsTerminal = isTerminal(stdin);
+    environment.stderrIsTerminal = isTerminal(stderr);
     environment.interrupted = &interrupted;
     environment.makePort = zmp::qtPortFactory(settings);
     environment.transferActive = [](bool active) { transferRunning.store(active); };
+    environment.backupDir = zmp::backupFolder();
+    environment.portDevice = [&settings](int port) {
+        return zmp::SerialPortNames(&settings).deviceFor(port);
+    };
     const std::vector<std::string> args(argv + 1, argv + argc);
     return zmp::Cli::run(args, std::cout, std::cerr, std::cin, environment);
 }

@@ -3,9 +3,12 @@
 #include <array>
 #include <utility>
 
+#include "cli/backupcommands.h"
 #include "cli/clilinkhost.h"
+#include "cli/outputcheck.h"
 #include "cli/filecommands.h"
 #include "files/appsettings.h"
+#include "files/filemessages.h"
 #include "image/imagecodec.h"
 #include "link/transferoperation.h"
 
@@ -62,7 +65,13 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
     TransferOperation operation(*port, host, session.flags(), session.image(), session.records(),
                                 session.model(), options);
     host.onInterrupt([&operation] { operation.cancel(); });
+    host.onPortError([&session, &port, &options] {
+        const std::string device = session.options().port.value_or("port " + std::to_string(options.portNumber));
+        const std::string reason = port->lastError().description;
+        return device + ": " + (reason.empty() ? "Cannot be opened" : reason);
+    });
     if (environment.transferActive) environment.transferActive(true);
+    session.setTransferRan();
     const bool done = operation.run(type);
     if (environment.transferActive) environment.transferActive(false);
     operation.release();
@@ -73,14 +82,41 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
     return done && completed ? ExitSuccess : ExitFailed;
 }
 
+int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istream& in)
+{
+    CliSession::print(err, session.resetImage());
+    const int status = transfer(session, OperationType::Read, err, in);
+    if (status == ExitSuccess && !session.options().noBackup)
+        BackupCommands::keep(session, BackupOperation::Read, session.flags(), err);
+    return status;
+}
+
+// Twelve seconds of reading are not thrown away for a file that cannot be
+// written: that is found out first, and should the save fail all the same,
+// the image stays in the backups, --no-backup or not.
 int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                            std::ostream& err, std::istream& in)
 {
     if (!FileCommands::checkOutput(args[0], err)) return ExitUsage;
-    CliSession::print(err, session.resetImage());
-    const int status = transfer(session, OperationType::Read, err, in);
+    if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
+        err << "zmp-cli: " << filemessages::FileSaveError << "\nzmp-cli: " << args[0] << ": " << problem
+            << '\n';
+        return ExitFailed;
+    }
+    const int status = readRadio(session, err, in);
     if (status != ExitSuccess) return status;
-    return FileCommands::save(session, args[0], err) ? ExitSuccess : ExitFailed;
+    return saveRead(session, args[0], err);
+}
+
+int RadioCommands::saveRead(CliSession& session, const std::string& path, std::ostream& err)
+{
+    const ProcessFlags transferFlags = session.flags();
+    if (FileCommands::save(session, path, err)) return ExitSuccess;
+    std::optional<BackupEntry> kept = session.lastBackup();
+    if (!kept) kept = BackupCommands::keep(session, BackupOperation::Read, transferFlags, err);
+    if (kept)
+        err << "zmp-cli: what was read is kept in " << BackupCommands::configPath(session, *kept) << '\n';
+    return ExitFailed;
 }
 
 int RadioCommands::runProgram(CliSession& session, const std::vector<std::string>& args, std::ostream&,
@@ -88,7 +124,11 @@ int RadioCommands::runProgram(CliSession& session, const std::vector<std::string
 {
     if (!FileCommands::checkInput(args[0], err)) return ExitUsage;
     if (!FileCommands::open(session, args[0], err)) return ExitFailed;
-    return transfer(session, OperationType::Program, err, in);
+    const int status = transfer(session, OperationType::Program, err, in);
+    // Whatever the outcome: the radio may hold part of it.
+    if (session.transferRan() && !session.options().noBackup)
+        BackupCommands::keep(session, BackupOperation::Programmed, session.flags(), err);
+    return status;
 }
 
 int RadioCommands::runClear(CliSession& session, const std::vector<std::string>& args, std::ostream&,
@@ -102,6 +142,7 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
     }
     if (args.size() > 1 && !FileCommands::checkInput(args[1], err)) return ExitUsage;
     if (args.size() > 2 && !FileCommands::checkOutput(args[2], err)) return ExitUsage;
+    if (args.size() > 2 && !FileCommands::checkDistinct(args[1], args[2], err)) return ExitUsage;
     const bool opened = args.size() > 1 ? FileCommands::open(session, args[1], err)
                                         : (CliSession::print(err, session.resetImage()), true);
     if (!opened) return ExitFailed;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "backup/backupentry.h"
 #include "cli/clisession.h"
 #include "link/operationtype.h"
 
@@ -14,6 +15,7 @@ namespace zmp {
 // The zmp-cli commands that talk to the radio through the transfer logic.
 // Exit 3 when cancelled (Ctrl+C, or a question answered Cancel), 1 when
 // the operation failed; a failed or cancelled read or clear writes no file.
+// What read and program transfer is kept in the backups.
 class RadioCommands {
   public:
     // read OUT: the start-up image read from the radio, then saved.
@@ -29,8 +31,13 @@ class RadioCommands {
     // The operation a clear WHAT names; nothing for an unknown word.
     static std::optional<OperationType> clearOperation(const std::string& what);
 
+    // Reads the radio into the session's start-up image; a complete read is
+    // kept as a backup unless --no-backup says otherwise.
+    static int readRadio(CliSession& session, std::ostream& err, std::istream& in);
+
   private:
     static int transfer(CliSession& session, OperationType type, std::ostream& err, std::istream& in);
+    static int saveRead(CliSession& session, const std::string& path, std::ostream& err);
 };
 
 } // namespace zmp

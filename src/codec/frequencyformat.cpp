@@ -61,7 +61,17 @@ double snapToChannelGrid(double mhz)
 {
     const double steps = hundredHertzSteps(mhz);
     if (isMultipleOf(steps, 50.0) || isMultipleOf(steps, 125.0)) return mhz;
-    return std::floor(mhz / FiveKiloHertz) * FiveKiloHertz;
+    // Whole 100 Hz steps divided once, so the result is the double nearest
+    // the grid frequency and its shortest text has at most four decimals.
+    return std::floor(mhz / FiveKiloHertz) * 50.0 / HundredHertzPerMHz;
+}
+
+void snapExpFrequencies(ChannelTable& exp)
+{
+    for (ChannelRecord& channel : exp) {
+        if (hasFrequency(channel.Rxfreq)) channel.Rxfreq = snapToChannelGrid(channel.Rxfreq);
+        if (hasFrequency(channel.Txfreq)) channel.Txfreq = snapToChannelGrid(channel.Txfreq);
+    }
 }
 
 std::string expFrequencyText(double mhz)

@@ -21,6 +21,10 @@ std::string planTxFrequencyText(const ChannelPlanEntry& row, const ChannelRecord
 // The frequency on the radio's channel grid: kept when it lies on a 5 kHz or 12.5 kHz step,
 // otherwise cut down to the 5 kHz step below it. Callers store the result back in the record.
 double snapToChannelGrid(double mhz);
+// Every expansion channel frequency snapped to the channel grid: what the
+// lists and the editor show is then what the records hold, and so what the
+// file and the radio get.
+void snapExpFrequencies(ChannelTable& exp);
 
 // An expansion channel frequency, snapped to the channel grid, as "000.0000" (157.425 gives
 // "157.4250"); "---.----" for 0 or less.

@@ -37,6 +37,19 @@ void AppSettings::storeMainWindowGeometry(int left, int top, int width, int heig
     store_.setValue(SettingsSection, MainHeightKey, std::to_string(height));
 }
 
+std::optional<WindowPlaceTwips> AppSettings::mainWindowGeometry() const
+{
+    std::optional<int> values[4];
+    const char* keys[4] = {MainLeftKey, MainTopKey, MainWidthKey, MainHeightKey};
+    for (int i = 0; i < 4; ++i) {
+        values[i] = TextValue::integer(store_.value(SettingsSection, keys[i], ""));
+        if (!values[i]) return std::nullopt;
+    }
+    const WindowPlaceTwips place{*values[0], *values[1], *values[2], *values[3]};
+    if (place.width <= 0 || place.height <= 0) return std::nullopt;
+    return place;
+}
+
 std::string AppSettings::rememberedDestination(int model) const
 {
     return store_.value(IniFilePathSection, IniFileNamePrefix + std::to_string(model), "");

@@ -1,10 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "files/settingsstore.h"
 
 namespace zmp {
+
+// Where the main window stood, in twips.
+struct WindowPlaceTwips {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
 // The application's keys in the per-user settings store, with their
 // defaults. The editor and zmp-cli read and write the same values.
@@ -35,6 +44,9 @@ class AppSettings {
     void setVerifyAfterProgram(bool verify);
     // Left, top, width and height of the main window, in twips.
     void storeMainWindowGeometry(int left, int top, int width, int height);
+    // The place stored at the last exit; none when a key is missing or not
+    // a number, or the size is not positive.
+    std::optional<WindowPlaceTwips> mainWindowGeometry() const;
     std::string rememberedDestination(int model) const;
     void setRememberedDestination(int model, const std::string& name);
     // The serial port number; a stored text that is no number gives the default.

@@ -1,101 +1,83 @@
 #include "files/atomicfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
-#include <atomic>
-#include <climits>
-#include <cstdlib>
+#include "files/filesystem.h"
+#include "files/temporaryname.h"
 
 namespace zmp {
 namespace {
 
-// Writes through a symbolic link rather than replacing the link itself.
-std::string resolvedTarget(const std::string& path)
+std::filesystem::path nativePath(const std::string& utf8)
 {
-    char resolved[PATH_MAX];
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && ::realpath(path.c_str(), resolved))
-        return resolved;
-    return path;
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::string folderOf(const std::string& path)
+std::string utf8Of(const std::filesystem::path& path)
 {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
-std::string fileNameOf(const std::string& path)
+bool fail(FileError* error, const FileError& reason)
 {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Creates a fresh, exclusively owned temporary file beside the target.
-int createTemporary(const std::string& target, std::string& temporaryPath)
-{
-    static std::atomic<unsigned> counter{0};
-    const std::string stem = folderOf(target) + "/." + fileNameOf(target) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = stem + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-        const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The replacement keeps the permission bits of the file it replaces.
-bool keepPermissions(int fd, const std::string& target)
-{
-    struct stat info {};
-    if (::stat(target.c_str(), &info) != 0) return errno == ENOENT;
-    if (S_ISDIR(info.st_mode)) {
-        errno = EISDIR;
-        return false;
-    }
-    return ::fchmod(fd, info.st_mode & 07777) == 0;
-}
-
-bool fail(FileError* error, int number)
-{
-    if (error) *error = FileError::fromErrno(number);
+    if (error) *error = reason;
     return false;
+}
+
+// A folder, a FIFO or a device is nothing a save may replace, and an
+// existing file the user may not write stays as it is.
+bool checkTarget(FileSystem& system, const std::string& target, bool& exists, FileError& reason)
+{
+    PathStatus status;
+    if (!system.status(target, status, reason)) return false;
+    exists = status.kind != PathKind::Missing;
+    if (status.kind == PathKind::Folder) reason = FileError::fromErrno(EISDIR);
+    if (status.kind == PathKind::Other) reason = FileError::notRegularFile();
+    if (status.kind == PathKind::Folder || status.kind == PathKind::Other) return false;
+    return !exists || system.mayWrite(target, reason);
+}
+
+bool writeTemporary(TemporaryFile& file, std::string_view bytes, const std::string& target, FileError& reason)
+{
+    return file.write(bytes, reason) && file.sync(reason) && file.replace(target, reason);
 }
 
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error)
 {
-    const std::string target = resolvedTarget(path);
-    std::string temporaryPath;
-    const int fd = createTemporary(target, temporaryPath);
-    if (fd < 0) return fail(error, errno);
-    const bool written = keepPermissions(fd, target) && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const int writeErrno = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporaryPath.c_str(), target.c_str()) != 0) {
-        const int number = !written ? writeErrno : errno;
-        ::unlink(temporaryPath.c_str());
-        return fail(error, number);
+    FileSystem& system = FileSystem::current();
+    const std::string target = system.writeTarget(path);
+    FileError reason;
+    bool exists = false;
+    if (!checkTarget(system, target, exists, reason)) return fail(error, reason);
+    removeStaleTemporaries(target);
+    std::unique_ptr<TemporaryFile> file = system.createTemporary(target, reason);
+    if (!file) return fail(error, reason);
+    if (exists && !file->takeAttributesOf(target, reason)) {
+        if (reason.number != EPERM) return fail(error, reason);
+        // The file is someone else's, shared with the user: a replacement
+        // would take it from its owner, so it is written where it stands.
+        file.reset();
+        return system.overwrite(target, bytes, reason) || fail(error, reason);
     }
-    return true;
+    return writeTemporary(*file, bytes, target, reason) || fail(error, reason);
+}
+
+void removeStaleTemporaries(const std::string& target)
+{
+    FileSystem& system = FileSystem::current();
+    const int self = system.processId();
+    std::error_code failure;
+    std::filesystem::directory_iterator it(nativePath(TemporaryName::folderOf(target)), failure);
+    for (const std::filesystem::directory_iterator end; !failure && it != end; it.increment(failure)) {
+        const std::string name = utf8Of(it->path().filename());
+        const auto owner = TemporaryName::ownerOf(name);
+        if (!owner || *owner == self || system.processAlive(*owner) || !it->is_regular_file(failure)) continue;
+        system.remove(utf8Of(it->path()));
+    }
 }
 
 }  // namespace zmp

@@ -12,6 +12,11 @@ namespace zmp {
 class CommandLineSwitch {
   public:
     static void apply(const std::string& commandLine, ProcessFlags& flags);
+    // True when the text, trimmed and upper-cased, is one of the switches.
+    static bool isSwitch(const std::string& text);
+
+  private:
+    static std::string normalized(const std::string& text);
 };
 
 } // namespace zmp

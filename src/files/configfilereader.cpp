@@ -180,17 +180,30 @@ void readExp(const SectionTable& table, ChannelTable& channels)
     }
 }
 
-FileOutcome refuseUnreadable(const FileContext& context, const FileError& error)
+FileOutcome refuseUnreadable(const FileContext& context, const std::string& path, const FileError& error)
 {
     context.flags.ErrorFlag = true;
     context.flags.CancelFlag = true;
     context.log.write(filemessages::FileRead2Source, error.logText());
-    return FileOutcome::failure(filemessages::FileReadError, titleText(context.model), MessageIcon::Warning);
+    return FileOutcome::failure(filemessages::FileReadError, titleText(context.model), MessageIcon::Warning,
+                                error.reasonFor(path));
 }
 
 // The parser's bounds were exceeded (a line or the whole table too large):
 // not a configuration file of any size this system writes.
-FileError oversizeError() { return FileError::fromErrno(EFBIG); }
+FileError oversizeError(SectionTable::Status status)
+{
+    if (status == SectionTable::Status::LineTooLong)
+        return {EFBIG, "Line longer than " + std::to_string(SectionTable::MaxLineLength) + " characters"};
+    return {EFBIG, "Too many keys for a configuration file"};
+}
+
+std::string modelTypeReason(const std::string& path, int model)
+{
+    const std::string found = ProfileReader::readString(path, MainSection, ModelTypeKey);
+    const std::string wanted = "MODELTYPE=" + std::to_string(model) + " expected";
+    return path + ": " + (found.empty() ? "No MODELTYPE in [MAIN], " : "MODELTYPE=" + found + ", ") + wanted;
+}
 
 }  // namespace
 
@@ -225,8 +238,8 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
     flags.ErrorFlag = false;
     SectionTable table;
     FileError error;
-    if (!table.parseFile(path, error)) return refuseUnreadable(context, error);
-    if (!table.ok()) return refuseUnreadable(context, oversizeError());
+    if (!table.parseFile(path, error)) return refuseUnreadable(context, path, error);
+    if (!table.ok()) return refuseUnreadable(context, path, oversizeError(table.status()));
     if (reset) reset();
     const FillingScope filling(flags);
     FileOutcome outcome = FileOutcome::success();
@@ -234,7 +247,8 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
         outcome = FileOutcome::silentFailure();
     } else if (!modelTypeMatches(path, context.model)) {
         flags.ErrorFlag = true;
-        outcome = FileOutcome::failure(filemessages::ModelTypeError, titleText(context.model), MessageIcon::Critical);
+        outcome = FileOutcome::failure(filemessages::ModelTypeError, titleText(context.model), MessageIcon::Critical,
+                                       modelTypeReason(path, context.model));
     } else {
         fill(table, records, context.hasAtis, context.pendingEvents);
     }

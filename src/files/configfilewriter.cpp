@@ -217,7 +217,8 @@ FileOutcome ConfigFileWriter::write(const std::string& path, const Records& reco
     flags.ErrorFlag = true;
     flags.CancelFlag = true;
     context.log.write(filemessages::SaveFileAsSource, error.logText());
-    return FileOutcome::failure(filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning);
+    return FileOutcome::failure(filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning,
+                                error.reasonFor(path));
 }
 
 }  // namespace zmp

@@ -4,8 +4,10 @@
 
 #include "files/appsettings.h"
 #include "files/destinationlist.h"
+#include "files/imagefile.h"
 #include "files/startupmessages.h"
 #include "files/textvalue.h"
+#include "model/models.h"
 
 namespace zmp {
 
@@ -20,12 +22,18 @@ FileOutcome DestinationController::loadListAndRemembered(int model, const std::s
 {
     menu_ = DestinationMenu{};
     const auto names = DestinationList::names(programDir_, model);
-    if (names.empty()) return {true, startupmsg::IniFilesNotFound, title, MessageIcon::Warning};
+    if (names.empty())
+        return {true, startupmsg::IniFilesNotFound, title, MessageIcon::Warning,
+                programDir_.string() + ": No destination files (*" + destinationSuffix(model) + ".ini)"};
     fillMenu(names);
     const std::string name = chosenName ? *chosenName : rememberedName(model);
     const int item = findItem(name);
-    if (item < 0 || !load(menu_.items[static_cast<std::size_t>(item)].caption, model))
-        return FileOutcome::failure(startupmsg::IniFileReadError, title, MessageIcon::Warning);
+    if (item < 0)
+        return FileOutcome::failure(startupmsg::IniFileReadError, title, MessageIcon::Warning,
+                                    pathOf(DestinationList::fileNameOf(name, model)).string() + ": No such destination");
+    if (!load(menu_.items[static_cast<std::size_t>(item)].caption, model))
+        return FileOutcome::failure(startupmsg::IniFileReadError, title, MessageIcon::Warning,
+                                    whyNotLoaded(menu_.items[static_cast<std::size_t>(item)].caption, model));
     menu_.items[static_cast<std::size_t>(item)].checked = true;
     return FileOutcome::success();
 }
@@ -40,7 +48,8 @@ FileOutcome DestinationController::select(int item, int model, const std::string
     const std::string caption = TextValue::upper(menu_.items[static_cast<std::size_t>(item)].caption);
     if (!load(caption, model)) {
         if (previous >= 0) menu_.items[static_cast<std::size_t>(previous)].checked = true;
-        return FileOutcome::failure(startupmsg::IniFileReadErrorOnSelect, title, MessageIcon::Warning);
+        return FileOutcome::failure(startupmsg::IniFileReadErrorOnSelect, title, MessageIcon::Warning,
+                                    whyNotLoaded(caption, model));
     }
     menu_.items[static_cast<std::size_t>(item)].checked = true;
     AppSettings(store_).setRememberedDestination(model, menu_.items[static_cast<std::size_t>(item)].caption);
@@ -77,8 +86,19 @@ std::string DestinationController::rememberedName(int model)
 bool DestinationController::load(const std::string& name, int model)
 {
     // A file that is gone still goes to the loader, which reports it.
-    const std::string fileName = DestinationList::fileNameOf(name, model);
-    return loader_(DestinationList::locate(programDir_, fileName).value_or(programDir_ / fileName));
+    return loader_(pathOf(DestinationList::fileNameOf(name, model)));
+}
+
+std::filesystem::path DestinationController::pathOf(const std::string& fileName) const
+{
+    return DestinationList::locate(programDir_, fileName).value_or(programDir_ / fileName);
+}
+
+std::string DestinationController::whyNotLoaded(const std::string& name, int model) const
+{
+    const std::string path = pathOf(DestinationList::fileNameOf(name, model)).string();
+    const std::string reason = ImageFile::whyRefused(path, model);
+    return reason.empty() ? path + ": Not loaded" : reason;
 }
 
 int DestinationController::findItem(const std::string& name) const

@@ -40,6 +40,8 @@ class DestinationController {
     void fillMenu(const std::vector<std::string>& names);
     std::string rememberedName(int model);
     bool load(const std::string& name, int model);
+    std::filesystem::path pathOf(const std::string& fileName) const;
+    std::string whyNotLoaded(const std::string& name, int model) const;
     int findItem(const std::string& name) const;
 
     std::filesystem::path programDir_;

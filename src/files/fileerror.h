@@ -13,8 +13,12 @@ struct FileError {
     std::string description;
 
     std::string logText() const { return std::to_string(number) + description; }
+    // What the user reads beside the message: the path and the reason.
+    std::string reasonFor(const std::string& path) const { return path + ": " + description; }
 
     static FileError fromErrno(int number) { return {number, std::strerror(number)}; }
+    // A FIFO, a device or a socket where a file was expected.
+    static FileError notRegularFile() { return {EINVAL, "Not a regular file"}; }
 };
 
 }  // namespace zmp

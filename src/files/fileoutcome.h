@@ -15,14 +15,16 @@ struct FileOutcome {
     std::string message;  // empty: nothing to show
     std::string caption;
     MessageIcon icon = MessageIcon::None;
+    // Why, and which file: shown after the message, which stays as it is.
+    std::string detail;
 
     static FileOutcome success() { return {}; }
-    static FileOutcome failure(std::string message, std::string caption, MessageIcon icon)
+    static FileOutcome failure(std::string message, std::string caption, MessageIcon icon, std::string detail = {})
     {
-        return {false, std::move(message), std::move(caption), icon};
+        return {false, std::move(message), std::move(caption), icon, std::move(detail)};
     }
     // A failure already reported by someone else (the reset's own check).
-    static FileOutcome silentFailure() { return {false, {}, {}, MessageIcon::None}; }
+    static FileOutcome silentFailure() { return {false, {}, {}, MessageIcon::None, {}}; }
 };
 
 }  // namespace zmp

@@ -12,7 +12,7 @@ namespace zmp {
 // Feeds the content of a regular file to consume in buffered chunks of at
 // most chunkSize bytes; consume returns false to stop early. Returns false
 // with the system error when the file cannot be opened or read, or is not a
-// regular file (a folder, a device).
+// regular file (a folder, a FIFO, a device).
 bool readFileChunks(const std::string& path, std::size_t chunkSize,
                     const std::function<bool(std::string_view)>& consume, FileError& error);
 

@@ -34,24 +34,28 @@ bool readImageBytes(const std::string& path, const MemoryImage& image, std::stri
         error);
 }
 
-FileOutcome fail(const FileContext& context, const char* message, std::string caption, MessageIcon icon)
+FileOutcome fail(const FileContext& context, const char* message, std::string caption, MessageIcon icon,
+                 std::string detail)
 {
     context.flags.ErrorFlag = true;
     context.flags.CancelFlag = true;
-    return FileOutcome::failure(message, std::move(caption), icon);
+    return FileOutcome::failure(message, std::move(caption), icon, std::move(detail));
 }
 
-FileOutcome failUnreadable(const FileContext& context, const FileError& error)
+FileOutcome failUnreadable(const FileContext& context, const std::string& path, const FileError& error)
 {
     context.log.write(filemessages::ReadHexFileAsSource, error.logText());
-    return fail(context, filemessages::FileReadError, titleText(context.model), MessageIcon::Warning);
+    return fail(context, filemessages::FileReadError, titleText(context.model), MessageIcon::Warning,
+                error.reasonFor(path));
 }
 
-FileOutcome refusedContent(const FileContext& context, ImageFile::Check check)
+FileOutcome refusedContent(const FileContext& context, const std::string& path, ImageFile::Check check)
 {
     if (check == ImageFile::Check::WrongSize)
-        return fail(context, filemessages::BadFile, titleText(context.model), MessageIcon::Critical);
-    return fail(context, filemessages::ModelTypeError, filemessages::ReadFromRadioCaption, MessageIcon::Critical);
+        return fail(context, filemessages::BadFile, titleText(context.model), MessageIcon::Critical,
+                    path + ": " + ImageFile::wrongSizeReason());
+    return fail(context, filemessages::ModelTypeError, filemessages::ReadFromRadioCaption, MessageIcon::Critical,
+                path + ": " + ImageFile::wrongModelCodeReason());
 }
 
 FileOutcome writeImage(const std::string& path, const MemoryImage& image, const FileContext& context)
@@ -61,12 +65,40 @@ FileOutcome writeImage(const std::string& path, const MemoryImage& image, const 
     FileError error;
     if (!writeFileAtomically(path, bytes, &error)) {
         context.log.write(filemessages::SaveHexFileAsSource, error.logText());
-        return fail(context, filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning);
+        return fail(context, filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning,
+                    error.reasonFor(path));
     }
     return FileOutcome::success();
 }
 
 }  // namespace
+
+std::string ImageFile::wrongSizeReason()
+{
+    return "Not an image file of " + std::to_string(ImageSize) + " bytes";
+}
+
+std::string ImageFile::wrongModelCodeReason()
+{
+    return "Wrong model code";
+}
+
+std::string ImageFile::whyRefused(const std::string& path, int model)
+{
+    MemoryImage image;
+    std::string bytes;
+    FileError error;
+    if (!readImageBytes(path, image, bytes, error)) return error.reasonFor(path);
+    switch (install(bytes, model, image)) {
+    case Check::WrongSize:
+        return path + ": " + wrongSizeReason();
+    case Check::WrongModelCode:
+        return path + ": " + wrongModelCodeReason();
+    case Check::Accepted:
+        break;
+    }
+    return {};
+}
 
 bool ImageFile::modelCodeCheck(const MemoryImage& image, int model)
 {
@@ -115,13 +147,13 @@ FileOutcome ImageFile::open(const std::string& path, Records& records, MemoryIma
     context.flags.ErrorFlag = false;
     FileError error;
     const long long size = regularFileSize(path, error);
-    if (size < 0) return failUnreadable(context, error);
-    if (size != image.size()) return refusedContent(context, Check::WrongSize);
+    if (size < 0) return failUnreadable(context, path, error);
+    if (size != image.size()) return refusedContent(context, path, Check::WrongSize);
     const FillingScope filling(context.flags);
     std::string bytes;
-    if (!readImageBytes(path, image, bytes, error)) return failUnreadable(context, error);
+    if (!readImageBytes(path, image, bytes, error)) return failUnreadable(context, path, error);
     const Check check = install(bytes, context.model, image);
-    if (check != Check::Accepted) return refusedContent(context, check);
+    if (check != Check::Accepted) return refusedContent(context, path, check);
     ImageCodec::decode(image, records);
     return FileOutcome::success();
 }

@@ -51,6 +51,12 @@ public:
     // alone; a read failure or a wrong model code sets ErrorFlag.
     static bool loadSilently(const std::string& path, Records& records, MemoryImage& image,
                              const FileContext& context);
+    // Why the file at path is no image for model: the path and the reason,
+    // or "" when it would be accepted.
+    static std::string whyRefused(const std::string& path, int model);
+
+    static std::string wrongSizeReason();
+    static std::string wrongModelCodeReason();
 };
 
 }  // namespace zmp

@@ -17,6 +17,15 @@ std::string sectionOf(int model)
     return "model" + std::to_string(model);
 }
 
+// A global.ini that cannot be read is the likelier cause than one that offers nothing.
+std::string whyNoModel(const std::string& globalIniPath)
+{
+    FileError error;
+    ProfileReader::readString(globalIniPath, sectionOf(1), "use", "<NONE>", &error);
+    if (error.number != 0) return error.reasonFor(globalIniPath);
+    return globalIniPath + ": No model offered (\"use=1\" in [model1] to [model10])";
+}
+
 } // namespace
 
 ModelSelection ModelScan::scan(const std::string& globalIniPath)
@@ -41,7 +50,8 @@ FileOutcome ModelScan::selectAtStartup(const std::string& globalIniPath, Setting
 {
     selection = scan(globalIniPath);
     if (selection.offeredCount == 0)
-        return FileOutcome::failure(startupmsg::UnknownModel, applicationName, MessageIcon::Critical);
+        return FileOutcome::failure(startupmsg::UnknownModel, applicationName, MessageIcon::Critical,
+                                    whyNoModel(globalIniPath));
     // A stored value that is no number is ignored like one outside the menu,
     // so that a damaged setting cannot keep the program from starting.
     const auto last = TextValue::integer(AppSettings(store).lastModelText());

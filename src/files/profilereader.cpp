@@ -1,8 +1,8 @@
 #include "files/profilereader.h"
 
 #include <algorithm>
-#include <fstream>
 
+#include "files/filereading.h"
 #include "files/textvalue.h"
 
 namespace zmp {
@@ -16,17 +16,7 @@ const char* const NoValue = "<NONE>";
 // Longer lines are cut while read, so that no input can make the reader
 // hold more than this much of it.
 constexpr std::size_t MaxLineLength = 4096;
-
-bool readBoundedLine(std::istream& in, std::string& line)
-{
-    line.clear();
-    std::streambuf* buffer = in.rdbuf();
-    int c = buffer->sbumpc();
-    if (c == std::char_traits<char>::eof()) return false;
-    for (; c != std::char_traits<char>::eof() && c != '\n'; c = buffer->sbumpc())
-        if (line.size() < MaxLineLength) line.push_back(static_cast<char>(c));
-    return true;
-}
+constexpr std::size_t ReadChunkSize = 16 * 1024;
 
 // A value enclosed in one pair of matching quotes loses them, as the
 // platform reader does.
@@ -46,39 +36,84 @@ bool sectionHeader(const std::string& line, std::string& name)
     return true;
 }
 
-bool findRawValue(const std::string& path, const std::string& section, const std::string& key,
-                  std::string& value)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    const std::string wantedSection = TextValue::trimmed(section);
-    const std::string wantedKey = TextValue::trimmed(key);
-    bool inSection = false;
-    std::string line;
-    while (readBoundedLine(in, line)) {
-        line = TextValue::trimmed(line);
+// Looks for the key line by line as the file streams past, so the reader
+// holds at most one bounded line of it whatever its size.
+class KeySearch {
+  public:
+    KeySearch(const std::string& section, const std::string& key)
+        : section_(TextValue::trimmed(section)), key_(TextValue::trimmed(key))
+    {
+    }
+
+    // False once the key is found.
+    bool feed(std::string_view chunk)
+    {
+        for (const char c : chunk) {
+            if (c == '\n' && afterCr_) {
+                afterCr_ = false;
+                continue;
+            }
+            afterCr_ = c == '\r';
+            if (c == '\r' || c == '\n') {
+                if (takeLine()) return false;
+            } else if (line_.size() < MaxLineLength) {
+                line_.push_back(c);
+            }
+        }
+        return true;
+    }
+    bool finish() { return !found_ && takeLine(); }
+    bool found() const { return found_; }
+    const std::string& value() const { return value_; }
+
+  private:
+    bool takeLine()
+    {
+        const std::string line = TextValue::trimmed(line_);
+        line_.clear();
         std::string name;
         if (sectionHeader(line, name)) {
-            inSection = TextValue::equalsIgnoringCase(name, wantedSection);
-            continue;
+            inSection_ = TextValue::equalsIgnoringCase(name, section_);
+            return false;
         }
         const auto equals = line.find('=');
-        if (!inSection || equals == std::string::npos || line.front() == ';') continue;
-        if (TextValue::equalsIgnoringCase(TextValue::trimmed(line.substr(0, equals)), wantedKey)) {
-            value = unquoted(TextValue::trimmed(line.substr(equals + 1)));
-            return true;
-        }
+        if (!inSection_ || equals == std::string::npos || line.front() == ';') return false;
+        if (!TextValue::equalsIgnoringCase(TextValue::trimmed(line.substr(0, equals)), key_)) return false;
+        value_ = unquoted(TextValue::trimmed(line.substr(equals + 1)));
+        found_ = true;
+        return true;
     }
-    return false;
+
+    std::string section_;
+    std::string key_;
+    std::string line_;
+    std::string value_;
+    bool inSection_ = false;
+    bool afterCr_ = false;
+    bool found_ = false;
+};
+
+bool findRawValue(const std::string& path, const std::string& section, const std::string& key,
+                  std::string& value, FileError& error)
+{
+    KeySearch search(section, key);
+    if (!readFileChunks(path, ReadChunkSize, [&search](std::string_view chunk) { return search.feed(chunk); },
+                        error))
+        return false;
+    search.finish();
+    value = search.value();
+    return search.found();
 }
 
 } // namespace
 
 std::string ProfileReader::readString(const std::string& path, const std::string& section,
-                                      const std::string& key, const std::string& fallback)
+                                      const std::string& key, const std::string& fallback, FileError* error)
 {
     std::string text;
-    if (!findRawValue(path, section, key, text)) text = fallback;
+    FileError reason;
+    if (!findRawValue(path, section, key, text, reason)) text = fallback;
+    if (error) *error = reason;
     text = text.substr(0, std::min(text.find('\0'), BufferSize - 1));
     if (text == NoValue) return "";
     if (!text.empty() && text.front() == '#') text.erase(0, 1);

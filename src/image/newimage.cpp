@@ -91,6 +91,10 @@ bool makeNewImage(int model, Records& records, MemoryImage& image)
     records.groupId.resize(GroupIdCount);
     emptyDirectory(records.memoryId);
     emptyDirectory(records.groupId);
+    // What the image does not hold starts from the same values every time,
+    // so nothing of an earlier configuration shows in a new one.
+    records.settings = SettingValues{};
+    records.groups[ExpCh].PriorityCh = 0;
     writeDefaultContent(model, image);
     decodeUsableGroups(image, records);
     decodeSettings(image, records);

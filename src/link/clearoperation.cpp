@@ -3,10 +3,10 @@
 #include <memory>
 #include <vector>
 
-#include "link/busyscope.h"
 #include "link/clearplan.h"
 #include "link/clearwriters.h"
 #include "link/identitycheck.h"
+#include "link/linkbusyscope.h"
 #include "link/linkmessages.h"
 #include "link/operationsteps.h"
 
@@ -14,7 +14,7 @@ namespace zmp {
 
 void ClearOperation::run(OperationType type) const
 {
-    const BusyScope busy(link_.context());
+    const LinkBusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) {

@@ -9,7 +9,8 @@ bool OperationSteps::start() const
 {
     const bool ready = StatusCheck(link_).run();
     if (ready && !context_.flags.CancelFlag) return true;
-    if (!ready) context_.error(linktext::RadioNotReady);
+    // A check the user cancelled found nothing about the radio.
+    if (!ready && !context_.flags.CancelFlag) context_.error(linktext::RadioNotReady);
     return false;
 }
 

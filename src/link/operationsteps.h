@@ -5,7 +5,7 @@
 namespace zmp {
 
 // The frame every operation shares: the readiness check first,
-// "Complete!!" when it succeeded. The operation holds a BusyScope meanwhile.
+// "Complete!!" when it succeeded. The operation holds a LinkBusyScope meanwhile.
 class OperationSteps {
   public:
     explicit OperationSteps(const RadioLink& link) : link_(link), context_(link.context()) {}

@@ -1,8 +1,8 @@
 #include "link/programoperation.h"
 
-#include "link/busyscope.h"
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
+#include "link/linkbusyscope.h"
 #include "link/linkmessages.h"
 #include "link/operationsteps.h"
 #include "link/programverifier.h"
@@ -16,7 +16,7 @@ constexpr int SettleMs = 500;
 
 void ProgramOperation::run() const
 {
-    const BusyScope busy(link_.context());
+    const LinkBusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) {

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "image/imagecodec.h"
-#include "link/busyscope.h"
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
+#include "link/linkbusyscope.h"
 #include "link/linkmessages.h"
 #include "link/operationsteps.h"
 
@@ -18,7 +18,7 @@ constexpr int SettleMs = 500;
 
 void ReadOperation::run() const
 {
-    const BusyScope busy(link_.context());
+    const LinkBusyScope busy(link_.context());
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) readAll();

@@ -6,7 +6,15 @@ namespace zmp {
 
 namespace {
 constexpr int WakeUpTries = 3;
+
+// The port's own reason follows on a second line (the device, and for a
+// device the user may not open, how to get the right to).
+std::string portInitMessage(const LinkContext& context)
+{
+    const std::string reason = context.port.lastError().description;
+    return reason.empty() ? std::string(linktext::PortInitError) : linktext::PortInitError + ("\n" + reason);
 }
+} // namespace
 
 bool Synchroniser::run() const
 {
@@ -15,7 +23,7 @@ bool Synchroniser::run() const
     // A port that cannot even be opened would leave every later step
     // talking to nothing; stop here with the same report as a failed reopen.
     if (!link_.ports().portInit()) {
-        context.error(linktext::PortInitError);
+        context.error(portInitMessage(context));
         return false;
     }
     wakeUp();
@@ -23,7 +31,7 @@ bool Synchroniser::run() const
     link_.sender().sendWord(linktext::LinkMode);
     if (!linkModeAccepted()) return false;
     if (!link_.ports().portInitCp()) {
-        context.error(linktext::PortInitError);
+        context.error(portInitMessage(context));
         return false;
     }
     context.pause(SettleMs);

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "image/imagepreparation.h"
-#include "link/busyscope.h"
 #include "link/clearoperation.h"
 #include "link/failureguard.h"
+#include "link/linkbusyscope.h"
 #include "link/linkmessages.h"
 #include "link/programoperation.h"
 #include "link/radiolink.h"
@@ -16,7 +16,7 @@ namespace zmp {
 
 TransferOperation::TransferOperation(SerialPort& port, LinkHost& host, ProcessFlags& flags,
                                      MemoryImage& image, Records& records, int model, LinkOptions options)
-    : port_(port), host_(host), flags_(flags), image_(image), records_(records), model_(model),
+    : port_(port), host_(host, flags), flags_(flags), image_(image), records_(records), model_(model),
       options_(std::move(options))
 {
 }
@@ -24,15 +24,16 @@ TransferOperation::TransferOperation(SerialPort& port, LinkHost& host, ProcessFl
 bool TransferOperation::run(OperationType type)
 {
     if (flags_.BusyFlag || !isKnownOperation(type)) return false;
+    host_.forget();
     bool synchronised = false;
     const LinkContext context{port_, host_, flags_, options_, operationCaption(type)};
     {
-        const BusyScope busy(context);
+        const LinkBusyScope busy(context);
         FailureGuard(context, PortControl(context)).run(linktext::SourceOk, [&] {
             synchronised = runSynchronised(type);
         });
     }
-    return synchronised && !flags_.ErrorFlag;
+    return synchronised && !flags_.ErrorFlag && !flags_.CancelFlag;
 }
 
 bool TransferOperation::runSynchronised(OperationType type)
@@ -70,6 +71,7 @@ bool TransferOperation::cancel()
 {
     if (!flags_.BusyFlag) return true;
     flags_.CancelFlag = true;
+    host_.hold();
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/cancelholdinghost.h"
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/operationtype.h"
@@ -33,8 +34,9 @@ class TransferOperation {
                       Records& records, int model, LinkOptions options);
 
     // The OK button. True when the dialog should close: the operation ran
-    // and left ErrorFlag clear. False when synchronisation failed or the
-    // last exchange failed, so the user can try again. An unknown type, or
+    // and left ErrorFlag clear without being cancelled. False when
+    // synchronisation failed, the last exchange failed or the user pressed
+    // Cancel, whenever in the operation that was, so the user can try again. An unknown type, or
     // a call while an operation runs, does nothing and returns false.
     bool run(OperationType type);
 
@@ -53,7 +55,7 @@ class TransferOperation {
     void dispatch(const LinkContext& context, OperationType type);
 
     SerialPort& port_;
-    LinkHost& host_;
+    CancelHoldingHost host_;
     ProcessFlags& flags_;
     MemoryImage& image_;
     Records& records_;

@@ -9,6 +9,8 @@ namespace zmp {
 HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent)
 {
     setObjectName(QStringLiteral("helpViewer"));
+    // A window of its own even when it belongs to a dialog.
+    setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Help"));
     setOpenLinks(true);
     resize(640, 520);

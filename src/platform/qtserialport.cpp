@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "link/portlosterror.h"
+#include "link/linkerror.h"
+#include "platform/portaccessadvice.h"
 
 namespace zmp {
 
@@ -67,7 +69,9 @@ bool QtSerialPort::open()
     }
     port_.setPortName(QString::fromStdString(name));
     if (!port_.open(QIODevice::ReadWrite)) {
-        return fail(port_.error(), name + ": " + port_.errorString().toStdString());
+        std::string description = name + ": " + port_.errorString().toStdString();
+        if (port_.error() == QSerialPort::PermissionError) description += " " + PortAccessAdvice::text(name);
+        return fail(port_.error(), description);
     }
     if (!configure(*line)) {
         const PortError error{port_.error(), name + ": " + port_.errorString().toStdString()};

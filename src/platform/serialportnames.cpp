@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "files/appsettings.h"
@@ -46,30 +48,104 @@ SerialPortNames::SerialPortNames(SettingsStore* store, DeviceList devices)
 {
 }
 
+std::string SerialPortNames::storedDevice(int number) const
+{
+    return store_ ? AppSettings(*store_).portDevice(number) : std::string();
+}
+
+std::vector<SerialDevice> SerialPortNames::devices() const
+{
+    return devices_ ? devices_() : std::vector<SerialDevice>();
+}
+
+const SerialDevice* SerialPortNames::find(const std::vector<SerialDevice>& devices, const std::string& name)
+{
+    for (const SerialDevice& device : devices)
+        if (device.location == name || (!device.stableName.empty() && device.stableName == name))
+            return &device;
+    return nullptr;
+}
+
 std::string SerialPortNames::deviceFor(int number) const
 {
 #ifdef Q_OS_WIN
     return number >= 1 ? "COM" + std::to_string(number) : std::string();
 #else
     if (number < 1) return {};
-    if (store_) {
-        const std::string stored = AppSettings(*store_).portDevice(number);
-        if (!stored.empty()) return stored;
-    }
-    const std::vector<std::string> devices = devices_ ? devices_() : std::vector<std::string>();
-    return static_cast<std::size_t>(number) <= devices.size() ? devices[static_cast<std::size_t>(number) - 1]
-                                                              : std::string();
+    const std::string stored = storedDevice(number);
+    if (!stored.empty()) return stored;
+    const std::vector<SerialDevice> listed = devices();
+    return static_cast<std::size_t>(number) <= listed.size()
+               ? listed[static_cast<std::size_t>(number) - 1].location
+               : std::string();
 #endif
 }
 
-std::vector<std::string> SerialPortNames::systemDevices()
+std::string SerialPortNames::labelFor(int number) const
 {
-    std::vector<std::string> names;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        names.push_back(info.systemLocation().toStdString());
+    const std::string device = deviceFor(number);
+    if (device.empty()) return {};
+    const std::vector<SerialDevice> listed = devices();
+    const SerialDevice* found = find(listed, device);
+    if (found) return found->label();
+#ifdef Q_OS_WIN
+    return {};
+#else
+    return device + "  " + NotConnected;
+#endif
+}
+
+std::string SerialPortNames::identityFor(int number) const
+{
+#ifdef Q_OS_WIN
+    (void)number;
+    return {};
+#else
+    const std::vector<SerialDevice> listed = devices();
+    const SerialDevice* found = find(listed, deviceFor(number));
+    if (!found) return storedDevice(number);
+    return found->stableName.empty() ? found->location : found->stableName;
+#endif
+}
+
+namespace {
+
+// /dev/serial/by-id names each USB adapter by maker, product and serial
+// number: the name that stays when it is plugged in elsewhere.
+std::string stableNameOf(const std::string& location)
+{
+    std::error_code error;
+    const std::filesystem::path byId("/dev/serial/by-id");
+    for (const auto& link : std::filesystem::directory_iterator(byId, error)) {
+        std::error_code ignored;
+        if (std::filesystem::canonical(link.path(), ignored) == std::filesystem::path(location))
+            return link.path().string();
     }
-    sortNaturally(names);
-    return names;
+    return {};
+}
+
+SerialDevice deviceOf(const QSerialPortInfo& info)
+{
+    SerialDevice device(info.systemLocation().toStdString());
+    device.description = info.description().toStdString();
+    device.manufacturer = info.manufacturer().toStdString();
+    if (info.hasVendorIdentifier()) device.vendorId = info.vendorIdentifier();
+    if (info.hasProductIdentifier()) device.productId = info.productIdentifier();
+    device.stableName = stableNameOf(device.location);
+    return device;
+}
+
+} // namespace
+
+std::vector<SerialDevice> SerialPortNames::systemDevices()
+{
+    std::vector<SerialDevice> devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        devices.push_back(deviceOf(info));
+    std::sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) {
+        return naturalLess(a.location, b.location);
+    });
+    return devices;
 }
 
 void SerialPortNames::sortNaturally(std::vector<std::string>& names)

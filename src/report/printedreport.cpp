@@ -57,23 +57,44 @@ std::string printedPageHeader(int model)
     return modelName(model) + " Zampler";
 }
 
+PageGeometry firstPageGeometry(const PageGeometry& geometry, const std::vector<SettingsSection>& sections)
+{
+    // The page header and the empty line under it, then each section's
+    // heading and lines with an empty line between sections.
+    std::size_t lines = 2 + sections.size() - 1;
+    for (const SettingsSection& section : sections)
+        lines += 1 + section.lines.size();
+    // The last line may start no lower than on any other page.
+    const double room = geometry.heightMm - geometry.bottomMarginMm - geometry.topMm - geometry.lineHeightMm;
+    if (static_cast<double>(lines - 1) * geometry.lineHeightMm <= room) return geometry;
+    PageGeometry tight = geometry;
+    tight.lineHeightMm = room / static_cast<double>(lines - 1);
+    tight.pointSize = geometry.pointSize * tight.lineHeightMm / geometry.lineHeightMm;
+    return tight;
+}
+
 PrintedReport printedReport(const ReportInput& input, const PageGeometry& geometry)
 {
     Records& records = input.records;
+    const std::vector<SettingsSection> settings{usableGroupSection(records, ReportRendering::Printed),
+                                                commonSection(records),
+                                                dscBasicSection(input, ReportRendering::Printed),
+                                                dscAdvancedSection(records), dscDisplaySection(records)};
+    PageWriter firstPage(firstPageGeometry(geometry, settings), printedPageHeader(input.model));
+    firstPage.startPage(true);
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        addSettings(firstPage, settings[i], i == 0);
+    PrintedReport pages = firstPage.takePages();
     PageWriter writer(geometry, printedPageHeader(input.model));
-    writer.startPage(true);
-    addSettings(writer, usableGroupSection(records, ReportRendering::Printed), true);
-    addSettings(writer, commonSection(records), false);
-    addSettings(writer, dscBasicSection(input, ReportRendering::Printed), false);
-    addSettings(writer, dscAdvancedSection(records), false);
-    addSettings(writer, dscDisplaySection(records), false);
     if (input.hasAtis) {
         writer.startPage(false);
         addSettings(writer, atisSection(records), true);
     }
     for (const TableSection& section : reportTableSections(records))
         addTable(writer, section);
-    return writer.takePages();
+    for (PrintPage& page : writer.takePages())
+        pages.push_back(std::move(page));
+    return pages;
 }
 
 } // namespace zmp

@@ -21,6 +21,15 @@ std::vector<double> accumulatedPositions(const std::vector<double>& widths, std:
     return positions;
 }
 
+// The EXP columns take their widths from the entries of the list "0, 7, 10,
+// 17, 19, 19, 8, 10, 7, 10, 10, 7, 22, 7, 15, 7, 15" as the USA table does,
+// chosen so that each column has room for its widest text in the printer's
+// font: three capital letters of CHD, ENABLE, a frequency, LOW, UP and MEM.
+std::vector<double> expPrintedPositions()
+{
+    return accumulatedPositions({0, 7, 15, 15, 19, 19, 10, 7, 10}, 9);
+}
+
 std::vector<std::string> planRow(const ChannelRecord& record)
 {
     const ChannelPlan& plan = channelPlan();
@@ -143,7 +152,7 @@ TableSection expSection(Records& records)
         dashes,
         dashes,
         {4, 5, 8, 10, 10, 5, 4, 5, 12},
-        accumulatedPositions({0, 7, 10, 17, 19, 19, 8, 10, 7, 10, 10, 7, 22, 7, 15, 7, 15}, 9),
+        expPrintedPositions(),
         {}};
     for (std::size_t i = 0; i < records.exp.size(); ++i)
         section.rows.push_back(expRow(static_cast<int>(i) + 1, records.exp[i]));

@@ -45,7 +45,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 
 QString AboutBox::versionLine()
 {
-    return QStringLiteral("Version %1.%2.%3").arg(ZmpVersionMajor).arg(ZmpVersionMinor).arg(ZmpVersionPatch);
+    return QStringLiteral("Version %1").arg(QString::fromStdString(zmpVersionText()));
 }
 
 } // namespace zmp

@@ -13,18 +13,24 @@
 
 #include "image/imagemap.h"
 #include "link/operationtype.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/settingsmessages.h"
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
 
 namespace {
+
+constexpr int AtisCodeDigits = 10;
+constexpr int CountDigits = 3;
+// Two boxes a line: four captions with status names side by side would
+// need more width than the pages get beside the tree.
+constexpr int BoxesPerLine = 2;
 
 std::size_t at(int index)
 {
@@ -38,7 +44,7 @@ AtisSetupPage::AtisSetupPage(PageContext context, QWidget* parent) : Page(contex
     setObjectName(QStringLiteral("pictATIS"));
     hints_ = new FocusHints(this);
     connect(hints_, &FocusHints::hintShown, this, &Page::hintChanged);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     layout->addWidget(createGroupBoxes("Usable ATIS CH Group", "chkATISChGroup", slot::UsableAtis, usable_));
     layout->addWidget(createCodeFrame());
     layout->addWidget(
@@ -50,14 +56,16 @@ QGroupBox* AtisSetupPage::createGroupBoxes(const char* title, const char* name, 
                                            std::array<QCheckBox*, UsableGroupCount>& boxes)
 {
     auto* frame = new QGroupBox(QString::fromLatin1(title), this);
-    auto* layout = new QHBoxLayout(frame);
+    auto* layout = new QGridLayout(frame);
     for (int group = 0; group < UsableGroupCount; ++group) {
         auto* box = new QCheckBox(frame);
         box->setObjectName(indexedName(name, group));
-        layout->addWidget(box);
+        layout->addWidget(box, group / BoxesPerLine, group % BoxesPerLine);
         hints_->add(box, uimsg::CheckBoxHint);
         const int setting = firstSlot + group;
-        connect(box, &QCheckBox::clicked, this, [this, setting](bool on) {
+        // Boxes react to their state, however it changes: a click, the space
+        // bar or assistive technology. Filling sets them quietly.
+        connect(box, &QCheckBox::toggled, this, [this, setting](bool on) {
             if (state().flags.filling) return;
             state().records.settings[at(setting)] = on ? 1 : 0;
             state().flags.modified = true;
@@ -74,21 +82,26 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     codeLabel_ = new QLabel(QStringLiteral("ATIS Code"), frame);
     code_ = new QLineEdit(frame);
     code_->setObjectName(QStringLiteral("txtATIScode"));
+    code_->setAccessibleName(codeLabel_->text());
     code_->setValidator(new KeyFilterValidator(isDigitKey, code_));
     codeField_ =
         new ValidatedField(code_, this,
                            {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); },
-                            uimsg::AtisCodeTitle, false},
+                            uimsg::AtisCodeTitle},
                            state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("ATIS Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdAtisClear"));
     count_ = new QLineEdit(frame);
     count_->setObjectName(QStringLiteral("txtACount"));
-    count_->setReadOnly(true);
+    count_->setAccessibleName(QStringLiteral("ATIS entry count"));
+    fitDigits(code_, AtisCodeDigits);
+    fitDigits(count_, CountDigits);
+    setLocked(count_, true);
     grid->addWidget(codeLabel_, 0, 0);
     grid->addWidget(code_, 0, 1);
     grid->addWidget(clear, 1, 0);
     grid->addWidget(count_, 1, 1);
+    grid->setColumnStretch(2, 1);
     hints_->add(code_, uimsg::AtisCodeHint);
     hints_->add(clear, uimsg::AtisClearHint);
     connect(clear, &QPushButton::clicked, this,
@@ -105,8 +118,8 @@ void AtisSetupPage::fill(const std::string&)
             const QSignalBlocker blocker(box);
             box->setText(QString::fromStdString(caption));
         }
-        usable_[at(group)]->setChecked(records.settings[at(slot::UsableAtis + group)] != 0);
-        killer_[at(group)]->setChecked(records.settings[at(slot::AtisKiller + group)] != 0);
+        checkQuietly(usable_[at(group)], records.settings[at(slot::UsableAtis + group)] != 0);
+        checkQuietly(killer_[at(group)], records.settings[at(slot::AtisKiller + group)] != 0);
     }
     // An ATIS code is only sent on a usable channel group.
     const bool anyGroup = std::any_of(records.groups.begin(), records.groups.end(),

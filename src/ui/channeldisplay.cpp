@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 
 namespace zmp {
 
@@ -39,19 +39,14 @@ ChannelNumberBoxes channelNumberBoxes(const std::string& label)
 {
     const std::string s = upper(label);
     const std::size_t a = s.find('A');
-    // The number is everything before the suffix, so a three-digit "A"
-    // channel shows its whole number: "105A" gives "o5" and "A".
-    const int number = static_cast<int>(leadingNumber(s.substr(0, a)));
-    const std::string suffix = a == std::string::npos ? std::string() : s.substr(a, MaxSuffixLength);
-    return {channelNumberForm(number), suffix};
+    if (a == std::string::npos) return {channelNumberForm(static_cast<int>(leadingNumber(s))), ""};
+    // The radio's display has two places for the number of an "A" channel.
+    return {channelNumberForm(static_cast<int>(leadingNumber(s.substr(0, 2)))), s.substr(a, MaxSuffixLength)};
 }
 
 std::array<std::string, 3> expDisplayBoxes(const std::string& left, const std::string& right)
 {
-    // A one-character CHDisplayL fills only the first box: showing it twice
-    // would store it twice at the next edit.
-    const std::string second = left.size() >= 2 ? lastCharacter(left) : std::string();
-    return {left.substr(0, 1), second, lastCharacter(right)};
+    return {left.substr(0, 1), lastCharacter(left), lastCharacter(right)};
 }
 
 ExpDisplay expDisplayFromBoxes(const std::array<std::string, 3>& boxes)

@@ -13,15 +13,16 @@ namespace zmp {
 std::string channelNumberForm(int number);
 
 // The two channel number boxes of a plan channel: the display form of the
-// number and, for an "A" channel, the suffix from the "A" on.
+// number and empty, or for an "A" channel the display form of its first two
+// characters and the suffix from the "A" on.
 struct ChannelNumberBoxes {
     std::string number;
     std::string suffix;
 };
 ChannelNumberBoxes channelNumberBoxes(const std::string& label);
 
-// The three display boxes of an expansion channel from its CHDisplayL and
-// CHDisplayR, and the two texts back from the boxes. An empty box stands
+// The three display boxes of an expansion channel, the first and last
+// character of its CHDisplayL and the last of its CHDisplayR, and the two texts back from the boxes. An empty box stands
 // for a space in CHDisplayL; two blank boxes store an empty CHDisplayL.
 std::array<std::string, 3> expDisplayBoxes(const std::string& left, const std::string& right);
 struct ExpDisplay {

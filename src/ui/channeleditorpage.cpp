@@ -1,37 +1,39 @@
 #include "ui/channeleditorpage.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "model/fillingscope.h"
 #include "ui/channeldisplay.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
+#include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
 #include "ui/uimessages.h"
+#include "ui/validatedfield.h"
 
 namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 16;
+constexpr int NameLength = ChannelNameLength;
+// The channel number boxes show up to three characters ("119", "o5"); a
+// display box one letter, as wide as two digits.
+constexpr int NumberBoxDigits = 3;
+constexpr int DisplayBoxDigits = 2;
 constexpr int FrequencyLength = 8;
 constexpr int LineIndent = 16;
 constexpr int LineWidth = 16;
-constexpr int Channel70Position = 140;
 constexpr int Channel16Position = 32;
 
 // Scrambler list entries and the Scramble values they store.
@@ -104,7 +106,7 @@ ChannelEditorPage::ChannelEditorPage(PageContext context, QWidget* parent) : Pag
 
 void ChannelEditorPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     chEnable_ = checkBox(this, "CH Enable", "chkCEnable", help::ChEnable);
     row(layout)->addWidget(chEnable_);
     createDisplayRow(layout);
@@ -122,13 +124,18 @@ void ChannelEditorPage::createDisplayRow(QVBoxLayout* layout)
     r->addWidget(displayLabel_);
     for (std::size_t i = 0; i < number_.size(); ++i) {
         number_[i] = named(new QLineEdit(this), QStringLiteral("txtCN_%1").arg(i));
-        number_[i]->setReadOnly(true);
+        setLocked(number_[i], true);
+        number_[i]->setAccessibleName(i == 0 ? QStringLiteral("CH Display number")
+                                             : QStringLiteral("CH Display suffix"));
+        fitDigits(number_[i], NumberBoxDigits);
         number_[i]->setValidator(new KeyFilterValidator(isSevenSegmentKey, number_[i]));
         r->addWidget(number_[i]);
     }
     for (std::size_t i = 0; i < display_.size(); ++i) {
         display_[i] = named(new QLineEdit(this), QStringLiteral("txtCNE_%1").arg(i));
         display_[i]->setMaxLength(1);
+        display_[i]->setAccessibleName(QStringLiteral("CH Display character %1").arg(i + 1));
+        fitDigits(display_[i], DisplayBoxDigits);
         display_[i]->setValidator(new KeyFilterValidator(isDisplayKey, display_[i]));
         r->addWidget(display_[i]);
     }
@@ -145,7 +152,8 @@ void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
     auto* text = named(new QLineEdit(this), rx ? QStringLiteral("txtCRF") : QStringLiteral("txtCTF"));
     text->setMaxLength(FrequencyLength);
     text->setValidator(new KeyFilterValidator(isFrequencyKey, text));
-    text->installEventFilter(this);
+    (rx ? rxField_ : txField_) = frequencyField(text, which);
+    text->setAccessibleName(label->text());
     auto* unit = named(new QLabel(QStringLiteral("MHz"), this),
                        rx ? QStringLiteral("lblCRFMHz") : QStringLiteral("lblCTFMHz"));
     r->addWidget(label);
@@ -188,6 +196,7 @@ void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
     for (const auto& [caption, value] : ScramblerEntries)
         scramble_->addItem(QString::fromUtf8(caption), value);
     setHelp(scramble_, help::Scrambler);
+    scramble_->setAccessibleName(scrambleLabel_->text());
     QHBoxLayout* s = row(layout);
     s->addWidget(scrambleLabel_);
     s->addWidget(scramble_);
@@ -195,6 +204,8 @@ void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
     nameLabel_ = named(new QLabel(QStringLiteral("CH Name"), this), QStringLiteral("lblCTag"));
     name_ = named(new QLineEdit(this), QStringLiteral("txtCTag"));
     name_->setMaxLength(NameLength);
+    name_->setAccessibleName(nameLabel_->text());
+    fitCharacters(name_, NameLength);
     name_->setValidator(new KeyFilterValidator(isNameKey, name_));
     setHelp(name_, help::Name);
     QHBoxLayout* n = row(layout);
@@ -221,25 +232,27 @@ void ChannelEditorPage::addHints()
 
 void ChannelEditorPage::connectControls()
 {
-    connect(chEnable_, &QCheckBox::clicked, this, &ChannelEditorPage::onChEnable);
-    connect(txEnable_, &QCheckBox::clicked, this, [this] {
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology. Filling sets them quietly.
+    connect(chEnable_, &QCheckBox::toggled, this, &ChannelEditorPage::onChEnable);
+    connect(txEnable_, &QCheckBox::toggled, this, [this] {
         if (!editable()) return;
         applyTxEnableRule();
         onLowPower();
     });
-    connect(lowPower_, &QCheckBox::clicked, this, &ChannelEditorPage::onLowPower);
-    connect(powerUp_, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(lowPower_, &QCheckBox::toggled, this, &ChannelEditorPage::onLowPower);
+    connect(powerUp_, &QCheckBox::toggled, this, [this](bool checked) {
         if (!editable()) return;
         record()->PowUp = checked;
         setModified();
     });
-    connect(scan_, &QCheckBox::clicked, this, [this](bool checked) {
+    connect(scan_, &QCheckBox::toggled, this, [this](bool checked) {
         if (!editable()) return;
         record()->ScanMemory = checked;
         setModified();
     });
-    connect(duplex_, &QCheckBox::clicked, this, &ChannelEditorPage::onDuplex);
-    connect(scramble_, &QComboBox::activated, this, [this](int index) {
+    connect(duplex_, &QCheckBox::toggled, this, &ChannelEditorPage::onDuplex);
+    connect(scramble_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!editable() || index < 0) return;
         record()->Scramble = static_cast<std::int16_t>(scramble_->itemData(index).toInt());
         setModified();
@@ -251,17 +264,27 @@ void ChannelEditorPage::connectControls()
     });
     for (QLineEdit* box : display_)
         connect(box, &QLineEdit::textEdited, this, &ChannelEditorPage::storeDisplay);
-    connectFrequency(Frequency::Rx);
-    connectFrequency(Frequency::Tx);
 }
 
-void ChannelEditorPage::connectFrequency(Frequency which)
+// A typed frequency reaches the record only when it is valid, and is then
+// shown as stored; a refused one is named in the message's title. Group
+// channel fields are read-only, so only EXP frequencies are ever edited.
+ValidatedField* ChannelEditorPage::frequencyField(QLineEdit* text, Frequency which)
 {
-    connect(field(which), &QLineEdit::textEdited, this, [this, which] {
-        if (!editable() || !exp_) return;
-        edited(which) = true;
-        setModified();
-    });
+    const bool rx = which == Frequency::Rx;
+    ValidatedField::Rules rules{
+        [](const std::string& typed) -> std::optional<std::string> {
+            const auto mhz = acceptedExpFrequency(typed);
+            if (!mhz) return std::nullopt;
+            return expFrequencyText(*mhz);
+        },
+        [this, rx](const std::string& shown) {
+            ChannelRecord* channel = record();
+            if (!channel || !exp_) return;
+            (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
+        },
+        rx ? uimsg::RxFrequencyCaption : uimsg::TxFrequencyCaption};
+    return new ValidatedField(text, this, std::move(rules), state().flags, messages());
 }
 
 void ChannelEditorPage::layOut(bool exp)
@@ -272,8 +295,8 @@ void ChannelEditorPage::layOut(bool exp)
         box->setVisible(exp);
         exp ? setHelp(box, help::ExpDisplay) : clearHelp(box);
     }
-    rx_->setReadOnly(!exp);
-    tx_->setReadOnly(!exp);
+    setLocked(rx_, !exp);
+    setLocked(tx_, !exp);
     txEnable_->setVisible(!exp);
     duplex_->setVisible(!exp);
     scrambleLabel_->setVisible(scramblerFeature_);
@@ -287,8 +310,8 @@ void ChannelEditorPage::fill(const std::string& nodeKey)
 {
     key_ = nodeKey;
     exp_ = isExpKey(nodeKey);
-    rxEdited_ = false;
-    txEdited_ = false;
+    rxField_->forgetEdit();
+    txField_->forgetEdit();
     const ChannelRecord* channel = record();
     if (!channel) return;
     layOut(exp_);
@@ -322,15 +345,15 @@ void ChannelEditorPage::fillExpChannel(const ChannelRecord& channel)
 
 void ChannelEditorPage::fillFlags(const ChannelRecord& channel)
 {
-    chEnable_->setChecked(channel.Enable);
-    txEnable_->setChecked(channel.TxEnable && !channel.ReceiveOnly);
-    lowPower_->setChecked(channel.LowPower);
-    powerUp_->setChecked(channel.PowUp);
-    duplex_->setChecked(channel.Duplex);
+    checkQuietly(chEnable_, channel.Enable);
+    checkQuietly(txEnable_, channel.TxEnable && !channel.ReceiveOnly);
+    checkQuietly(lowPower_, channel.LowPower);
+    checkQuietly(powerUp_, channel.PowUp);
+    checkQuietly(duplex_, channel.Duplex);
     duplexCapable_ = channel.DuplexCapable;
     duplex_->setEnabled(duplexCapable_);
-    scan_->setChecked(channel.ScanMemory);
-    scramble_->setCurrentIndex(scramble_->findData(static_cast<int>(channel.Scramble)));
+    checkQuietly(scan_, channel.ScanMemory);
+    selectQuietly(scramble_, scramble_->findData(static_cast<int>(channel.Scramble)));
     name_->setText(QString::fromStdString(channel.ChTag));
 }
 
@@ -438,79 +461,29 @@ void ChannelEditorPage::storeDisplay()
     setModified();
 }
 
-QLineEdit* ChannelEditorPage::field(Frequency which) const
-{
-    return which == Frequency::Rx ? rx_ : tx_;
-}
-
-bool& ChannelEditorPage::edited(Frequency which)
-{
-    return which == Frequency::Rx ? rxEdited_ : txEdited_;
-}
-
-// A typed frequency reaches the record only when it is valid; a refused one
-// is named in the message's title and keeps the focus in its field.
-bool ChannelEditorPage::validateFrequency(Frequency which)
-{
-    if (!edited(which) || !exp_ || !record()) return true;
-    const auto accepted = acceptedExpFrequency(field(which)->text().toStdString());
-    if (!accepted) {
-        messages().inform(which == Frequency::Rx ? uimsg::RxFrequencyCaption : uimsg::TxFrequencyCaption,
-                          uimsg::DataError, BoxIcon::Warning);
-        field(which)->setFocus();
-        return false;
-    }
-    storeFrequency(which, *accepted);
-    return true;
-}
-
-void ChannelEditorPage::storeFrequency(Frequency which, double mhz)
-{
-    ChannelRecord& channel = *record();
-    (which == Frequency::Rx ? channel.Rxfreq : channel.Txfreq) = mhz;
-    field(which)->setText(QString::fromStdString(expFrequencyText(mhz)));
-    edited(which) = false;
-}
-
 bool ChannelEditorPage::displayEmpty() const
 {
     return trimSpaces(display_[0]->text().toStdString()).empty() &&
            trimSpaces(display_[1]->text().toStdString()).empty();
 }
 
+// The leave check names no field of its own, so the focus goes to the
+// field that needs the data.
+bool ChannelEditorPage::refuseLeaving(QWidget* field)
+{
+    messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
+    field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 bool ChannelEditorPage::canLeave()
 {
     if (!record()) return true;
-    if (!validateFrequency(Frequency::Rx) || !validateFrequency(Frequency::Tx)) return false;
+    if (!rxField_->validate() || !txField_->validate()) return false;
     if (!exp_ || !chEnable_->isChecked()) return true;
-    if (rx_->text().contains(QStringLiteral("---")) || displayEmpty()) {
-        messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
-        return false;
-    }
+    if (rx_->text().contains(QStringLiteral("---"))) return refuseLeaving(rx_);
+    if (displayEmpty()) return refuseLeaving(display_[0]);
     return true;
-}
-
-bool ChannelEditorPage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Moving to another control of the editor validates the frequency with
-    // its message; leaving for the tree or a command stores a valid value
-    // quietly and leaves a refused one to the leave-page check.
-    if ((watched == rx_ || watched == tx_) && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        const Frequency which = watched == rx_ ? Frequency::Rx : Frequency::Tx;
-        QWidget* next = QApplication::focusWidget();
-        const bool withinPage = next && isAncestorOf(next);
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && edited(which)) {
-            QTimer::singleShot(0, this, [this, which, withinPage] {
-                if (withinPage) {
-                    validateFrequency(which);
-                } else if (const auto accepted = acceptedExpFrequency(field(which)->text().toStdString())) {
-                    if (edited(which) && exp_) storeFrequency(which, *accepted);
-                }
-            });
-        }
-    }
-    return Page::eventFilter(watched, event);
 }
 
 } // namespace zmp

@@ -15,6 +15,8 @@ class QVBoxLayout;
 
 namespace zmp {
 
+class ValidatedField;
+
 // pictC: one channel of a channel group (its number and frequencies come
 // from the channel plan and only its flags and name change) or one EXP
 // channel (display characters and frequencies typed by the user). Every
@@ -32,9 +34,6 @@ class ChannelEditorPage : public Page {
     // the program never turns on.
     void setScramblerFeature(bool on) { scramblerFeature_ = on; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     enum class Frequency { Rx, Tx };
 
@@ -45,7 +44,7 @@ class ChannelEditorPage : public Page {
     void createOtherRows(QVBoxLayout* layout);
     void addHints();
     void connectControls();
-    void connectFrequency(Frequency which);
+    ValidatedField* frequencyField(QLineEdit* text, Frequency which);
     void layOut(bool exp);
     void fillGroupChannel(const ChannelRecord& channel);
     void fillExpChannel(const ChannelRecord& channel);
@@ -62,11 +61,8 @@ class ChannelEditorPage : public Page {
     void onDuplex(bool checked);
     void storeDisplay();
     void setModified() { state().flags.modified = true; }
-    QLineEdit* field(Frequency which) const;
-    bool& edited(Frequency which);
-    bool validateFrequency(Frequency which);
-    void storeFrequency(Frequency which, double mhz);
     bool displayEmpty() const;
+    bool refuseLeaving(QWidget* field);
 
     QCheckBox* chEnable_ = nullptr;
     QLabel* displayLabel_ = nullptr;
@@ -93,8 +89,8 @@ class ChannelEditorPage : public Page {
     std::string key_;
     bool exp_ = false;
     bool duplexCapable_ = false;
-    bool rxEdited_ = false;
-    bool txEdited_ = false;
+    ValidatedField* rxField_ = nullptr;
+    ValidatedField* txField_ = nullptr;
     bool scramblerFeature_ = false;
 };
 

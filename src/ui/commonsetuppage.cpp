@@ -29,6 +29,14 @@ OptionList resumeTimes()
     return list;
 }
 
+// The radio's memory has no place for the starting transmit power, so the
+// list shows no value and takes no choice: it would reach neither the file
+// nor the radio.
+bool isProgrammable(int slot)
+{
+    return slot != slot::TxPoDisplay;
+}
+
 std::vector<std::string> textsOf(const OptionList& entries)
 {
     std::vector<std::string> texts;
@@ -82,7 +90,7 @@ CommonSetupPage::CommonSetupPage(PageContext context, QWidget* parent) : Page(co
 
 void CommonSetupPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     std::map<std::string, QGroupBox*> frames;
     rows_.reserve(choices().size());
     for (const Choice& choice : choices()) {
@@ -104,10 +112,18 @@ void CommonSetupPage::addRow(QGroupBox* frame, const Choice& choice)
     row.choice = &choice;
     row.label = new QLabel(QString::fromLatin1(choice.label), frame);
     row.list = makeList(frame, QString::fromLatin1(choice.name), textsOf(choice.entries));
+    row.list->setAccessibleName(row.label->text());
+    row.label->setBuddy(row.list);
     const int line = grid->rowCount();
     grid->addWidget(row.label, line, 0);
     grid->addWidget(row.list, line, 1);
     hints_->add(row.list, uimsg::ListHint);
+    if (!isProgrammable(choice.slot)) {
+        row.label->setEnabled(false);
+        row.list->setEnabled(false);
+        row.list->setToolTip(QStringLiteral("Not programmable: the radio holds no such setting."));
+        return;
+    }
     const std::size_t index = rows_.size() - 1;
     connect(row.list, &QComboBox::currentIndexChanged, this,
             [this, index](int position) { onChosen(rows_[index], position); });
@@ -126,7 +142,7 @@ int CommonSetupPage::positionOf(const Row& row) const
 void CommonSetupPage::fill(const std::string&)
 {
     for (const Row& row : rows_)
-        selectQuietly(row.list, positionOf(row));
+        selectQuietly(row.list, isProgrammable(row.choice->slot) ? positionOf(row) : -1);
     applyScanRule();
 }
 

@@ -16,11 +16,18 @@ class DialogService {
     virtual std::string saveFileName(const std::string& filter, const std::string& folder) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // False when the system has no printer to offer.
+    virtual bool printerAvailable() = 0;
 };
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a Qt name filter list
 // ("dat files(*.dat);;All files(*.*)"). "*.*" matches every file name on
 // the desktop too, with or without a dot.
 std::string qtFileFilter(const std::string& filter);
+
+// The extension a save dialog adds to a name typed without one, so that the
+// file shows up again under the filter it was saved with: "dat" for the
+// filter named "dat files(*.dat)", nothing for "All files(*.*)".
+std::string filterExtension(const std::string& filter, const std::string& chosen);
 
 } // namespace zmp

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,20 +10,22 @@
 #include <QTimer>
 
 #include "model/fillingscope.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
+#include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
 #include "ui/twips.h"
 #include "ui/uimessages.h"
+#include "ui/validatedfield.h"
 
 namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 11;
+constexpr int NameLength = DirectoryNameLength;
 constexpr int MemoryIdMmsiLength = 9;
 constexpr int GroupIdMmsiLength = 8;
 constexpr int GroupZeroTwips = 150;
@@ -68,12 +68,13 @@ void DirectoryEntryPage::createControls()
     mmsi_ = new QLineEdit(this);
     mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
     mmsi_->setValidator(new KeyFilterValidator(isDigitKey, mmsi_));
-    mmsi_->installEventFilter(this);
+    createFields();
+    mmsi_->setAccessibleName(QStringLiteral("MMSI"));
     auto* mmsiRow = new QHBoxLayout;
     mmsiRow->setSpacing(0);
     mmsiRow->addWidget(groupZero_);
     mmsiRow->addWidget(mmsi_);
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(scrolledBody());
     layout->addWidget(add_, 0, 0);
     layout->addWidget(delete_, 0, 1);
     layout->addWidget(nameLabel_, 1, 0, 1, 2);
@@ -84,6 +85,24 @@ void DirectoryEntryPage::createControls()
     layout->setColumnStretch(2, 1);
 }
 
+// A blank name stores nothing, so the field shows the stored name again; an
+// MMSI of the wrong length is refused like the User MMSI, under the
+// directory's caption.
+void DirectoryEntryPage::createFields()
+{
+    ValidatedField::Rules name{[this](const std::string& text) -> std::optional<std::string> {
+                                   if (hasText(text) || !entry()) return text;
+                                   return entry()->TagName;
+                               },
+                               [this](const std::string& text) { storeName(text); }, ""};
+    nameField_ = new ValidatedField(name_, this, std::move(name), state().flags, messages());
+    ValidatedField::Rules mmsi{
+        [this](const std::string& text) { return acceptedDirectoryMmsi(text, groupId_); },
+        [this](const std::string& text) { storeMmsi(text); }, uimsg::IndividualDirectoryCaption,
+        [this](const std::string& stored) { return directoryMmsiFieldText(stored, groupId_); }};
+    mmsiField_ = new ValidatedField(mmsi_, this, std::move(mmsi), state().flags, messages());
+}
+
 void DirectoryEntryPage::connectControls()
 {
     auto* hints = new FocusHints(this);
@@ -92,23 +111,26 @@ void DirectoryEntryPage::connectControls()
     hints->add(name_, uimsg::DirectoryNameHint);
     hints->add(mmsi_, uimsg::MmsiHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
-    connect(add_, &QCheckBox::clicked, this, &DirectoryEntryPage::onAdd);
-    connect(delete_, &QCheckBox::clicked, this, &DirectoryEntryPage::onDelete);
-    connect(name_, &QLineEdit::editingFinished, this, &DirectoryEntryPage::validateName);
-    connect(mmsi_, &QLineEdit::textEdited, this, [this] {
-        if (!editable()) return;
-        mmsiEdited_ = true;
-        state().flags.modified = true;
+    // Once the typed text fits the MMSI's length, typing is held to it again.
+    connect(mmsi_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int limit = groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength;
+        if (text.size() <= limit) mmsi_->setMaxLength(limit);
     });
-    connect(mmsi_, &QLineEdit::returnPressed, this, &DirectoryEntryPage::validateMmsi);
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology.
+    connect(add_, &QCheckBox::toggled, this, &DirectoryEntryPage::onAdd);
+    connect(delete_, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked) onDelete();
+    });
 }
 
 void DirectoryEntryPage::layOut(bool groupId)
 {
     const int offset = groupId ? 1 : 0;
     nameLabel_->setText(groupId ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
+    name_->setAccessibleName(nameLabel_->text());
     groupZero_->setVisible(groupId);
-    mmsi_->setMaxLength(groupId ? GroupIdMmsiLength : MemoryIdMmsiLength);
+    mmsiField_->setErrorTitle(groupId ? uimsg::GroupDirectoryCaption : uimsg::IndividualDirectoryCaption);
     add_->setProperty("helpContext", CheckBoxHelpContext + offset);
     delete_->setProperty("helpContext", CheckBoxHelpContext + offset);
     name_->setProperty("helpContext", NameHelpContext + offset);
@@ -120,7 +142,8 @@ void DirectoryEntryPage::fill(const std::string& nodeKey)
     key_ = nodeKey;
     groupId_ = isGroupDirectoryKey(nodeKey);
     slot_ = recordIndexOfKey(nodeKey);
-    mmsiEdited_ = false;
+    nameField_->forgetEdit();
+    mmsiField_->forgetEdit();
     const DirectoryEntry* current = entry();
     if (!current) return;
     layOut(groupId_);
@@ -128,7 +151,12 @@ void DirectoryEntryPage::fill(const std::string& nodeKey)
     const auto registered =
         std::count_if(list.begin(), list.end(), [](const DirectoryEntry& e) { return e.Enable; });
     name_->setText(QString::fromStdString(current->TagName));
-    mmsi_->setText(QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_)));
+    // A decoded MMSI has ten digits: the field shows all the record holds,
+    // while validation still takes only the digits the user may type.
+    const QString shown = QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_));
+    mmsi_->setMaxLength(std::max<int>(groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength,
+                                      static_cast<int>(shown.size())));
+    mmsi_->setText(shown);
     showSlotState(static_cast<int>(registered));
     emit directoryTextsChanged();
 }
@@ -137,9 +165,9 @@ void DirectoryEntryPage::showSlotState(int registered)
 {
     if (slot_ <= registered) {
         add_->setEnabled(false);
-        add_->setChecked(true);
+        checkQuietly(add_, true);
         delete_->setEnabled(true);
-        delete_->setChecked(false);
+        checkQuietly(delete_, false);
         setFieldsEnabled(true);
         return;
     }
@@ -153,9 +181,9 @@ void DirectoryEntryPage::showSlotState(int registered)
                               uimsg::DataError, BoxIcon::Warning);
     }
     add_->setEnabled(addAllowed);
-    add_->setChecked(false);
+    checkQuietly(add_, false);
     delete_->setEnabled(false);
-    delete_->setChecked(true);
+    checkQuietly(delete_, true);
     setFieldsEnabled(false);
 }
 
@@ -202,7 +230,7 @@ void DirectoryEntryPage::onDelete()
     const MessageRequest question{state().title(), uimsg::AreYouSure, BoxIcon::Critical, BoxButtons::YesNo,
                                   BoxAnswer::No};
     if (messages().show(question) != BoxAnswer::Yes) {
-        delete_->setChecked(false);
+        checkQuietly(delete_, false);
         return;
     }
     deleteEntry();
@@ -220,56 +248,33 @@ void DirectoryEntryPage::deleteEntry()
     list.back() = DirectoryEntry{};
 }
 
-void DirectoryEntryPage::validateName()
+void DirectoryEntryPage::storeName(const std::string& name)
 {
     DirectoryEntry* current = entry();
-    const std::string text = name_->text().toStdString();
-    if (!current || !name_->isEnabledTo(this) || !hasText(text) || text == current->TagName) return;
-    current->TagName = text;
+    if (!current || name == current->TagName) return;
+    current->TagName = name;
     state().flags.modified = true;
 }
 
-bool DirectoryEntryPage::validateMmsi()
+void DirectoryEntryPage::storeMmsi(const std::string& mmsi)
 {
     DirectoryEntry* current = entry();
-    if (!mmsiEdited_ || !current) return true;
-    const auto accepted = acceptedDirectoryMmsi(mmsi_->text().toStdString(), groupId_);
-    if (!accepted) return false;
-    current->Mmsid = *accepted;
-    mmsiEdited_ = false;
+    if (!current) return;
+    current->Mmsid = mmsi;
     state().flags.modified = true;
-    if (current->Mmsid.empty()) {
-        deleteEntry();
-        refill();
-    }
-    return true;
+    if (!mmsi.empty()) return;
+    deleteEntry();
+    // The controls are refilled after the focus change that stored the
+    // MMSI: refilling disables them, which must not happen inside it.
+    QTimer::singleShot(0, this, [this, key = key_] {
+        if (key == key_ && isVisible()) refill();
+    });
+    emit directoryTextsChanged();
 }
 
 bool DirectoryEntryPage::canLeave()
 {
-    validateName();
-    if (validateMmsi()) return true;
-    mmsi_->setFocus();
-    return false;
-}
-
-bool DirectoryEntryPage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Moving to another control of this entry validates the MMSI; a refused
-    // MMSI keeps the focus. Leaving the page is checked by canLeave().
-    if (watched == mmsi_ && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        QWidget* next = QApplication::focusWidget();
-        const bool withinPage = next && isAncestorOf(next);
-        // Run after the focus change: storing an empty MMSI deletes the entry
-        // and refills the controls.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && withinPage &&
-            mmsiEdited_)
-            QTimer::singleShot(0, this, [this] {
-                if (!validateMmsi()) mmsi_->setFocus();
-            });
-    }
-    return Page::eventFilter(watched, event);
+    return nameField_->validate() && mmsiField_->validate();
 }
 
 } // namespace zmp

@@ -11,6 +11,8 @@ class QLineEdit;
 
 namespace zmp {
 
+class ValidatedField;
+
 // pictG: one Memory ID or Group ID entry. "Add" registers the first free
 // slot, "Delete" removes an entry and moves the following ones up, and the
 // name and MMSI are stored when their field is validated.
@@ -22,9 +24,6 @@ class DirectoryEntryPage : public Page {
 
     void fill(const std::string& nodeKey) override;
     bool canLeave() override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
@@ -39,8 +38,9 @@ class DirectoryEntryPage : public Page {
     void onAdd(bool checked);
     void onDelete();
     void deleteEntry();
-    void validateName();
-    bool validateMmsi();
+    void createFields();
+    void storeName(const std::string& name);
+    void storeMmsi(const std::string& mmsi);
 
     QLabel* nameLabel_ = nullptr;
     QLineEdit* name_ = nullptr;
@@ -52,7 +52,8 @@ class DirectoryEntryPage : public Page {
     std::string key_;
     int slot_ = 0; // 1-based
     bool groupId_ = false;
-    bool mmsiEdited_ = false;
+    ValidatedField* nameField_ = nullptr;
+    ValidatedField* mmsiField_ = nullptr;
 };
 
 } // namespace zmp

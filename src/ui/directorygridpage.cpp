@@ -11,6 +11,7 @@ DirectoryGridPage::DirectoryGridPage(PageContext context, QWidget* parent)
     : GridPage(context, "MSFlexGrid2", parent)
 {
     setObjectName(QStringLiteral("pageDirectoryGrid"));
+    grid()->setAccessibleName(QStringLiteral("Directory list"));
     model_ = new DirectoryGridModel(this);
     grid()->setModel(model_);
 }

@@ -13,13 +13,13 @@
 #include "image/dscmirror.h"
 #include "image/imagemap.h"
 #include "link/operationtype.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/settingsmessages.h"
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
@@ -27,6 +27,9 @@ namespace zmp {
 namespace {
 
 const std::vector<std::string> OffOn{"Off", "On"};
+// A User MMSI read from a radio has ten digits; a count is one byte.
+constexpr int MmsiFieldDigits = 10;
+constexpr int CountDigits = 3;
 const std::vector<std::string> LowHi{"Low", "Hi"};
 constexpr std::array<const char*, UsableGroupCount> UsableCaptions{"Group1", "Group2", "Group3", "EXP"};
 constexpr std::array<const char*, 4> CallRows{"Distress Cancel Call", "Standby Mode", "POS Request",
@@ -59,12 +62,25 @@ std::size_t at(int index)
     return static_cast<std::size_t>(index);
 }
 
-QGroupBox* newFrame(QWidget* tab, const char* title)
+// A tab's frames stand in two columns, read left column first, so that a
+// tab needs half the height of one long column.
+QVBoxLayout* columnOf(QWidget* tab, int column)
+{
+    return static_cast<QVBoxLayout*>(tab->layout()->itemAt(column)->layout());
+}
+
+QGroupBox* newFrame(QWidget* tab, const char* title, int column = 0)
 {
     auto* frame = new QGroupBox(QString::fromLatin1(title), tab);
     new QGridLayout(frame);
-    tab->layout()->addWidget(frame);
+    columnOf(tab, column)->addWidget(frame);
     return frame;
+}
+
+void endColumns(QWidget* tab)
+{
+    columnOf(tab, 0)->addStretch(1);
+    columnOf(tab, 1)->addStretch(1);
 }
 
 QGridLayout* gridOf(QGroupBox* frame)
@@ -76,7 +92,9 @@ QWidget* newTab(QWidget* parent, const QString& name)
 {
     auto* tab = new QWidget(parent);
     tab->setObjectName(name);
-    new QVBoxLayout(tab);
+    auto* columns = new QHBoxLayout(tab);
+    columns->addLayout(new QVBoxLayout);
+    columns->addLayout(new QVBoxLayout);
     return tab;
 }
 
@@ -92,7 +110,7 @@ DscSetupPage::DscSetupPage(PageContext context, QWidget* parent) : Page(context,
 
 void DscSetupPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tbsDSC_USER"));
     tabs_->addTab(createBasicTab(), QStringLiteral("Basic Setup"));
@@ -109,17 +127,19 @@ QWidget* DscSetupPage::createBasicTab()
     createMmsiFrame(tab);
     createCallRows(tab);
     createBeepFrame(tab);
-    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    endColumns(tab);
     return tab;
 }
 
 QWidget* DscSetupPage::createAdvancedTab(int firstKind, int lastKind, bool withClear)
 {
     QWidget* tab = newTab(this, QStringLiteral("pictDSC_%1").arg(withClear ? 2 : 1));
+    const int kinds = lastKind - firstKind + 1;
+    const int leftKinds = withClear ? kinds : (kinds + 1) / 2;
     for (int kind = firstKind; kind <= lastKind; ++kind)
-        createCallKindFrame(tab, kind);
+        createCallKindFrame(tab, kind, kind - firstKind < leftKinds ? 0 : 1);
     if (withClear) createClearFrame(tab);
-    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    endColumns(tab);
     return tab;
 }
 
@@ -129,7 +149,7 @@ QWidget* DscSetupPage::createDisplayTab()
     QGroupBox* frame = newFrame(tab, "Display Setup");
     for (int row = 0; row < 3; ++row)
         addRow(frame, DisplayRows[at(row)], indexedName("cmbDscDisplay", row), true, DisplaySlots[at(row)]);
-    static_cast<QVBoxLayout*>(tab->layout())->addStretch(1);
+    endColumns(tab);
     return tab;
 }
 
@@ -151,17 +171,21 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     QGroupBox* frame = newFrame(tab, "UserMMSI");
     userMmsi_ = new QLineEdit(frame);
     userMmsi_->setObjectName(QStringLiteral("txtUserMMSI"));
+    userMmsi_->setAccessibleName(QStringLiteral("User MMSI"));
+    fitDigits(userMmsi_, MmsiFieldDigits);
     userMmsi_->setValidator(new KeyFilterValidator(isDigitKey, userMmsi_));
     userMmsiField_ =
         new ValidatedField(userMmsi_, this,
                            {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); },
-                            uimsg::UserMmsiTitle, false},
+                            uimsg::UserMmsiTitle},
                            state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdFClear"));
     count_ = new QLineEdit(frame);
     count_->setObjectName(QStringLiteral("txtFCount"));
-    count_->setReadOnly(true);
+    count_->setAccessibleName(QStringLiteral("MMSI entry count"));
+    fitDigits(count_, CountDigits);
+    setLocked(count_, true);
     gridOf(frame)->addWidget(userMmsi_, 0, 0);
     gridOf(frame)->addWidget(clear, 0, 1);
     gridOf(frame)->addWidget(count_, 0, 2);
@@ -188,16 +212,16 @@ QGroupBox* DscSetupPage::createCallRows(QWidget* tab)
 
 QGroupBox* DscSetupPage::createBeepFrame(QWidget* tab)
 {
-    QGroupBox* frame = newFrame(tab, "DSC Beep Output");
+    QGroupBox* frame = newFrame(tab, "DSC Beep Output", 1);
     for (int row = 0; row < static_cast<int>(BeepRows.size()); ++row)
         addRow(frame, BeepRows[at(row)], indexedName("cmbUsableDscBeepOut", row), false, slot::BeepOut + row);
     return frame;
 }
 
-QGroupBox* DscSetupPage::createCallKindFrame(QWidget* tab, int kind)
+QGroupBox* DscSetupPage::createCallKindFrame(QWidget* tab, int kind, int column)
 {
     const CallKind& call = CallKinds[at(kind)];
-    QGroupBox* frame = newFrame(tab, call.title);
+    QGroupBox* frame = newFrame(tab, call.title, column);
     const std::string txName = std::string(call.name) + "TX";
     for (int category = 0; category < CategoryCount; ++category) {
         addRow(frame, Categories[at(category)], indexedName(call.name, category), true,
@@ -212,11 +236,12 @@ QGroupBox* DscSetupPage::createCallKindFrame(QWidget* tab, int kind)
 
 QGroupBox* DscSetupPage::createClearFrame(QWidget* tab)
 {
-    QGroupBox* frame = newFrame(tab, "Data Clear");
+    QGroupBox* frame = newFrame(tab, "Data Clear", 1);
     for (int row = 0; row < ClearButtonCount; ++row) {
         auto* label = new QLabel(QString::fromLatin1(ClearRows[at(row)]), frame);
         auto* button = new QPushButton(QStringLiteral("Clear"), frame);
         button->setObjectName(indexedName("cmdFclearLog", row));
+        button->setAccessibleName(QStringLiteral("Clear ") + label->text());
         gridOf(frame)->addWidget(label, row, 0);
         gridOf(frame)->addWidget(button, row, 1);
         hints_->add(button, uimsg::LogClearHint);
@@ -239,6 +264,9 @@ QComboBox* DscSetupPage::addRow(QGroupBox* frame, const std::string& label, cons
     const int line = gridOf(frame)->rowCount();
     gridOf(frame)->addWidget(new QLabel(QString::fromStdString(label), frame), line, 0);
     QComboBox* list = newList(frame, name, OffOn);
+    const QString title = frame->title();
+    list->setAccessibleName((title.isEmpty() ? QString() : title + QLatin1Char(' ')) +
+                            QString::fromStdString(label));
     gridOf(frame)->addWidget(list, line, 1);
     bindings_.push_back({list, dscFlag, slot, nullptr});
     const std::size_t index = bindings_.size() - 1;
@@ -251,6 +279,8 @@ QComboBox* DscSetupPage::addPowerList(QGroupBox* frame, const QString& name, boo
 {
     const int line = gridOf(frame)->rowCount() - 1;
     QComboBox* list = newList(frame, name, LowHi);
+    const auto* call = static_cast<QWidget*>(gridOf(frame)->itemAtPosition(line, 1)->widget());
+    list->setAccessibleName(call->accessibleName() + QStringLiteral(" power"));
     gridOf(frame)->addWidget(list, line, 2);
     bindings_.push_back({list, dscFlag, slot, nullptr});
     const std::size_t index = bindings_.size() - 1;

@@ -50,7 +50,7 @@ class DscSetupPage : public Page {
     QGroupBox* createMmsiFrame(QWidget* tab);
     QGroupBox* createCallRows(QWidget* tab);
     QGroupBox* createBeepFrame(QWidget* tab);
-    QGroupBox* createCallKindFrame(QWidget* tab, int kind);
+    QGroupBox* createCallKindFrame(QWidget* tab, int kind, int column);
     QGroupBox* createClearFrame(QWidget* tab);
     QComboBox* addRow(QGroupBox* frame, const std::string& label, const QString& name, bool dscFlag,
                       int slot);

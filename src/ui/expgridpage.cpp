@@ -15,6 +15,7 @@ constexpr int ChannelGridHelpContext = 1077;
 ExpGridPage::ExpGridPage(PageContext context, QWidget* parent) : GridPage(context, "MSFlexGrid1", parent)
 {
     setObjectName(QStringLiteral("pageExpGrid"));
+    grid()->setAccessibleName(QStringLiteral("EXP channel list"));
     model_ = new ExpGridModel(this);
     grid()->setModel(model_);
     grid()->setProperty("helpContext", ChannelGridHelpContext);

@@ -64,12 +64,16 @@ FileContext FileCommands::fileContext()
 
 void FileCommands::show(const FileOutcome& outcome)
 {
-    if (!outcome.message.empty()) messages_.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon));
+    if (!outcome.message.empty()) messages_.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
 }
 
 void FileCommands::newFile()
 {
-    if (!window_.leavePageCheck()) return;
+    if (window_.leavePageCheck() && askToSaveChanges()) startNew();
+}
+
+void FileCommands::startNew()
+{
     // The rebuild runs after the click has been handled.
     newTimer_.start();
 }
@@ -91,25 +95,36 @@ void FileCommands::makeNewImage()
 
 void FileCommands::open()
 {
-    if (!window_.leavePageCheck()) return;
+    if (!window_.leavePageCheck() || !askToSaveChanges()) return;
     EditorState& state = window_.state();
     const BusyWindow busy(window_);
     state.flags.CancelFlag = true;
     const std::string path = dialogs_.openFileName(uimsg::DatFilter, programFolder());
-    if (!path.empty()) {
-        state.flags.ErrorFlag = false;
-        show(ConfigFileReader::read(path, state.records, fileContext(), [this] { window_.rebuild(true); }));
-        if (!state.flags.ErrorFlag) {
-            state.currentFilePath = path;
-            state.currentFileIsImage = false;
-            window_.updateTitle();
-            state.flags.CancelFlag = false;
-        }
-        QApplication::processEvents();
-        if (!state.flags.CancelFlag) {
-            window_.refreshCurrentPage();
-            window_.refreshTree();
-        }
+    if (!path.empty()) readConfiguration(path);
+}
+
+void FileCommands::openPath(const std::string& path)
+{
+    const BusyWindow busy(window_);
+    window_.state().flags.CancelFlag = true;
+    readConfiguration(path);
+}
+
+void FileCommands::readConfiguration(const std::string& path)
+{
+    EditorState& state = window_.state();
+    state.flags.ErrorFlag = false;
+    show(ConfigFileReader::read(path, state.records, fileContext(), [this] { window_.rebuild(true); }));
+    if (!state.flags.ErrorFlag) {
+        state.currentFilePath = path;
+        state.currentFileIsImage = false;
+        window_.updateTitle();
+        state.flags.CancelFlag = false;
+    }
+    QApplication::processEvents();
+    if (!state.flags.CancelFlag) {
+        window_.refreshCurrentPage();
+        window_.refreshTree();
     }
 }
 
@@ -146,16 +161,53 @@ void FileCommands::saveCommand(bool useCurrentPath)
 void FileCommands::print()
 {
     if (!window_.leavePageCheck()) return;
+    if (!dialogs_.printerAvailable()) {
+        offerPdf(uimsg::NoPrinter);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs_.choosePrinter(printer)) return;
+    if (!printReport(printer)) offerPdf(uimsg::PrinterFailed);
+}
+
+void FileCommands::exportPdf()
+{
+    if (!window_.leavePageCheck()) return;
+    writePdf();
+}
+
+void FileCommands::offerPdf(const char* reason)
+{
+    const MessageRequest question{window_.state().title(), std::string(reason) + "\n" + uimsg::OfferPdf,
+                                  BoxIcon::Warning, BoxButtons::YesNo, BoxAnswer::Yes};
+    if (messages_.show(question) == BoxAnswer::Yes) writePdf();
+}
+
+void FileCommands::writePdf()
+{
+    std::string path = dialogs_.saveFileName(uimsg::PdfFilter, programFolder());
+    if (path.empty()) return;
+    if (std::filesystem::path(path).extension().empty()) path += ".pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    if (!printReport(printer))
+        messages_.inform(window_.state().title(), std::string(uimsg::PdfFailed) + "\n" + path, BoxIcon::Warning);
+}
+
+bool FileCommands::printReport(QPrinter& printer)
+{
     EditorState& state = window_.state();
     const WaitCursor wait;
     const ReportInput input{state.records, state.image, state.model, state.hasAtis};
-    ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
+    return ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
 }
 
 void FileCommands::printToFile()
 {
+    // The report must show what the page shows: a value typed but not yet
+    // stored is validated first, as for Print.
+    if (!window_.leavePageCheck()) return;
     ReportWindow report(window_.state(), messages_, dialogs_, &window_);
     report.exec();
 }
@@ -193,6 +245,27 @@ void FileCommands::openImageFile()
     }
 }
 
+void FileCommands::openBackup(const std::string& imagePath)
+{
+    EditorState& state = window_.state();
+    window_.setBusy(true);
+    state.flags.ErrorFlag = false;
+    const bool wasFilling = state.flags.filling;
+    state.flags.filling = true;
+    show(ImageFile::open(imagePath, state.records, state.image, fileContext()));
+    state.flags.filling = wasFilling;
+    if (!state.flags.ErrorFlag) {
+        state.currentFilePath.clear();
+        state.currentFileIsImage = false;
+        window_.updateTitle();
+        state.flags.modified = true;
+        window_.selectNodeByKey("General");
+        window_.refreshTree();
+        window_.refreshCurrentPage();
+    }
+    window_.setBusy(false);
+}
+
 void FileCommands::saveImageFile()
 {
     EditorState& state = window_.state();
@@ -209,6 +282,11 @@ void FileCommands::saveImageFile()
 }
 
 bool FileCommands::exitPrompt()
+{
+    return askToSaveChanges();
+}
+
+bool FileCommands::askToSaveChanges()
 {
     EditorState& state = window_.state();
     if (!state.flags.modified) return true;

@@ -5,6 +5,8 @@
 
 #include <QTimer>
 
+class QPrinter;
+
 #include "codec/errorlog.h"
 #include "files/filecontext.h"
 #include "ui/dialogservice.h"
@@ -22,18 +24,31 @@ class FileCommands {
     FileCommands(MainWindow& window, MessageService& messages, DialogService& dialogs);
 
     void newFile();
+    // New without its checks, for a caller that has made them.
+    void startNew();
     bool newPending() const { return newTimer_.isActive(); }
     void open();
+    // Open without asking: the configuration file named on the command line.
+    void openPath(const std::string& path);
     void save();
     void saveAs();
     // Save (true) and Save As (false); the outcome is in CancelFlag and ErrorFlag.
     void saveCommand(bool useCurrentPath);
     void print();
+    // The printed report as a PDF file the user names.
+    void exportPdf();
     void printToFile();
     void openImageFile();
     void saveImageFile();
+    // Opens a backup's image as a new configuration: no file name, and
+    // marked changed, since it is saved nowhere the user chose.
+    void openBackup(const std::string& imagePath);
     // Asks about unsaved changes; true when the window may close.
     bool exitPrompt();
+    // The exit prompt's question before anything discards modified data:
+    // true when the data was saved, the user chose not to save or nothing
+    // was modified; false when the user cancelled or the save failed.
+    bool askToSaveChanges();
 
     // The new-image reset of the records and the image for the current model.
     void makeNewImage();
@@ -42,6 +57,11 @@ class FileCommands {
 
   private:
     void runNew();
+    void readConfiguration(const std::string& path);
+    // Says why printing failed and offers the report as a PDF file.
+    void offerPdf(const char* reason);
+    void writePdf();
+    bool printReport(QPrinter& printer);
     void show(const FileOutcome& outcome);
     std::string programFolder() const;
     FileContext fileContext();

@@ -8,6 +8,8 @@ namespace zmp {
 void FocusHints::add(QWidget* control, const char* hint)
 {
     control->setProperty("statusHint", QString::fromUtf8(hint));
+    // What the status bar shows is what a screen reader says about it.
+    control->setAccessibleDescription(QString::fromUtf8(hint));
     control->installEventFilter(this);
 }
 

@@ -15,7 +15,8 @@ class FocusHints : public QObject {
   public:
     explicit FocusHints(QObject* parent) : QObject(parent) {}
 
-    // The control's hint, kept in its "statusHint" property.
+    // The control's hint, kept in its "statusHint" property and given to
+    // assistive technology as the control's description.
     void add(QWidget* control, const char* hint);
 
   signals:

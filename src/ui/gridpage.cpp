@@ -1,7 +1,10 @@
 #include "ui/gridpage.h"
 
 #include <QHeaderView>
+#include <algorithm>
+
 #include <QKeyEvent>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -37,11 +40,28 @@ GridPage::GridPage(PageContext context, const char* gridName, QWidget* parent) :
     layout->addWidget(grid_);
 }
 
+// A column is as wide as its layout says, or wider when its header or a
+// cell needs more in the grid's font: a 16-character name is never cut.
 void GridPage::applyColumns(const GridColumn* columns, int count)
 {
     const double dpi = logicalDpiX();
     for (int c = 0; c < count; ++c)
-        grid_->setColumnWidth(c, twipsToPixels(columns[c].widthTwips, dpi));
+        grid_->setColumnWidth(c, std::max(twipsToPixels(columns[c].widthTwips, dpi), textWidth(c)));
+}
+
+int GridPage::textWidth(int column) const
+{
+    const QAbstractItemModel* model = grid_->model();
+    const int margin = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1) + 1;
+    const QString header = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    const int headerMargin = 2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid_) + 1;
+    int width = grid_->horizontalHeader()->fontMetrics().horizontalAdvance(header) + headerMargin;
+    const QFontMetrics cells = grid_->fontMetrics();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QString text = model->data(model->index(row, column), Qt::DisplayRole).toString();
+        width = std::max(width, cells.horizontalAdvance(text) + margin);
+    }
+    return width;
 }
 
 bool GridPage::eventFilter(QObject* watched, QEvent* event)

@@ -31,6 +31,8 @@ class GridPage : public Page {
 
   private:
     void applyColumns(const GridColumn* columns, int count);
+    // The width the header and the widest cell of a column need.
+    int textWidth(int column) const;
     void jump(int row);
 
     QTableView* grid_ = nullptr;

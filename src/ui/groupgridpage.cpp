@@ -18,6 +18,7 @@ constexpr int ChannelGridHelpContext = 1077;
 GroupGridPage::GroupGridPage(PageContext context, QWidget* parent) : GridPage(context, "MSFlexGrid1", parent)
 {
     setObjectName(QStringLiteral("pageGroupGrid"));
+    grid()->setAccessibleName(QStringLiteral("Channel list"));
     model_ = new ChannelGridModel(channelPlan(), this);
     grid()->setModel(model_);
     grid()->setProperty("helpContext", ChannelGridHelpContext);

@@ -1,34 +1,83 @@
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QStringList>
+#include <QTimer>
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "files/commandlineswitch.h"
+#include "files/programfolder.h"
+#include "files/startuparguments.h"
+#include "platform/backupfolder.h"
 #include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
 #include "ui/editorstate.h"
+#include "ui/filecommands.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogservice.h"
 #include "ui/qtmessageservice.h"
 #include "ui/uimessages.h"
+#include "ui/zmpversion.h"
+
+namespace {
+
+// The name of the desktop entry and of the icon the installation puts in the theme.
+constexpr const char* DesktopId = "org.zmp.zmp";
+
+zmp::StartupArguments startupArguments()
+{
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    std::vector<std::string> texts;
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toStdString());
+    return zmp::StartupArguments::parse(texts);
+}
+
+// A file handed over by a file manager or typed after the program's name.
+void openAfterStartUp(zmp::MainWindow& window, const std::string& filePath)
+{
+    if (filePath.empty()) return;
+    const std::string absolute = QFileInfo(QString::fromStdString(filePath)).absoluteFilePath().toStdString();
+    QTimer::singleShot(0, &window, [&window, absolute] { window.fileCommands().openPath(absolute); });
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // Answered before the window system is touched, so that it works without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "zmp " << zmp::zmpVersionText() << '\n';
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(zmp::uimsg::ApplicationTitle));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(DesktopId)));
     zmp::EditorState state;
-    state.programDir = QCoreApplication::applicationDirPath().toStdString();
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    zmp::CommandLineSwitch::apply(arguments.join(QLatin1Char(' ')).toStdString(), state.flags);
+    state.programDir = zmp::ProgramFolder::locate(QCoreApplication::applicationDirPath().toStdString());
+    const zmp::StartupArguments startup = startupArguments();
+    zmp::CommandLineSwitch::apply(startup.switchLine, state.flags);
     zmp::QtSettingsStore settings;
     zmp::QtMessageService messages;
     zmp::QtDialogService dialogs;
+    if (!settings.problem().empty())
+        messages.inform(zmp::uimsg::ApplicationTitle, "The settings are not saved in this session.",
+                        zmp::BoxIcon::Warning, settings.problem());
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },
-                            [&names](int port) { return names.deviceFor(port); }});
+                            [&names](int port) { return names.deviceFor(port); }, zmp::backupFolder(),
+                            [&names](int port) { return names.labelFor(port); },
+                            [&names](int port) { return names.identityFor(port); }});
     if (!window.startUp()) return 1;
     window.show();
+    openAfterStartUp(window, startup.filePath);
     return QApplication::exec();
 }

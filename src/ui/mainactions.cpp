@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace zmp {
 
@@ -40,9 +41,16 @@ void MainActions::createFileMenu(QMainWindow& window)
     // Nothing is attached to it; it is shown greyed.
     fileSaveAsDefault = item(menu, "mnuFileSaveAsDefault", "Save As &Default");
     fileSaveAsDefault->setEnabled(false);
+    fileExport = menu->addMenu(QStringLiteral("&Export"));
+    fileExport->setObjectName(QStringLiteral("mnuFileExport"));
+    fileImport = menu->addMenu(QStringLiteral("&Import"));
+    fileImport->setObjectName(QStringLiteral("mnuFileImport"));
     menu->addSeparator();
     filePrint = item(menu, "mnuFilePrint", "&Print");
+    fileExportPdf = item(menu, "mnuFileExportPdf", "&Export PDF\u2026");
     filePrintToFile = item(menu, "mnuFilePrintToFile", "P&rint to File");
+    menu->addSeparator();
+    fileBackups = item(menu, "mnuFileBackups", "Backups…");
     menu->addSeparator();
     fileExit = item(menu, "mnuFileExit", "E&xit");
 }
@@ -51,6 +59,11 @@ void MainActions::createEditMenu(QMainWindow& window)
 {
     editMenu = window.menuBar()->addMenu(QStringLiteral("&Edit"));
     editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    editUndo = item(editMenu, "mnuEditUndo", "&Undo");
+    editUndo->setShortcut(QKeySequence::Undo);
+    editRedo = item(editMenu, "mnuEditRedo", "&Redo");
+    editRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    editMenu->addSeparator();
     editModel = editMenu->addMenu(QStringLiteral("&Model"));
     editModel->setObjectName(QStringLiteral("mnuEditModel"));
     for (int k = 0; k < ModelItemCount; ++k) {
@@ -67,6 +80,8 @@ void MainActions::createTransferMenu(QMainWindow& window)
     menu->setObjectName(QStringLiteral("mnuTransfer"));
     transferProgram = item(menu, "mnuTransferProgram", "&Program to Radio");
     transferRead = item(menu, "mnuTransferRead", "&Read from Radio");
+    menu->addSeparator();
+    transferCompare = item(menu, "mnuTransferCompare", "Compare with Radio");
 }
 
 void MainActions::createDestinationMenu(QMainWindow& window)
@@ -86,6 +101,7 @@ void MainActions::createOptionsMenu(QMainWindow& window)
 {
     QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&Options"));
     menu->setObjectName(QStringLiteral("mnuOptions"));
+    optionsMenu = menu;
     serialPortMenu = menu->addMenu(QStringLiteral("&SerialPort"));
     serialPortMenu->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
     for (int port = 1; port <= SerialPortItemCount; ++port) {
@@ -131,6 +147,11 @@ void MainActions::createToolBar(QMainWindow& window)
                   QStringLiteral("Program to Radio"));
     addToolButton(QStringLiteral("Read2"), style->standardIcon(QStyle::SP_DriveHDIcon),
                   QStringLiteral("Read from Radio"));
+    // The toolbar's own button for the buttons a narrow window cannot show.
+    if (auto* more = toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More toolbar buttons"));
+        more->setToolTip(more->accessibleName());
+    }
 }
 
 void MainActions::addToolButton(const QString& key, const QIcon& icon, const QString& tip)

@@ -30,16 +30,24 @@ class MainActions : public QObject {
     QAction* fileSave = nullptr;
     QAction* fileSaveAs = nullptr;
     QAction* fileSaveAsDefault = nullptr;
+    QMenu* fileExport = nullptr;  // one item per table, filled by the window
+    QMenu* fileImport = nullptr;
     QAction* filePrint = nullptr;
+    QAction* fileExportPdf = nullptr;
     QAction* filePrintToFile = nullptr;
+    QAction* fileBackups = nullptr;
     QAction* fileExit = nullptr;
     QMenu* editMenu = nullptr;
+    QAction* editUndo = nullptr;
+    QAction* editRedo = nullptr;
     QMenu* editModel = nullptr;
     std::array<QAction*, ModelItemCount> modelItems{};
     QAction* transferProgram = nullptr;
     QAction* transferRead = nullptr;
+    QAction* transferCompare = nullptr;
     QMenu* destinationMenu = nullptr;
     std::array<QAction*, DestinationItemCount> destinationItems{};
+    QMenu* optionsMenu = nullptr;
     QMenu* serialPortMenu = nullptr;
     std::array<QAction*, SerialPortItemCount> portItems{};
     QAction* optionsHexdump = nullptr;

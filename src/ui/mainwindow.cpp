@@ -10,24 +10,35 @@
 #include <QResizeEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
+#include <QShowEvent>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
+#include "backup/backupstore.h"
+#include "backup/transferbackup.h"
 #include "codec/channelplan.h"
+#include "codec/frequencyformat.h"
 #include "files/appsettings.h"
 #include "model/fillingscope.h"
+#include "files/configdiff.h"
+#include "files/configfilewriter.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
+#include "ui/backupsdialog.h"
 #include "ui/atissetuppage.h"
 #include "ui/busywindow.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
+#include "ui/comparewindow.h"
 #include "ui/directoryentrypage.h"
 #include "ui/directorygridpage.h"
+#include "ui/edithistory.h"
 #include "ui/dscsetuppage.h"
 #include "ui/expgridpage.h"
 #include "ui/filecommands.h"
@@ -86,6 +97,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     createStatusBar();
     connectActions();
     connectTree();
+    createEditTools();
     new GridWheel(this);
     hexView_ = new HexView(this);
     hexView_->hide();
@@ -166,10 +178,15 @@ void MainWindow::connectActions()
     connect(a.fileSave, &QAction::triggered, this, [this] { fileCommands_->save(); });
     connect(a.fileSaveAs, &QAction::triggered, this, [this] { fileCommands_->saveAs(); });
     connect(a.filePrint, &QAction::triggered, this, [this] { fileCommands_->print(); });
+    connect(a.fileExportPdf, &QAction::triggered, this, [this] { fileCommands_->exportPdf(); });
     connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileCommands_->printToFile(); });
     connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
-    connect(a.transferProgram, &QAction::triggered, this, [this] { runTransfer(1); });
+    connect(a.transferProgram, &QAction::triggered, this, [this] {
+        if (programDespiteWarnings()) runTransfer(1);
+    });
     connect(a.transferRead, &QAction::triggered, this, [this] { runTransfer(0); });
+    connect(a.transferCompare, &QAction::triggered, this, &MainWindow::compareWithRadio);
+    connect(a.fileBackups, &QAction::triggered, this, &MainWindow::showBackups);
     connect(a.helpContents, &QAction::triggered, this, [this] { showHelp(MainHelpContext); });
     connect(a.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(a.optionsHexdump, &QAction::triggered, this, &MainWindow::showHexView);
@@ -202,7 +219,7 @@ void MainWindow::connectTree()
 bool MainWindow::startUp()
 {
     std::optional<BusyWindow> busy(std::in_place, *this);
-    actions_->editMenu->menuAction()->setVisible(false);
+    actions_->editModel->menuAction()->setVisible(false);
     const FileOutcome scan =
         ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
     if (!scan.ok) {
@@ -210,7 +227,9 @@ bool MainWindow::startUp()
         showOutcome(scan);
         return false;
     }
-    actions_->editMenu->menuAction()->setVisible(models_.editMenuVisible);
+    // The Edit menu carries Undo and Redo whatever the models; only its
+    // model list depends on them.
+    actions_->editModel->menuAction()->setVisible(models_.editMenuVisible);
     services_.state.model = models_.model;
     services_.state.hasAtis = models_.atis;
     applyModelMenu();
@@ -219,11 +238,10 @@ bool MainWindow::startUp()
     actions_->optionsHexdump->setVisible(services_.state.flags.DebugMode);
     applyPortMenu();
     const double dpi = screenDpi(*this);
-    resize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
-           twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi));
+    applyLayoutLimits(dpi);
+    placeAtStartUp(dpi);
     const int treeWidth = twipsToPixels(SplitterTwips, dpi);
     splitter_->setSizes({treeWidth, width() - treeWidth});
-    applyLayoutLimits(dpi);
     rebuild(true);
     showHexView(actions_->optionsHexdump->isChecked());
     services_.state.flags.modified = false;
@@ -251,7 +269,9 @@ void MainWindow::applyPortMenu()
     const int current = settings.comNum();
     for (int port = 1; port <= SerialPortItemCount; ++port) {
         QAction* action = actions_->portItems[static_cast<std::size_t>(port - 1)];
-        const std::string device = services_.portDevice ? services_.portDevice(port) : std::string();
+        const std::string device = services_.portLabel    ? services_.portLabel(port)
+                                   : services_.portDevice ? services_.portDevice(port)
+                                                          : std::string();
         QString text = MainActions::portCaption(port);
         if (!device.empty()) text += QStringLiteral("\t") + QString::fromStdString(device);
         action->setText(text);
@@ -277,7 +297,7 @@ void MainWindow::applyDestinationMenu()
 void MainWindow::showOutcome(const FileOutcome& outcome)
 {
     if (outcome.message.empty()) return;
-    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon));
+    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
 }
 
 std::string MainWindow::globalIniPath() const
@@ -302,6 +322,7 @@ void MainWindow::rebuild(bool withDestination)
     const FillingScope filling(state.flags);
     fileCommands_->makeNewImage();
     loadDestinations(withDestination);
+    snapExpFrequencies(state.records.exp);
     tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
     const int general = tree_->indexOfKey("General");
     tree_->selectQuietly(general);
@@ -318,6 +339,8 @@ void MainWindow::refreshTree()
 {
     EditorState& state = services_.state;
     const std::string selectedKey = tree_->keyOf(tree_->selectedIndex());
+    // The records are taken in as the pages will show them.
+    snapExpFrequencies(state.records.exp);
     {
         const FillingScope filling(state.flags);
         tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
@@ -370,13 +393,33 @@ void MainWindow::onNodeSelected(int index)
         currentNodeIndex_ = index;
         showNodePage(index);
     } else if (currentNodeIndex_ >= 1 && currentNodeIndex_ <= tree_->nodeCount()) {
-        tree_->selectQuietly(currentNodeIndex_);
+        restoreRefusedNode();
     }
+}
+
+// The tree finishes its own selection change after the node-selection
+// handler (a click selects the clicked node once the press is handled), so
+// the shown node and the focus in the refused field are restored again
+// when it is done: the highlighted node is always the one being edited.
+void MainWindow::restoreRefusedNode()
+{
+    tree_->selectQuietly(currentNodeIndex_);
+    QPointer<QWidget> field = shownPage() ? shownPage()->focusWidget() : nullptr;
+    restorePending_ = true;
+    QTimer::singleShot(0, this, [this, field] {
+        restorePending_ = false;
+        tree_->selectQuietly(currentNodeIndex_);
+        if (field && field->isEnabled()) field->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void MainWindow::onNodeClicked(int)
 {
     const int index = tree_->selectedIndex();
+    if (restorePending_) {
+        tree_->selectQuietly(currentNodeIndex_);
+        return;
+    }
     if (index == currentNodeIndex_ || index < 1) return;
     currentNodeIndex_ = index;
     showNodePage(index);
@@ -444,7 +487,8 @@ void MainWindow::onModelItem(int item)
     }
     const MessageRequest question{services_.state.title(), uimsg::programSeriesQuestion(modelName(item + 1)),
                                   BoxIcon::Warning, BoxButtons::OkCancel, BoxAnswer::Ok};
-    if (services_.messages.show(question) != BoxAnswer::Ok) {
+    if (services_.messages.show(question) != BoxAnswer::Ok || !leavePageCheck() ||
+        !fileCommands_->askToSaveChanges()) {
         action->setChecked(false);
         return;
     }
@@ -453,7 +497,7 @@ void MainWindow::onModelItem(int item)
     services_.state.hasAtis = models_.atis;
     applyModelMenu();
     updateTitle();
-    fileCommands_->newFile();
+    fileCommands_->startNew();
     update();
 }
 
@@ -471,6 +515,10 @@ void MainWindow::onDestinationItem(int item)
             return;
         }
     }
+    if (!fileCommands_->askToSaveChanges()) {
+        applyDestinationMenu();
+        return;
+    }
     const BusyWindow busy(*this);
     selectNodeByKey("General");
     pauseMs(DestinationChangePauseMs);
@@ -483,7 +531,10 @@ void MainWindow::onDestinationItem(int item)
 
 void MainWindow::onPortItem(int port)
 {
-    AppSettings(services_.settings).setComNum(port);
+    AppSettings settings(services_.settings);
+    settings.setComNum(port);
+    const std::string identity = services_.portIdentity ? services_.portIdentity(port) : std::string();
+    if (!identity.empty()) settings.setPortDevice(port, identity);
     applyPortMenu();
 }
 
@@ -491,18 +542,16 @@ bool MainWindow::runTransfer(int operation)
 {
     if (!leavePageCheck()) return false;
     ProcessFlags& flags = services_.state.flags;
-    const bool read = operation == static_cast<int>(OperationType::Read);
-    if (read) flags.CompletedFlag = false;
-    bool succeeded = false;
-    {
-        const std::unique_ptr<SerialPort> port = services_.makePort();
-        TransferDialog dialog(static_cast<OperationType>(operation), services_.state, services_.settings,
-                              services_.messages, *port, this);
-        connect(&dialog, &TransferDialog::helpRequested, this,
-                [this](int context, const QString& caption) { showHelp(context, caption); });
-        succeeded = dialog.exec() == QDialog::Accepted;
-    }
-    if (read && flags.CompletedFlag) {
+    const auto type = static_cast<OperationType>(operation);
+    const bool read = type == OperationType::Read;
+    flags.CompletedFlag = false;
+    bool ran = false;
+    execTransferDialog(type, services_.state, ran);
+    keepBackup(type, services_.state, ran);
+    // Only an operation that ended with "Complete!!" changed the image: a
+    // failed or cancelled one leaves the editor as it was.
+    const bool completed = flags.CompletedFlag;
+    if (read && completed) {
         selectNodeByKey("General");
         refreshTree();
         refreshCurrentPage();
@@ -510,9 +559,73 @@ bool MainWindow::runTransfer(int operation)
         services_.state.currentFileIsImage = false;
         updateTitle();
         flags.modified = false;
-        flags.CompletedFlag = false;
     }
+    flags.CompletedFlag = false;
+    history_->look();
+    return completed;
+}
+
+bool MainWindow::execTransferDialog(OperationType type, EditorState& state, bool& ran)
+{
+    const std::unique_ptr<SerialPort> port = services_.makePort();
+    TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this);
+    connect(&dialog, &TransferDialog::helpRequested, this,
+            [this](int context, const QString& caption) { showHelp(context, caption); });
+    const bool succeeded = dialog.exec() == QDialog::Accepted;
+    ran = dialog.operationStarted();
     return succeeded;
+}
+
+// A program is kept whatever its outcome: after a failure the radio may
+// hold part of it, and the user needs to know what was sent.
+void MainWindow::keepBackup(OperationType type, const EditorState& state, bool ran)
+{
+    const bool read = type == OperationType::Read;
+    const bool wanted = read ? state.flags.CompletedFlag : type == OperationType::Program && ran;
+    if (services_.backupDir.empty() || !wanted) return;
+    const AppSettings settings(services_.settings);
+    const TransferBackup backup{read ? BackupOperation::Read : BackupOperation::Programmed,
+                                state.image,
+                                state.records,
+                                state.model,
+                                state.hasAtis,
+                                settings.rememberedDestination(state.model),
+                                services_.portDevice ? services_.portDevice(settings.comNum())
+                                                     : std::string()};
+    BackupStore store(services_.backupDir);
+    std::string reason;
+    if (!backup.keep(store, state.flags, &reason))
+        services_.messages.inform(state.title(), uimsg::NoBackupKept + std::string("\n") + reason,
+                                  BoxIcon::Warning);
+}
+
+void MainWindow::showBackups()
+{
+    if (!leavePageCheck()) return;
+    const BackupStore store(services_.backupDir);
+    BackupsDialog dialog(services_.backupDir.empty() ? std::vector<BackupEntry>() : store.entries(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
+    if (!fileCommands_->askToSaveChanges()) return;
+    fileCommands_->openBackup(store.imagePath(*dialog.chosen()).string());
+}
+
+void MainWindow::compareWithRadio()
+{
+    if (!leavePageCheck()) return;
+    // The read lands in a copy, exactly as Read from Radio would leave the
+    // editor, so that the comparison is with what a read would bring in.
+    EditorState radio = services_.state;
+    radio.flags.CompletedFlag = false;
+    bool ran = false;
+    execTransferDialog(OperationType::Read, radio, ran);
+    keepBackup(OperationType::Read, radio, ran);
+    if (!radio.flags.CompletedFlag) return;
+    const EditorState& editor = services_.state;
+    CompareWindow window(
+        ConfigDiff::compareTexts(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
+                                 ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
+        this);
+    window.exec();
 }
 
 void MainWindow::runClear(int operation)
@@ -529,6 +642,57 @@ void MainWindow::refreshGroupTexts()
         const int index = tree_->layout().groupNodeIndex[static_cast<std::size_t>(g)];
         if (index > 0) tree_->setNodeText(index, TreeBuilder::groupNodeText(groups[static_cast<std::size_t>(g)], g));
     }
+}
+
+// The window reopens where the user left it; the first time it opens large
+// enough to show every page whole. Either way it lands on a screen that
+// exists now.
+void MainWindow::placeAtStartUp(double dpi)
+{
+    ensurePolished();
+    const QSize pages = stack_->sizeHint();
+    const QSize whole(windowWidthForPages(pages.width() + splitter_->handleWidth()), sizeHint().height());
+    const QSize start =
+        whole.expandedTo(QSize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
+                               twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi)));
+    startPlace_ = {x(), y(), start.width(), start.height()};
+    startPlaceIsOuter_ = false;
+    if (const auto stored = AppSettings(services_.settings).mainWindowGeometry()) {
+        startPlace_ = {twipsToPixels(stored->left, dpi), twipsToPixels(stored->top, dpi),
+                       twipsToPixels(stored->width, dpi), twipsToPixels(stored->height, dpi)};
+        startPlaceIsOuter_ = true;
+    }
+    applyStartPlace(QSize());
+    startPlacePending_ = true;
+}
+
+// The stored place is the outer one, frame included; the size the pages
+// need is the inner one. The frame is known once the window is shown.
+void MainWindow::applyStartPlace(const QSize& frame)
+{
+    DesktopArea outer = startPlace_;
+    if (!startPlaceIsOuter_) {
+        outer.width += frame.width();
+        outer.height += frame.height();
+    }
+    std::vector<DesktopArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    const DesktopArea placed = placeOnScreens(outer, screens, minimumWidth() + frame.width(),
+                                              minimumHeight() + frame.height());
+    move(placed.left, placed.top);
+    resize(placed.width - frame.width(), placed.height - frame.height());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!startPlacePending_) return;
+    startPlacePending_ = false;
+    const QSize frame = frameGeometry().size() - size();
+    if (frame.width() > 0 || frame.height() > 0) applyStartPlace(frame);
 }
 
 void MainWindow::applyLayoutLimits(double dpi)
@@ -591,10 +755,22 @@ void MainWindow::showHelp(int context, const QString& caption)
         services_.messages.inform(title, uimsg::NoHelp, BoxIcon::Information);
         return;
     }
-    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
     QString error;
-    if (!helpViewer_->openAt(path, context, &error))
+    if (!helpViewerFor(QApplication::activeModalWidget())->openAt(path, context, &error))
         services_.messages.inform(title, error.toStdString(), BoxIcon::Warning);
+}
+
+// A modal dialog blocks every window but its own, so help asked for while
+// one is open is the dialog's window: it scrolls, follows links and closes
+// while the dialog waits, and goes with the dialog.
+HelpViewer* MainWindow::helpViewerFor(QWidget* modal)
+{
+    if (modal && modal != this) {
+        if (auto* own = modal->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly)) return own;
+        return new HelpViewer(modal);
+    }
+    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
+    return helpViewer_.get();
 }
 
 void MainWindow::showAbout()

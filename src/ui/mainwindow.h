@@ -10,11 +10,13 @@
 #include "files/destinationcontroller.h"
 #include "files/modelscan.h"
 #include "files/settingsstore.h"
+#include "link/operationtype.h"
 #include "link/serialport.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
 #include "ui/pageid.h"
+#include "ui/windowlayout.h"
 
 class QLabel;
 class QSplitter;
@@ -23,12 +25,15 @@ class QTimer;
 
 namespace zmp {
 
+class ChecksPanel;
+class EditHistory;
 class FileCommands;
 class HexView;
 class HelpViewer;
 class MainActions;
 class NodeTree;
 class Page;
+class TableExchangeUi;
 
 // What the main window works with; the program entry and the tests make them.
 struct MainWindowServices {
@@ -40,6 +45,13 @@ struct MainWindowServices {
     std::function<std::unique_ptr<SerialPort>()> makePort;
     // The device a serial-port menu item stands for; empty when none.
     std::function<std::string(int port)> portDevice;
+    // The folder of the automatic backups; empty where none are kept.
+    std::string backupDir = {};
+    // The menu text of a serial-port item after its caption (the device
+    // and its description), and what choosing it stores so that the item
+    // keeps meaning that device.
+    std::function<std::string(int port)> portLabel = {};
+    std::function<std::string(int port)> portIdentity = {};
 };
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
@@ -82,14 +94,26 @@ public:
     // (in a box with this caption, the window caption when empty).
     void showHelp(int context, const QString& caption = QString());
 
+    EditHistory& history() const { return *history_; }
+    ChecksPanel& checksPanel() const { return *checks_; }
+    TableExchangeUi& tableExchange() const { return *exchange_; }
+    // Shows the field with this object name on the page of the node.
+    void jumpToField(const QString& nodeKey, const QString& field);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createPages();
     void createStatusBar();
+    void createEditTools();
+    void afterRecordsChanged();
+    void showRestoredRecords();
+    // Asks once before programming when the checks warn; true to go on.
+    bool programDespiteWarnings();
     void connectActions();
     void connectTree();
     void applyModelMenu();
@@ -98,16 +122,26 @@ private:
     void showOutcome(const FileOutcome& outcome);
     void onNodeSelected(int index);
     void onNodeClicked(int index);
+    void restoreRefusedNode();
     void showNodePage(int index);
     void onToolButton(const QString& key);
     void onModelItem(int item);
     void onDestinationItem(int item);
     void onPortItem(int port);
-    // True when the transfer dialog reports success.
+    // True when the operation ended with "Complete!!".
     bool runTransfer(int operation);
+    // The transfer dialog on state; ran tells whether OK was pressed.
+    bool execTransferDialog(OperationType type, EditorState& state, bool& ran);
+    // A complete read, or a program that was started, of state into the backups.
+    void keepBackup(OperationType type, const EditorState& state, bool ran);
+    void showBackups();
+    // Reads the radio into a copy of the editor's state and shows what differs.
+    void compareWithRadio();
     void runClear(int operation);
     void refreshGroupTexts();
     void applyLayoutLimits(double dpi);
+    void placeAtStartUp(double dpi);
+    void applyStartPlace(const QSize& frame);
     void showHexView(bool shown);
     void placeHexView();
     void loadDestinations(bool withDestination);
@@ -115,6 +149,7 @@ private:
     void showAbout();
     void storeWindowGeometry();
     void updateHelpAvailability();
+    HelpViewer* helpViewerFor(QWidget* modal);
     std::string globalIniPath() const;
 
     MainWindowServices services_;
@@ -132,7 +167,14 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<HelpViewer> helpViewer_;
     HexView* hexView_ = nullptr;
+    EditHistory* history_ = nullptr;
+    ChecksPanel* checks_ = nullptr;
+    TableExchangeUi* exchange_ = nullptr;
     int currentNodeIndex_ = -1;
+    bool restorePending_ = false;
+    DesktopArea startPlace_;
+    bool startPlaceIsOuter_ = false;
+    bool startPlacePending_ = false;
 };
 
 }  // namespace zmp

@@ -11,9 +11,9 @@ class MessageService {
     virtual ~MessageService() = default;
     virtual BoxAnswer show(const MessageRequest& request) = 0;
 
-    void inform(const std::string& title, const std::string& text, BoxIcon icon)
+    void inform(const std::string& title, const std::string& text, BoxIcon icon, const std::string& detail = {})
     {
-        show({title, text, icon, BoxButtons::Ok, BoxAnswer::Ok});
+        show({title, text, icon, BoxButtons::Ok, BoxAnswer::Ok, detail});
     }
 };
 

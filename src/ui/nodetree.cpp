@@ -22,17 +22,29 @@ NodeTree::NodeTree(QWidget* parent) : QTreeWidget(parent)
                   keep.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(keep);
     setProperty("helpContext", 1054);
+    setAccessibleName(QStringLiteral("Settings tree"));
+    // Long labels get a horizontal scroll bar instead of being cut short.
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (!quiet_ && current) emit nodeSelected(indexOfItem(current));
     });
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         if (item) emit nodeClicked(indexOfItem(item));
     });
+    // Assistive technology selects a row without making it current; the
+    // row it selects is the one the user chose. Clicks and keys move both,
+    // so once they are done there is nothing left to follow.
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (!quiet_) QMetaObject::invokeMethod(this, &NodeTree::followSelection, Qt::QueuedConnection);
+    });
 }
 
 void NodeTree::rebuild(const TreeLayout& layout)
 {
     quiet_ = true;
+    const std::set<std::string> expanded = expandedKeys();
     clear();
     items_.clear();
     layout_ = layout;
@@ -50,7 +62,23 @@ void NodeTree::rebuild(const TreeLayout& layout)
             items_[static_cast<std::size_t>(node.parent)]->addChild(item);
     }
     addTopLevelItems(roots);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (expanded.count(layout_.nodes[i].key)) items_[i]->setExpanded(true);
     quiet_ = false;
+}
+
+void NodeTree::followSelection()
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (selected.size() == 1 && selected.front() != currentItem()) setCurrentItem(selected.front());
+}
+
+std::set<std::string> NodeTree::expandedKeys() const
+{
+    std::set<std::string> keys;
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i]->isExpanded()) keys.insert(layout_.nodes[i].key);
+    return keys;
 }
 
 int NodeTree::selectedIndex() const

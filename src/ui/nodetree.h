@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,9 @@ class NodeTree : public QTreeWidget {
 
   private:
     int indexOfItem(QTreeWidgetItem* item) const;
+    // The keys of the expanded nodes, which a rebuild expands again.
+    std::set<std::string> expandedKeys() const;
+    void followSelection();
 
     TreeLayout layout_;
     std::vector<QTreeWidgetItem*> items_;

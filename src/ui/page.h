@@ -9,6 +9,8 @@
 
 namespace zmp {
 
+class PageScroller;
+
 // What every page of the main window's right-hand side is given.
 struct PageContext {
     EditorState& state;
@@ -52,9 +54,13 @@ protected:
     EditorState& state() { return context_.state; }
     const EditorState& state() const { return context_.state; }
     MessageService& messages() { return context_.messages; }
+    // The widget a page with many controls lays them out on; it scrolls
+    // within the page when the window is smaller than the controls need.
+    QWidget* scrolledBody();
 
 private:
     PageContext context_;
+    PageScroller* scroller_ = nullptr;
 };
 
 }  // namespace zmp

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace zmp {
 
@@ -27,6 +28,17 @@ std::string qtFileFilter(const std::string& filter)
     return result;
 }
 
+std::string filterExtension(const std::string& filter, const std::string& chosen)
+{
+    // The pattern follows its name in the "name|pattern|..." form.
+    const std::size_t at = chosen.empty() ? std::string::npos : filter.find(chosen + "|");
+    if (at == std::string::npos) return "";
+    const std::size_t start = at + chosen.size() + 1;
+    const std::string pattern = filter.substr(start, filter.find('|', start) - start);
+    if (pattern.rfind("*.", 0) != 0 || pattern.find_first_of("*?", 2) != std::string::npos) return "";
+    return pattern.substr(2);
+}
+
 std::string QtDialogService::openFileName(const std::string& filter, const std::string& folder)
 {
     const QString path = QFileDialog::getOpenFileName(
@@ -37,11 +49,18 @@ std::string QtDialogService::openFileName(const std::string& filter, const std::
 
 std::string QtDialogService::saveFileName(const std::string& filter, const std::string& folder)
 {
-    // The dialog asks before overwriting; it starts with an empty name.
-    const QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), QString::fromStdString(folder),
-                                     QString::fromStdString(qtFileFilter(filter)));
-    return path.toStdString();
+    // The dialog asks before overwriting (with the extension it adds); it
+    // starts with an empty name.
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString::fromStdString(folder),
+                       QString::fromStdString(qtFileFilter(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto useExtensionOf = [&dialog, &filter](const QString& chosen) {
+        dialog.setDefaultSuffix(QString::fromStdString(filterExtension(filter, chosen.toStdString())));
+    };
+    useExtensionOf(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useExtensionOf);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 bool QtDialogService::choosePrinter(QPrinter& printer)
@@ -50,6 +69,11 @@ bool QtDialogService::choosePrinter(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogService::printerAvailable()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 } // namespace zmp

@@ -10,6 +10,7 @@ class QtDialogService : public DialogService {
     std::string openFileName(const std::string& filter, const std::string& folder) override;
     std::string saveFileName(const std::string& filter, const std::string& folder) override;
     bool choosePrinter(QPrinter& printer) override;
+    bool printerAvailable() override;
 };
 
 } // namespace zmp

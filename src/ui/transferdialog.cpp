@@ -257,6 +257,7 @@ std::int64_t TransferDialog::nowMs()
 void TransferDialog::onOk()
 {
     if (state_.flags.BusyFlag) return;
+    operationStarted_ = true;
     const bool close = operation_->run(type_);
     showProgress(0);
     if (close) accept();

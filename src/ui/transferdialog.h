@@ -42,6 +42,8 @@ class TransferDialog : public QDialog, public LinkHost {
     std::int64_t nowMs() override;
 
     int progress() const { return progress_; }
+    // OK was pressed: the radio may have been read or written.
+    bool operationStarted() const { return operationStarted_; }
     // The left edge of the bar inside the progress box at a percentage.
     static int barLeft(int boxWidth, int percent);
 
@@ -78,6 +80,7 @@ class TransferDialog : public QDialog, public LinkHost {
     QCheckBox* verify_ = nullptr;
     int progress_ = 0;
     bool started_ = false;
+    bool operationStarted_ = false;
 };
 
 } // namespace zmp

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 
 namespace zmp {
 

@@ -18,10 +18,21 @@ inline constexpr const char* AboutTitle = "Version Infomation";
 inline constexpr const char* MakerLine = "Zampler";
 inline constexpr const char* ApplicationTitle = "ZMP";
 inline constexpr const char* ReportWindowCaption = "Print to File";
+inline constexpr const char* BackupsCaption = "Backups";
+inline constexpr const char* CompareCaption = "Compare with Radio";
+inline constexpr const char* NoBackupKept = "No backup was kept of this transfer.";
 
 inline constexpr const char* DatFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
 inline constexpr const char* HexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 inline constexpr const char* TxtFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+inline constexpr const char* PdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
+
+// Printing never fails without a word: without a printer, or when the
+// printer cannot be started, the same report can be saved as a PDF file.
+inline constexpr const char* NoPrinter = "No printer is installed.";
+inline constexpr const char* PrinterFailed = "The report could not be printed.";
+inline constexpr const char* OfferPdf = "Do you want to save the report as a PDF file instead?";
+inline constexpr const char* PdfFailed = "The PDF file could not be written.";
 
 inline std::string programSeriesQuestion(const std::string& modelName)
 {

@@ -1,5 +1,7 @@
 #include "ui/usablesetuppage.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,12 +17,14 @@
 #include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 #include "ui/settingsmessages.h"
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
 
 namespace {
+
+constexpr int StatusNameLength = 4;
 
 std::size_t at(int index)
 {
@@ -39,7 +43,7 @@ UsableSetupPage::UsableSetupPage(PageContext context, QWidget* parent) : Page(co
 
 void UsableSetupPage::createControls()
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrolledBody());
     layout->addWidget(createGroupFrame("Usable Channel Groups", Group1, Group3));
     QWidget* expansion = createGroupFrame("Expansion Channel Groups", ExpCh, ExpCh);
     expansion->layout()->addWidget(createExpMembershipFrame());
@@ -76,8 +80,11 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     row.statusField = new ValidatedField(
         row.statusName, this,
         {[](const std::string& text) { return std::optional<std::string>(acceptedStatusName(text)); },
-         [this, group](const std::string& name) { storeStatusName(group, name); }, "", true},
+         [this, group](const std::string& name) { storeStatusName(group, name); }, ""},
         state().flags, messages());
+    const QString caption = QString::fromLatin1(uimsg::GroupCaptions[at(group)]);
+    row.priority->setAccessibleName(caption + QStringLiteral(" priority channel"));
+    row.statusName->setAccessibleName(caption + QStringLiteral(" status name"));
     grid->addWidget(row.usable, line, 0);
     grid->addWidget(row.priorityLabel, line, 1);
     grid->addWidget(row.priority, line, 2);
@@ -86,7 +93,13 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     hints_->add(row.usable, uimsg::CheckBoxHint);
     hints_->add(row.priority, uimsg::ListHint);
     hints_->add(row.statusName, uimsg::StatusNameHint);
-    connect(row.usable, &QCheckBox::clicked, this, [this, group](bool on) { onUsableClicked(group, on); });
+    // Once the typed name fits four characters, typing is held to them again.
+    connect(row.statusName, &QLineEdit::textEdited, row.statusName, [field = row.statusName](const QString& text) {
+        if (text.size() <= StatusNameLength) field->setMaxLength(StatusNameLength);
+    });
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology. Filling sets them quietly.
+    connect(row.usable, &QCheckBox::toggled, this, [this, group](bool on) { onUsableClicked(group, on); });
     connect(row.priority, &QComboBox::currentIndexChanged, this,
             [this, group](int index) { onPriorityChosen(group, index); });
 }
@@ -100,7 +113,7 @@ QWidget* UsableSetupPage::createExpMembershipFrame()
         box->setObjectName(indexedName("chkEXP", member));
         layout->addWidget(box);
         hints_->add(box, uimsg::CheckBoxHint);
-        connect(box, &QCheckBox::clicked, this, [this, member](bool on) { onExpClicked(member, on); });
+        connect(box, &QCheckBox::toggled, this, [this, member](bool on) { onExpClicked(member, on); });
         expMembers_[at(member)] = box;
     }
     return frame;
@@ -113,8 +126,11 @@ void UsableSetupPage::fill(const std::string&)
         fillPriorityList(group);
     for (int group = 0; group < UsableGroupCount; ++group) {
         GroupRow& row = rows_[at(group)];
-        row.usable->setChecked(groups[at(group)].Enable);
-        row.statusName->setText(QString::fromStdString(groups[at(group)].StatusName));
+        checkQuietly(row.usable, groups[at(group)].Enable);
+        // Only four characters are typed; a longer name from a file shows whole.
+        const QString name = QString::fromStdString(groups[at(group)].StatusName);
+        row.statusName->setMaxLength(std::max<int>(StatusNameLength, static_cast<int>(name.size())));
+        row.statusName->setText(name);
         row.statusField->forgetEdit();
         applyGroupEnable(group);
     }

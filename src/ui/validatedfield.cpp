@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 
 #include "ui/uimessages.h"
@@ -27,36 +28,38 @@ void ValidatedField::onTextEdited()
 
 bool ValidatedField::validate()
 {
-    return check(true);
+    if (!edited_ || storeAccepted()) return true;
+    inMessage_ = true;
+    messages_.inform(rules_.errorTitle, uimsg::DataError, BoxIcon::Warning);
+    inMessage_ = false;
+    field_->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
-bool ValidatedField::check(bool takeFocus)
+// Stores an accepted text and shows it as stored: what the field shows is
+// what the records hold.
+bool ValidatedField::storeAccepted()
 {
-    if (!edited_) return true;
     const std::optional<std::string> accepted = rules_.accept(field_->text().toStdString());
-    if (!accepted) {
-        messages_.inform(rules_.errorTitle, uimsg::DataError, BoxIcon::Warning);
-        if (takeFocus) field_->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
+    if (!accepted) return false;
     edited_ = false;
+    const std::string shown = rules_.shown ? rules_.shown(*accepted) : *accepted;
+    if (field_->text().toStdString() != shown) field_->setText(QString::fromStdString(shown));
     rules_.store(*accepted);
     return true;
 }
 
+// A refused text is never left behind silently: once the focus change is
+// over (a box opened inside it, or a focus taken back inside it, would be
+// undone by it) the message is shown and the focus comes back, unless a
+// leave check has done so meanwhile.
 void ValidatedField::onFocusOut()
 {
-    if (!edited_) return;
-    const QWidget* next = QApplication::focusWidget();
-    if (next && page_->isAncestorOf(next)) {
-        // The focus cannot be taken back inside its own focus change.
-        if (!check(false)) QTimer::singleShot(0, field_, [this] { field_->setFocus(Qt::OtherFocusReason); });
-        return;
-    }
-    const std::optional<std::string> accepted = rules_.accept(field_->text().toStdString());
-    if (!accepted) return;
-    edited_ = false;
-    rules_.store(*accepted);
+    if (!edited_ || storeAccepted()) return;
+    const QPointer<QLineEdit> field = field_;
+    QTimer::singleShot(0, this, [this, field] {
+        if (field && edited_ && !inMessage_ && !field_->hasFocus()) validate();
+    });
 }
 
 bool ValidatedField::eventFilter(QObject* watched, QEvent* event)
@@ -65,7 +68,7 @@ bool ValidatedField::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // A message box or a menu taking the focus is not the user leaving.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) onFocusOut();
-    } else if (event->type() == QEvent::KeyPress && rules_.storeOnEnter) {
+    } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         const auto plain = key->modifiers() & ~Qt::KeypadModifier;

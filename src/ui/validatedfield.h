@@ -14,35 +14,39 @@ class QWidget;
 
 namespace zmp {
 
-// The edit cycle of a settings text field: a change marks the field edited
-// (and the configuration modified); the Validate rule then stores an
-// accepted text or refuses it with "Data Error!!" under the field's own
-// caption, keeping the focus in the field. Leaving the field for another
-// control of the same page validates; leaving it for the tree or another
-// window stores an accepted text silently and leaves a refused one to the
-// page's leave check.
+// The edit cycle of a text field whose value is checked: a change marks the
+// field edited (and the configuration modified); every leave, and Enter,
+// then stores an accepted text at once and shows it as stored, or refuses
+// it with "Data Error!!" under the field's own caption and the focus back
+// in the field. The edit mark stays until a text is accepted, so every
+// leave validates, not only the first one after the change.
 class ValidatedField : public QObject {
     Q_OBJECT
 
   public:
+    // The value to store for the typed text, nothing when it is refused.
     using Accept = std::function<std::optional<std::string>(const std::string&)>;
     using Store = std::function<void(const std::string&)>;
+    // The text the field shows for a stored value.
+    using Shown = std::function<std::string(const std::string&)>;
 
     struct Rules {
         Accept accept;
         Store store;
         std::string errorTitle;
-        bool storeOnEnter = false;
+        Shown shown = {};
     };
 
     ValidatedField(QLineEdit* field, QWidget* page, Rules rules, ProcessFlags& flags,
                    MessageService& messages);
 
-    // The Validate rule; false when the text was refused.
+    // The Validate rule; false when the text was refused (after the message,
+    // with the focus in the field).
     bool validate();
     bool edited() const { return edited_; }
     // Filling forgets an edit that was never stored.
     void forgetEdit() { edited_ = false; }
+    void setErrorTitle(std::string title) { rules_.errorTitle = std::move(title); }
     QLineEdit* field() const { return field_; }
 
   protected:
@@ -51,7 +55,7 @@ class ValidatedField : public QObject {
   private:
     void onTextEdited();
     void onFocusOut();
-    bool check(bool takeFocus);
+    bool storeAccepted();
 
     QLineEdit* field_;
     QWidget* page_;
@@ -59,6 +63,7 @@ class ValidatedField : public QObject {
     ProcessFlags& flags_;
     MessageService& messages_;
     bool edited_ = false;
+    bool inMessage_ = false;
 };
 
 } // namespace zmp

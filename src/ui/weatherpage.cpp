@@ -6,14 +6,16 @@
 #include <QLineEdit>
 
 #include "codec/weatherchannels.h"
+#include "rules/fieldrules.h"
 #include "ui/focushints.h"
+#include "ui/pagecontrols.h"
 #include "ui/pagemessages.h"
 
 namespace zmp {
 
 namespace {
 
-constexpr int NameLength = 16;
+constexpr int NameLength = ChannelNameLength;
 constexpr int EnableHelpContext = 1028;
 constexpr int ScanHelpContext = 1033;
 constexpr int NameHelpContext = 1034;
@@ -28,7 +30,7 @@ QString indexed(const char* name, int row)
 WeatherPage::WeatherPage(PageContext context, QWidget* parent) : Page(context, parent)
 {
     setObjectName(QStringLiteral("pictD"));
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QGridLayout(scrolledBody());
     layout->addWidget(new QLabel(QStringLiteral("Enable"), this), 0, 1);
     layout->addWidget(new QLabel(QStringLiteral("Scan"), this), 0, 2);
     layout->addWidget(new QLabel(QStringLiteral("CH Name"), this), 0, 3);
@@ -52,13 +54,15 @@ void WeatherPage::createRow(int row)
     r.name = new QLineEdit(this);
     r.name->setObjectName(indexed("txtDTagName", row));
     r.name->setMaxLength(NameLength);
+    fitCharacters(r.name, NameLength);
     r.name->setProperty("helpContext", NameHelpContext);
     auto* hints = new FocusHints(this);
     hints->add(r.enable, uimsg::WeatherEnableHint);
     hints->add(r.scan, uimsg::CheckBoxHint);
     hints->add(r.name, uimsg::ChannelNameHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
-    auto* layout = static_cast<QGridLayout*>(this->layout());
+    nameRow(row, QStringLiteral("WX%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+    auto* layout = static_cast<QGridLayout*>(scrolledBody()->layout());
     layout->addWidget(r.label, row + 1, 0);
     layout->addWidget(r.enable, row + 1, 1);
     layout->addWidget(r.scan, row + 1, 2);
@@ -69,13 +73,15 @@ void WeatherPage::createRow(int row)
 void WeatherPage::connectRow(int row)
 {
     const Row& r = rows_[static_cast<std::size_t>(row)];
-    connect(r.enable, &QCheckBox::clicked, this, [this, row](bool checked) {
+    // Boxes react to their state, however it changes: a click, the space bar
+    // or assistive technology. Filling sets them quietly.
+    connect(r.enable, &QCheckBox::toggled, this, [this, row](bool checked) {
         if (!editable()) return;
         applyEnableRule(row);
         record(row)->Enable = checked;
         state().flags.modified = true;
     });
-    connect(r.scan, &QCheckBox::clicked, this, [this, row](bool checked) {
+    connect(r.scan, &QCheckBox::toggled, this, [this, row](bool checked) {
         if (!editable()) return;
         record(row)->ScanMemory = checked;
         state().flags.modified = true;
@@ -96,11 +102,20 @@ void WeatherPage::fill(const std::string&)
         const bool listed = static_cast<std::size_t>(row) < channels.size();
         r.label->setText(listed ? QString::fromStdString(channels[static_cast<std::size_t>(row)].Label)
                                 : QString());
-        r.enable->setChecked(channel.Enable);
-        r.scan->setChecked(channel.ScanMemory);
+        if (listed) nameRow(row, r.label->text());
+        checkQuietly(r.enable, channel.Enable);
+        checkQuietly(r.scan, channel.ScanMemory);
         r.name->setText(QString::fromStdString(channel.ChTag));
         applyEnableRule(row);
     }
+}
+
+void WeatherPage::nameRow(int row, const QString& channel)
+{
+    Row& r = rows_[static_cast<std::size_t>(row)];
+    r.enable->setAccessibleName(channel + QStringLiteral(" Enable"));
+    r.scan->setAccessibleName(channel + QStringLiteral(" Scan"));
+    r.name->setAccessibleName(channel + QStringLiteral(" CH Name"));
 }
 
 void WeatherPage::applyEnableRule(int row)

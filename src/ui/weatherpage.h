@@ -31,6 +31,8 @@ class WeatherPage : public Page {
 
     void createRow(int row);
     void connectRow(int row);
+    // Names a row's controls after its channel for assistive technology.
+    void nameRow(int row, const QString& channel);
     void applyEnableRule(int row);
     bool editable();
     ChannelRecord* record(int row);

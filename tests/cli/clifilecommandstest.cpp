@@ -42,7 +42,8 @@ TEST_F(CliFileCommandsTest, newWithAChosenDestination)
 
     const CliResult unknown = run({"--destination", "EU", "new", path("c.dat")});
     EXPECT_EQ(unknown.status, 1);
-    EXPECT_EQ(unknown.err, "zmp-cli: Ini file read Error!!\n");
+    EXPECT_EQ(unknown.err, "zmp-cli: Ini file read Error!!\nzmp-cli: " + (programDir / "EU_1130.ini").string() +
+                               ": No such destination\n");
     EXPECT_FALSE(std::filesystem::exists(file("c.dat")));
 }
 
@@ -63,13 +64,15 @@ TEST_F(CliFileCommandsTest, missingInstallationDataGivesTheSystemsMessages)
             std::filesystem::remove(entry.path());
     const CliResult noDestination = run({"new", path("a.hex")});
     EXPECT_EQ(noDestination.status, 0);
-    EXPECT_EQ(noDestination.err, "zmp-cli: Ini files are not found!!\n");
+    EXPECT_EQ(noDestination.err, "zmp-cli: Ini files are not found!!\nzmp-cli: " + programDir.string() +
+                                     ": No destination files (*_1130.ini)\n");
     EXPECT_EQ(std::filesystem::file_size(file("a.hex")), 32768u);
 
     std::filesystem::remove(programDir / "global.ini");
     const CliResult noModel = run({"new", path("b.hex")});
     EXPECT_EQ(noModel.status, 1);
-    EXPECT_EQ(noModel.err, "zmp-cli: Unknown model!!\n");
+    EXPECT_EQ(noModel.err, "zmp-cli: Unknown model!!\nzmp-cli: " + (programDir / "global.ini").string() +
+                               ": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(file("b.hex")));
 }
 
@@ -105,10 +108,10 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
     writeFile(file("short.hex"), std::string(32767, '\xFF'));
     writeFile(file("wrong.dat"), "[MAIN]\r\nMODELTYPE=abc\r\n");
     const std::vector<std::pair<std::string, std::string>> cases{
-        {path("short.hex"), "zmp-cli: bad file!!\n"},
-        {path("wrong.dat"), "zmp-cli: ModelType Error !!\n"},
-        {path("missing.dat"), "zmp-cli: FileRead Error!!\n"},
-        {path("missing.hex"), "zmp-cli: FileRead Error!!\n"},
+        {path("short.hex"), "zmp-cli: bad file!!\nzmp-cli: " + path("short.hex") + ": Not an image file of 32768 bytes\n"},
+        {path("wrong.dat"), "zmp-cli: ModelType Error !!\nzmp-cli: " + path("wrong.dat") + ": MODELTYPE=abc, MODELTYPE=1 expected\n"},
+        {path("missing.dat"), "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.dat") + ": No such file or directory\n"},
+        {path("missing.hex"), "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.hex") + ": No such file or directory\n"},
     };
     for (const auto& [input, message] : cases) {
         const CliResult result = run({"convert", input, path("out.dat")});
@@ -119,7 +122,37 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
     std::filesystem::create_directory(file("folder.dat"));
     const CliResult toFolder = run({"new", path("folder.dat")});
     EXPECT_EQ(toFolder.status, 1);
-    EXPECT_EQ(toFolder.err, "zmp-cli: FileSave Error!!\n");
+    EXPECT_EQ(toFolder.err, "zmp-cli: FileSave Error!!\nzmp-cli: " + path("folder.dat") + ": Is a directory\n");
+}
+
+TEST_F(CliFileCommandsTest, noCommandWritesOverItsOwnInput)
+{
+    ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
+    const std::string original = readFile(file("boat.dat"));
+    std::filesystem::create_hard_link(file("boat.dat"), file("alias.dat"));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"report", path("boat.dat"), path("boat.dat")},
+          {"convert", path("boat.dat"), path("boat.dat")},
+          {"convert", path("boat.dat"), path("alias.dat")},
+          {"clear", "waypoint", path("boat.dat"), path("alias.dat")}}) {
+        const CliResult result = run(args);
+        EXPECT_EQ(result.status, 2) << args[0];
+        EXPECT_EQ(result.err, "zmp-cli: the output would overwrite the input: " + args.back() + "\n");
+    }
+    EXPECT_EQ(readFile(file("boat.dat")), original);
+}
+
+TEST_F(CliFileCommandsTest, aReportIsWrittenOnlyToATextFile)
+{
+    ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
+    writeFile(file("other.dat"), "keep");
+    for (const char* output : {"other.dat", "out.hex", "out.ini", "out"}) {
+        const CliResult result = run({"report", path("boat.dat"), path(output)});
+        EXPECT_EQ(result.status, 2) << output;
+        EXPECT_EQ(result.err, "zmp-cli: a report is written to a .txt file: " + path(output) + "\n");
+    }
+    EXPECT_EQ(readFile(file("other.dat")), "keep");
+    EXPECT_FALSE(std::filesystem::exists(file("out.hex")));
 }
 
 TEST_F(CliFileCommandsTest, modelMismatchIsRefused)
@@ -127,7 +160,7 @@ TEST_F(CliFileCommandsTest, modelMismatchIsRefused)
     ASSERT_EQ(run({"--model", "11", "new", path("m.dat")}).status, 0);
     const CliResult result = run({"--model", "1", "convert", path("m.dat"), path("o.hex")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "zmp-cli: ModelType Error !!\n");
+    EXPECT_EQ(result.err, "zmp-cli: ModelType Error !!\nzmp-cli: " + path("m.dat") + ": MODELTYPE=11, MODELTYPE=1 expected\n");
     EXPECT_FALSE(std::filesystem::exists(file("o.hex")));
 }
 
@@ -158,7 +191,8 @@ TEST_F(CliFileCommandsTest, destinationsListsTheMenuAndMarksTheRememberedOne)
     std::filesystem::remove(programDir / "USA-M_1130.ini");
     const CliResult none = run({"--model", "11", "destinations"});
     EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.err, "zmp-cli: Ini files are not found!!\n");
+    EXPECT_EQ(none.err, "zmp-cli: Ini files are not found!!\nzmp-cli: " + programDir.string() +
+                            ": No destination files (*-M_1130.ini)\n");
 }
 
 TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
@@ -173,7 +207,27 @@ TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
     EXPECT_EQ(result.out, "Usable CH Group Setup Status name 0: USA -> ABC\nCommon Setup Weater: 3 -> 0\n");
     const CliResult missing = run({"diff", path("a.dat"), path("none.dat")});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "zmp-cli: FileRead Error!!\n");
+    EXPECT_EQ(missing.err, "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
+}
+
+// A configuration saved by the editor holds nine-digit MMSIs; read back
+// from the radio it holds the memory's ten-digit form. Both are one MMSI.
+TEST_F(CliFileCommandsTest, diffComparesMmsisInOneForm)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    std::string saved = replaced(readFile(file("a.dat")), "User MMSI=#", "User MMSI=#367123450");
+    saved = replaced(saved, "[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=",
+                     "[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=367123450");
+    writeFile(file("saved.dat"), saved);
+    std::string readBack = replaced(saved, "Mmsid=367123450", "Mmsid=3671234500");
+    readBack = replaced(readBack, "User MMSI=#367123450", "User MMSI=#3671234500");
+    writeFile(file("read.dat"), readBack);
+    const CliResult same = run({"diff", path("saved.dat"), path("read.dat")});
+    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(same.status, 0);
+    writeFile(file("other.dat"), replaced(saved, "Mmsid=367123450", "Mmsid=3671234501"));
+    EXPECT_EQ(run({"diff", path("saved.dat"), path("other.dat")}).out,
+              "CHMMSID1 Mmsid: 367123450 -> 3671234501\n");
 }
 
 } // namespace

@@ -12,10 +12,8 @@
 #include <thread>
 #include <unistd.h>
 
-#include "cli/qtportfactory.h"
-#include "clitestsupport.h"
+#include "cliradiofixture.h"
 #include "radiosim/radioimage.h"
-#include "radiosim/radiosim.h"
 
 namespace zmp {
 namespace {
@@ -23,43 +21,7 @@ namespace {
 using test::CliResult;
 using test::readFile;
 
-// zmp-cli against the emulated radio on a pseudo-terminal, through the
-// real serial-port adapter.
-class CliRadioCommandsTest : public ::testing::Test, public test::CliFixtureBase {
-  protected:
-    CliRadioCommandsTest() { environment.makePort = qtPortFactory(store); }
-    ~CliRadioCommandsTest() override { stopRadio(); }
-
-    void startRadio(const MemoryImage& memory, radiosim::SimOptions options = {})
-    {
-        options.baud = 0;
-        sim = std::make_unique<radiosim::RadioSim>(memory, options);
-        thread = std::thread([this] { sim->run(); });
-    }
-    void stopRadio()
-    {
-        if (!sim) return;
-        sim->stop();
-        if (thread.joinable()) thread.join();
-    }
-    CliResult runRadio(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--yes", "--port", sim->devicePath()});
-        CliResult result = run(args);
-        stopRadio();
-        return result;
-    }
-    static MemoryImage radioNamed(const std::string& groupName)
-    {
-        MemoryImage memory = radiosim::RadioImage::fresh();
-        for (std::size_t i = 0; i < groupName.size(); ++i)
-            memory[307 + static_cast<int>(i)] = groupName[i];
-        return memory;
-    }
-
-    std::unique_ptr<radiosim::RadioSim> sim;
-    std::thread thread;
-};
+class CliRadioCommandsTest : public test::CliRadioFixture {};
 
 TEST_F(CliRadioCommandsTest, readSavesWhatTheRadioHolds)
 {
@@ -221,7 +183,9 @@ TEST_F(CliRadioCommandsTest, missingPortFailsInAnOrderlyWay)
 {
     const CliResult result = run({"--port", path("no-such-device"), "read", path("radio.hex")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("zmp-cli: "), std::string::npos);
+    EXPECT_NE(result.err.find("zmp-cli: port inicialize error!!\nzmp-cli: " + path("no-such-device") + ": "),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 

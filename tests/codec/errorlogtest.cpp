@@ -31,7 +31,11 @@ class ErrorLogTest : public ::testing::Test {
                 ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root_);
         fs::create_directories(programDir());
+#ifdef _WIN32
+        ::_putenv_s("APPDATA", (root_ / "data").string().c_str());
+#else
         ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+#endif
     }
 
     fs::path programDir() const { return root_ / "program"; }
@@ -99,6 +103,7 @@ TEST_F(ErrorLogTest, fallsBackToTheUserDataFolderWhenTheProgramFolderIsNotWritab
     EXPECT_FALSE(fs::exists(unwritable / "err.log"));
 }
 
+#ifndef _WIN32
 TEST_F(ErrorLogTest, fallsBackToHomeWhenNoDataHomeIsSet)
 {
     ::unsetenv("XDG_DATA_HOME");
@@ -114,6 +119,8 @@ TEST_F(ErrorLogTest, fallsBackToHomeWhenNoDataHomeIsSet)
         fileText(root_ / "home" / ".local" / "share" / "zmp" / "err.log").find(":frmRadio.ReadData -> "),
         std::string::npos);
 }
+
+#endif
 
 } // namespace
 } // namespace zmp

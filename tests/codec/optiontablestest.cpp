@@ -26,7 +26,9 @@ TEST(OptionTables, storedValuesShowTheirTexts)
 {
     EXPECT_EQ(optionText(resumeTimeOptions(), 3), "3Sec");
     EXPECT_EQ(optionText(resumeTimeOptions(), 0), "--");
-    EXPECT_EQ(optionText(resumeTimeOptions(), 5), "");
+    EXPECT_EQ(optionText(resumeTimeOptions(), 4), "4Sec");
+    EXPECT_EQ(optionText(resumeTimeOptions(), 5), "5Sec");
+    EXPECT_EQ(optionText(resumeTimeOptions(), 6), "");
     EXPECT_EQ(optionText(weaterOptions(), 0), "OFF");
     EXPECT_EQ(optionText(weaterOptions(), 3), "ON");
     EXPECT_EQ(optionText(weaterOptions(), 1), "");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -286,7 +288,9 @@ TEST_F(ConfigFileReaderTest, valueConversionsAndUnconvertibleValues)
 TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
 {
     fs::create_directory(folder / "folder.dat");
+#ifndef _WIN32  // elsewhere the path stays missing, which must read alike
     ASSERT_EQ(::mkfifo((folder / "pipe.dat").c_str(), 0600), 0);
+#endif
     for (const fs::path& path : {folder / "missing.dat", folder / "folder.dat", folder / "pipe.dat"}) {
         flags = {};
         const FileOutcome outcome = readPath(path);
@@ -302,6 +306,32 @@ TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
     const std::string log = datatest::readBytes(folder / "err.log");
     EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(ENOENT) + std::strerror(ENOENT)), std::string::npos) << log;
     EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos) << log;
+}
+
+TEST_F(ConfigFileReaderTest, refusalSaysWhyWithThePath)
+{
+    const std::string missing = (folder / "missing.dat").string();
+    EXPECT_EQ(readPath(missing).detail, missing + ": " + std::strerror(ENOENT));
+    const std::string nuls = (folder / "in.dat").string();
+    EXPECT_EQ(readText(std::string(1 << 20, '\0')).detail, nuls + ": Line longer than 65536 characters");
+}
+
+TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
+{
+    const Records written = datatest::variedRecords(ModelMr4400);
+    const std::string text = ConfigFileWriter::compose(written, ModelMr4400, true);
+    for (const char* lineEnd : {"\r", "\n"}) {
+        std::string converted;
+        for (std::size_t at = 0, next; at < text.size(); at = next + 2) {
+            next = text.find("\r\n", at);
+            converted += text.substr(at, next - at) + lineEnd;
+        }
+        records = datatest::variedRecords(ModelMr4400);
+        records.usa[3].ChTag = "OTHER";
+        const FileOutcome outcome = readText(converted);
+        ASSERT_TRUE(outcome.ok) << outcome.message;
+        datatest::expectSameFileFields(records, written, true);
+    }
 }
 
 TEST_F(ConfigFileReaderTest, megabyteLineIsRefusedBeforeTheReset)

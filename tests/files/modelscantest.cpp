@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+
 #include "files/memorysettingsstore.h"
 #include "startuptestsupport.h"
 
@@ -74,6 +77,19 @@ TEST_F(ModelScanTest, noOfferedModelOrNoFileIsUnknownModel)
     EXPECT_EQ(outcome.caption, "ZMP");
     EXPECT_EQ(outcome.icon, MessageIcon::Critical);
     EXPECT_FALSE(start("[model1]\nuse=0\n[model2]\nuse=\n[model3]\nuse=1\n").ok);
+}
+
+TEST_F(ModelScanTest, unknownModelSaysWhyWithThePath)
+{
+    EXPECT_EQ(ModelScan::selectAtStartup(path, store, "ZMP", selection).detail,
+              path + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(start("[model1]\nuse=0\n").detail,
+              path + ": No model offered (\"use=1\" in [model1] to [model10])");
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    const FileOutcome folder = ModelScan::selectAtStartup(path, store, "ZMP", selection);
+    EXPECT_EQ(folder.message, "Unknown model!!");
+    EXPECT_EQ(folder.detail, path + ": " + std::strerror(EISDIR));
 }
 
 TEST_F(ModelScanTest, lastModelIsRestoredOnlyWhenItsItemIsOffered)

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "startuptestsupport.h"
 
 namespace zmp {
@@ -71,6 +77,31 @@ TEST_F(ProfileReaderTest, quotedValueLosesItsQuotes)
     test::writeText(path, "[a]\nq=\" spaced \"\nhalf=\"open\n");
     EXPECT_EQ(read("a", "q"), " spaced ");
     EXPECT_EQ(read("a", "half"), "\"open");
+}
+
+TEST_F(ProfileReaderTest, everyLineEndEndsALine)
+{
+    test::writeText(path, "[MAIN]\rMODEL=#MR4400\rMODELTYPE=1\r[b]\r\nx=2\ny=3\r\n");
+    EXPECT_EQ(read("MAIN", "MODELTYPE"), "1");
+    EXPECT_EQ(read("b", "x"), "2");
+    EXPECT_EQ(read("b", "y"), "3");
+}
+
+// A folder or a FIFO where the file should be counts as a missing file,
+// says why, and never makes the reader wait or throw.
+TEST_F(ProfileReaderTest, aFolderOrAFifoReadsAsEmptyWithTheReason)
+{
+    std::filesystem::create_directory(path);
+    FileError error;
+    EXPECT_EQ(ProfileReader::readString(path, "model1", "use", "<NONE>", &error), "");
+    EXPECT_EQ(error.number, EISDIR);
+#ifndef _WIN32
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0666), 0);
+    error = {};
+    EXPECT_EQ(ProfileReader::readString(path, "model1", "use", "<NONE>", &error), "");
+    EXPECT_EQ(error.description, "Not a regular file");
+#endif
 }
 
 } // namespace

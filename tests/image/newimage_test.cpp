@@ -67,6 +67,8 @@ TEST(NewImage, RecordsHoldTheDefaultsAndTheChannelAreasTheBuiltInTables)
     EXPECT_FALSE(records.groupId[3].MemberFlags[9]);
     EXPECT_EQ(records.userMmsi, "");
     EXPECT_EQ(records.groups[Group1].PriorityCh, 32);
+    // The Exp CH group's priority is not in the image: a new one starts at 0.
+    EXPECT_EQ(records.groups[ExpCh].PriorityCh, 0);
     EXPECT_EQ(records.settings[slot::ResumeTime], 3);
     EXPECT_TRUE(records.distressCancelCall);
     EXPECT_TRUE(records.dscFlags[dscslot::receive(0, 1)]);
@@ -81,6 +83,20 @@ TEST(NewImage, RecordsHoldTheDefaultsAndTheChannelAreasTheBuiltInTables)
         ASSERT_EQ(decoded.usa[i].ChTag, usa[i].ChTag) << i;
         ASSERT_EQ(decoded.usa[i].TxEnable, usa[i].TxEnable) << i;
     }
+}
+
+// Nothing an earlier configuration held outside the image lives on in a new one.
+TEST(NewImage, SettingsOutsideTheImageStartAfresh)
+{
+    Records records;
+    MemoryImage image;
+    ASSERT_TRUE(makeNewImage(ModelMr4400, records, image));
+    const Records fresh = records;
+    records.settings[slot::TxPoDisplay] = 2;
+    records.groups[ExpCh].PriorityCh = 245;
+    ASSERT_TRUE(makeNewImage(ModelMr4400, records, image));
+    EXPECT_EQ(records.settings, fresh.settings);
+    EXPECT_EQ(records.groups[ExpCh].PriorityCh, 0);
 }
 
 TEST(NewImage, Mr4400DisablesTheGroupsWithoutChannels)

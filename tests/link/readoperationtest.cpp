@@ -187,6 +187,48 @@ TEST_F(ReadTest, cancelServedDuringAPauseOfTheModelCheckIsNotLost)
     EXPECT_FALSE(rig.flags.CompletedFlag);
 }
 
+// Pressed in the pause before a block's data reply is acknowledged, Cancel
+// ends the read as one pressed during a wait does: CAN, image unchanged,
+// and the dialog left open.
+TEST_F(ReadTest, cancelInThePauseBeforeASendEndsTheReadLikeAnyCancel)
+{
+    rig.host.sleepServesEvents = true;
+    bool pressed = false;
+    rig.host.onEvents = [&] {
+        if (!pressed && blockReads().size() == 40 && !rig.flags.ErrorFlag) {
+            transfer.cancel();
+            pressed = true;
+        }
+    };
+    EXPECT_FALSE(read());
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(rig.radio.canCount, 1);
+    EXPECT_EQ(blockReads().size(), 40u);
+    EXPECT_TRUE(rig.flags.CancelFlag);
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    EXPECT_EQ(image.bytes, before.bytes);
+}
+
+// A Cancel while the status reply comes in is a cancelled read, not a radio
+// found not ready.
+TEST_F(ReadTest, cancelDuringTheStatusCheckIsNotRadioNotReady)
+{
+    bool pressed = false;
+    rig.host.onEvents = [&] {
+        if (!pressed && !rig.radio.frames.empty() && rig.radio.frames.back().word == "#QMPSR") {
+            transfer.cancel();
+            pressed = true;
+        }
+    };
+    EXPECT_FALSE(read());
+    EXPECT_TRUE(pressed);
+    for (const auto& message : rig.host.messages)
+        EXPECT_NE(message.text, "Radio not ready!!");
+    EXPECT_TRUE(rig.flags.CancelFlag);
+    EXPECT_FALSE(rig.flags.CompletedFlag);
+    EXPECT_TRUE(blockReads().empty());
+}
+
 TEST_F(ReadTest, silentRadioMidReadIsACommunicationError)
 {
     rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {

@@ -2,15 +2,19 @@
 
 #include <QCoreApplication>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "files/memorysettingsstore.h"
 #include "link/linkerror.h"
+#include "platform/portaccessadvice.h"
 #include "platform/qtserialport.h"
 #include "platform/serialportnames.h"
 
@@ -77,7 +81,7 @@ class QtSerialPortTest : public ::testing::Test {
     }
 
     PseudoTerminal pty;
-    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<std::string>(); })};
+    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
 };
 
 TEST_F(QtSerialPortTest, passesBytesBothWaysOverAPseudoTerminal)
@@ -131,7 +135,7 @@ TEST_F(QtSerialPortTest, hangUpRaisesLinkErrorInsteadOfWaiting)
 
 TEST(QtSerialPortOpening, missingDeviceFailsWithItsReason)
 {
-    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<std::string>(); })};
+    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
     port.setDevicePath("/dev/zmp-no-such-port");
     port.setSettings("19200,N,8,1");
     EXPECT_FALSE(port.open());
@@ -145,7 +149,7 @@ TEST(QtSerialPortOpening, missingDeviceFailsWithItsReason)
 
 TEST(QtSerialPortOpening, numberWithoutDeviceFails)
 {
-    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<std::string>(); })};
+    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
     port.setPortNumber(4);
     EXPECT_FALSE(port.open());
     EXPECT_EQ(port.lastError().description, "no serial device for port 4");
@@ -156,7 +160,7 @@ TEST(QtSerialPortOpening, storedDeviceOfThePortNumberIsOpened)
     PseudoTerminal pty;
     MemorySettingsStore store;
     store.setValue("ComPath", "Device3", pty.slave());
-    QtSerialPort port{SerialPortNames(&store, [] { return std::vector<std::string>{"/dev/ttyS0"}; })};
+    QtSerialPort port{SerialPortNames(&store, [] { return std::vector<SerialDevice>{"/dev/ttyS0"}; })};
     port.setPortNumber(3);
     port.setSettings("19200,N,8,1");
     ASSERT_TRUE(port.open()) << port.lastError().description;
@@ -179,11 +183,51 @@ TEST(SerialPortNames, storedDeviceWinsOverTheSystemList)
 {
     MemorySettingsStore store;
     store.setValue("ComPath", "Device2", "/dev/ttyUSB0");
-    const SerialPortNames names(&store, [] { return std::vector<std::string>{"/dev/ttyS0", "/dev/ttyS1"}; });
+    const SerialPortNames names(&store, [] { return std::vector<SerialDevice>{"/dev/ttyS0", "/dev/ttyS1"}; });
     EXPECT_EQ(names.deviceFor(1), "/dev/ttyS0");
     EXPECT_EQ(names.deviceFor(2), "/dev/ttyUSB0");
     EXPECT_EQ(names.deviceFor(3), "");
     EXPECT_EQ(names.deviceFor(0), "");
+}
+
+TEST(SerialPortNames, choosingAnAdapterRemembersItsStableName)
+{
+    MemorySettingsStore store;
+    SerialDevice adapter("/dev/ttyUSB0");
+    adapter.stableName = "/dev/serial/by-id/usb-Prolific_PL2303-if00-port0";
+    adapter.vendorId = 0x067b;
+    adapter.productId = 0x2303;
+    const SerialPortNames names(&store, [&adapter] {
+        return std::vector<SerialDevice>{"/dev/ttyS0", adapter};
+    });
+    EXPECT_EQ(names.identityFor(1), "/dev/ttyS0");
+    EXPECT_EQ(names.identityFor(2), adapter.stableName);
+    EXPECT_EQ(names.identityFor(3), "");
+    EXPECT_EQ(names.labelFor(2), "/dev/ttyUSB0 (USB 067b:2303)");
+    EXPECT_EQ(names.labelFor(3), "");
+    store.setValue("ComPath", "Device3", adapter.stableName);
+    EXPECT_EQ(names.deviceFor(3), adapter.stableName);
+    EXPECT_EQ(names.labelFor(3), "/dev/ttyUSB0 (USB 067b:2303)");
+    EXPECT_EQ(names.identityFor(3), adapter.stableName);
+}
+
+TEST(PortAccessAdvice, namesTheGroupThatOwnsTheDevice)
+{
+    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
+    const std::filesystem::path folder = scratch ? scratch : std::filesystem::temp_directory_path();
+    std::filesystem::create_directories(folder);
+    const std::string device = (folder / "zmp-advice-device").string();
+    std::ofstream(device) << "";
+    const struct group* own = getgrgid(getegid());
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(PortAccessAdvice::ownerGroup(device), own->gr_name);
+    // Whoever may open it is told something else holds it.
+    EXPECT_EQ(PortAccessAdvice::text(device), device + " is in use by another program.");
+    EXPECT_EQ(
+        PortAccessAdvice::joinGroupText("/dev/ttyUSB0", "dialout"),
+        "You have no permission to use /dev/ttyUSB0. It belongs to the group \"dialout\": add yourself to "
+        "it (sudo usermod -aG dialout $USER), then log out and in again.");
+    std::filesystem::remove(device);
 }
 
 TEST(SerialPortNames, sortsDeviceNumbersByValue)

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -70,6 +71,22 @@ TEST_F(QtSettingsStoreTest, textsWithCommasAndSpacesComeBackUnchanged)
     EXPECT_EQ(QtSettingsStore("ZMP", application).value("IniFilePath", "IniFileName_1", ""), " A, B ");
     std::ofstream(QtSettingsStore("ZMP", application).location(), std::ios::app) << "[Edited]\nlist=a, b\n";
     EXPECT_EQ(QtSettingsStore("ZMP", application).value("Edited", "list", ""), "a, b");
+}
+
+// A FIFO where the settings file belongs would make every read wait for a
+// writer: the store leaves it alone, says why, and keeps values in memory.
+TEST_F(QtSettingsStoreTest, aSettingsFileThatIsAFifoIsNeverOpened)
+{
+    const std::string file = std::string(std::getenv("XDG_CONFIG_HOME")) + "/ZMP/" + application.toStdString() + ".conf";
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    QtSettingsStore store("ZMP", application);
+    EXPECT_EQ(store.problem(), file + ": Not a regular file");
+    EXPECT_EQ(store.value("Settings", "lastmodel", "1"), "1");
+    store.setValue("Settings", "lastmodel", "11");
+    EXPECT_EQ(store.value("Settings", "lastmodel", "1"), "11");
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+    std::filesystem::remove(file);
 }
 
 } // namespace

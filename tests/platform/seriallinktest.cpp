@@ -100,7 +100,7 @@ TEST(SerialLink, synchronisesAndChecksStatusOverAPseudoTerminal)
 {
     PtyRadio radio;
     ASSERT_FALSE(radio.slave.empty());
-    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<std::string>(); })};
+    QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
     port.setDevicePath(radio.slave);
     RealHost host;
     ProcessFlags flags;

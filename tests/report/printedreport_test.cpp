@@ -212,7 +212,7 @@ TEST_F(PrintedReportTest, weatherAndDirectoryColumns)
     EXPECT_EQ(lineOf(pages[6], "32"), (Line{{10, "32"}, {29, "------------"}, {60, "---------"}}));
 }
 
-TEST_F(PrintedReportTest, expColumnsFollowTheFirstNineEntriesOfTheirWidthList)
+TEST_F(PrintedReportTest, expColumnsFollowTheirWidthListWithRoomForEachText)
 {
     records.exp[0].CHDisplayL = "71";
     records.exp[0].Rxfreq = 157.425;
@@ -220,14 +220,38 @@ TEST_F(PrintedReportTest, expColumnsFollowTheFirstNineEntriesOfTheirWidthList)
     using Line = std::vector<std::pair<double, std::string>>;
     EXPECT_EQ(lineOf(page, "CHD"), (Line{{10, "CH"},
                                          {17, "CHD"},
-                                         {27, "ENABLE"},
-                                         {44, "RX(MHz)"},
-                                         {63, "TX(MHz)"},
-                                         {82, "LOW"},
-                                         {90, "UP"},
-                                         {100, "MEM"},
-                                         {107, "CH Name"}}));
+                                         {32, "ENABLE"},
+                                         {47, "RX(MHz)"},
+                                         {66, "TX(MHz)"},
+                                         {85, "LOW"},
+                                         {95, "UP"},
+                                         {102, "MEM"},
+                                         {112, "CH Name"}}));
     EXPECT_EQ(lineOf(page, "157.4250").at(1), (std::pair<double, std::string>{17, "71 "}));
+}
+
+TEST_F(PrintedReportTest, pageOneHoldsTheSettingsSectionsOnAnyPaper)
+{
+    for (const double height : {297.0, 279.4, 148.0}) {
+        PageGeometry paper;
+        paper.heightMm = height;
+        paper.lineHeightMm = 4.06;
+        const PrintedReport pages = print(paper);
+        ASSERT_GE(pages.size(), 8u);
+        EXPECT_NE(findItem(pages[0], "##### DSC Setup (Display Setup) #####"), nullptr) << height;
+        EXPECT_NE(findItem(pages[0], "[Test Call]"), nullptr) << height;
+        EXPECT_EQ(pages[1][1].text, "##### Programable USA Channel #####") << height;
+        const PrintItem& last = pages[0].back();
+        EXPECT_LE(last.yMm, height - paper.bottomMarginMm - paper.lineHeightMm + 1e-9) << height;
+        // Lines set closer get a font smaller in the same measure.
+        const PrintItem& first = pages[0].front();
+        const PrintItem& second = pages[0][1];
+        EXPECT_NEAR(first.pointSize / paper.pointSize, (second.yMm - first.yMm) / 2 / paper.lineHeightMm, 1e-9)
+            << height;
+    }
+    // A page with room to spare keeps the printer's line pitch and font.
+    const PrintPage tall = print().front();
+    EXPECT_DOUBLE_EQ(tall.front().pointSize, PageGeometry{}.pointSize);
 }
 
 TEST_F(PrintedReportTest, aLongListGoesOnOverPagesThatRepeatItsHeader)

@@ -4,7 +4,7 @@
 
 #include "codec/channelplan.h"
 #include "ui/channeldisplay.h"
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 #include "ui/gridtext.h"
 
 using namespace zmp;
@@ -107,7 +107,10 @@ TEST(ChannelDisplay, numberBoxesSplitTheSuffix)
     EXPECT_EQ(channelNumberBoxes("105").number, "o5");
     EXPECT_EQ(channelNumberBoxes("105").suffix, "");
     EXPECT_EQ(channelNumberBoxes("117").number, "'7");
-    EXPECT_EQ(channelNumberBoxes("105A").number, "o5");
+    // An "A" channel's number is the display form of its first two characters.
+    EXPECT_EQ(channelNumberBoxes("105A").number, "10");
+    EXPECT_EQ(channelNumberBoxes("117A").number, "11");
+    EXPECT_EQ(channelNumberBoxes("117A").suffix, "A");
     EXPECT_EQ(channelNumberBoxes("105a").suffix, "A");
     EXPECT_EQ(channelNumberBoxes("00").number, "00");
 }
@@ -117,7 +120,9 @@ TEST(ChannelDisplay, expDisplayBoxesRoundTrip)
     using Boxes = std::array<std::string, 3>;
     EXPECT_EQ(expDisplayBoxes("12", "B"), (Boxes{"1", "2", "B"}));
     EXPECT_EQ(expDisplayBoxes("", ""), (Boxes{"", "", ""}));
-    EXPECT_EQ(expDisplayBoxes("5", ""), (Boxes{"5", "", ""}));
+    // The first and last character: a one-character CHDisplayL shows in both boxes.
+    EXPECT_EQ(expDisplayBoxes("5", ""), (Boxes{"5", "5", ""}));
+    EXPECT_EQ(expDisplayBoxes("1", "AB"), (Boxes{"1", "1", "B"}));
     const ExpDisplay stored = expDisplayFromBoxes({"1", "", "C"});
     EXPECT_EQ(stored.left, "1 ");
     EXPECT_EQ(stored.right, "C");

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/hexviewtext.h"
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 #include "ui/windowlayout.h"
 
 using namespace zmp;

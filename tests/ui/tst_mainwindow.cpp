@@ -14,6 +14,7 @@
 #include <QTextDocument>
 
 #include "files/appsettings.h"
+#include "files/filemessages.h"
 #include "platform/helpviewer.h"
 #include "platform/qtserialport.h"
 #include "ui/aboutbox.h"
@@ -75,12 +76,14 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void oneModelHidesEditMenu()
+    void oneModelHidesTheModelMenu()
     {
         EditorFixture editor("oneModel", OneModel);
         writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
         QVERIFY(editor.start());
-        QVERIFY(!editor.window->actions().editMenu->menuAction()->isVisible());
+        // The Edit menu stays for Undo and Redo; only its model list goes.
+        QVERIFY(editor.window->actions().editMenu->menuAction()->isVisible());
+        QVERIFY(!editor.window->actions().editModel->menuAction()->isVisible());
         QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
         QCOMPARE(editor.window->objectName(), QString("frmMain"));
         QCOMPARE(shownPageName(editor), QString("pictGeneral"));
@@ -112,7 +115,7 @@ class MainWindowTest : public QObject {
         writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
         QVERIFY(editor.start());
         QCOMPARE(editor.state.model, model);
-        QCOMPARE(editor.window->actions().editMenu->menuAction()->isVisible(), editMenu);
+        QCOMPARE(editor.window->actions().editModel->menuAction()->isVisible(), editMenu);
         QVERIFY(editor.window->actions().modelItems[static_cast<std::size_t>(model - 1)]->isChecked());
         QVERIFY(editor.window->actions().modelItems[static_cast<std::size_t>(model - 1)]->isEnabled());
     }
@@ -123,6 +126,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!editor.start());
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));
         QCOMPARE(editor.messages.shown[0].text, std::string("Unknown model!!"));
+        QVERIFY(editor.messages.shown[0].detail.ends_with("global.ini: No model offered (\"use=1\" in [model1] to [model10])"));
         QCOMPARE(editor.messages.shown[0].title, std::string("ZMP"));
         QCOMPARE(int(editor.messages.shown[0].icon), int(BoxIcon::Critical));
     }
@@ -310,6 +314,33 @@ class MainWindowTest : public QObject {
         QCOMPARE(editor.window->tree().node(group2)->text(0), QString("Group2(HARB)"));
     }
 
+    // The file named on the command line, opened once the window is up.
+    void openPathOpensWithoutAskingAndReportsAMissingFile()
+    {
+        EditorFixture editor("openPath", OneModel);
+        QVERIFY(editor.start());
+        editor.state.records.groups[1].StatusName = "DOCK";
+        const std::string path = (editor.folder / "Dock.dat").string();
+        editor.dialogs.paths.push_back(path);
+        editor.window->actions().fileSaveAs->trigger();
+        editor.window->actions().fileNew->trigger();
+        waitForNew(editor);
+        const std::size_t asked = editor.dialogs.filtersAsked.size();
+
+        editor.window->fileCommands().openPath(path);
+        QCOMPARE(editor.dialogs.filtersAsked.size(), asked);
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
+        QCOMPARE(editor.state.currentFilePath, path);
+        QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400 - dock.dat"));
+        QVERIFY(editor.window->isEnabled());
+
+        editor.window->fileCommands().openPath((editor.folder / "gone.dat").string());
+        QVERIFY(editor.messages.texts().find(filemessages::FileReadError) != std::string::npos);
+        QCOMPARE(editor.state.currentFilePath, path);
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
+        QVERIFY(editor.window->isEnabled());
+    }
+
     void imageFileShortcutsOnlyInDebugMode()
     {
         EditorFixture plain("noDebug", OneModel);
@@ -355,6 +386,7 @@ class MainWindowTest : public QObject {
         debug.dialogs.paths.push_back(bad.string());
         debug.window->fileCommands().openImageFile();
         QCOMPARE(debug.messages.shown.back().text, std::string("bad file!!"));
+        QCOMPARE(debug.messages.shown.back().detail, bad.string() + ": Not an image file of 32768 bytes");
         QCOMPARE(int(debug.messages.shown.back().icon), int(BoxIcon::Critical));
         QVERIFY(debug.state.currentFilePath.empty());
         QVERIFY(debug.window->isEnabled());
@@ -382,6 +414,7 @@ class MainWindowTest : public QObject {
         // OK loads and remembers.
         editor.state.flags.modified = true;
         editor.messages.answer(BoxAnswer::Ok);
+        editor.messages.answer(BoxAnswer::No); // unsaved changes: not saved
         a.destinationItems[2]->trigger();
         QVERIFY(a.destinationItems[2]->isChecked());
         QVERIFY(!a.destinationItems[0]->isChecked());
@@ -407,6 +440,39 @@ class MainWindowTest : public QObject {
         QCOMPARE(editor.settings.value("ComPath", "ComNum", ""), std::string("7"));
         QVERIFY(a.portItems[6]->isChecked());
         QVERIFY(!a.portItems[2]->isChecked());
+    }
+
+    void serialPortMenuShowsDevicesAndKeepsTheChosenAdapter()
+    {
+        EditorFixture editor("portDevices", OneModel);
+        SerialDevice adapter("/dev/ttyUSB0");
+        adapter.description = "FT232R USB UART";
+        adapter.manufacturer = "FTDI";
+        adapter.vendorId = 0x0403;
+        adapter.productId = 0x6001;
+        adapter.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0";
+        std::vector<SerialDevice> listed{"/dev/ttyS0", adapter};
+        editor.devices = [&listed] { return listed; };
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        QCOMPARE(a.portItems[0]->text(), QString("COM&1\t/dev/ttyS0"));
+        QCOMPARE(a.portItems[1]->text(), QString("COM&2\t/dev/ttyUSB0  FT232R USB UART (FTDI, USB 0403:6001)"));
+        QCOMPARE(a.portItems[2]->text(), QString("COM&3"));
+        a.portItems[1]->trigger();
+        QCOMPARE(AppSettings(editor.settings).portDevice(2), adapter.stableName);
+        // Re-plugged as ttyUSB1 while another adapter now sorts first.
+        adapter.location = "/dev/ttyUSB1";
+        listed = {"/dev/ttyACM0", "/dev/ttyS0", adapter};
+        QVERIFY(editor.start());
+        MainActions& again = editor.window->actions();
+        QCOMPARE(again.portItems[1]->text(),
+                 QString("COM&2\t/dev/ttyUSB1  FT232R USB UART (FTDI, USB 0403:6001)"));
+        QVERIFY(again.portItems[1]->isChecked());
+        QCOMPARE(again.portItems[0]->text(), QString("COM&1\t/dev/ttyACM0"));
+        listed = {"/dev/ttyS0"};
+        QVERIFY(editor.start());
+        QCOMPARE(editor.window->actions().portItems[1]->text(),
+                 QString("COM&2\t%1  (not connected)").arg(QString::fromStdString(adapter.stableName)));
     }
 
     void toolbarButtonOfDisabledItemDoesNothing()

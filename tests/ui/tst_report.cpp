@@ -12,7 +12,9 @@
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
 #include "report/reporttext.h"
+#include "ui/mainactions.h"
 #include "ui/mainwindow.h"
+#include "ui/uimessages.h"
 #include "ui/reportwindow.h"
 #include "uitestsupport.h"
 
@@ -28,6 +30,8 @@ struct PdfWord {
     double xMinMm = 0;
     double yMinMm = 0;
     QString text;
+    double xMaxMm = 0;
+    double yMaxMm = 0;
 };
 
 // Every word of the PDF with its page and top-left corner in millimetres.
@@ -40,13 +44,14 @@ std::vector<PdfWord> wordsOf(const QString& pdf)
     std::vector<PdfWord> words;
     int page = 0;
     static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     for (const QString& line : html.split('\n')) {
         if (line.contains("<page ")) ++page;
         const auto match = word.match(line);
         if (match.hasMatch())
             words.push_back({page, match.captured(1).toDouble() / PointsPerMm,
-                             match.captured(2).toDouble() / PointsPerMm, match.captured(3)});
+                             match.captured(2).toDouble() / PointsPerMm, match.captured(5),
+                             match.captured(3).toDouble() / PointsPerMm, match.captured(4).toDouble() / PointsPerMm});
     }
     return words;
 }
@@ -69,6 +74,30 @@ struct Configuration {
     MemoryImage image;
     EditorState state;
 };
+
+// The longest texts the lists can hold, in every row.
+void fillEveryList(Records& records)
+{
+    for (ChannelTable* table : {&records.usa, &records.intl, &records.can, &records.wx, &records.exp})
+        for (ChannelRecord& channel : *table) {
+            channel.Enable = true;
+            channel.ChTag = "WWWWWWWWWWWW";
+            channel.LowPower = channel.PowUp = channel.ScanMemory = channel.TxEnable = channel.Duplex = true;
+        }
+    for (ChannelRecord& channel : records.exp) {
+        channel.CHDisplayL = "WW";
+        channel.CHDisplayR = "W";
+        channel.Rxfreq = 157.425;
+        channel.Txfreq = 157.425;
+    }
+    for (UsableGroup& group : records.groups)
+        group.StatusName = "WWWW";
+}
+
+QString pdfIn(const std::filesystem::path& folder)
+{
+    return QString::fromStdString((folder / "report.pdf").string());
+}
 
 } // namespace
 
@@ -164,6 +193,95 @@ class ReportTest : public QObject {
         const PdfWord* header = findWord(words, "Zampler", 1);
         QVERIFY(header);
         QVERIFY(std::abs(header->yMinMm - 5.0) < 3.0);
+    }
+
+    void printedTextsNeverRunIntoEachOther()
+    {
+        Configuration config;
+        fillEveryList(config.records);
+        const QString pdf = pdfIn(freshFolder("overlap"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        const ReportInput input{config.records, config.image, ModelMr4400, true};
+        const PrintedReport report = printedReport(input, ReportPrinter::geometryOf(printer));
+        QVERIFY(ReportPrinter::print(report, printer));
+        // Two texts that touch come out of the PDF as one word ("LOWUP").
+        std::vector<QSet<QString>> printed(report.size() + 1);
+        for (std::size_t p = 0; p < report.size(); ++p)
+            for (const PrintItem& item : report[p])
+                for (const QString& word : QString::fromStdString(item.text).split(' ', Qt::SkipEmptyParts))
+                    printed[p + 1].insert(word);
+        std::vector<PdfWord> words = wordsOf(pdf);
+        QVERIFY(words.size() > 1000);
+        for (const PdfWord& w : words)
+            QVERIFY2(printed[std::size_t(w.page)].contains(w.text), qPrintable(w.text));
+        std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+            return std::tie(a.page, a.yMinMm, a.xMinMm) < std::tie(b.page, b.yMinMm, b.xMinMm);
+        });
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            const PdfWord& a = words[i - 1];
+            const PdfWord& b = words[i];
+            const bool sameLine = a.page == b.page && b.yMinMm < a.yMaxMm;
+            if (sameLine)
+                QVERIFY2(b.xMinMm >= a.xMaxMm, qPrintable(QString("%1 runs into %2").arg(a.text, b.text)));
+        }
+        // Page 1 holds the settings, down to the last DSC section.
+        QVERIFY(findWord(words, "Menu:", 1));
+        QVERIFY(findWord(words, "[PositionRequest", 1));
+        QVERIFY(!findWord(words, "[PositionRequest", 2));
+    }
+
+    void withoutAPrinterPrintOffersAPdfFile()
+    {
+        EditorFixture editor("noPrinter", "[model1]\nuse=1\natis=False\n");
+        QVERIFY(editor.start());
+        editor.dialogs.printerInstalled = false;
+        editor.dialogs.pdfPath = (editor.folder / "never.pdf").string();
+        editor.messages.answer(BoxAnswer::No);
+        editor.messages.shown.clear();
+        editor.window->actions().filePrint->trigger();
+        QCOMPARE(editor.messages.shown.size(), std::size_t(1));
+        QCOMPARE(editor.messages.shown[0].text,
+                 std::string("No printer is installed.\nDo you want to save the report as a PDF file instead?"));
+        QCOMPARE(editor.messages.shown[0].title, std::string("PC Program for MR4400"));
+        QVERIFY(!std::filesystem::exists(editor.folder / "never.pdf"));
+        editor.messages.answer(BoxAnswer::Yes);
+        editor.dialogs.paths.push_back(pdfIn(editor.folder).toStdString());
+        editor.window->actions().filePrint->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.back(), std::string(uimsg::PdfFilter));
+        QVERIFY(findWord(wordsOf(pdfIn(editor.folder)), "Zampler", 1));
+        QVERIFY(editor.window->isEnabled());
+    }
+
+    void aPrinterThatCannotStartIsReported()
+    {
+        EditorFixture editor("printerFails", "[model1]\nuse=1\natis=False\n");
+        QVERIFY(editor.start());
+        editor.dialogs.pdfPath = (editor.folder / "missing folder" / "x" / "report.pdf").string();
+        editor.messages.answer(BoxAnswer::No);
+        editor.messages.shown.clear();
+        editor.window->actions().filePrint->trigger();
+        QCOMPARE(editor.messages.shown.size(), std::size_t(1));
+        QVERIFY(editor.messages.shown[0].text.rfind("The report could not be printed.\n", 0) == 0);
+        QVERIFY(editor.window->isEnabled());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void exportPdfWritesTheReportForEveryone()
+    {
+        EditorFixture editor("exportPdf", "[model1]\nuse=1\natis=False\n");
+        QVERIFY(editor.start());
+        QCOMPARE(editor.window->actions().fileExportPdf->text(), QString("&Export PDF\u2026"));
+        editor.messages.shown.clear();
+        editor.dialogs.paths.push_back((editor.folder / "report").string());
+        editor.window->actions().fileExportPdf->trigger();
+        QVERIFY(findWord(wordsOf(pdfIn(editor.folder)), "Zampler", 1));
+        QVERIFY(editor.messages.shown.empty());
+        // Cancelled: nothing written, nothing said.
+        editor.window->actions().fileExportPdf->trigger();
+        QVERIFY(editor.messages.shown.empty());
     }
 
     void printCommandUsesChosenPrinter()

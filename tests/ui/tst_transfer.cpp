@@ -7,8 +7,13 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <QTreeWidget>
+
+#include "backup/backupstore.h"
 #include "files/appsettings.h"
 #include "image/imagecodec.h"
+#include "ui/backupsdialog.h"
+#include "ui/comparewindow.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
@@ -111,6 +116,29 @@ class DialogDriver : public QObject {
     TransferDialog* current_ = nullptr;
     bool cancelled_ = false;
 };
+
+// Runs check on the first modal window of type W once it is open, then
+// closes it (check may accept it instead).
+template <typename W, typename Check>
+void whenOpen(QTimer& timer, Check check)
+{
+    QObject::connect(&timer, &QTimer::timeout, [&timer, check] {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window) return;
+        timer.stop();
+        check(*window);
+        if (window->isVisible()) window->reject();
+    });
+    timer.start(10);
+}
+
+QStringList rowTexts(const QTreeWidget& list, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < list.columnCount(); ++column)
+        texts << list.topLevelItem(row)->text(column);
+    return texts;
+}
 
 void pointPortAt(EditorFixture& editor, const Radio& radio)
 {
@@ -257,6 +285,86 @@ class TransferTest : public QObject {
         Records inRadio;
         ImageCodec::decode(radioImage, inRadio);
         QCOMPARE(inRadio.usa[0].ChTag.substr(0, 7), std::string("HARBOUR"));
+    }
+
+    void readAndProgramAreKeptAndABackupOpensUnsaved()
+    {
+        EditorFixture editor("backups", "[model1]\nuse=1\natis=True\n");
+        Radio radio(editor.folder, {"--poke", "0x0133=58595A"});
+        pointPortAt(editor, radio);
+        QVERIFY(editor.start());
+        // A driver for each dialog: the second may take the first one's address.
+        {
+            DialogDriver driver;
+            editor.window->actions().transferRead->trigger();
+        }
+        editor.state.records.userMmsi = "366123456";
+        {
+            DialogDriver driver;
+            editor.window->actions().transferProgram->trigger();
+        }
+        const BackupStore store(editor.folder / "backups");
+        const auto entries = store.entries();
+        QCOMPARE(entries.size(), std::size_t(2));
+        QCOMPARE(entries[0].operation, std::string("read"));
+        QCOMPARE(entries[0].port, radio.device());
+        QCOMPARE(entries[1].operation, std::string("programmed"));
+        QCOMPARE(entries[1].mmsi, std::string("366123456"));
+        QCOMPARE(entries[1].outcome, std::string("complete"));
+        // The programmed backup holds what the radio received.
+        QCOMPARE(readBytes(store.imagePath(entries[1])).substr(0x0800, 0x3E00),
+                 radio.stopAndDump().substr(0x0800, 0x3E00));
+
+        editor.state.records.groups[0].StatusName = "NEW";
+        editor.state.currentFilePath = (editor.folder / "mine.dat").string();
+        QStringList newest;
+        int rows = 0;
+        QTimer timer;
+        whenOpen<BackupsDialog>(timer, [&](BackupsDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>("lstBackups");
+            rows = list->topLevelItemCount();
+            newest = rowTexts(*list, 0);
+            list->setCurrentItem(list->topLevelItem(1));
+            dialog.findChild<QPushButton*>("cmdOpen")->click();
+        });
+        editor.window->actions().fileBackups->trigger();
+        QCOMPARE(rows, 2);
+        QCOMPARE(newest.mid(1, 2), QStringList({"programmed", "366123456"}));
+        QCOMPARE(newest[0], BackupsDialog::localTime(entries[1].time));
+        QCOMPARE(editor.state.records.groups[0].StatusName.substr(0, 3), std::string("XYZ"));
+        QVERIFY(editor.state.currentFilePath.empty());
+        QVERIFY(editor.state.flags.modified);
+    }
+
+    void compareShowsWhatDiffersAndLeavesTheEditorAlone()
+    {
+        EditorFixture editor("compare", "[model1]\nuse=1\natis=True\n");
+        Radio radio(editor.folder, {"--poke", "0x0133=58595A"});
+        pointPortAt(editor, radio);
+        QVERIFY(editor.start());
+        editor.state.flags.modified = true;
+        const MemoryImage image = editor.state.image;
+        const std::string name = editor.state.records.groups[0].StatusName;
+        DialogDriver driver;
+        QStringList rows;
+        QString summary;
+        QTimer timer;
+        whenOpen<CompareWindow>(timer, [&](CompareWindow& window) {
+            auto* list = window.findChild<QTreeWidget*>("lstDifferences");
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                rows << rowTexts(*list, row).join('|');
+            summary = window.findChild<QLabel*>("lblSummary")->text();
+        });
+        editor.window->actions().transferCompare->trigger();
+        QCOMPARE(driver.opened, 1);
+        QVERIFY2(rows.contains(QString("Usable CH Group Setup|Status name 0|XYZ|%1")
+                                   .arg(QString::fromStdString(name).trimmed())),
+                 qPrintable(rows.join('\n')));
+        QCOMPARE(summary, CompareWindow::summary(static_cast<std::size_t>(rows.size())));
+        QVERIFY(editor.state.image.bytes == image.bytes);
+        QCOMPARE(editor.state.records.groups[0].StatusName, name);
+        QVERIFY(editor.state.flags.modified);
+        QCOMPARE(BackupStore(editor.folder / "backups").entries().size(), std::size_t(1));
     }
 };
 

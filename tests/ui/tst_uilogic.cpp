@@ -9,6 +9,7 @@
 #include "ui/transferdialog.h"
 #include "ui/treebuilder.h"
 #include "ui/twips.h"
+#include "ui/windowlayout.h"
 
 using namespace zmp;
 
@@ -179,11 +180,42 @@ class UiLogicTest : public QObject {
         QCOMPARE(twipsToPixels(pixelsToTwips(444, 120.0), 120.0), 444);
     }
 
+    void storedWindowPlaceLandsOnAScreen()
+    {
+        const std::vector<DesktopArea> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+        // A place on a screen stays as it is.
+        QCOMPARE(placeOnScreens({100, 50, 900, 700}, screens, 607, 444), (DesktopArea{100, 50, 900, 700}));
+        // Mostly on the second screen: moved fully onto it.
+        QCOMPARE(placeOnScreens({2900, 500, 900, 700}, screens, 607, 444),
+                 (DesktopArea{2300, 324, 900, 700}));
+        // A screen that is gone: onto the first, no larger than it.
+        QCOMPARE(placeOnScreens({5000, -3000, 4000, 3000}, screens, 607, 444),
+                 (DesktopArea{0, 0, 1920, 1080}));
+        // Never smaller than the window's minimum.
+        QCOMPARE(placeOnScreens({10, 10, 20, 20}, screens, 607, 444), (DesktopArea{10, 10, 607, 444}));
+        QCOMPARE(placeOnScreens({10, 10, 800, 600}, {}, 607, 444), (DesktopArea{10, 10, 800, 600}));
+    }
+
+    void pagesGetTheirWidthBesideTheTree()
+    {
+        QCOMPARE(windowWidthForPages(700), 1000);
+        QVERIFY(windowWidthForPages(701) * 7 / 10 >= 701);
+    }
+
     void fileFiltersBecomeQtFilters()
     {
         QCOMPARE(qtFileFilter("dat files(*.dat)|*.dat|All files(*.*)|*.*"),
                  std::string("dat files(*.dat);;All files(*.*)"));
         QCOMPARE(qtFileFilter("Text files(*.txt)|*.txt"), std::string("Text files(*.txt)"));
+    }
+
+    void saveDialogAddsTheChosenFiltersExtension()
+    {
+        const std::string dat = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
+        QCOMPARE(filterExtension(dat, "dat files(*.dat)"), std::string("dat"));
+        QCOMPARE(filterExtension(dat, "All files(*.*)"), std::string());
+        QCOMPARE(filterExtension(dat, ""), std::string());
+        QCOMPARE(filterExtension("Text files(*.txt)|*.txt", "Text files(*.txt)"), std::string("txt"));
     }
 
     void progressBarIsPlacedByPercentage()

@@ -17,9 +17,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/helpviewer.h"
 #include "ui/gridwheel.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
+#include "ui/nodetree.h"
 #include "ui/twips.h"
 #include "ui/windowlayout.h"
 #include "uitestsupport.h"
@@ -162,6 +164,87 @@ class WindowLayoutTest : public QObject {
         QCOMPARE(editor.settings.value("Settings", "MainLeft", ""),
                  std::to_string(pixelsToTwips(frame.left(), dpi)));
         QVERIFY(pixelsToTwips(frame.width(), dpi) >= MinimumWindowWidthTwips - TwipsPerPixelAt96Dpi);
+    }
+
+    void reopensWhereAndAsLargeAsTheUserLeftIt()
+    {
+        EditorFixture editor("reopen");
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect left(screen.x() + 20, screen.y() + 10, pixels(MinimumWindowWidthTwips) + 40,
+                         pixels(MinimumWindowHeightTwips) + 30);
+        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        editor.settings.setValue("Settings", "MainLeft", std::to_string(pixelsToTwips(left.x(), dpi)));
+        editor.settings.setValue("Settings", "MainTop", std::to_string(pixelsToTwips(left.y(), dpi)));
+        editor.settings.setValue("Settings", "MainWidth", std::to_string(pixelsToTwips(left.width(), dpi)));
+        editor.settings.setValue("Settings", "MainHeight", std::to_string(pixelsToTwips(left.height(), dpi)));
+        startEditor(editor);
+        showActive(*editor.window);
+        QCOMPARE(editor.window->frameGeometry(), left);
+    }
+
+    void aStoredPlaceOffEveryScreenComesBackOntoOne()
+    {
+        EditorFixture editor("offScreen");
+        editor.settings.setValue("Settings", "MainLeft", "-900000");
+        editor.settings.setValue("Settings", "MainTop", "900000");
+        editor.settings.setValue("Settings", "MainWidth", "9000000");
+        editor.settings.setValue("Settings", "MainHeight", "12");
+        startEditor(editor);
+        showActive(*editor.window);
+        const QRect screen = editor.window->screen()->availableGeometry();
+        QVERIFY(screen.contains(editor.window->frameGeometry()));
+        QVERIFY(editor.window->height() >= pixels(MinimumWindowHeightTwips));
+    }
+
+    void checkingAGroupKeepsTheTreeShape()
+    {
+        EditorFixture editor("treeShape");
+        startEditor(editor);
+        showActive(*editor.window);
+        NodeTree& tree = editor.window->tree();
+        const std::vector<std::string> open{"General", "Program", "PU", "SM"};
+        for (const std::string& key : open)
+            tree.node(tree.indexOfKey(key))->setExpanded(true);
+        editor.window->selectNodeByKey("Usable");
+        auto* group2 = editor.window->findChild<QCheckBox*>("chkUsable_1");
+        const bool had = tree.indexOfKey("PI") > 0;
+        group2->click();
+        QCOMPARE(tree.indexOfKey("PI") > 0, !had);
+        for (const std::string& key : open)
+            QVERIFY2(tree.node(tree.indexOfKey(key))->isExpanded(), key.c_str());
+        QVERIFY(!tree.node(tree.indexOfKey("SG"))->isExpanded());
+        QCOMPARE(tree.keyOf(tree.selectedIndex()), std::string("Usable"));
+    }
+
+    void helpFromTheTransferDialogWorksWhileItWaits()
+    {
+        EditorFixture editor("dialogHelp");
+        const std::filesystem::path help = std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "QMxx.HLP";
+        std::filesystem::copy_file(help, editor.folder / "QMxx.HLP");
+        startEditor(editor);
+        showActive(*editor.window);
+        bool helpShown = false;
+        bool scrolled = false;
+        QTimer::singleShot(0, editor.window.get(), [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog) return;
+            dialog->findChild<QPushButton*>("cmdHelp")->click();
+            HelpViewer* viewer = nullptr;
+            for (QWidget* widget : QApplication::allWidgets())
+                if (auto* found = qobject_cast<HelpViewer*>(widget); found && found->isVisible()) viewer = found;
+            helpShown = viewer && QTest::qWaitForWindowExposed(viewer);
+            if (helpShown) {
+                // Keys come through the desktop, which holds back input to windows a dialog blocks.
+                QScrollBar* bar = viewer->verticalScrollBar();
+                const bool atTop = bar->value() == bar->minimum();
+                QTest::keyClick(viewer->windowHandle(), atTop ? Qt::Key_End : Qt::Key_Home);
+                scrolled = atTop ? bar->value() > bar->minimum() : bar->value() == bar->minimum();
+            }
+            dialog->findChild<QPushButton*>("cmdCancel")->click();
+        });
+        editor.window->actions().transferRead->trigger();
+        QVERIFY(helpShown);
+        QVERIFY(scrolled);
     }
 
     void resizeGivesTheTreeThirtyPercent()

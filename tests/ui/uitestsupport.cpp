@@ -4,7 +4,10 @@
 #include <fstream>
 #include <sstream>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 
 #include "image/newimage.h"
 #include "platform/qtserialport.h"
@@ -12,9 +15,30 @@
 
 namespace zmp::test {
 
+namespace {
+
+void showModalBox(const MessageRequest& request)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(request.title),
+                    QString::fromStdString(request.text), QMessageBox::Ok, QApplication::activeWindow());
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &box, [&box] {
+        if (box.isActiveWindow()) box.done(QMessageBox::Ok);
+    });
+    answer.start(1);
+    QWidget* active = QApplication::activeWindow();
+    box.exec();
+    // The window system gives the activation back to the window the box
+    // stood over; the offscreen platform leaves that to the program.
+    if (active) active->activateWindow();
+}
+
+} // namespace
+
 BoxAnswer ScriptedMessages::show(const MessageRequest& request)
 {
     shown.push_back(request);
+    if (modal) showModalBox(request);
     if (answers_.empty())
         return request.buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
     const BoxAnswer answer = answers_.front();
@@ -106,10 +130,13 @@ EditorFixture::~EditorFixture()
 
 bool EditorFixture::start()
 {
-    window = std::make_unique<MainWindow>(
-        MainWindowServices{state, settings, messages, dialogs,
-                           [this] { return std::make_unique<QtSerialPort>(SerialPortNames(&settings)); },
-                           [this](int port) { return SerialPortNames(&settings).deviceFor(port); }});
+    const SerialPortNames names(
+        &settings, devices ? devices : SerialPortNames::DeviceList(SerialPortNames::systemDevices));
+    window = std::make_unique<MainWindow>(MainWindowServices{
+        state, settings, messages, dialogs, [names] { return std::make_unique<QtSerialPort>(names); },
+        [names](int port) { return names.deviceFor(port); }, (folder / "backups").string(),
+        [names](int port) { return names.labelFor(port); },
+        [names](int port) { return names.identityFor(port); }});
     return window->startUp();
 }
 

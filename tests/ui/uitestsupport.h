@@ -1,12 +1,14 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "files/memorysettingsstore.h"
+#include "platform/serialdevice.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
@@ -24,6 +26,10 @@ class ScriptedMessages : public MessageService {
     BoxAnswer show(const MessageRequest& request) override;
     void answer(BoxAnswer next) { answers_.push_back(next); }
     std::vector<MessageRequest> shown;
+    // Each message opens a real modal box, closed as soon as it is active,
+    // so that the box takes the focus and gives it back as one the user
+    // answers does.
+    bool modal = false;
     std::string texts() const;
 
   private:
@@ -37,10 +43,12 @@ class ScriptedDialogs : public DialogService {
     std::string openFileName(const std::string& filter, const std::string& folder) override;
     std::string saveFileName(const std::string& filter, const std::string& folder) override;
     bool choosePrinter(QPrinter& printer) override;
+    bool printerAvailable() override { return printerInstalled; }
 
     std::deque<std::string> paths;
     std::vector<std::string> filtersAsked;
     std::string pdfPath; // empty: the print dialog is cancelled
+    bool printerInstalled = true;
 
   private:
     std::string next(const std::string& filter);
@@ -66,6 +74,8 @@ struct EditorFixture {
     ScriptedMessages messages;
     ScriptedDialogs dialogs;
     std::unique_ptr<MainWindow> window;
+    // The serial devices the system lists; the real ones when not set.
+    std::function<std::vector<SerialDevice>()> devices;
 
     // Makes the window and runs its start-up.
     bool start();

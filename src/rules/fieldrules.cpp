@@ -1,4 +1,4 @@
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 
 #include <algorithm>
 #include <charconv>

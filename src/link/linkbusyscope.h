@@ -8,12 +8,12 @@ namespace zmp {
 // the scope lives, however it is left: a return, or a port failure thrown
 // through it. Nested scopes leave the state to the outermost one, so the
 // host sees exactly one start and one end.
-class BusyScope {
+class LinkBusyScope {
   public:
-    explicit BusyScope(const LinkContext& context);
-    ~BusyScope();
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
+    explicit LinkBusyScope(const LinkContext& context);
+    ~LinkBusyScope();
+    LinkBusyScope(const LinkBusyScope&) = delete;
+    LinkBusyScope& operator=(const LinkBusyScope&) = delete;
 
   private:
     const LinkContext& context_;

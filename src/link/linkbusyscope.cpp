@@ -1,15 +1,16 @@
-#include "link/busyscope.h"
+#include "link/linkbusyscope.h"
 
 namespace zmp {
 
-BusyScope::BusyScope(const LinkContext& context) : context_(context), outermost_(!context.flags.BusyFlag)
+LinkBusyScope::LinkBusyScope(const LinkContext& context)
+    : context_(context), outermost_(!context.flags.BusyFlag)
 {
     if (!outermost_) return;
     context_.flags.BusyFlag = true;
     context_.host.setBusy(true);
 }
 
-BusyScope::~BusyScope()
+LinkBusyScope::~LinkBusyScope()
 {
     if (!outermost_) return;
     context_.host.setBusy(false);

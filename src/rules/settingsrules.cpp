@@ -1,9 +1,9 @@
-#include "ui/settingsrules.h"
+#include "rules/settingsrules.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "ui/fieldrules.h"
+#include "rules/fieldrules.h"
 
 namespace zmp {
 

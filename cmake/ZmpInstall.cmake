@@ -1,0 +1,30 @@
+# The installed programs and the Debian package. The data side of the
+# installation (program folder, desktop entry, icons, manual pages) is in
+# data/CMakeLists.txt.
+include(GNUInstallDirs)
+
+foreach(program zmp zmp-cli zmp-radio-sim)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+
+# `make package` (the `package` target of the build) makes zmp_VERSION_ARCH.deb
+# for /usr, installable with `apt install ./zmp_*.deb`.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zmp)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "ZMP developers <zmp@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming tool for MR4400 marine VHF radios")
+set(CPACK_PACKAGE_DESCRIPTION
+    "ZMP reads the configuration memory of an MR4400 series marine VHF radio over a serial cable, lets you edit it, saves it as a .dat file, prints it and programs it back into the radio. With the command-line companion zmp-cli and the radio emulator zmp-radio-sim.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt libraries come from the linked libraries; the platform plugins that
+# draw the windows are not linked, so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+include(CPack)

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace zmp {
+
+// One line of the backup index: what was kept, when, from where, and how
+// the transfer ended. name is the common stem of the .hex and .dat files.
+struct BackupEntry {
+    std::string time;        // UTC, "2026-12-08T06:26:10Z"
+    std::string operation;   // BackupOperation::Read or ::Programmed
+    std::string model;       // "MR4400"
+    std::string mmsi;        // the user MMSI; empty when none is set
+    std::string destination; // the destination the configuration started from
+    std::string port;        // the serial device
+    std::string outcome;     // "complete", "failed" or "cancelled"
+    std::string name;
+};
+
+namespace BackupOperation {
+inline constexpr const char* Read = "read";
+inline constexpr const char* Programmed = "programmed";
+} // namespace BackupOperation
+
+} // namespace zmp

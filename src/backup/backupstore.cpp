@@ -1,0 +1,115 @@
+#include "backup/backupstore.h"
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <utility>
+
+#include "backup/backupindex.h"
+#include "files/atomicfile.h"
+
+namespace zmp {
+
+namespace {
+
+// Only what is safe in a file name on every system.
+std::string namePart(const std::string& text, const char* whenEmpty)
+{
+    std::string part;
+    for (const char c : text)
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '-') part += c;
+    return part.empty() ? whenEmpty : part;
+}
+
+bool writeFile(const std::filesystem::path& path, std::string_view bytes, std::string* reason)
+{
+    FileError error;
+    if (writeFileAtomically(path.string(), bytes, &error)) return true;
+    if (reason) *reason = path.string() + ": " + error.description;
+    return false;
+}
+
+} // namespace
+
+BackupStore::BackupStore(std::filesystem::path folder, Clock clock)
+    : folder_(std::move(folder)), clock_(std::move(clock))
+{
+}
+
+std::optional<BackupEntry> BackupStore::keep(BackupEntry entry, const MemoryImage& image,
+                                             const std::string& configText, std::string* reason)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (error) {
+        if (reason) *reason = folder_.string() + ": " + error.message();
+        return std::nullopt;
+    }
+    const BackupTime::TimePoint now = clock_();
+    entry.time = BackupTime::indexText(now);
+    entry.name = freeName(entry, now);
+    const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()),
+                                 static_cast<std::size_t>(image.size()));
+    std::vector<BackupEntry> all = entries();
+    all.push_back(entry);
+    const std::vector<BackupEntry> expired = prune(all, now);
+    if (!writeFile(imagePath(entry), bytes, reason) || !writeFile(configPath(entry), configText, reason) ||
+        !writeFile(folder_ / IndexName, BackupIndex::compose(all), reason)) {
+        removeFiles(entry);
+        return std::nullopt;
+    }
+    // Only once the index no longer lists them.
+    for (const BackupEntry& old : expired)
+        removeFiles(old);
+    return entry;
+}
+
+std::vector<BackupEntry> BackupStore::entries() const
+{
+    std::ifstream in(folder_ / IndexName, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return BackupIndex::parse(text.str());
+}
+
+// Two backups within one second get "-2", "-3", ... rather than
+// overwriting each other.
+std::string BackupStore::freeName(const BackupEntry& entry, BackupTime::TimePoint time) const
+{
+    const std::string stem = BackupTime::fileText(time) + "_" + namePart(entry.model, "model") + "_" +
+                             namePart(entry.mmsi, "no-MMSI") + "_" + namePart(entry.operation, "backup");
+    std::string name = stem;
+    for (int n = 2; std::filesystem::exists(folder_ / (name + ".hex")) ||
+                    std::filesystem::exists(folder_ / (name + ".dat"));
+         ++n)
+        name = stem + "-" + std::to_string(n);
+    return name;
+}
+
+// Takes out the entries past the age limit, but never one of the newest
+// KeepAtLeast; an entry whose time cannot be read is kept.
+std::vector<BackupEntry> BackupStore::prune(std::vector<BackupEntry>& all, BackupTime::TimePoint now)
+{
+    if (all.size() <= KeepAtLeast) return {};
+    const std::size_t candidates = all.size() - KeepAtLeast;
+    std::vector<BackupEntry> kept;
+    std::vector<BackupEntry> expired;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const auto time = BackupTime::parse(all[i].time);
+        const bool old = i < candidates && time && now - *time > MaxAge;
+        (old ? expired : kept).push_back(std::move(all[i]));
+    }
+    all = std::move(kept);
+    return expired;
+}
+
+void BackupStore::removeFiles(const BackupEntry& entry) const
+{
+    std::error_code ignored;
+    std::filesystem::remove(imagePath(entry), ignored);
+    std::filesystem::remove(configPath(entry), ignored);
+}
+
+} // namespace zmp

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "backup/backupstore.h"
+#include "model/memoryimage.h"
+#include "model/processflags.h"
+#include "model/records.h"
+
+namespace zmp {
+
+// The configuration a transfer leaves behind and where it went or came
+// from: what the editor and zmp-cli keep as a backup after a read or a
+// program operation.
+struct TransferBackup {
+    const char* operation = BackupOperation::Read;
+    const MemoryImage& image;
+    const Records& records;
+    int model = 0;
+    bool hasAtis = false;
+    std::string destination;
+    std::string port;
+
+    // "complete" after "Complete!!", "cancelled" or "failed" otherwise.
+    static std::string outcome(const ProcessFlags& flags);
+
+    // Keeps the image and its configuration-file text in the store.
+    std::optional<BackupEntry> keep(BackupStore& store, const ProcessFlags& flags,
+                                    std::string* reason = nullptr) const;
+};
+
+} // namespace zmp

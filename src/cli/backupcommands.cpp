@@ -1,0 +1,68 @@
+#include "cli/backupcommands.h"
+
+#include "backup/backupstore.h"
+#include "backup/transferbackup.h"
+#include "files/appsettings.h"
+
+namespace zmp {
+
+namespace {
+
+std::string shown(const std::string& field)
+{
+    return field.empty() ? "-" : field;
+}
+
+std::string portOf(CliSession& session)
+{
+    if (session.options().port) return *session.options().port;
+    CliEnvironment& environment = session.environment();
+    const int number = AppSettings(environment.settings).comNum();
+    return environment.portDevice ? environment.portDevice(number) : std::string();
+}
+
+std::string destinationOf(CliSession& session)
+{
+    if (session.options().destination) return *session.options().destination;
+    return AppSettings(session.environment().settings).rememberedDestination(session.model());
+}
+
+} // namespace
+
+int BackupCommands::runList(CliEnvironment& environment, std::ostream& out, std::ostream& err)
+{
+    if (environment.backupDir.empty()) {
+        err << "zmp-cli: no folder for backups in this build\n";
+        return ExitFailed;
+    }
+    const BackupStore store(environment.backupDir);
+    for (const BackupEntry& entry : store.entries()) {
+        out << entry.time << '\t' << entry.operation << '\t' << shown(entry.model) << '\t'
+            << shown(entry.mmsi) << '\t' << shown(entry.destination) << '\t' << shown(entry.port) << '\t'
+            << shown(entry.outcome) << '\t' << store.configPath(entry).string() << '\n';
+    }
+    return out ? ExitSuccess : ExitFailed;
+}
+
+std::optional<BackupEntry> BackupCommands::keep(CliSession& session, const char* operation,
+                                                const ProcessFlags& flags, std::ostream& err)
+{
+    if (session.environment().backupDir.empty()) return std::nullopt;
+    BackupStore store(session.environment().backupDir);
+    const TransferBackup backup{operation,         session.image(),        session.records(), session.model(),
+                                session.hasAtis(), destinationOf(session), portOf(session)};
+    std::string reason;
+    const auto kept = backup.keep(store, flags, &reason);
+    if (kept)
+        session.setLastBackup(*kept);
+    else
+        err << "zmp-cli: no backup kept: " << reason << '\n';
+    return kept;
+}
+
+std::string BackupCommands::configPath(CliSession& session, const BackupEntry& entry)
+{
+    return BackupStore(session.environment().backupDir).configPath(entry).string();
+}
+
+} // namespace zmp

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/clisession.h"
+
+namespace zmp {
+
+// The zmp-cli commands of the marine checks and the spreadsheet exchange.
+class ExchangeCommands {
+  public:
+    // check FILE: the warnings one a line; exit 1 when there is any.
+    static int runCheck(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err, std::istream& in);
+    // export FILE TABLE OUT.csv
+    static int runExport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err, std::istream& in);
+    // import FILE TABLE IN.csv OUT: OUT is written only when every row is sound.
+    static int runImport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err, std::istream& in);
+};
+
+} // namespace zmp

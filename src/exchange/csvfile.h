@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zmp {
+
+// Reads a CSV file for an import: the reason when it cannot be read or is
+// larger than any table could be.
+std::optional<std::string> readCsvFile(const std::string& path, std::string& text);
+
+} // namespace zmp

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zmp {
+
+// Names of the temporary files a save writes beside its target:
+// "." + the target's name + "." + process id + "-" + counter + ".tmp".
+class TemporaryName {
+public:
+    static std::string beside(const std::string& target, int processId, unsigned counter);
+    // The process that made a file of this name, or nothing when the name
+    // is not one of ours.
+    static std::optional<int> ownerOf(const std::string& fileName);
+    static std::string folderOf(const std::string& path);
+    static std::string fileNameOf(const std::string& path);
+};
+
+}  // namespace zmp

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace zmp {
+
+// What to tell a user whose serial device could not be opened for lack of
+// permission. On Linux a serial device belongs to a group (typically
+// "dialout") whose members may use it; the fix is to join that group.
+class PortAccessAdvice {
+  public:
+    static std::string text(const std::string& device);
+    // The name of the group that owns the device; empty when unknown.
+    static std::string ownerGroup(const std::string& device);
+    // The advice for a device owned by group, for a user who may not use it.
+    static std::string joinGroupText(const std::string& device, const std::string& group);
+};
+
+} // namespace zmp

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QLabel>
+
+#include "checks/mmsiverdict.h"
+
+class QLineEdit;
+
+namespace zmp {
+
+// A small note under a number field that says, as the number is typed,
+// what it stands for ("366… United States of America") or why it is
+// doubtful. It only explains; the field's own rules still decide.
+class CheckNote : public QLabel {
+    Q_OBJECT
+
+  public:
+    // The verdict on the field's text as it stands.
+    using Judge = std::function<MmsiVerdict(const std::string& text)>;
+
+    CheckNote(QLineEdit* field, Judge judge);
+
+    // Notes under the User MMSI, ATIS code and directory MMSI fields
+    // found below root.
+    static void attachAll(QWidget& root);
+
+  private:
+    void refresh();
+
+    QLineEdit* field_;
+    Judge judge_;
+};
+
+} // namespace zmp

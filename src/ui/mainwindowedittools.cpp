@@ -1,0 +1,111 @@
+// The main window's editing aids: undo and redo, the marine checks with
+// their panel and notes, and the spreadsheet exchange of tables.
+#include <QAction>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QTabWidget>
+
+#include "checks/marinechecks.h"
+#include "ui/checknote.h"
+#include "ui/checkspanel.h"
+#include "ui/edithistory.h"
+#include "ui/gridpage.h"
+#include "ui/mainactions.h"
+#include "ui/mainwindow.h"
+#include "ui/nodetree.h"
+#include "ui/page.h"
+#include "ui/tableexchangeui.h"
+
+namespace zmp {
+
+namespace {
+
+// Brings every tab and stacked page between the field and the window to
+// the front, so that a field on a later tab can take the focus.
+void bringForward(QWidget* field)
+{
+    for (QWidget* child = field; child && child->parentWidget(); child = child->parentWidget()) {
+        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget())) {
+            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) tabs->setCurrentWidget(child);
+            else stack->setCurrentWidget(child);
+        }
+    }
+}
+
+} // namespace
+
+void MainWindow::createEditTools()
+{
+    EditorState& state = services_.state;
+    history_ = new EditHistory(state, [this] { return tree_->keyOf(tree_->selectedIndex()); }, this);
+    connect(actions_->editUndo, &QAction::triggered, history_, &EditHistory::undo);
+    connect(actions_->editRedo, &QAction::triggered, history_, &EditHistory::redo);
+    connect(history_, &EditHistory::recordsRestored, this, &MainWindow::showRestoredRecords);
+    connect(history_, &EditHistory::recordsChanged, this, &MainWindow::afterRecordsChanged);
+
+    checks_ = new ChecksPanel(state.records, this);
+    addDockWidget(Qt::BottomDockWidgetArea, checks_);
+    // The pages need the window's whole height at its start-up size, so the
+    // panel floats beside the window until the user docks it; the status
+    // bar keeps the count in sight and opens the panel.
+    checks_->setFloating(true);
+    checks_->resize(width() > 0 ? qMax(width(), 480) : 480, 160);
+    checks_->hide();
+    statusBar()->addPermanentWidget(checks_->summary());
+    QAction* showChecks = checks_->toggleViewAction();
+    showChecks->setObjectName(QStringLiteral("mnuOptionsChecks"));
+    actions_->optionsMenu->addAction(showChecks);
+    connect(checks_, &ChecksPanel::jumpRequested, this, &MainWindow::jumpToField);
+
+    exchange_ = new TableExchangeUi(*this, services_.messages, services_.dialogs);
+    exchange_->fillMenus(*actions_->fileExport, *actions_->fileImport);
+    for (const PageId id : {PageId::GroupGrid, PageId::ExpGrid, PageId::DirectoryGrid})
+        if (auto* grid = dynamic_cast<GridPage*>(pages_.at(id))) exchange_->addGridMenu(*grid->grid());
+    connect(exchange_, &TableExchangeUi::imported, this, [this] {
+        refreshTree();
+        refreshCurrentPage();
+        history_->look();
+    });
+    CheckNote::attachAll(*stack_);
+    afterRecordsChanged();
+}
+
+void MainWindow::afterRecordsChanged()
+{
+    actions_->editUndo->setEnabled(history_->canUndo());
+    actions_->editRedo->setEnabled(history_->canRedo());
+    checks_->refresh();
+}
+
+void MainWindow::showRestoredRecords()
+{
+    refreshTree();
+    refreshDirectoryTexts();
+    refreshCurrentPage();
+}
+
+void MainWindow::jumpToField(const QString& nodeKey, const QString& field)
+{
+    selectNodeByKey(nodeKey.toStdString());
+    Page* page = shownPage();
+    if (!page || tree_->keyOf(tree_->selectedIndex()) != nodeKey.toStdString()) return;
+    if (auto* target = page->findChild<QWidget*>(field)) {
+        bringForward(target);
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool MainWindow::programDespiteWarnings()
+{
+    if (!leavePageCheck()) return false;
+    history_->look();
+    const std::size_t count = MarineChecks::run(services_.state.records).size();
+    if (count == 0) return true;
+    const std::string text = std::to_string(count) + (count == 1 ? " warning" : " warnings") + ". Program anyway?";
+    const MessageRequest question{services_.state.title(), text, BoxIcon::Warning, BoxButtons::YesNo, BoxAnswer::No};
+    return services_.messages.show(question) != BoxAnswer::No;
+}
+
+} // namespace zmp

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cli/qtportfactory.h"
+#include "clitestsupport.h"
+#include "radiosim/radioimage.h"
+#include "radiosim/radiosim.h"
+
+namespace zmp::test {
+
+// zmp-cli against the emulated radio on a pseudo-terminal, through the
+// real serial-port adapter.
+class CliRadioFixture : public ::testing::Test, public CliFixtureBase {
+  protected:
+    CliRadioFixture() { environment.makePort = qtPortFactory(store); }
+    ~CliRadioFixture() override { stopRadio(); }
+
+    void startRadio(const MemoryImage& memory, radiosim::SimOptions options = {})
+    {
+        options.baud = 0;
+        sim = std::make_unique<radiosim::RadioSim>(memory, options);
+        thread = std::thread([this] { sim->run(); });
+    }
+    void stopRadio()
+    {
+        if (!sim) return;
+        sim->stop();
+        if (thread.joinable()) thread.join();
+    }
+    CliResult runRadio(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--yes", "--port", sim->devicePath()});
+        CliResult result = run(args);
+        stopRadio();
+        return result;
+    }
+    static MemoryImage radioNamed(const std::string& groupName)
+    {
+        MemoryImage memory = radiosim::RadioImage::fresh();
+        for (std::size_t i = 0; i < groupName.size(); ++i)
+            memory[307 + static_cast<int>(i)] = groupName[i];
+        return memory;
+    }
+
+    std::unique_ptr<radiosim::RadioSim> sim;
+    std::thread thread;
+};
+
+} // namespace zmp::test

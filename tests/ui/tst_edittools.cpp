@@ -1,0 +1,254 @@
+// The editing aids of the main window: the notes beside the number fields,
+// the Checks panel and the question before programming, CSV export and
+// import from the menus, and undo and redo across every kind of edit.
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include "checks/marinechecks.h"
+#include "exchange/tableexchange.h"
+#include "ui/checkspanel.h"
+#include "ui/edithistory.h"
+#include "ui/mainactions.h"
+#include "ui/mainwindow.h"
+#include "ui/nodetree.h"
+#include "ui/tableexchangeui.h"
+#include "uitestsupport.h"
+
+using namespace zmp;
+using namespace zmp::test;
+
+namespace {
+
+template <typename T> T* control(EditorFixture& editor, const QString& name)
+{
+    T* found = editor.window->findChild<T*>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void startEditor(EditorFixture& editor)
+{
+    writeDestination(editor.folder, "USA_1130.ini", ModelMr4400);
+    if (!editor.start()) qFatal("start-up failed");
+}
+
+void showNode(EditorFixture& editor, const std::string& key)
+{
+    editor.window->selectNodeByKey("General");
+    editor.window->selectNodeByKey(key);
+}
+
+QString shownPage(EditorFixture& editor)
+{
+    return editor.window->findChild<QStackedWidget*>("pageStack")->currentWidget()->objectName();
+}
+
+QStringList panelLines(EditorFixture& editor)
+{
+    QStringList lines;
+    const QListWidget* list = editor.window->checksPanel().list();
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+}
+
+} // namespace
+
+class EditToolsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void notesNameTheCountryAsTheNumberIsTyped()
+    {
+        EditorFixture editor("notes");
+        startEditor(editor);
+        showNode(editor, "DSC");
+        auto* mmsi = control<QLineEdit>(editor, "txtUserMMSI");
+        auto* note = control<QLabel>(editor, "lblNote_txtUserMMSI");
+        mmsi->setFocus();
+        QTest::keyClicks(mmsi, "2321");
+        QTRY_COMPARE(note->text(), QString::fromUtf8("232\u2026 United Kingdom"));
+        mmsi->clear();
+        QTest::keyClicks(mmsi, "012");
+        QTRY_COMPARE(note->text(), QString("a ship station's MMSI begins with 2 to 7"));
+        mmsi->clear();
+
+        editor.state.records.groupId[0] = {true, "FLEET", "036612345", {}};
+        showNode(editor, "SG1");
+        auto* groupNote = control<QLabel>(editor, "lblNote_txtGMMSI");
+        QTRY_COMPARE(groupNote->text(), QString::fromUtf8("group, 366\u2026 United States of America"));
+        editor.state.records.memoryId[0] = {true, "RESCUE", "111232001", {}};
+        showNode(editor, "SM1");
+        QTRY_COMPARE(groupNote->text(), QString("search-and-rescue aircraft, never a station to call"));
+        editor.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "entry.png").string())));
+        showNode(editor, "DSC");
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "dsc.png").string())));
+    }
+
+    void checksPanelListsWarningsAndJumpsToTheField()
+    {
+        EditorFixture editor("panel");
+        startEditor(editor);
+        editor.state.records.userMmsi = "2991234560";
+        editor.state.flags.modified = true;
+        editor.window->history().look();
+        const QStringList lines = panelLines(editor);
+        QVERIFY2(lines.contains("User MMSI 299123456: MID 299 is not allocated to any country"),
+                 qPrintable(lines.join('\n')));
+        QCOMPARE(editor.window->checksPanel().windowTitle(), QString("Checks (%1)").arg(lines.size()));
+        QCOMPARE(editor.window->checksPanel().summary()->text(), QString("%1 warnings").arg(lines.size()));
+        QVERIFY(editor.window->checksPanel().isHidden());
+        editor.window->checksPanel().summary()->click();
+        QVERIFY(!editor.window->checksPanel().isHidden());
+        QListWidget* list = editor.window->checksPanel().list();
+        emit list->itemActivated(list->item(static_cast<int>(lines.indexOf("User MMSI 299123456: MID 299 is not allocated to any country"))));
+        QCOMPARE(shownPage(editor), QString("pictDSC"));
+        QCOMPARE(editor.window->focusWidget(), control<QWidget>(editor, "txtUserMMSI"));
+        editor.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+        QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "window.png").string())));
+        QVERIFY(editor.window->checksPanel().grab().save(QString::fromStdString((editor.folder / "checks.png").string())));
+    }
+
+    void programAsksOnceWhenTheChecksWarn()
+    {
+        EditorFixture editor("program");
+        startEditor(editor);
+        editor.state.records.userMmsi = "0123456780";
+        const auto warnings = MarineChecks::run(editor.state.records).size();
+        editor.messages.answer(BoxAnswer::No);
+        editor.window->actions().transferProgram->trigger();
+        QCOMPARE(editor.messages.shown.size(), std::size_t{1});
+        QCOMPARE(editor.messages.shown[0].text, std::to_string(warnings) + " warnings. Program anyway?");
+        QCOMPARE(editor.messages.shown[0].buttons, BoxButtons::YesNo);
+        QVERIFY(!editor.window->findChild<QDialog*>());
+    }
+
+    void exportAndImportFromTheFileMenu()
+    {
+        EditorFixture editor("exchange");
+        startEditor(editor);
+        const std::string csv = (editor.folder / "memory.csv").string();
+        editor.state.records.memoryId[0] = {true, "HARBOUR", "003669999", {}};
+        editor.window->history().look();  // a configuration as opened: HARBOUR is where history starts
+        editor.dialogs.paths.push_back(csv);
+        editor.window->findChild<QAction*>("mnuFileExport_memory-id")->trigger();
+        QCOMPARE(readBytes(csv), std::string("No.,STATION NAME,MMSI\r\n1,HARBOUR,003669999\r\n"));
+
+        writeText(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,21123456\r\n");
+        editor.dialogs.paths.push_back(csv);
+        editor.window->findChild<QAction*>("mnuFileImport_memory-id")->trigger();
+        QCOMPARE(QString::fromStdString(editor.state.records.memoryId[0].TagName), QString("HARBOUR"));
+        QVERIFY(editor.messages.texts().find("line 3, column MMSI: an MMSI has 9 digits") != std::string::npos);
+        QVERIFY(!editor.state.flags.modified);
+
+        writeText(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,211234570\r\n");
+        editor.dialogs.paths.push_back(csv);
+        editor.window->findChild<QAction*>("mnuFileImport_memory-id")->trigger();
+        QCOMPARE(editor.state.records.memoryId[1].TagName, std::string("TUG"));
+        QVERIFY(editor.state.flags.modified);
+        QVERIFY(editor.window->tree().node(editor.window->tree().indexOfKey("SM2"))->text(0).endsWith("[Enable]"));
+        // An import is one step of the history.
+        editor.window->actions().editUndo->trigger();
+        QCOMPARE(editor.state.records.memoryId[0].TagName, std::string("HARBOUR"));
+        QVERIFY(!editor.state.records.memoryId[1].Enable);
+    }
+
+    void undoAndRedoFollowUsableGroupsAndDirectoryEdits()
+    {
+        EditorFixture editor("undo");
+        startEditor(editor);
+        QVERIFY(editor.window->actions().editMenu->menuAction()->isVisible());
+        QVERIFY(!editor.window->actions().editUndo->isEnabled());
+        showNode(editor, "Usable");
+        const bool group2 = editor.state.records.groups[Group2].Enable;
+        control<QCheckBox>(editor, "chkUsable_1")->click();
+        editor.window->history().look();
+        QCOMPARE(editor.state.records.groups[Group2].Enable, !group2);
+        QVERIFY(editor.window->actions().editUndo->isEnabled());
+
+        showNode(editor, "SM1");
+        control<QCheckBox>(editor, "chkGEnable")->click();
+        editor.window->history().look();
+        QVERIFY(editor.state.records.memoryId[0].Enable);
+
+        editor.window->actions().editUndo->trigger();
+        QVERIFY(!editor.state.records.memoryId[0].Enable);
+        QVERIFY(editor.state.flags.modified);
+        editor.window->actions().editUndo->trigger();
+        QCOMPARE(editor.state.records.groups[Group2].Enable, group2);
+        QCOMPARE(editor.window->tree().indexOfKey("PI") != 0, group2);
+        QVERIFY(!editor.state.flags.modified);  // back where the configuration started
+        QVERIFY(!editor.window->actions().editUndo->isEnabled());
+
+        editor.window->actions().editRedo->trigger();
+        QCOMPARE(editor.state.records.groups[Group2].Enable, !group2);
+        QCOMPARE(editor.window->tree().indexOfKey("PI") != 0, !group2);
+        QVERIFY(editor.state.flags.modified);
+        editor.window->actions().editRedo->trigger();
+        QVERIFY(editor.state.records.memoryId[0].Enable);
+        QVERIFY(!editor.window->actions().editRedo->isEnabled());
+    }
+
+    void typedTextIsOneStepAndTheShortcutsWork()
+    {
+        EditorFixture editor("typing");
+        startEditor(editor);
+        showNode(editor, "PU32");
+        const std::string before = editor.state.records.usa[32].ChTag;
+        auto* name = control<QLineEdit>(editor, "txtCTag");
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, "HAIL");
+        QCOMPARE(editor.state.records.usa[32].ChTag, std::string("HAIL"));
+        // Every key stored the name; the history took the typing as one step.
+        QTRY_VERIFY(editor.window->history().canUndo());
+        QCOMPARE(editor.window->actions().editUndo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QVERIFY(editor.window->actions().editRedo->shortcuts().contains(QKeySequence("Ctrl+Y")));
+        QVERIFY(editor.window->actions().editRedo->shortcuts().contains(QKeySequence("Ctrl+Shift+Z")));
+        editor.window->actions().editUndo->trigger();
+        QCOMPARE(editor.state.records.usa[32].ChTag, before);
+        QCOMPARE(name->text().toStdString(), before);
+        QVERIFY(!editor.window->history().canUndo());
+    }
+
+    void freshConfigurationStartsAFreshHistoryAndSaveMarksIt()
+    {
+        EditorFixture editor("fresh");
+        startEditor(editor);
+        showNode(editor, "Usable");
+        control<QCheckBox>(editor, "chkUsable_1")->click();
+        editor.window->history().look();
+        QVERIFY(editor.window->history().canUndo());
+        editor.window->rebuild(true);
+        editor.state.flags.modified = false;
+        editor.window->history().look();
+        QVERIFY(!editor.window->history().canUndo());
+
+        showNode(editor, "Usable");
+        control<QCheckBox>(editor, "chkUsable_1")->click();
+        editor.window->history().look();
+        editor.dialogs.paths.push_back((editor.folder / "saved.dat").string());
+        editor.window->actions().fileSaveAs->trigger();
+        QVERIFY(!editor.state.flags.modified);
+        editor.window->history().look();
+        control<QCheckBox>(editor, "chkUsable_1")->click();
+        editor.window->history().look();
+        editor.window->actions().editUndo->trigger();
+        QVERIFY(!editor.state.flags.modified);  // at the saved step
+        editor.window->actions().editUndo->trigger();
+        QVERIFY(editor.state.flags.modified);
+    }
+};
+
+QTEST_MAIN(EditToolsTest)
+#include "tst_edittools.moc"
