@@ -133,10 +133,12 @@ inline constexpr std::array<FieldKey<ChannelRecord>, 9> ExpChannelKeys{{
     textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
 }};
 
+inline constexpr const char* MmsidKey = "Mmsid";
+
 inline constexpr std::array<FieldKey<DirectoryEntry>, 3> DirectoryKeys{{
     flagKey("Enable", &DirectoryEntry::Enable),
     textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText),
-    textKey("Mmsid", &DirectoryEntry::Mmsid),
+    textKey(MmsidKey, &DirectoryEntry::Mmsid),
 }};
 
 // Numbered keys of the other sections: the number follows the name.
