@@ -248,12 +248,12 @@ void FileCommands::openImageFile()
 void FileCommands::openBackup(const std::string& imagePath)
 {
     EditorState& state = window_.state();
-    window_.setBusy(true);
+    const BusyWindow busy(window_);
     state.flags.ErrorFlag = false;
-    const bool wasFilling = state.flags.filling;
-    state.flags.filling = true;
-    show(ImageFile::open(imagePath, state.records, state.image, fileContext()));
-    state.flags.filling = wasFilling;
+    {
+        const FillingScope filling(state.flags);
+        show(ImageFile::open(imagePath, state.records, state.image, fileContext()));
+    }
     if (!state.flags.ErrorFlag) {
         state.currentFilePath.clear();
         state.currentFileIsImage = false;
@@ -263,7 +263,6 @@ void FileCommands::openBackup(const std::string& imagePath)
         window_.refreshTree();
         window_.refreshCurrentPage();
     }
-    window_.setBusy(false);
 }
 
 void FileCommands::saveImageFile()
