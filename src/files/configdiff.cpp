@@ -4,6 +4,8 @@
 #include <sstream>
 #include <utility>
 
+#include "files/configlayout.h"
+
 namespace zmp {
 
 namespace {
@@ -20,7 +22,7 @@ std::map<Key, std::string> indexed(const std::vector<ConfigDiff::Entry>& entries
 
 bool isMmsiKey(const std::string& key)
 {
-    return key == "Mmsid" || key == "User MMSI";
+    return key == configlayout::MmsidKey || key == configlayout::UserMmsiKey;
 }
 
 // An MMSI has nine digits; the radio's memory holds ten, the tenth a 0. A

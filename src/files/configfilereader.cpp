@@ -45,6 +45,19 @@ public:
     }
     void textInto(const std::string& key, std::string& field) const { field = text(key); }
 
+    template <class Record, std::size_t N>
+    void record(const std::array<FieldKey<Record>, N>& keys, Record& target) const
+    {
+        for (const FieldKey<Record>& key : keys) {
+            if (key.kind == FieldKind::Flag)
+                flag(key.key, target.*key.flag);
+            else if (key.kind == FieldKind::Frequency)
+                frequency(key.key, target.*key.number);
+            else
+                textInto(key.key, target.*key.text);
+        }
+    }
+
 private:
     const SectionTable& table_;
     std::string section_;
@@ -57,11 +70,11 @@ void readGroupSetup(const SectionTable& table, Records& records)
     for (int g = 0; g < UsableGroupCount; ++g) {
         UsableGroup& group = records.groups[g];
         fields.flag(GroupKeys[g], group.Enable);
-        fields.integer(numbered("Priority CH ", g), group.PriorityCh);
-        fields.textInto(numbered("Status name ", g), group.StatusName);
+        fields.integer(numbered(PriorityChKey, g), group.PriorityCh);
+        fields.textInto(numbered(StatusNameKey, g), group.StatusName);
     }
     for (int i = 0; i < ExpGroupFlagCount; ++i)
-        fields.flag(numbered("Exp Ch Group ", i), records.groups[ExpCh].ExpGroupFlags[i]);
+        fields.flag(numbered(ExpChGroupKey, i), records.groups[ExpCh].ExpGroupFlags[i]);
 }
 
 void readCommonSetup(const SectionTable& table, Records& records)
@@ -80,12 +93,12 @@ void readDscBasic(const SectionTable& table, Records& records)
 {
     const SectionFields fields(table, DscBasicSection);
     for (int g = 0; g < DscGroupCount; ++g) fields.flagSetting(GroupKeys[g], records.settings[slot::UsableDsc + g]);
-    fields.textInto("User MMSI", records.userMmsi);
+    fields.textInto(UserMmsiKey, records.userMmsi);
     for (int i = 0; i < PosRequestCount; ++i) {
-        fields.flagSetting(numbered("PosRequest", i), records.settings[slot::PosRequest + i]);
-        fields.flagSetting(numbered("PosRequestTX", i), records.settings[slot::PosRequestTx + i]);
+        fields.flagSetting(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i]);
+        fields.flagSetting(numbered(PosRequestTxKey, i), records.settings[slot::PosRequestTx + i]);
     }
-    for (int i = 0; i < BeepOutCount; ++i) fields.flagSetting(numbered("BeepOut", i), records.settings[slot::BeepOut + i]);
+    for (int i = 0; i < BeepOutCount; ++i) fields.flagSetting(numbered(BeepOutKey, i), records.settings[slot::BeepOut + i]);
 }
 
 void readDscAdvancedAndDisplay(const SectionTable& table, Records& records)
@@ -95,7 +108,7 @@ void readDscAdvancedAndDisplay(const SectionTable& table, Records& records)
         const std::string name = CallKinds[kind];
         for (int category = 0; category < CategoryCount; ++category) {
             advanced.flag(numbered(name.c_str(), category), records.dscFlags[dscslot::receive(kind, category)]);
-            advanced.flag(numbered((name + "TX").c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
+            advanced.flag(numbered((name + TransmitSuffix).c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
         }
     }
     const SectionFields display(table, DscDisplaySection);
@@ -107,28 +120,21 @@ void readAtis(const SectionTable& table, Records& records)
 {
     const SectionFields common(table, AtisCommonSection);
     for (int g = 0; g < AtisGroupCount; ++g) {
-        common.flagSetting(numbered("Usable ATIS CH Group", g), records.settings[slot::UsableAtis + g]);
-        common.flagSetting(numbered("Usable ATIS Kikker CH Group", g), records.settings[slot::AtisKiller + g]);
+        common.flagSetting(numbered(UsableAtisKey, g), records.settings[slot::UsableAtis + g]);
+        common.flagSetting(numbered(AtisKillerKey, g), records.settings[slot::AtisKiller + g]);
     }
-    common.textInto("Atis Code", records.atisCode);
+    common.textInto(AtisCodeKey, records.atisCode);
     const SectionFields callSigns(table, AtisCallSignSection);
     for (int i = 0; i < CallSignCount; ++i) {
-        callSigns.textInto(numbered("MID", i + 1), records.callSigns[i].Mid);
-        callSigns.textInto(numbered("DISP", i + 1), records.callSigns[i].Disp);
+        callSigns.textInto(numbered(CallSignMidKey, i + 1), records.callSigns[i].Mid);
+        callSigns.textInto(numbered(CallSignDispKey, i + 1), records.callSigns[i].Disp);
     }
 }
 
 void readPlanChannel(const SectionFields& fields, ChannelRecord& channel, int position)
 {
     channel.Position = static_cast<std::int16_t>(position);
-    fields.flag("Enable", channel.Enable);
-    fields.flag("LowPower", channel.LowPower);
-    fields.flag("PowUp", channel.PowUp);
-    fields.flag("Duplex", channel.Duplex);
-    fields.flag("TxEnable", channel.TxEnable);
-    fields.flag("DispayA", channel.DispayA);
-    fields.flag("ScanMemory", channel.ScanMemory);
-    fields.textInto("ChTag", channel.ChTag);
+    fields.record(PlanChannelKeys, channel);
     channel.Duplex = channel.Duplex && channel.DuplexCapable;
 }
 
@@ -141,7 +147,7 @@ void readPlanTable(const SectionTable& table, ChannelTable& channels, const char
 {
     for (int k = 0; k <= table.lastSectionIndex(); ++k) {
         const SectionFields fields(table, numbered(prefix, k));
-        const std::string position = fields.text("Position");
+        const std::string position = fields.text(PositionKey);
         if (position.empty()) return;
         const auto index = ConfigValue::leadingInteger(position);
         if (index && *index >= 0 && *index < static_cast<int>(channels.size()))
@@ -154,9 +160,7 @@ void readWx(const SectionTable& table, ChannelTable& channels)
 {
     for (std::size_t idx = 0; idx < channels.size(); ++idx) {
         const SectionFields fields(table, numbered(WxPrefix, static_cast<int>(idx)));
-        fields.flag("Enable", channels[idx].Enable);
-        fields.flag("ScanMemory", channels[idx].ScanMemory);
-        fields.textInto("ChTag", channels[idx].ChTag);
+        fields.record(WxChannelKeys, channels[idx]);
     }
 }
 
@@ -164,9 +168,7 @@ void readDirectory(const SectionTable& table, Directory& directory, const char* 
 {
     for (std::size_t n = 0; n < directory.size(); ++n) {
         const SectionFields fields(table, numbered(prefix, static_cast<int>(n + 1)));
-        fields.flag("Enable", directory[n].Enable);
-        fields.textInto("TagName", directory[n].TagName);
-        fields.textInto("Mmsid", directory[n].Mmsid);
+        fields.record(DirectoryKeys, directory[n]);
     }
 }
 
@@ -174,16 +176,7 @@ void readExp(const SectionTable& table, ChannelTable& channels)
 {
     for (std::size_t n = 0; n < channels.size(); ++n) {
         const SectionFields fields(table, numbered(ExpPrefix, static_cast<int>(n + 1)));
-        ChannelRecord& channel = channels[n];
-        fields.flag("Enable", channel.Enable);
-        fields.textInto("CHDisplayL", channel.CHDisplayL);
-        fields.textInto("CHDisplayR", channel.CHDisplayR);
-        fields.frequency("Rxfreq", channel.Rxfreq);
-        fields.frequency("Txfreq", channel.Txfreq);
-        fields.flag("LowPower", channel.LowPower);
-        fields.flag("PowUp", channel.PowUp);
-        fields.flag("ScanMemory", channel.ScanMemory);
-        fields.textInto("ChTag", channel.ChTag);
+        fields.record(ExpChannelKeys, channels[n]);
     }
 }
 

@@ -25,6 +25,27 @@ public:
     void integer(const std::string& key, long long number) { value(key, std::to_string(number)); }
     std::string take() { return std::move(text_); }
 
+    template <class Record, std::size_t N>
+    void record(const std::array<FieldKey<Record>, N>& keys, const Record& source)
+    {
+        for (const FieldKey<Record>& key : keys) {
+            switch (key.kind) {
+            case FieldKind::Flag:
+                flag(key.key, source.*key.flag);
+                break;
+            case FieldKind::Text:
+                value(key.key, source.*key.text);
+                break;
+            case FieldKind::MarkedText:
+                verbatim(key.key, source.*key.text);
+                break;
+            case FieldKind::Frequency:
+                value(key.key, ConfigValue::frequency(source.*key.number));
+                break;
+            }
+        }
+    }
+
 private:
     void line(const std::string& text)
     {
@@ -58,10 +79,10 @@ void writeGroupSetup(Lines& out, const Records& records)
     out.section(GroupSetupSection);
     for (int g = 0; g < UsableGroupCount; ++g) out.flag(GroupKeys[g], records.groups[g].Enable);
     for (int g = 0; g < UsableGroupCount; ++g)
-        out.integer(numbered("Priority CH ", g), records.groups[g].PriorityCh);
-    for (int g = 0; g < UsableGroupCount; ++g) out.value(numbered("Status name ", g), records.groups[g].StatusName);
+        out.integer(numbered(PriorityChKey, g), records.groups[g].PriorityCh);
+    for (int g = 0; g < UsableGroupCount; ++g) out.value(numbered(StatusNameKey, g), records.groups[g].StatusName);
     for (int i = 0; i < ExpGroupFlagCount; ++i)
-        out.value(numbered("Exp Ch Group ", i), ConfigValue::namedFlag(records.groups[ExpCh].ExpGroupFlags[i]));
+        out.value(numbered(ExpChGroupKey, i), ConfigValue::namedFlag(records.groups[ExpCh].ExpGroupFlags[i]));
 }
 
 void writeCommonSetup(Lines& out, const Records& records)
@@ -80,13 +101,13 @@ void writeDscBasic(Lines& out, const Records& records)
 {
     out.section(DscBasicSection);
     for (int g = 0; g < DscGroupCount; ++g) out.flag(GroupKeys[g], records.settings[slot::UsableDsc + g] != 0);
-    out.verbatim("User MMSI", records.userMmsi);
+    out.verbatim(UserMmsiKey, records.userMmsi);
     for (int i = 0; i < PosRequestCount; ++i) {
-        out.flag(numbered("PosRequest", i), records.settings[slot::PosRequest + i] != 0);
-        out.flag(numbered("PosRequestTX", i), records.settings[slot::PosRequestTx + i] != 0);
+        out.flag(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i] != 0);
+        out.flag(numbered(PosRequestTxKey, i), records.settings[slot::PosRequestTx + i] != 0);
     }
     for (int i = 0; i < BeepOutCount; ++i)
-        out.flag(numbered("BeepOut", i), records.settings[slot::BeepOut + i] != 0);
+        out.flag(numbered(BeepOutKey, i), records.settings[slot::BeepOut + i] != 0);
 }
 
 void writeDscAdvanced(Lines& out, const Records& records)
@@ -96,7 +117,7 @@ void writeDscAdvanced(Lines& out, const Records& records)
         const std::string name = CallKinds[kind];
         for (int category = 0; category < CategoryCount; ++category) {
             out.flag(numbered(name.c_str(), category), records.dscFlags[dscslot::receive(kind, category)]);
-            out.flag(numbered((name + "TX").c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
+            out.flag(numbered((name + TransmitSuffix).c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
         }
     }
 }
@@ -112,31 +133,23 @@ void writeAtis(Lines& out, const Records& records)
 {
     out.section(AtisCommonSection);
     for (int g = 0; g < AtisGroupCount; ++g)
-        out.flag(numbered("Usable ATIS CH Group", g), records.settings[slot::UsableAtis + g] != 0);
-    out.verbatim("Atis Code", records.atisCode);
+        out.flag(numbered(UsableAtisKey, g), records.settings[slot::UsableAtis + g] != 0);
+    out.verbatim(AtisCodeKey, records.atisCode);
     for (int g = 0; g < AtisGroupCount; ++g)
-        out.flag(numbered("Usable ATIS Kikker CH Group", g), records.settings[slot::AtisKiller + g] != 0);
+        out.flag(numbered(AtisKillerKey, g), records.settings[slot::AtisKiller + g] != 0);
     out.section(AtisCallSignSection);
     for (int i = 0; i < CallSignCount; ++i) {
-        out.value(numbered("MID", i + 1), records.callSigns[i].Mid);
-        out.value(numbered("DISP", i + 1), records.callSigns[i].Disp);
+        out.value(numbered(CallSignMidKey, i + 1), records.callSigns[i].Mid);
+        out.value(numbered(CallSignDispKey, i + 1), records.callSigns[i].Disp);
     }
 }
 
 void writePlanTable(Lines& out, const ChannelTable& table, const char* prefix)
 {
     for (std::size_t k = 0; k < table.size(); ++k) {
-        const ChannelRecord& channel = table[k];
         out.section(numbered(prefix, static_cast<int>(k)));
-        out.integer("Position", channel.Position);
-        out.flag("Enable", channel.Enable);
-        out.flag("LowPower", channel.LowPower);
-        out.flag("PowUp", channel.PowUp);
-        out.flag("Duplex", channel.Duplex);
-        out.flag("TxEnable", channel.TxEnable);
-        out.flag("DispayA", channel.DispayA);
-        out.flag("ScanMemory", channel.ScanMemory);
-        out.verbatim("ChTag", channel.ChTag);
+        out.integer(PositionKey, table[k].Position);
+        out.record(PlanChannelKeys, table[k]);
     }
 }
 
@@ -144,9 +157,7 @@ void writeWx(Lines& out, const ChannelTable& table)
 {
     for (std::size_t idx = 0; idx < table.size(); ++idx) {
         out.section(numbered(WxPrefix, static_cast<int>(idx)));
-        out.flag("Enable", table[idx].Enable);
-        out.flag("ScanMemory", table[idx].ScanMemory);
-        out.verbatim("ChTag", table[idx].ChTag);
+        out.record(WxChannelKeys, table[idx]);
     }
 }
 
@@ -155,9 +166,7 @@ void writeDirectory(Lines& out, const Directory& directory, const char* prefix,
 {
     for (std::size_t n = 0; n < directory.size(); ++n) {
         out.section(numbered(prefix, static_cast<int>(n + 1)));
-        out.flag("Enable", directory[n].Enable);
-        out.verbatim("TagName", directory[n].TagName);
-        out.value("Mmsid", directory[n].Mmsid);
+        out.record(DirectoryKeys, directory[n]);
         if (pendingEvents) pendingEvents();
     }
 }
@@ -165,17 +174,8 @@ void writeDirectory(Lines& out, const Directory& directory, const char* prefix,
 void writeExp(Lines& out, const ChannelTable& table)
 {
     for (std::size_t n = 0; n < table.size(); ++n) {
-        const ChannelRecord& channel = table[n];
         out.section(numbered(ExpPrefix, static_cast<int>(n + 1)));
-        out.flag("Enable", channel.Enable);
-        out.value("CHDisplayL", channel.CHDisplayL);
-        out.value("CHDisplayR", channel.CHDisplayR);
-        out.value("Rxfreq", ConfigValue::frequency(channel.Rxfreq));
-        out.value("Txfreq", ConfigValue::frequency(channel.Txfreq));
-        out.flag("LowPower", channel.LowPower);
-        out.flag("PowUp", channel.PowUp);
-        out.flag("ScanMemory", channel.ScanMemory);
-        out.verbatim("ChTag", channel.ChTag);
+        out.record(ExpChannelKeys, table[n]);
     }
 }
 

@@ -67,6 +67,95 @@ inline constexpr std::array<CommonSetting, 10> CommonSettings{{
     {"Distance", slot::Distance, SettingKind::Integer},
 }};
 
+// How a record field is held in the file: a flag as 0/1, a text as is, a
+// text behind the "#" marker, a frequency in MHz with "." as decimal point.
+enum class FieldKind { Flag, Text, MarkedText, Frequency };
+
+// One key of a record's section and the field it holds; exactly one of the
+// member pointers is set, the one the kind names.
+template <class Record>
+struct FieldKey {
+    const char* key;
+    FieldKind kind;
+    bool Record::*flag = nullptr;
+    std::string Record::*text = nullptr;
+    double Record::*number = nullptr;
+};
+
+template <class Record>
+constexpr FieldKey<Record> flagKey(const char* key, bool Record::*field)
+{
+    return {key, FieldKind::Flag, field};
+}
+
+template <class Record>
+constexpr FieldKey<Record> textKey(const char* key, std::string Record::*field, FieldKind kind = FieldKind::Text)
+{
+    return {key, kind, nullptr, field};
+}
+
+template <class Record>
+constexpr FieldKey<Record> frequencyKey(const char* key, double Record::*field)
+{
+    return {key, FieldKind::Frequency, nullptr, nullptr, field};
+}
+
+// The keys of each record kind's section, in the order they are written.
+// A plan channel's section also opens with its Position.
+inline constexpr const char* PositionKey = "Position";
+
+inline constexpr std::array<FieldKey<ChannelRecord>, 8> PlanChannelKeys{{
+    flagKey("Enable", &ChannelRecord::Enable),
+    flagKey("LowPower", &ChannelRecord::LowPower),
+    flagKey("PowUp", &ChannelRecord::PowUp),
+    flagKey("Duplex", &ChannelRecord::Duplex),
+    flagKey("TxEnable", &ChannelRecord::TxEnable),
+    flagKey("DispayA", &ChannelRecord::DispayA),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
+}};
+
+inline constexpr std::array<FieldKey<ChannelRecord>, 3> WxChannelKeys{{
+    flagKey("Enable", &ChannelRecord::Enable),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
+}};
+
+inline constexpr std::array<FieldKey<ChannelRecord>, 9> ExpChannelKeys{{
+    flagKey("Enable", &ChannelRecord::Enable),
+    textKey("CHDisplayL", &ChannelRecord::CHDisplayL),
+    textKey("CHDisplayR", &ChannelRecord::CHDisplayR),
+    frequencyKey("Rxfreq", &ChannelRecord::Rxfreq),
+    frequencyKey("Txfreq", &ChannelRecord::Txfreq),
+    flagKey("LowPower", &ChannelRecord::LowPower),
+    flagKey("PowUp", &ChannelRecord::PowUp),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
+}};
+
+inline constexpr const char* MmsidKey = "Mmsid";
+
+inline constexpr std::array<FieldKey<DirectoryEntry>, 3> DirectoryKeys{{
+    flagKey("Enable", &DirectoryEntry::Enable),
+    textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText),
+    textKey(MmsidKey, &DirectoryEntry::Mmsid),
+}};
+
+// Numbered keys of the other sections: the number follows the name.
+inline constexpr const char* PriorityChKey = "Priority CH ";
+inline constexpr const char* StatusNameKey = "Status name ";
+inline constexpr const char* ExpChGroupKey = "Exp Ch Group ";
+inline constexpr const char* UserMmsiKey = "User MMSI";
+inline constexpr const char* PosRequestKey = "PosRequest";
+inline constexpr const char* PosRequestTxKey = "PosRequestTX";
+inline constexpr const char* BeepOutKey = "BeepOut";
+inline constexpr const char* TransmitSuffix = "TX";
+inline constexpr const char* UsableAtisKey = "Usable ATIS CH Group";
+inline constexpr const char* AtisKillerKey = "Usable ATIS Kikker CH Group";
+inline constexpr const char* AtisCodeKey = "Atis Code";
+inline constexpr const char* CallSignMidKey = "MID";
+inline constexpr const char* CallSignDispKey = "DISP";
+
 inline constexpr int PosRequestCount = 4;
 inline constexpr int BeepOutCount = 8;
 inline constexpr int AtisGroupCount = 4;

@@ -27,6 +27,8 @@ struct ChannelRecord {
     std::string CHDisplayR;  // EXP only
     double Txfreq = 0.0;     // EXP only, MHz
     double Rxfreq = 0.0;     // EXP only, MHz
+
+    bool operator==(const ChannelRecord&) const = default;
 };
 
 using ChannelTable = std::vector<ChannelRecord>;
@@ -43,6 +45,8 @@ struct UsableGroup {
     std::int32_t PriorityCh = -1;  // plan position, 240.. for EXP channels, negative for none
     std::string StatusName;
     std::array<bool, 3> ExpGroupFlags{};  // Exp CH only: member of Group1..Group3
+
+    bool operator==(const UsableGroup&) const = default;
 };
 
 // Fixed slots of SettingValues. Slots the image holds are those of the
@@ -107,6 +111,8 @@ struct AutoPosSettings {
     // Held in the image nowhere; kept so nothing is lost in memory.
     int MenuDisplay = 0;
     int RcEnable = 0;
+
+    bool operator==(const AutoPosSettings&) const = default;
 };
 
 inline constexpr int MemoryIdCount = 80;
@@ -117,6 +123,8 @@ struct DirectoryEntry {
     std::string TagName;
     std::string Mmsid;
     std::array<bool, MemoryIdCount + 1> MemberFlags{};  // indexed 1..80; [0] unused
+
+    bool operator==(const DirectoryEntry&) const = default;
 };
 
 using Directory = std::vector<DirectoryEntry>;
@@ -126,6 +134,8 @@ inline constexpr int CallSignCount = 32;
 struct AtisCallSign {
     std::string Mid;
     std::string Disp;
+
+    bool operator==(const AtisCallSign&) const = default;
 };
 
 // Every record of one configuration.
@@ -145,6 +155,8 @@ struct Records {
     std::string userMmsi;
     std::string atisCode;
     std::array<AtisCallSign, CallSignCount> callSigns{};
+
+    bool operator==(const Records&) const = default;
 };
 
 // The channel table a usable group draws from: Group1 the USA table,

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "image/dscmirror.h"
 #include "image/newimage.h"
 
 namespace zmp::datatest {
@@ -47,21 +48,46 @@ NewConfiguration newConfiguration(int model)
 
 namespace {
 
+bool isAtisSlot(int s) { return s >= slot::UsableAtis && s < slot::AtisKiller + 4; }
+
+// Slots the file carries: the common settings and the DSC and ATIS flags.
+bool isFileSlot(int s)
+{
+    static const int common[] = {slot::Scan, slot::TimeDisplay, slot::Format, slot::ResumeTime, slot::PttScanClear,
+                                 slot::DualWatch, slot::OffsetTime, slot::Weater, slot::Sog, slot::Distance};
+    for (const int c : common)
+        if (s == c) return true;
+    return (s >= slot::UsableDsc && s < slot::UsableDsc + 3) || (s >= slot::PosRequest && s < slot::BeepOut + 8) ||
+           isAtisSlot(s);
+}
+
+// The fields every channel section holds.
 void varyChannel(ChannelRecord& channel, int i)
 {
     channel.Enable = !channel.Enable;
+    channel.ScanMemory = !channel.ScanMemory;
+    channel.ChTag = i % 4 == 0 ? "  LEAD" + std::to_string(i) : "CH/" + std::to_string(i);
+}
+
+void varyPower(ChannelRecord& channel, int i)
+{
     channel.LowPower = i % 2 == 0;
     channel.PowUp = i % 3 == 0;
+}
+
+void varyPlan(ChannelRecord& channel, int i)
+{
+    varyChannel(channel, i);
+    varyPower(channel, i);
     channel.Duplex = channel.DuplexCapable && i % 2 == 1;
     channel.TxEnable = i % 5 != 0;
     channel.DispayA = i % 7 == 0;
-    channel.ScanMemory = !channel.ScanMemory;
-    channel.ChTag = i % 4 == 0 ? "  LEAD" + std::to_string(i) : "CH/" + std::to_string(i);
 }
 
 void varyExp(ChannelRecord& channel, int i)
 {
     varyChannel(channel, i);
+    varyPower(channel, i);
     channel.CHDisplayL = std::to_string(10 + i % 90);
     channel.CHDisplayR = i % 2 ? "A" : "";
     // The decode adds 100 to the stored digits; keep its binary noise.
@@ -71,13 +97,15 @@ void varyExp(ChannelRecord& channel, int i)
 
 void varySettings(Records& r)
 {
-    for (int s = 0; s < slot::Count; ++s) r.settings[s] = static_cast<std::int16_t>(s % 2);
+    for (int s = 0; s < slot::Count; ++s)
+        if (isFileSlot(s)) r.settings[s] = static_cast<std::int16_t>(s % 2);
     r.settings[slot::ResumeTime] = 2;
     r.settings[slot::OffsetTime] = -3;
     r.settings[slot::Weater] = 4;
     r.settings[slot::Sog] = 1;
     r.settings[slot::Distance] = 2;
-    for (int f = 0; f < dscslot::Count; ++f) r.dscFlags[f] = (f % 3) == 1;
+    for (int f = dscslot::Advanced; f <= dscslot::PosRequestReplyMenu; ++f) r.dscFlags[f] = (f % 3) == 1;
+    dscFlagsFromSettings(r);
     r.userMmsi = "123456789";
     r.atisCode = "9123456789";
     for (int i = 0; i < CallSignCount; ++i) r.callSigns[i] = {"MID" + std::to_string(i), "Boat " + std::to_string(i)};
@@ -105,8 +133,9 @@ Records variedRecords(int model)
     r.groups[ExpCh].PriorityCh = 241;
     r.groups[ExpCh].ExpGroupFlags = {true, false, true};
     varySettings(r);
-    for (ChannelTable* table : {&r.usa, &r.intl, &r.can, &r.wx})
-        for (std::size_t i = 0; i < table->size(); ++i) varyChannel((*table)[i], static_cast<int>(i));
+    for (ChannelTable* table : {&r.usa, &r.intl, &r.can})
+        for (std::size_t i = 0; i < table->size(); ++i) varyPlan((*table)[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < r.wx.size(); ++i) varyChannel(r.wx[i], static_cast<int>(i));
     for (std::size_t i = 0; i < r.exp.size(); ++i) varyExp(r.exp[i], static_cast<int>(i));
     varyDirectory(r.memoryId, "MEM");
     varyDirectory(r.groupId, "GRP");
@@ -161,19 +190,6 @@ void expectSameDirectory(const Directory& a, const Directory& b, const char* nam
         EXPECT_EQ(a[n].TagName, b[n].TagName);
         EXPECT_EQ(a[n].Mmsid, b[n].Mmsid);
     }
-}
-
-bool isAtisSlot(int s) { return s >= slot::UsableAtis && s < slot::AtisKiller + 4; }
-
-// Slots the file carries: the common settings and the DSC and ATIS flags.
-bool isFileSlot(int s)
-{
-    static const int common[] = {slot::Scan, slot::TimeDisplay, slot::Format, slot::ResumeTime, slot::PttScanClear,
-                                 slot::DualWatch, slot::OffsetTime, slot::Weater, slot::Sog, slot::Distance};
-    for (const int c : common)
-        if (s == c) return true;
-    return (s >= slot::UsableDsc && s < slot::UsableDsc + 3) || (s >= slot::PosRequest && s < slot::BeepOut + 8) ||
-           isAtisSlot(s);
 }
 
 }  // namespace

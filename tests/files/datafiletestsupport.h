@@ -21,7 +21,8 @@ struct NewConfiguration {
 };
 NewConfiguration newConfiguration(int model);
 
-// Records whose every field held by the configuration file differs from a new configuration's.
+// Records whose every field held by the configuration file differs from a new
+// configuration's; the fields the file does not hold keep the new configuration's.
 Records variedRecords(int model);
 
 // Expects a and b equal in every field the configuration file holds.
