@@ -63,7 +63,11 @@ public:
     }
     // Replies come only after a write, so a wait for more input can only
     // end in the link's time-out: let that come in a few steps.
-    void waitForInput(int ms) override { clockMs += waiting_.empty() ? 500 : std::max(ms, 1); }
+    void waitForInput(int ms, int wanted) override
+    {
+        if (static_cast<int>(waiting_.size()) >= wanted) return;
+        clockMs += waiting_.empty() ? 500 : std::max(ms, 1);
+    }
     zmp::PortError lastError() const override { return {}; }
 
 private:
