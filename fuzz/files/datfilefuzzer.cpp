@@ -11,20 +11,9 @@
 #include "model/models.h"
 #include "image/newimage.h"
 
-namespace {
+#include "../support/resetrecords.h"
 
-const zmp::Records& resetRecords()
-{
-    static const zmp::Records records = [] {
-        zmp::Records made;
-        zmp::MemoryImage image;
-        zmp::makeNewImage(zmp::ModelMr4400, made, image);
-        return made;
-    }();
-    return records;
-}
-
-}  // namespace
+using zmp::fuzz::resetRecords;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
