@@ -54,17 +54,24 @@ std::string DestinationList::fileNameOf(const std::string& name, int model)
     return base + destinationSuffix(model) + ".ini";
 }
 
+// The folder is searched even when the name itself opens a file: on a file
+// system without case the name would open a file of other case, and the
+// file is known by the name it has on disk. A folder that cannot be listed
+// still serves a name it holds exactly.
 std::optional<std::filesystem::path> DestinationList::locate(const std::filesystem::path& programDir,
                                                              const std::string& fileName)
 {
     std::error_code error;
-    if (std::filesystem::is_regular_file(programDir / fileName, error)) return programDir / fileName;
+    std::optional<std::filesystem::path> found;
     for (std::filesystem::directory_iterator it(programDir, error), end; !error && it != end;
          it.increment(error)) {
-        if (TextValue::equalsIgnoringCase(it->path().filename().string(), fileName) &&
-            it->is_regular_file(error))
-            return it->path();
+        const std::string name = it->path().filename().string();
+        if (!TextValue::equalsIgnoringCase(name, fileName) || !it->is_regular_file(error)) continue;
+        if (name == fileName) return it->path();
+        if (!found) found = it->path();
     }
+    if (found) return found;
+    if (std::filesystem::is_regular_file(programDir / fileName, error)) return programDir / fileName;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace zmp::win32 {
 namespace {
@@ -25,6 +26,8 @@ int errnoOf(DWORD code)
         return EEXIST;
     case ERROR_WRITE_PROTECT:
         return EROFS;
+    case ERROR_DIRECTORY:
+        return ENOTDIR;
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
         return EINVAL;
@@ -33,6 +36,28 @@ int errnoOf(DWORD code)
     default:
         return EIO;
     }
+}
+
+std::string narrowed(const wchar_t* wide, int length)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+
+// The system's own wording, as the user reads it elsewhere on Windows,
+// without the line end and full stop that end a sentence there.
+std::string describe(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string description = length > 0 ? narrowed(text, static_cast<int>(length)) : std::string();
+    LocalFree(text);
+    while (!description.empty() && std::strchr(" .\r\n", description.back())) description.pop_back();
+    return description.empty() ? "Windows error " + std::to_string(code) : description;
 }
 
 }  // namespace
@@ -49,7 +74,8 @@ std::wstring widened(const std::string& utf8)
 
 FileError lastError()
 {
-    return FileError::fromErrno(errnoOf(GetLastError()));
+    const DWORD code = GetLastError();
+    return {errnoOf(code), describe(code)};
 }
 
 bool fail(FileError& error)

@@ -11,8 +11,8 @@
 namespace zmp::win32 {
 
 std::wstring widened(const std::string& utf8);
-// The last Windows error as the C library's error number and text, so that
-// reasons read the same on every system.
+// The last Windows error: the C library's error number, which the file layer
+// decides by, and the system's own text, which the user reads as the reason.
 FileError lastError();
 bool fail(FileError& error);
 bool writeAll(HANDLE file, std::string_view bytes, FileError& error);

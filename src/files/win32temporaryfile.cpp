@@ -62,9 +62,17 @@ bool Win32TemporaryFile::write(std::string_view bytes, FileError& error)
     return win32::writeAll(file_, bytes, error);
 }
 
-bool Win32TemporaryFile::takeAttributesOf(const std::string&, FileError&)
+// ReplaceFileW keeps the replaced file's attributes itself, but the move
+// that stands in for it where it fails would not.
+bool Win32TemporaryFile::takeAttributesOf(const std::string& target, FileError& error)
 {
-    return true;
+    constexpr DWORD Kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD attributes = GetFileAttributesW(win32::widened(target).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return win32::fail(error);
+    FILE_BASIC_INFO info{};
+    info.FileAttributes = (attributes & Kept) != 0 ? attributes & Kept : FILE_ATTRIBUTE_NORMAL;
+    return SetFileInformationByHandle(file_, FileBasicInfo, &info, sizeof info) || win32::fail(error);
 }
 
 bool Win32TemporaryFile::sync(FileError& error)

@@ -10,8 +10,8 @@
 namespace zmp {
 
 // A temporary file beside the target, removed when it is dropped before it
-// replaced the target. ReplaceFileW keeps the replaced file's attributes,
-// security and owner, so the file takes none of its own.
+// replaced the target. ReplaceFileW keeps the replaced file's security and
+// owner; the attributes the file takes over itself.
 class Win32TemporaryFile : public TemporaryFile {
 public:
     static std::unique_ptr<TemporaryFile> create(const std::string& target, FileError& error);

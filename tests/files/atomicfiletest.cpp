@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #endif
@@ -11,6 +13,7 @@
 
 #include "datafiletestsupport.h"
 #include "files/atomicfile.h"
+#include "systemerror.h"
 
 namespace zmp {
 namespace {
@@ -39,6 +42,7 @@ TEST(AtomicFile, replacesLongerFileWithExactlyTheNewBytes)
     EXPECT_EQ(readBytes(target), "short");
 }
 
+#ifndef _WIN32
 TEST(AtomicFile, keepsPermissionBitsOfReplacedFile)
 {
     const fs::path target = scratchFolder() / "mode.dat";
@@ -48,6 +52,32 @@ TEST(AtomicFile, keepsPermissionBitsOfReplacedFile)
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
+#else
+// Windows files have attributes where POSIX files have permission bits.
+TEST(AtomicFile, keepsAttributesOfReplacedFile)
+{
+    const fs::path target = scratchFolder() / "hidden.dat";
+    writeBytes(target, "old");
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(writeFileAtomically(target.string(), "new"));
+    EXPECT_EQ(readBytes(target), "new");
+    EXPECT_NE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+}
+
+TEST(AtomicFile, readOnlyFileStaysAsItIs)
+{
+    const fs::path target = scratchFolder() / "readonly.dat";
+    writeBytes(target, "old");
+    ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    FileError error;
+    EXPECT_FALSE(writeFileAtomically(target.string(), "new", &error));
+    EXPECT_EQ(error.number, EACCES);
+    EXPECT_EQ(readBytes(target), "old");
+    EXPECT_NE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(entriesIn(target.parent_path()), 1) << "no temporary file may be left behind";
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+#endif
 
 #ifndef _WIN32
 TEST(AtomicFile, writesThroughSymbolicLink)
@@ -80,7 +110,8 @@ TEST(AtomicFile, folderThatIsARegularFileFails)
     writeBytes(folder / "plain", "keep");
     FileError error;
     EXPECT_FALSE(writeFileAtomically((folder / "plain" / "out.dat").string(), "bytes", &error));
-    EXPECT_EQ(error.number, ENOTDIR);
+    EXPECT_EQ(error.number, test::pathThroughFileError().number);
+    EXPECT_EQ(error.description, test::pathThroughFileError().text);
     EXPECT_EQ(readBytes(folder / "plain"), "keep");
 }
 

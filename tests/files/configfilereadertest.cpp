@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "datafiletestsupport.h"
+#include "systemerror.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
 #include "files/configlayout.h"
@@ -304,14 +305,14 @@ TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
     EXPECT_EQ(resets, 0);
     expectUntouched();
     const std::string log = datatest::readBytes(folder / "err.log");
-    EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(ENOENT) + std::strerror(ENOENT)), std::string::npos) << log;
+    EXPECT_NE(log.find("frmMain.FileRead2 -> " + test::missingFileError().logText()), std::string::npos) << log;
     EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos) << log;
 }
 
 TEST_F(ConfigFileReaderTest, refusalSaysWhyWithThePath)
 {
     const std::string missing = (folder / "missing.dat").string();
-    EXPECT_EQ(readPath(missing).detail, missing + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(readPath(missing).detail, missing + ": " + test::missingFileError().text);
     const std::string nuls = (folder / "in.dat").string();
     EXPECT_EQ(readText(std::string(1 << 20, '\0')).detail, nuls + ": Line longer than 65536 characters");
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "datafiletestsupport.h"
+#include "systemerror.h"
 #include "files/configfilewriter.h"
 #include "files/configvalue.h"
 #include "model/models.h"
@@ -226,7 +227,7 @@ TEST_F(ConfigFileWriterTest, unwritableTargetKeepsTheOldFileAndReportsFileSaveEr
     EXPECT_TRUE(fs::is_directory(folder / "adirectory.dat"));
     EXPECT_TRUE(fs::is_empty(folder / "adirectory.dat"));
     const std::string log = datatest::readBytes(folder / "err.log");
-    EXPECT_NE(log.find("frmMain.SaveFileAs -> " + std::to_string(ENOTDIR) + std::strerror(ENOTDIR)), std::string::npos)
+    EXPECT_NE(log.find("frmMain.SaveFileAs -> " + test::pathThroughFileError().logText()), std::string::npos)
         << log;
     EXPECT_NE(log.find("frmMain.SaveFileAs -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos)
         << log;

@@ -7,6 +7,7 @@
 
 #include "files/memorysettingsstore.h"
 #include "startuptestsupport.h"
+#include "systemerror.h"
 
 namespace zmp {
 namespace {
@@ -82,7 +83,7 @@ TEST_F(ModelScanTest, noOfferedModelOrNoFileIsUnknownModel)
 TEST_F(ModelScanTest, unknownModelSaysWhyWithThePath)
 {
     EXPECT_EQ(ModelScan::selectAtStartup(path, store, "ZMP", selection).detail,
-              path + ": " + std::strerror(ENOENT));
+              path + ": " + test::missingFileError().text);
     EXPECT_EQ(start("[model1]\nuse=0\n").detail,
               path + ": No model offered (\"use=1\" in [model1] to [model10])");
     std::filesystem::remove(path);
