@@ -1,6 +1,7 @@
 #include "ui/transferdialog.h"
 
 #include <algorithm>
+#include <string>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -62,6 +63,25 @@ LinkAnswer linkAnswerOf(BoxAnswer answer)
     if (answer == BoxAnswer::Cancel || answer == BoxAnswer::No) return LinkAnswer::Cancel;
     if (answer == BoxAnswer::Retry) return LinkAnswer::Retry;
     return LinkAnswer::Ok;
+}
+
+// The link words its own text on the first line and adds the reason (for a
+// port, the device and why it would not open) below it; the box shows that
+// reason apart, as its informative text, so that its own text stays as it is.
+MessageRequest requestOf(const LinkMessage& message)
+{
+    MessageRequest request{message.title,
+                           message.text,
+                           boxIconOf(message.icon),
+                           boxButtonsOf(message.buttons),
+                           boxAnswerOf(message.defaultAnswer),
+                           message.detail};
+    const std::size_t end = message.text.find('\n');
+    if (end == std::string::npos) return request;
+    request.text = message.text.substr(0, end);
+    const std::string reason = message.text.substr(end + 1);
+    request.detail = request.detail.empty() ? reason : reason + "\n" + request.detail;
+    return request;
 }
 
 QString instructionText()
@@ -203,13 +223,7 @@ void TransferDialog::showEvent(QShowEvent* event)
 
 LinkAnswer TransferDialog::showMessage(const LinkMessage& message)
 {
-    const MessageRequest request{message.title,
-                                 message.text,
-                                 boxIconOf(message.icon),
-                                 boxButtonsOf(message.buttons),
-                                 boxAnswerOf(message.defaultAnswer),
-                                 message.detail};
-    return linkAnswerOf(messages_.show(request));
+    return linkAnswerOf(messages_.show(requestOf(message)));
 }
 
 void TransferDialog::showStatus(const std::string& text)

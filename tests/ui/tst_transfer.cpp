@@ -2,6 +2,9 @@
 // the radio emulator on a pseudo-terminal.
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QAction>
 #include <QLabel>
 #include <QProcess>
@@ -259,6 +262,33 @@ class TransferTest : public QObject {
         QVERIFY(okAgain);
         QVERIFY(!editor.state.flags.BusyFlag);
         QVERIFY(editor.window->isEnabled());
+    }
+
+    // The box keeps its own text and names the device and the reason below it.
+    void portErrorNamesTheDeviceAndTheReason()
+    {
+        EditorFixture editor("portError", "[model1]\nuse=1\n");
+        const std::string device = (editor.folder / "no-such-device").string();
+        AppSettings settings(editor.settings);
+        settings.setComNum(5);
+        settings.setPortDevice(5, device);
+        QVERIFY(editor.start());
+        const std::size_t before = editor.messages.shown.size();
+        DialogDriver driver;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
+            if (dialog && editor.messages.shown.size() > before && !editor.state.flags.BusyFlag)
+                dialog->findChild<QPushButton*>("cmdCancel")->click();
+        });
+        closer.start(20);
+        editor.window->actions().transferRead->trigger();
+        QCOMPARE(editor.messages.shown.size(), before + 1);
+        const MessageRequest& shown = editor.messages.shown.back();
+        QCOMPARE(shown.text, std::string("port inicialize error!!"));
+        QCOMPARE(shown.title, std::string("Read from Radio"));
+        const std::string expected = device + ": " + std::strerror(ENOENT);
+        QVERIFY2(shown.detail.rfind(expected, 0) == 0, shown.detail.c_str());
     }
 
     void programWritesTheEditedRecords()
