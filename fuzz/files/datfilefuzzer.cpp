@@ -23,7 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zmp::ProcessFlags flags;
     const zmp::ErrorLog log("/nonexistent", false);
     const zmp::FileContext context{model, size % 3 != 0, flags, log};
-    zmp::Records records;
+    // The records are kept from one input to the next: a read assigns the
+    // reset records over them before it fills anything, and what a read
+    // refused before the reset must not have touched is marked here.
+    static zmp::Records records;
     records.usa[0].ChTag = "BEFORE";
     bool reset = false;
     const zmp::FileOutcome outcome = zmp::ConfigFileReader::read("/any/in.dat", records, context, [&] {

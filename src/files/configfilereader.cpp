@@ -198,9 +198,14 @@ FileError oversizeError(SectionTable::Status status)
     return {EFBIG, "Too many keys for a configuration file"};
 }
 
-std::string modelTypeReason(const std::string& path, int model)
+bool modelTypeIs(const std::string& found, int model)
 {
-    const std::string found = ProfileReader::readString(path, MainSection, ModelTypeKey);
+    const auto number = ConfigValue::toInt32(found);
+    return number && *number == model;
+}
+
+std::string modelTypeReason(const std::string& path, int model, const std::string& found)
+{
     const std::string wanted = "MODELTYPE=" + std::to_string(model) + " expected";
     return path + ": " + (found.empty() ? "No MODELTYPE in [MAIN], " : "MODELTYPE=" + found + ", ") + wanted;
 }
@@ -227,8 +232,7 @@ void ConfigFileReader::fill(const SectionTable& table, Records& records, bool ha
 
 bool ConfigFileReader::modelTypeMatches(const std::string& path, int model)
 {
-    const auto number = ConfigValue::toInt32(ProfileReader::readString(path, MainSection, ModelTypeKey));
-    return number && *number == model;
+    return modelTypeIs(ProfileReader::readString(path, MainSection, ModelTypeKey), model);
 }
 
 FileOutcome ConfigFileReader::read(const std::string& path, Records& records, const FileContext& context,
@@ -245,10 +249,11 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
     FileOutcome outcome = FileOutcome::success();
     if (flags.ErrorFlag) {
         outcome = FileOutcome::silentFailure();
-    } else if (!modelTypeMatches(path, context.model)) {
+    } else if (const std::string found = ProfileReader::readString(path, MainSection, ModelTypeKey);
+               !modelTypeIs(found, context.model)) {
         flags.ErrorFlag = true;
         outcome = FileOutcome::failure(filemessages::ModelTypeError, titleText(context.model), MessageIcon::Critical,
-                                       modelTypeReason(path, context.model));
+                                       modelTypeReason(path, context.model, found));
     } else {
         fill(table, records, context.hasAtis, context.pendingEvents);
     }

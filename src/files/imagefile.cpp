@@ -1,6 +1,6 @@
 #include "files/imagefile.h"
 
-#include <algorithm>
+#include <cstring>
 
 #include "codec/checksum.h"
 #include "files/atomicfile.h"
@@ -112,7 +112,7 @@ ImageFile::Check ImageFile::install(std::string_view bytes, int model, MemoryIma
 {
     if (bytes.size() != static_cast<std::size_t>(image.size())) return Check::WrongSize;
     MemoryImage candidate = image;
-    std::copy(bytes.begin(), bytes.end(), candidate.bytes.begin());
+    std::memcpy(candidate.bytes.data(), bytes.data(), bytes.size());
     if (!modelCodeCheck(candidate, model)) return Check::WrongModelCode;
     image = candidate;
     return Check::Accepted;

@@ -2,6 +2,9 @@
 
 #include "files/filereading.h"
 
+#include <algorithm>
+#include <array>
+
 namespace zmp {
 namespace {
 
@@ -16,9 +19,21 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
+// Every key line and every lookup passes here: a table spares each
+// character its two range tests.
+constexpr std::array<char, 256> UpperOf = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return table;
+}();
+
 void appendUpper(std::string& out, std::string_view text)
 {
-    for (const char c : text) out.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+    const std::size_t start = out.size();
+    out.append(text);
+    char* const first = out.data() + start;
+    std::transform(first, first + text.size(), first,
+                   [](char c) { return UpperOf[static_cast<unsigned char>(c)]; });
 }
 
 void composeIndexKey(std::string& composed, std::string_view upperSection, std::string_view key)
