@@ -4,7 +4,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test package package-test sanitize-test fuzz-replay windows-test bench clean
+.PHONY: setup configure build run test package package-test sanitize-test fuzz-replay windows-test bench \
+	format format-check tidy clean
 
 setup:
 	bash scripts/setup.sh
@@ -57,6 +58,20 @@ windows-test:
 
 bench: build
 	bash bench/run.sh $(BUILD)
+
+# Lists the sources that do not match .clang-format and fails if there is
+# one; `make format` rewrites them. Needs no build.
+format-check: setup
+	bash scripts/format.sh check
+
+format: setup
+	bash scripts/format.sh apply
+
+# clang-tidy with the checks of .clang-tidy over the program's own sources,
+# as the build compiles them; any finding fails. Needs only the configured
+# build's compile_commands.json, not a build.
+tidy: configure
+	run-clang-tidy-14 -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(src|tools)/'
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-windows

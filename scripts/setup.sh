@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang
+  clang clang-format-14 clang-tidy-14
   poppler-utils fonts-liberation2 fonts-dejavu-core
   desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev
 )

@@ -8,7 +8,7 @@ namespace zmp {
 // the transfer ended. name is the common stem of the .hex and .dat files.
 struct BackupEntry {
     std::string time;        // UTC, "2026-12-08T06:26:10Z"
-    std::string operation;   // BackupOperation::Read or ::Programmed
+    std::string operation;   // backupoperation::Read or ::Programmed
     std::string model;       // "MR4400"
     std::string mmsi;        // the user MMSI; empty when none is set
     std::string destination; // the destination the configuration started from
@@ -17,9 +17,9 @@ struct BackupEntry {
     std::string name;
 };
 
-namespace BackupOperation {
+namespace backupoperation {
 inline constexpr const char* Read = "read";
 inline constexpr const char* Programmed = "programmed";
-} // namespace BackupOperation
+} // namespace backupoperation
 
 } // namespace zmp

@@ -14,7 +14,7 @@ namespace zmp {
 // from: what the editor and zmp-cli keep as a backup after a read or a
 // program operation.
 struct TransferBackup {
-    const char* operation = BackupOperation::Read;
+    const char* operation = backupoperation::Read;
     const MemoryImage& image;
     const Records& records;
     int model = 0;

@@ -80,9 +80,10 @@ void checkDscGroups(const Records& records, Warnings& warnings)
 {
     int firstDscGroup = -1;
     for (int group = 0; group < UsableGroupCount; ++group) {
-        if (records.settings[static_cast<std::size_t>(slot::UsableDsc + group)] == 0) continue;
+        const auto index = static_cast<std::size_t>(group);
+        if (records.settings[static_cast<std::size_t>(slot::UsableDsc) + index] == 0) continue;
         if (firstDscGroup < 0) firstDscGroup = group;
-        if (records.groups[static_cast<std::size_t>(group)].Enable) continue;
+        if (records.groups[index].Enable) continue;
         warnings.push_back({CheckSubject::UsableDsc, group,
                             groupName(group) + ": DSC is on but the group is not usable"});
     }

@@ -16,7 +16,7 @@ namespace zmp {
 
 namespace {
 
-const std::atomic<bool> neverInterrupted{false};
+const std::atomic<bool> NeverInterrupted{false};
 
 constexpr std::array<std::pair<const char*, OperationType>, 9> ClearWords{{
     {"mmsi", OperationType::ClearMmsi},
@@ -59,7 +59,7 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
         return ExitFailed;
     }
     CliLinkHost host(err, in, hostSettings(session),
-                     environment.interrupted ? *environment.interrupted : neverInterrupted);
+                     environment.interrupted ? *environment.interrupted : NeverInterrupted);
     const LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
                               !session.options().noVerify};
     TransferOperation operation(*port, host, session.flags(), session.image(), session.records(),
@@ -88,7 +88,7 @@ int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istrea
     const int status = transfer(session, OperationType::Read, err, in);
     if (status == ExitSuccess) session.document().takeRead();
     if (status == ExitSuccess && !session.options().noBackup)
-        BackupCommands::keep(session, BackupOperation::Read, session.flags(), err);
+        BackupCommands::keep(session, backupoperation::Read, session.flags(), err);
     return status;
 }
 
@@ -114,7 +114,7 @@ int RadioCommands::saveRead(CliSession& session, const std::string& path, std::o
     const ProcessFlags transferFlags = session.flags();
     if (FileCommandSet::save(session, path, err)) return ExitSuccess;
     std::optional<BackupEntry> kept = session.lastBackup();
-    if (!kept) kept = BackupCommands::keep(session, BackupOperation::Read, transferFlags, err);
+    if (!kept) kept = BackupCommands::keep(session, backupoperation::Read, transferFlags, err);
     if (kept)
         err << "zmp-cli: what was read is kept in " << BackupCommands::configPath(session, *kept) << '\n';
     return ExitFailed;
@@ -128,7 +128,7 @@ int RadioCommands::runProgram(CliSession& session, const std::vector<std::string
     const int status = transfer(session, OperationType::Program, err, in);
     // Whatever the outcome: the radio may hold part of it.
     if (session.transferRan() && !session.options().noBackup)
-        BackupCommands::keep(session, BackupOperation::Programmed, session.flags(), err);
+        BackupCommands::keep(session, backupoperation::Programmed, session.flags(), err);
     return status;
 }
 

@@ -108,7 +108,7 @@ void encodeFlagBitmap(MemoryImage& image, int address, int byteCount, const std:
     for (int b = 0; b < byteCount; ++b) {
         std::uint8_t value = 0;
         for (int bit = 0; bit < 8; ++bit) {
-            const std::size_t k = static_cast<std::size_t>(8 * b + bit);
+            const std::size_t k = static_cast<std::size_t>(b) * 8 + static_cast<std::size_t>(bit);
             if (k < flags.size() && flags[k]) value |= static_cast<std::uint8_t>(0x80 >> bit);
         }
         image[address + b] = value;

@@ -27,8 +27,8 @@ std::optional<std::string> digitsOfLength(const std::string& text, std::size_t l
 bool isStatusNameKey(char32_t c)
 {
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-    constexpr std::u32string_view marks = U"-+().*/ ";
-    return marks.find(c) != std::u32string_view::npos;
+    constexpr std::u32string_view Marks = U"-+().*/ ";
+    return Marks.find(c) != std::u32string_view::npos;
 }
 
 std::string acceptedStatusName(const std::string& text)

@@ -584,7 +584,7 @@ void MainWindow::keepBackup(OperationType type, const EditorState& state, bool r
     const bool wanted = read ? state.flags.CompletedFlag : type == OperationType::Program && ran;
     if (services_.backupDir.empty() || !wanted) return;
     const AppSettings settings(services_.settings);
-    const TransferBackup backup{read ? BackupOperation::Read : BackupOperation::Programmed,
+    const TransferBackup backup{read ? backupoperation::Read : backupoperation::Programmed,
                                 state.image,
                                 state.records,
                                 state.model,

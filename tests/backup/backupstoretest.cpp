@@ -49,7 +49,7 @@ class BackupStoreTest : public ::testing::Test {
 
     std::optional<BackupEntry> keepOne(const std::string& mmsi = "123456789")
     {
-        BackupEntry entry{"", BackupOperation::Read, "MR4400", mmsi, "USA", "/dev/ttyUSB0", "complete", ""};
+        BackupEntry entry{"", backupoperation::Read, "MR4400", mmsi, "USA", "/dev/ttyUSB0", "complete", ""};
         return store.keep(entry, image, "[MMSI]\r\nUser MMSI=#" + mmsi + "\r\n");
     }
 
@@ -108,7 +108,7 @@ TEST_F(BackupStoreTest, aFolderThatCannotBeMadeKeepsNothingAndSaysWhy)
     fs::create_directories(folder.parent_path());
     std::ofstream(folder) << "a file where the folder should be";
     std::string reason;
-    BackupEntry entry{"", BackupOperation::Programmed, "MR4400", "", "", "", "failed", ""};
+    BackupEntry entry{"", backupoperation::Programmed, "MR4400", "", "", "", "failed", ""};
     EXPECT_FALSE(store.keep(entry, image, "text", &reason));
     EXPECT_NE(reason.find(folder.string()), std::string::npos) << reason;
 }

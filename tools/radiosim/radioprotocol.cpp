@@ -165,11 +165,11 @@ RadioAnswer RadioProtocol::answerWrite(const std::vector<std::string>& fields)
     int address = 0;
     int length = 0;
     const std::string& data = fields[3];
-    bool valid = parseBlock(fields, address, length) && data.size() == std::size_t(2 * length);
+    bool valid = parseBlock(fields, address, length) && data.size() == 2 * static_cast<std::size_t>(length);
     std::vector<std::uint8_t> bytes;
     for (int i = 0; valid && i < length; ++i) {
         unsigned value = 0;
-        valid = LinkText::parseHex(std::string_view(data).substr(std::size_t(2 * i), 2), value);
+        valid = LinkText::parseHex(std::string_view(data).substr(2 * static_cast<std::size_t>(i), 2), value);
         bytes.push_back(static_cast<std::uint8_t>(value));
     }
     if (!valid) {
