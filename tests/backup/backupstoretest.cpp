@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "backup/backupindex.h"
 #include "backup/backupstore.h"
 #include "backup/transferbackup.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
@@ -15,22 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-fs::path scratchFolder()
-{
-    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-    const fs::path base = scratch ? fs::path(scratch) : fs::temp_directory_path() / "zmp-backup-tests";
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path folder = base / "data" / (std::string(info->test_suite_name()) + "." + info->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::readBytes;
+using test::scratchFolder;
 
 int filesIn(const fs::path& folder, const std::string& extension)
 {

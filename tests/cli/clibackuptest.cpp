@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::CliResult;
-using test::readFile;
+using test::readBytes;
 
 // The backups zmp-cli keeps of what it reads and programs, and what it
 // does so that a read is never lost, against the emulated radio.
@@ -37,9 +37,9 @@ class CliBackupTest : public test::CliRadioFixture {
     void newFileWithMmsi(const std::string& name, const std::string& mmsi)
     {
         ASSERT_EQ(run({"new", path(name)}).status, 0);
-        std::string text = readFile(file(name));
+        std::string text = readBytes(file(name));
         text.replace(text.find("User MMSI=#"), 11, "User MMSI=#" + mmsi);
-        test::writeFile(file(name), text);
+        test::writeBytes(file(name), text);
     }
 };
 
@@ -68,8 +68,8 @@ TEST_F(CliBackupTest, readAndProgramKeepImageConfigurationAndIndex)
     EXPECT_EQ(filesIn(".hex"), 2);
     EXPECT_EQ(filesIn(".dat"), 2);
     // The backup of the read is what was saved; the image is what the radio received.
-    EXPECT_EQ(readFile(BackupStore(backups()).configPath(kept[0])), readFile(file("radio.dat")));
-    const std::string programmed = readFile(BackupStore(backups()).imagePath(kept[1]));
+    EXPECT_EQ(readBytes(BackupStore(backups()).configPath(kept[0])), readBytes(file("radio.dat")));
+    const std::string programmed = readBytes(BackupStore(backups()).imagePath(kept[1]));
     const MemoryImage& radio = sim->protocol().memory();
     EXPECT_EQ(programmed.substr(0x0800, 0x3E00),
               std::string(radio.bytes.begin() + 0x0800, radio.bytes.begin() + 0x4600));
@@ -107,10 +107,10 @@ TEST_F(CliBackupTest, aReadPrunesOldBackupsButKeepsTheNewestFifty)
         const std::string name = "old" + std::to_string(i);
         old.push_back({BackupTime::indexText(then + std::chrono::seconds(i)), "read", "MR4400", "", "USA",
                        "x", "complete", name});
-        test::writeFile(backups() / (name + ".hex"), "h");
-        test::writeFile(backups() / (name + ".dat"), "d");
+        test::writeBytes(backups() / (name + ".hex"), "h");
+        test::writeBytes(backups() / (name + ".dat"), "d");
     }
-    test::writeFile(backups() / BackupStore::IndexName, BackupIndex::compose(old));
+    test::writeBytes(backups() / BackupStore::IndexName, BackupIndex::compose(old));
     startRadio(radiosim::RadioImage::fresh());
     const CliResult result = runRadio({"read", path("radio.hex")});
     ASSERT_EQ(result.status, 0) << result.err;
@@ -152,7 +152,7 @@ TEST_F(CliBackupTest, aReadWhoseSaveFailsIsKeptInTheBackupsEvenWithNoBackup)
     EXPECT_NE(result.err.find("zmp-cli: FileSave Error!!\n"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("zmp-cli: what was read is kept in " + where + "\n"), std::string::npos)
         << result.err;
-    EXPECT_NE(readFile(where).find("Status name 0=XYZ\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(where).find("Status name 0=XYZ\r\n"), std::string::npos);
 }
 
 TEST_F(CliBackupTest, diffRadioPrintsWhatDiffersFromTheFile)
@@ -162,7 +162,7 @@ TEST_F(CliBackupTest, diffRadioPrintsWhatDiffersFromTheFile)
     CliResult result = runRadio({"diff", "radio", path("a.dat")});
     EXPECT_EQ(result.status, 1) << result.err;
     EXPECT_NE(result.out.find(" Status name 0: XYZ -> USA\n"), std::string::npos) << result.out;
-    EXPECT_EQ(readFile(file("a.dat")).find("XYZ"), std::string::npos);
+    EXPECT_EQ(readBytes(file("a.dat")).find("XYZ"), std::string::npos);
 
     // The image as the radio held it, kept by the diff above.
     const std::string same = BackupStore(backups()).imagePath(entries().at(0)).string();

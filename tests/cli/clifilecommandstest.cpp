@@ -6,8 +6,8 @@ namespace zmp {
 namespace {
 
 using test::CliResult;
-using test::readFile;
-using test::writeFile;
+using test::readBytes;
+using test::writeBytes;
 
 class CliFileCommandsTest : public ::testing::Test, public test::CliFixtureBase {
   protected:
@@ -25,7 +25,7 @@ TEST_F(CliFileCommandsTest, newWritesTheRememberedDestinationAndRemembersIt)
     const CliResult result = run({"new", path("a.dat")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    const std::string text = readFile(file("a.dat"));
+    const std::string text = readBytes(file("a.dat"));
     EXPECT_EQ(text.rfind("[MAIN]\r\n", 0), 0u);
     EXPECT_NE(text.find("MODELTYPE=1\r\n"), std::string::npos);
     EXPECT_NE(text.find("Group3=1\r\n"), std::string::npos);
@@ -35,9 +35,9 @@ TEST_F(CliFileCommandsTest, newWritesTheRememberedDestinationAndRemembersIt)
 TEST_F(CliFileCommandsTest, newWithAChosenDestination)
 {
     EXPECT_EQ(run({"--destination", "intl", "new", path("a.dat")}).status, 0);
-    EXPECT_NE(readFile(file("a.dat")).find("Weater=0\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(file("a.dat")).find("Weater=0\r\n"), std::string::npos);
     EXPECT_EQ(run({"new", path("b.dat"), "--destination=usa"}).status, 0);
-    EXPECT_NE(readFile(file("b.dat")).find("Weater=3\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(file("b.dat")).find("Weater=3\r\n"), std::string::npos);
     EXPECT_FALSE(store.contains("IniFilePath", "IniFileName_1"));
 
     const CliResult unknown = run({"--destination", "EU", "new", path("c.dat")});
@@ -50,7 +50,7 @@ TEST_F(CliFileCommandsTest, newWithAChosenDestination)
 TEST_F(CliFileCommandsTest, newForTheModelMUsesItsOwnDestinations)
 {
     EXPECT_EQ(run({"--model", "11", "new", path("m.dat")}).status, 0);
-    EXPECT_NE(readFile(file("m.dat")).find("MODELTYPE=11\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(file("m.dat")).find("MODELTYPE=11\r\n"), std::string::npos);
     EXPECT_EQ(store.value("IniFilePath", "IniFileName_11", ""), "CAN-M");
     const CliResult other = run({"--model", "5", "new", path("x.dat")});
     EXPECT_EQ(other.status, 2);
@@ -79,10 +79,10 @@ TEST_F(CliFileCommandsTest, missingInstallationDataGivesTheSystemsMessages)
 TEST_F(CliFileCommandsTest, convertRoundTripsThroughAnImageFile)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    const std::string edited = replaced(readFile(file("a.dat")), "Status name 0=USA", "Status name 0=ABC");
-    writeFile(file("a.dat"), edited);
+    const std::string edited = replaced(readBytes(file("a.dat")), "Status name 0=USA", "Status name 0=ABC");
+    writeBytes(file("a.dat"), edited);
     ASSERT_EQ(run({"convert", path("a.dat"), path("a.hex")}).status, 0);
-    const std::string image = readFile(file("a.hex"));
+    const std::string image = readBytes(file("a.hex"));
     ASSERT_EQ(image.size(), 32768u);
     EXPECT_EQ(image.substr(307, 3), "ABC");
     unsigned sum = 0;
@@ -96,17 +96,17 @@ TEST_F(CliFileCommandsTest, convertRoundTripsThroughAnImageFile)
 TEST_F(CliFileCommandsTest, rawImageOutputKeepsTheImageAsItStands)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    writeFile(file("a.dat"), replaced(readFile(file("a.dat")), "Status name 0=USA", "Status name 0=ABC"));
+    writeBytes(file("a.dat"), replaced(readBytes(file("a.dat")), "Status name 0=USA", "Status name 0=ABC"));
     ASSERT_EQ(run({"--raw", "convert", path("a.dat"), path("raw.hex")}).status, 0);
     // Reading a configuration file sets the records only; the image keeps the reset content.
-    EXPECT_EQ(readFile(file("raw.hex")), readFile(programDir / "CAN_1130.ini"));
+    EXPECT_EQ(readBytes(file("raw.hex")), readBytes(programDir / "CAN_1130.ini"));
 }
 
 TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
 {
-    writeFile(file("out.dat"), "old");
-    writeFile(file("short.hex"), std::string(32767, '\xFF'));
-    writeFile(file("wrong.dat"), "[MAIN]\r\nMODELTYPE=abc\r\n");
+    writeBytes(file("out.dat"), "old");
+    writeBytes(file("short.hex"), std::string(32767, '\xFF'));
+    writeBytes(file("wrong.dat"), "[MAIN]\r\nMODELTYPE=abc\r\n");
     const std::vector<std::pair<std::string, std::string>> cases{
         {path("short.hex"), "zmp-cli: bad file!!\nzmp-cli: " + path("short.hex") + ": Not an image file of 32768 bytes\n"},
         {path("wrong.dat"), "zmp-cli: ModelType Error !!\nzmp-cli: " + path("wrong.dat") + ": MODELTYPE=abc, MODELTYPE=1 expected\n"},
@@ -117,7 +117,7 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
         const CliResult result = run({"convert", input, path("out.dat")});
         EXPECT_EQ(result.status, 1) << input;
         EXPECT_EQ(result.err, message) << input;
-        EXPECT_EQ(readFile(file("out.dat")), "old") << input;
+        EXPECT_EQ(readBytes(file("out.dat")), "old") << input;
     }
     std::filesystem::create_directory(file("folder.dat"));
     const CliResult toFolder = run({"new", path("folder.dat")});
@@ -128,7 +128,7 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
 TEST_F(CliFileCommandsTest, noCommandWritesOverItsOwnInput)
 {
     ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
-    const std::string original = readFile(file("boat.dat"));
+    const std::string original = readBytes(file("boat.dat"));
     std::filesystem::create_hard_link(file("boat.dat"), file("alias.dat"));
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"report", path("boat.dat"), path("boat.dat")},
@@ -139,19 +139,19 @@ TEST_F(CliFileCommandsTest, noCommandWritesOverItsOwnInput)
         EXPECT_EQ(result.status, 2) << args[0];
         EXPECT_EQ(result.err, "zmp-cli: the output would overwrite the input: " + args.back() + "\n");
     }
-    EXPECT_EQ(readFile(file("boat.dat")), original);
+    EXPECT_EQ(readBytes(file("boat.dat")), original);
 }
 
 TEST_F(CliFileCommandsTest, aReportIsWrittenOnlyToATextFile)
 {
     ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
-    writeFile(file("other.dat"), "keep");
+    writeBytes(file("other.dat"), "keep");
     for (const char* output : {"other.dat", "out.hex", "out.ini", "out"}) {
         const CliResult result = run({"report", path("boat.dat"), path(output)});
         EXPECT_EQ(result.status, 2) << output;
         EXPECT_EQ(result.err, "zmp-cli: a report is written to a .txt file: " + path(output) + "\n");
     }
-    EXPECT_EQ(readFile(file("other.dat")), "keep");
+    EXPECT_EQ(readBytes(file("other.dat")), "keep");
     EXPECT_FALSE(std::filesystem::exists(file("out.hex")));
 }
 
@@ -173,9 +173,9 @@ TEST_F(CliFileCommandsTest, reportGoesToStdoutWithoutAndToAFileWithTheFinalLineE
     ASSERT_GE(toStdout.out.size(), 2u);
     EXPECT_NE(toStdout.out.substr(toStdout.out.size() - 2), "\r\n");
     EXPECT_EQ(run({"report", path("a.hex"), path("a.txt")}).status, 0);
-    EXPECT_EQ(readFile(file("a.txt")), toStdout.out + "\r\n");
+    EXPECT_EQ(readBytes(file("a.txt")), toStdout.out + "\r\n");
     EXPECT_EQ(run({"convert", path("a.hex"), path("b.txt")}).status, 0);
-    EXPECT_EQ(readFile(file("b.txt")), toStdout.out + "\r\n");
+    EXPECT_EQ(readBytes(file("b.txt")), toStdout.out + "\r\n");
 }
 
 TEST_F(CliFileCommandsTest, destinationsListsTheMenuAndMarksTheRememberedOne)
@@ -198,9 +198,9 @@ TEST_F(CliFileCommandsTest, destinationsListsTheMenuAndMarksTheRememberedOne)
 TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    std::string edited = replaced(readFile(file("a.dat")), "Status name 0=USA", "Status name 0=ABC");
+    std::string edited = replaced(readBytes(file("a.dat")), "Status name 0=USA", "Status name 0=ABC");
     edited = replaced(edited, "Weater=3", "Weater=0");
-    writeFile(file("b.dat"), edited);
+    writeBytes(file("b.dat"), edited);
     EXPECT_EQ(run({"diff", path("a.dat"), path("a.dat")}).status, 0);
     const CliResult result = run({"diff", path("a.dat"), path("b.dat")});
     EXPECT_EQ(result.status, 1);
@@ -215,17 +215,17 @@ TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
 TEST_F(CliFileCommandsTest, diffComparesMmsisInOneForm)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    std::string saved = replaced(readFile(file("a.dat")), "User MMSI=#", "User MMSI=#367123450");
+    std::string saved = replaced(readBytes(file("a.dat")), "User MMSI=#", "User MMSI=#367123450");
     saved = replaced(saved, "[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=",
                      "[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=367123450");
-    writeFile(file("saved.dat"), saved);
+    writeBytes(file("saved.dat"), saved);
     std::string readBack = replaced(saved, "Mmsid=367123450", "Mmsid=3671234500");
     readBack = replaced(readBack, "User MMSI=#367123450", "User MMSI=#3671234500");
-    writeFile(file("read.dat"), readBack);
+    writeBytes(file("read.dat"), readBack);
     const CliResult same = run({"diff", path("saved.dat"), path("read.dat")});
     EXPECT_EQ(same.out, "");
     EXPECT_EQ(same.status, 0);
-    writeFile(file("other.dat"), replaced(saved, "Mmsid=367123450", "Mmsid=3671234501"));
+    writeBytes(file("other.dat"), replaced(saved, "Mmsid=367123450", "Mmsid=3671234501"));
     EXPECT_EQ(run({"diff", path("saved.dat"), path("other.dat")}).out,
               "CHMMSID1 Mmsid: 367123450 -> 3671234501\n");
 }

@@ -14,12 +14,13 @@
 
 #include "cliradiofixture.h"
 #include "radiosim/radioimage.h"
+#include "support/waitfor.h"
 
 namespace zmp {
 namespace {
 
 using test::CliResult;
-using test::readFile;
+using test::readBytes;
 
 class CliRadioCommandsTest : public test::CliRadioFixture {};
 
@@ -29,15 +30,15 @@ TEST_F(CliRadioCommandsTest, readSavesWhatTheRadioHolds)
     const CliResult result = runRadio({"read", path("radio.dat")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.err.find("zmp-cli: Complete!!\n"), std::string::npos) << result.err;
-    EXPECT_NE(readFile(file("radio.dat")).find("Status name 0=XYZ\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(file("radio.dat")).find("Status name 0=XYZ\r\n"), std::string::npos);
 }
 
 TEST_F(CliRadioCommandsTest, programWritesTheFileIntoTheRadio)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    std::string text = readFile(file("a.dat"));
+    std::string text = readBytes(file("a.dat"));
     text.replace(text.find("Status name 0=USA"), 17, "Status name 0=ABC");
-    test::writeFile(file("a.dat"), text);
+    test::writeBytes(file("a.dat"), text);
     startRadio(radiosim::RadioImage::fresh());
     const CliResult result = runRadio({"program", path("a.dat")});
     EXPECT_EQ(result.status, 0) << result.err;
@@ -48,15 +49,15 @@ TEST_F(CliRadioCommandsTest, programWritesTheFileIntoTheRadio)
 TEST_F(CliRadioCommandsTest, clearWritesTheClearedImageToOut)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    std::string text = readFile(file("a.dat"));
+    std::string text = readBytes(file("a.dat"));
     text.replace(text.find("User MMSI=#"), 11, "User MMSI=#123456789");
-    test::writeFile(file("a.dat"), text);
+    test::writeBytes(file("a.dat"), text);
     ASSERT_EQ(run({"convert", path("a.dat"), path("a.hex")}).status, 0);
-    ASSERT_EQ(readFile(file("a.hex"))[640], '\x12');
+    ASSERT_EQ(readBytes(file("a.hex"))[640], '\x12');
     startRadio(radiosim::RadioImage::fresh());
     const CliResult result = runRadio({"clear", "mmsi", path("a.hex"), path("cleared.hex")});
     EXPECT_EQ(result.status, 0) << result.err;
-    const std::string cleared = readFile(file("cleared.hex"));
+    const std::string cleared = readBytes(file("cleared.hex"));
     ASSERT_EQ(cleared.size(), 32768u);
     EXPECT_EQ(cleared.substr(640, 5), std::string(5, '\xFF'));
 }
@@ -207,16 +208,14 @@ TEST_F(CliRadioCommandsTest, interruptOfTheRealProgramCancelsTheTransfer)
         _exit(98);
     }
     // Wait until the link is talking to the radio.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (readFile(errPath).find("#CMDSY") == std::string::npos &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    test::waitFor([&] { return readBytes(errPath).find("#CMDSY") != std::string::npos; },
+                  std::chrono::seconds(30));
     kill(child, SIGINT);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     stopRadio();
-    ASSERT_TRUE(WIFEXITED(status)) << readFile(errPath);
-    EXPECT_EQ(WEXITSTATUS(status), 3) << readFile(errPath);
+    ASSERT_TRUE(WIFEXITED(status)) << readBytes(errPath);
+    EXPECT_EQ(WEXITSTATUS(status), 3) << readBytes(errPath);
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 

@@ -93,9 +93,9 @@ TEST_F(CliBinaryTest, exitStatusesOfTheRealProgram)
 {
     EXPECT_EQ(exitStatus("new '" + path("a.dat") + "'"), 0);
     EXPECT_EQ(exitStatus("destinations"), 0);
-    EXPECT_EQ(test::readFile(file("stdout")), "CAN *\nINTL\nUSA\n");
+    EXPECT_EQ(test::readBytes(file("stdout")), "CAN *\nINTL\nUSA\n");
     EXPECT_EQ(exitStatus("convert '" + path("none.dat") + "' '" + path("b.dat") + "'"), 1);
-    EXPECT_EQ(test::readFile(file("stderr")),
+    EXPECT_EQ(test::readBytes(file("stderr")),
               "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
     EXPECT_EQ(exitStatus("--model 7 destinations"), 2);
     EXPECT_EQ(exitStatus("diff '" + path("a.dat") + "' '" + path("a.dat") + "'"), 0);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "codec/errorlog.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
@@ -26,10 +27,7 @@ class ErrorLogTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-        root_ = fs::path(scratch != nullptr ? scratch : fs::temp_directory_path().string()) / "errorlog" /
-                ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(root_);
+        root_ = test::scratchFolder();
         fs::create_directories(programDir());
 #ifdef _WIN32
         ::_putenv_s("APPDATA", (root_ / "data").string().c_str());

@@ -16,9 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using datatest::FailingFileSystem;
-using datatest::readBytes;
-using datatest::scratchFolder;
-using datatest::writeBytes;
+using test::readBytes;
+using test::scratchFolder;
+using test::writeBytes;
 
 constexpr uid_t Nobody = 65534;
 

@@ -16,9 +16,9 @@ namespace zmp {
 namespace {
 
 namespace fs = std::filesystem;
-using datatest::readBytes;
-using datatest::scratchFolder;
-using datatest::writeBytes;
+using test::readBytes;
+using test::scratchFolder;
+using test::writeBytes;
 
 int entriesIn(const fs::path& folder) { return static_cast<int>(std::distance(fs::directory_iterator(folder), {})); }
 

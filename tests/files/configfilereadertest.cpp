@@ -25,7 +25,7 @@ class ConfigFileReaderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = datatest::scratchFolder();
+        folder = test::scratchFolder();
         baseline = datatest::newConfiguration(ModelMr4400).records;
         records = datatest::variedRecords(ModelMr4400);
     }
@@ -33,7 +33,7 @@ protected:
     FileOutcome readText(const std::string& text, int model = ModelMr4400, bool hasAtis = true)
     {
         const fs::path path = folder / "in.dat";
-        datatest::writeBytes(path, text);
+        test::writeBytes(path, text);
         return readPath(path, model, hasAtis);
     }
 
@@ -186,7 +186,7 @@ TEST_F(ConfigFileReaderTest, modelTypeWithMarkerIsAccepted)
 TEST_F(ConfigFileReaderTest, resetThatFailsEndsTheReadSilently)
 {
     const fs::path path = folder / "in.dat";
-    datatest::writeBytes(path, header() + "[Usable CH Group Setup]\r\nStatus name 0=NEW\r\n");
+    test::writeBytes(path, header() + "[Usable CH Group Setup]\r\nStatus name 0=NEW\r\n");
     const ErrorLog log(folder.string(), true);
     const FileContext context{ModelMr4400, true, flags, log};
     const FileOutcome outcome = ConfigFileReader::read(path.string(), records, context, [this] {
@@ -303,7 +303,7 @@ TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
     }
     EXPECT_EQ(resets, 0);
     expectUntouched();
-    const std::string log = datatest::readBytes(folder / "err.log");
+    const std::string log = test::readBytes(folder / "err.log");
     EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(ENOENT) + std::strerror(ENOENT)), std::string::npos) << log;
     EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos) << log;
 }
@@ -374,7 +374,7 @@ TEST_F(ConfigFileReaderTest, truncatedFileReadsWhatItHolds)
 TEST_F(ConfigFileReaderTest, pendingEventsRunAfterEachChannelSection)
 {
     const fs::path path = folder / "in.dat";
-    datatest::writeBytes(path, ConfigFileWriter::compose(records, ModelMr4400, true));
+    test::writeBytes(path, ConfigFileWriter::compose(records, ModelMr4400, true));
     int calls = 0;
     const ErrorLog log(folder.string(), false);
     const FileContext context{ModelMr4400, true, flags, log, [&calls] { ++calls; }};

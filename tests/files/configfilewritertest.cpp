@@ -186,8 +186,8 @@ TEST_F(ConfigFileWriterTest, pendingEventsRunOncePerDirectorySection)
 
 TEST_F(ConfigFileWriterTest, writeStoresTheComposedTextAndLeavesTheFlagsClear)
 {
-    const fs::path path = datatest::scratchFolder() / "boat.dat";
-    datatest::writeBytes(path, std::string(500000, 'o'));
+    const fs::path path = test::scratchFolder() / "boat.dat";
+    test::writeBytes(path, std::string(500000, 'o'));
     ProcessFlags flags;
     flags.modified = true;
     flags.ErrorFlag = true;
@@ -196,7 +196,7 @@ TEST_F(ConfigFileWriterTest, writeStoresTheComposedTextAndLeavesTheFlagsClear)
     const FileOutcome outcome = ConfigFileWriter::write(path.string(), records, context);
     EXPECT_TRUE(outcome.ok);
     EXPECT_TRUE(outcome.message.empty());
-    EXPECT_EQ(datatest::readBytes(path), ConfigFileWriter::compose(records, ModelMr4400, true));
+    EXPECT_EQ(test::readBytes(path), ConfigFileWriter::compose(records, ModelMr4400, true));
     EXPECT_FALSE(flags.ErrorFlag);
     EXPECT_FALSE(flags.CancelFlag);
     EXPECT_FALSE(flags.filling);
@@ -206,8 +206,8 @@ TEST_F(ConfigFileWriterTest, writeStoresTheComposedTextAndLeavesTheFlagsClear)
 
 TEST_F(ConfigFileWriterTest, unwritableTargetKeepsTheOldFileAndReportsFileSaveError)
 {
-    const fs::path folder = datatest::scratchFolder();
-    datatest::writeBytes(folder / "notafolder", "previous");
+    const fs::path folder = test::scratchFolder();
+    test::writeBytes(folder / "notafolder", "previous");
     fs::create_directory(folder / "adirectory.dat");
     for (const fs::path& target : {folder / "notafolder" / "x.dat", folder / "adirectory.dat"}) {
         ProcessFlags flags;
@@ -222,10 +222,10 @@ TEST_F(ConfigFileWriterTest, unwritableTargetKeepsTheOldFileAndReportsFileSaveEr
         EXPECT_TRUE(flags.CancelFlag);
         EXPECT_FALSE(flags.filling);
     }
-    EXPECT_EQ(datatest::readBytes(folder / "notafolder"), "previous");
+    EXPECT_EQ(test::readBytes(folder / "notafolder"), "previous");
     EXPECT_TRUE(fs::is_directory(folder / "adirectory.dat"));
     EXPECT_TRUE(fs::is_empty(folder / "adirectory.dat"));
-    const std::string log = datatest::readBytes(folder / "err.log");
+    const std::string log = test::readBytes(folder / "err.log");
     EXPECT_NE(log.find("frmMain.SaveFileAs -> " + std::to_string(ENOTDIR) + std::strerror(ENOTDIR)), std::string::npos)
         << log;
     EXPECT_NE(log.find("frmMain.SaveFileAs -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos)

@@ -8,14 +8,15 @@
 #include "files/destinationlist.h"
 #include "files/memorysettingsstore.h"
 #include "model/models.h"
-#include "startuptestsupport.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
 
 class DestinationTest : public ::testing::Test {
   protected:
-    std::filesystem::path dir = test::freshFolder();
+    std::filesystem::path dir = test::scratchFolder();
     MemorySettingsStore store;
     std::vector<std::string> loaded; // file names handed to the loader
     bool loadSucceeds = true;
@@ -27,7 +28,7 @@ class DestinationTest : public ::testing::Test {
     void files(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
-            test::writeText(dir / name, "image");
+            test::writeBytes(dir / name, "image");
     }
     std::vector<std::string> captions() const
     {
@@ -58,7 +59,7 @@ TEST_F(DestinationTest, onlyTheFirstTenFilesAreListed)
     std::set<std::string> all;
     for (int n = 0; n < 12; ++n) {
         const std::string name = "D" + std::to_string(n);
-        test::writeText(dir / (name + "_1130.ini"), "image");
+        test::writeBytes(dir / (name + "_1130.ini"), "image");
         all.insert(name);
     }
     ASSERT_TRUE(controller.loadListAndRemembered(ModelMr4400, "t").ok);

@@ -14,9 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using datatest::FailingFileSystem;
-using datatest::readBytes;
-using datatest::scratchFolder;
-using datatest::writeBytes;
+using test::readBytes;
+using test::scratchFolder;
+using test::writeBytes;
 
 int entriesIn(const fs::path& folder) { return static_cast<int>(std::distance(fs::directory_iterator(folder), {})); }
 

@@ -32,7 +32,7 @@ class ImageFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = datatest::scratchFolder();
+        folder = test::scratchFolder();
         const datatest::NewConfiguration config = datatest::newConfiguration(ModelMr4400);
         records = config.records;
         image = config.image;
@@ -48,13 +48,13 @@ protected:
         EXPECT_FALSE(flags.filling);
     }
 
-    std::string logText() const { return datatest::readBytes(folder / "err.log"); }
+    std::string logText() const { return test::readBytes(folder / "err.log"); }
 
     fs::path folder;
     Records records;
     MemoryImage image;
     ProcessFlags flags;
-    ErrorLog log{datatest::scratchFolder().string(), true};
+    ErrorLog log{test::scratchFolder().string(), true};
 };
 
 TEST_F(ImageFileTest, saveWritesThePreparedImageWithoutTheAtisCounterStep)
@@ -63,9 +63,9 @@ TEST_F(ImageFileTest, saveWritesThePreparedImageWithoutTheAtisCounterStep)
     records.atisCode = "1234567890";
     records.userMmsi = "123456789";
     const fs::path path = folder / "radio.hex";
-    datatest::writeBytes(path, std::string(40000, 'x'));
+    test::writeBytes(path, std::string(40000, 'x'));
     ASSERT_TRUE(ImageFile::save(path.string(), records, image, context()).ok);
-    const std::string file = datatest::readBytes(path);
+    const std::string file = test::readBytes(path);
     ASSERT_EQ(file.size(), static_cast<std::size_t>(ImageSize));
     EXPECT_EQ(file, bytesOf(image)) << "the saved image is the one kept";
     EXPECT_EQ(static_cast<unsigned char>(file[95]), sumOf(file, 66, 94));
@@ -85,7 +85,7 @@ TEST_F(ImageFileTest, rawSaveWritesTheImageAsItStands)
     const MemoryImage before = image;
     const fs::path path = folder / "raw.hex";
     ASSERT_TRUE(ImageFile::save(path.string(), records, image, context(), ImageSaveMode::Raw).ok);
-    EXPECT_EQ(datatest::readBytes(path), bytesOf(before));
+    EXPECT_EQ(test::readBytes(path), bytesOf(before));
     EXPECT_EQ(image.bytes, before.bytes);
 }
 
@@ -96,7 +96,7 @@ TEST_F(ImageFileTest, failedSaveChangesNeitherFileNorImageNorRecords)
     records.groups[Group2].Enable = true;  // the empty-group rule would clear it
     const MemoryImage imageBefore = image;
     const Records recordsBefore = records;
-    datatest::writeBytes(folder / "plain", "keep");
+    test::writeBytes(folder / "plain", "keep");
     fs::create_directory(folder / "dir.hex");
     for (const fs::path& target : {folder / "plain" / "x.hex", folder / "dir.hex"}) {
         flags = {};
@@ -109,7 +109,7 @@ TEST_F(ImageFileTest, failedSaveChangesNeitherFileNorImageNorRecords)
         expectUnchanged(imageBefore, recordsBefore);
         EXPECT_TRUE(records.groups[Group2].Enable);
     }
-    EXPECT_EQ(datatest::readBytes(folder / "plain"), "keep");
+    EXPECT_EQ(test::readBytes(folder / "plain"), "keep");
     EXPECT_NE(logText().find("frmMain.SaveHexFileAs -> " + std::to_string(EISDIR)), std::string::npos);
 }
 
@@ -139,7 +139,7 @@ TEST_F(ImageFileTest, openRefusesAFileOfAnyOtherLength)
     const Records recordsBefore = records;
     for (const std::string& content : {good.substr(0, good.size() - 1), good + '\x30', std::string()}) {
         flags = {};
-        datatest::writeBytes(folder / "size.hex", content);
+        test::writeBytes(folder / "size.hex", content);
         EXPECT_FALSE(ImageFile::hasImageSize((folder / "size.hex").string(), image));
         const FileOutcome outcome = ImageFile::open((folder / "size.hex").string(), records, image, context());
         EXPECT_EQ(outcome.message, "bad file!!");
@@ -161,7 +161,7 @@ TEST_F(ImageFileTest, openRefusesAWrongModelCode)
     };
     for (const std::string& content : {variant(128, 0x12), variant(ImageSize - 1, 0x31), variant(129, 0x31)}) {
         flags = {};
-        datatest::writeBytes(folder / "model.hex", content);
+        test::writeBytes(folder / "model.hex", content);
         const FileOutcome outcome = ImageFile::open((folder / "model.hex").string(), records, image, context());
         EXPECT_EQ(outcome.message, "ModelType Error !!");
         EXPECT_EQ(outcome.caption, "Read from Radio");
@@ -202,7 +202,7 @@ TEST_F(ImageFileTest, silentLoadInstallsAndDecodesADestination)
     MemoryImage destination = image;
     destination[4864] = 'Z';  // first USA name
     destination[4865] = 0xFF;
-    datatest::writeBytes(folder / "USA_1130.ini", bytesOf(destination));
+    test::writeBytes(folder / "USA_1130.ini", bytesOf(destination));
     flags.ErrorFlag = true;
     ASSERT_TRUE(ImageFile::loadSilently((folder / "USA_1130.ini").string(), records, image, context()));
     EXPECT_EQ(image.bytes, destination.bytes);
@@ -215,7 +215,7 @@ TEST_F(ImageFileTest, silentLoadRefusalsShowNothingAndChangeNothing)
 {
     const MemoryImage imageBefore = image;
     const Records recordsBefore = records;
-    datatest::writeBytes(folder / "short.ini", bytesOf(image).substr(1));
+    test::writeBytes(folder / "short.ini", bytesOf(image).substr(1));
     EXPECT_FALSE(ImageFile::loadSilently((folder / "short.ini").string(), records, image, context()));
     EXPECT_FALSE(flags.ErrorFlag) << "a wrong size is refused by the size check alone";
 #ifndef _WIN32
@@ -225,7 +225,7 @@ TEST_F(ImageFileTest, silentLoadRefusalsShowNothingAndChangeNothing)
 
     MemoryImage wrong = image;
     wrong[128] = 0;
-    datatest::writeBytes(folder / "wrong.ini", bytesOf(wrong));
+    test::writeBytes(folder / "wrong.ini", bytesOf(wrong));
     EXPECT_FALSE(ImageFile::loadSilently((folder / "wrong.ini").string(), records, image, context()));
     EXPECT_TRUE(flags.ErrorFlag);
     EXPECT_FALSE(flags.CancelFlag);
@@ -243,7 +243,7 @@ TEST_F(ImageFileTest, silentLoadRefusalsShowNothingAndChangeNothing)
 TEST_F(ImageFileTest, operationsInsideAnOuterFillLeaveItsFlagSet)
 {
     const fs::path path = folder / "outer.hex";
-    datatest::writeBytes(folder / "short.hex", bytesOf(image).substr(1));
+    test::writeBytes(folder / "short.hex", bytesOf(image).substr(1));
     flags.filling = true;
     EXPECT_TRUE(ImageFile::save(path.string(), records, image, context()).ok);
     EXPECT_TRUE(flags.filling) << "save";

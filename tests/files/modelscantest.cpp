@@ -6,20 +6,21 @@
 #include <filesystem>
 
 #include "files/memorysettingsstore.h"
-#include "startuptestsupport.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
 
 class ModelScanTest : public ::testing::Test {
   protected:
-    std::string path = (test::freshFolder() / "global.ini").string();
+    std::string path = (test::scratchFolder() / "global.ini").string();
     MemorySettingsStore store;
     ModelSelection selection;
 
     FileOutcome start(const std::string& ini)
     {
-        test::writeText(path, ini);
+        test::writeBytes(path, ini);
         return ModelScan::selectAtStartup(path, store, "ZMP", selection);
     }
 };
@@ -125,7 +126,7 @@ TEST_F(ModelScanTest, lastModelTenIsNeverRestored)
 
 TEST_F(ModelScanTest, atisFlagAcceptsBooleansAndNumbers)
 {
-    test::writeText(path, "[model1]\natis=True\n[model2]\natis=0\n[model3]\natis=-1\n[model4]\natis=maybe\n");
+    test::writeBytes(path, "[model1]\natis=True\n[model2]\natis=0\n[model3]\natis=-1\n[model4]\natis=maybe\n");
     EXPECT_TRUE(ModelScan::atisFlag(path, 1));
     EXPECT_FALSE(ModelScan::atisFlag(path, 2));
     EXPECT_TRUE(ModelScan::atisFlag(path, 3));

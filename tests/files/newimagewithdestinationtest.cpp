@@ -10,14 +10,15 @@
 #include "files/memorysettingsstore.h"
 #include "model/models.h"
 #include "image/newimage.h"
-#include "startuptestsupport.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
 
 class NewImageWithDestinationTest : public ::testing::Test {
   protected:
-    std::filesystem::path dir = test::freshFolder();
+    std::filesystem::path dir = test::scratchFolder();
     MemorySettingsStore store;
     ProcessFlags flags;
     ErrorLog log{dir.string(), false};
@@ -92,7 +93,7 @@ TEST_F(NewImageWithDestinationTest, withoutDestinationFilesTheDefaultImageStays)
 TEST_F(NewImageWithDestinationTest, refusedDestinationFailsWithErrorFlag)
 {
     writeDestination("USA-M_1130.ini", ModelMr4400M, "USA");
-    test::writeText(dir / "CAN-M_1130.ini", "short");
+    test::writeBytes(dir / "CAN-M_1130.ini", "short");
     store.setValue("IniFilePath", "IniFileName_11", "CAN-M");
     FileOutcome outcome = make(ModelMr4400M);
     EXPECT_FALSE(outcome.ok);

@@ -8,7 +8,8 @@
 #include <sys/stat.h>
 #endif
 
-#include "startuptestsupport.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
@@ -17,7 +18,7 @@ using namespace std::string_literals;
 
 class ProfileReaderTest : public ::testing::Test {
   protected:
-    std::string path = (test::freshFolder() / "global.ini").string();
+    std::string path = (test::scratchFolder() / "global.ini").string();
     std::string read(const std::string& section, const std::string& key) const
     {
         return ProfileReader::readString(path, section, key);
@@ -26,7 +27,7 @@ class ProfileReaderTest : public ::testing::Test {
 
 TEST_F(ProfileReaderTest, findsSectionsAndKeysWithoutRegardToCase)
 {
-    test::writeText(path, "[MODEL1]\r\nUSE = 1 \r\n[model2]\r\natis=True\r\n");
+    test::writeBytes(path, "[MODEL1]\r\nUSE = 1 \r\n[model2]\r\natis=True\r\n");
     EXPECT_EQ(read("model1", "use"), "1");
     EXPECT_EQ(read("Model2", "ATIS"), "True");
     EXPECT_EQ(read("model2", "use"), "");
@@ -35,7 +36,7 @@ TEST_F(ProfileReaderTest, findsSectionsAndKeysWithoutRegardToCase)
 TEST_F(ProfileReaderTest, missingFileSectionOrKeyGivesEmptyText)
 {
     EXPECT_EQ(read("model1", "use"), "");
-    test::writeText(path, "[model1]\nuse=1\n");
+    test::writeBytes(path, "[model1]\nuse=1\n");
     EXPECT_EQ(read("model3", "use"), "");
     EXPECT_EQ(read("model1", "atis"), "");
     EXPECT_EQ(ProfileReader::readString(path, "model1", "atis", "#x"), "x");
@@ -43,7 +44,7 @@ TEST_F(ProfileReaderTest, missingFileSectionOrKeyGivesEmptyText)
 
 TEST_F(ProfileReaderTest, dropsOneLeadingHashAndTreatsNoneAsEmpty)
 {
-    test::writeText(path, "[MAIN]\nMODELTYPE=#11\ntwo=##2\nnone=<NONE>\n");
+    test::writeBytes(path, "[MAIN]\nMODELTYPE=#11\ntwo=##2\nnone=<NONE>\n");
     EXPECT_EQ(read("MAIN", "MODELTYPE"), "11");
     EXPECT_EQ(read("MAIN", "two"), "#2");
     EXPECT_EQ(read("MAIN", "none"), "");
@@ -51,7 +52,7 @@ TEST_F(ProfileReaderTest, dropsOneLeadingHashAndTreatsNoneAsEmpty)
 
 TEST_F(ProfileReaderTest, cutsValueAtNulAndToTheBuffer)
 {
-    test::writeText(path, "[s]\nnul=ab\0cd\nfirst=\0x\nlong="s + std::string(200, 'v') + "\n");
+    test::writeBytes(path, "[s]\nnul=ab\0cd\nfirst=\0x\nlong="s + std::string(200, 'v') + "\n");
     EXPECT_EQ(read("s", "nul"), "ab");
     EXPECT_EQ(read("s", "first"), "");
     EXPECT_EQ(read("s", "long"), std::string(127, 'v'));
@@ -59,14 +60,14 @@ TEST_F(ProfileReaderTest, cutsValueAtNulAndToTheBuffer)
 
 TEST_F(ProfileReaderTest, aHugeLineIsCutAndReadingGoesOn)
 {
-    test::writeText(path, "[s]\nbig=" + std::string(10'000'000, 'v') + "\nkey=1\n");
+    test::writeBytes(path, "[s]\nbig=" + std::string(10'000'000, 'v') + "\nkey=1\n");
     EXPECT_EQ(read("s", "big"), std::string(127, 'v'));
     EXPECT_EQ(read("s", "key"), "1");
 }
 
 TEST_F(ProfileReaderTest, firstMatchWinsAcrossRepeatedSections)
 {
-    test::writeText(path, "[a]\nx=1\n[b]\ny=2\n[A]\nx=3\nz=4\n; z=5\nq\n");
+    test::writeBytes(path, "[a]\nx=1\n[b]\ny=2\n[A]\nx=3\nz=4\n; z=5\nq\n");
     EXPECT_EQ(read("a", "x"), "1");
     EXPECT_EQ(read("a", "z"), "4");
     EXPECT_EQ(read("b", "x"), "");
@@ -74,14 +75,14 @@ TEST_F(ProfileReaderTest, firstMatchWinsAcrossRepeatedSections)
 
 TEST_F(ProfileReaderTest, quotedValueLosesItsQuotes)
 {
-    test::writeText(path, "[a]\nq=\" spaced \"\nhalf=\"open\n");
+    test::writeBytes(path, "[a]\nq=\" spaced \"\nhalf=\"open\n");
     EXPECT_EQ(read("a", "q"), " spaced ");
     EXPECT_EQ(read("a", "half"), "\"open");
 }
 
 TEST_F(ProfileReaderTest, everyLineEndEndsALine)
 {
-    test::writeText(path, "[MAIN]\rMODEL=#MR4400\rMODELTYPE=1\r[b]\r\nx=2\ny=3\r\n");
+    test::writeBytes(path, "[MAIN]\rMODEL=#MR4400\rMODELTYPE=1\r[b]\r\nx=2\ny=3\r\n");
     EXPECT_EQ(read("MAIN", "MODELTYPE"), "1");
     EXPECT_EQ(read("b", "x"), "2");
     EXPECT_EQ(read("b", "y"), "3");

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "startuptestsupport.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
@@ -12,12 +13,12 @@ namespace fs = std::filesystem;
 void writeGlobalIni(const fs::path& folder)
 {
     fs::create_directories(folder);
-    test::writeText(folder / "global.ini", "[model1]\nuse=1\n");
+    test::writeBytes(folder / "global.ini", "[model1]\nuse=1\n");
 }
 
 TEST(ProgramFolderTest, findsTheDataBesideTheExecutableOrInTheSharedFolderOfThePrefix)
 {
-    const fs::path root = test::freshFolder();
+    const fs::path root = test::scratchFolder();
     const fs::path single = root / "single";
     writeGlobalIni(single);
     EXPECT_EQ(ProgramFolder::locate(single), single);
@@ -34,7 +35,7 @@ TEST(ProgramFolderTest, findsTheDataBesideTheExecutableOrInTheSharedFolderOfTheP
 
 TEST(ProgramFolderTest, staysBesideTheExecutableWhenNoDataIsFound)
 {
-    const fs::path root = test::freshFolder();
+    const fs::path root = test::scratchFolder();
     fs::create_directories(root / "bin");
     // A folder named global.ini is not the installation's file.
     fs::create_directories(root / "share" / "zmp" / "global.ini");

@@ -56,39 +56,6 @@ bool programmed(int a)
                        [a](const auto& r) { return a >= r.first && a <= r.second; });
 }
 
-TEST_F(ProgramTest, writesThePlanInAscendingOrder)
-{
-    EXPECT_TRUE(transfer.run(OperationType::Program));
-    const auto sent = rig.radio.writeFrames();
-    const auto singles =
-        std::count_if(sent.begin(), sent.end(), [](const SentFrame& f) { return f.length == 1; });
-    const auto blocks =
-        std::count_if(sent.begin(), sent.end(), [](const SentFrame& f) { return f.length == 64; });
-    EXPECT_EQ(singles, 160);
-    EXPECT_EQ(blocks, 306);
-    EXPECT_EQ(sent.size(), 466u);
-    for (std::size_t i = 1; i < sent.size(); ++i)
-        EXPECT_LT(sent[i - 1].address, sent[i].address);
-    EXPECT_TRUE(rig.flags.CompletedFlag);
-    EXPECT_EQ(rig.host.messageTexts(), std::vector<std::string>{"Complete!!"});
-}
-
-TEST_F(ProgramTest, radioReceivesThePreparedImageOnlyWhereThePlanWrites)
-{
-    transfer.run(OperationType::Program);
-    EXPECT_EQ(image[0x005F], byteSum(image, 0x0042, 0x005F - 0x0042));
-    for (int a = 0; a < ImageSize; ++a) {
-        ASSERT_EQ(rig.radio.memory[a], programmed(a) ? image[a] : radioBefore[a]) << "address " << a;
-    }
-}
-
-TEST_F(ProgramTest, progressRunsFromZeroToOneHundred)
-{
-    transfer.run(OperationType::Program);
-    EXPECT_EQ(rig.host.progress.front(), 0);
-    EXPECT_EQ(*std::max_element(rig.host.progress.begin(), rig.host.progress.end()), 100);
-}
-
 TEST_F(ProgramTest, failedWriteStopsWithCommunicationError)
 {
     rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {
@@ -100,24 +67,6 @@ TEST_F(ProgramTest, failedWriteStopsWithCommunicationError)
     EXPECT_EQ(rig.host.messages.back().title, "Program to Radio");
     EXPECT_EQ(rig.radio.writeFrames().back().address, 0x0800);
     EXPECT_FALSE(rig.flags.CompletedFlag);
-}
-
-// Every attempt at one byte in the middle of a single-byte run refused:
-// the run still writes its last byte, but the program fails.
-TEST_F(ProgramTest, byteRefusedInTheMiddleOfARunFailsTheProgram)
-{
-    rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {
-        if (f.word == "#QMPWR" && f.address == 0x00A5) return "ERROR";
-        return std::nullopt;
-    };
-    rig.host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
-    EXPECT_FALSE(transfer.run(OperationType::Program));
-    EXPECT_EQ(rig.radio.writeFrames().back().address, 0x00BF);
-    EXPECT_TRUE(rig.flags.ErrorFlag);
-    EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_FALSE(rig.host.showed("Complete!!"));
-    EXPECT_EQ(rig.host.messages.back().text, "Communication Error!!");
-    EXPECT_EQ(rig.host.messages.back().title, "Program to Radio");
 }
 
 std::vector<int> readsAfterTheWrites(const test::MiniRadio& radio)
@@ -147,28 +96,6 @@ TEST_F(ProgramTest, verifyReadsBackEveryWrittenBlockOnce)
     TransferOperation unverified{rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options};
     EXPECT_TRUE(unverified.run(OperationType::Program));
     EXPECT_TRUE(readsAfterTheWrites(rig.radio).empty());
-}
-
-// A radio that acknowledged a block but kept its old bytes.
-TEST_F(ProgramTest, verifyReportsTheFirstByteTheRadioDidNotKeep)
-{
-    rig.radio.fault = [](const SentFrame& f, int) -> std::optional<std::string> {
-        if (f.word == "#QMPWR" && f.address == 0x4740) return "#CMDOK\r\n";
-        return std::nullopt;
-    };
-    EXPECT_FALSE(transfer.run(OperationType::Program));
-    EXPECT_TRUE(rig.flags.ErrorFlag);
-    EXPECT_FALSE(rig.flags.CompletedFlag);
-    const LinkMessage& failure = rig.host.messages.back();
-    EXPECT_EQ(failure.text, "Verify Error!!");
-    EXPECT_EQ(failure.title, "Program to Radio");
-    ASSERT_NE(image[0x4740], 0x5A);
-    char expected[120];
-    std::snprintf(expected, sizeof expected,
-                  "The radio holds 0x5A at 0x4740 where 0x%02X was written (Memory ID entry 5).",
-                  image[0x4740]);
-    EXPECT_EQ(failure.detail, expected);
-    EXPECT_EQ(readsAfterTheWrites(rig.radio).back(), 0x4740);
 }
 
 TEST_F(ProgramTest, cancelDuringASingleByteRunIsNotLost)

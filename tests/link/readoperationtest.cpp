@@ -19,13 +19,6 @@ namespace {
 using test::LinkRig;
 using test::SentFrame;
 
-bool inCopiedRange(int a)
-{
-    const auto& ranges = ReadOperation::copiedRanges();
-    return std::any_of(ranges.begin(), ranges.end(),
-                       [a](const AddressRange& r) { return a >= r.first && a <= r.last; });
-}
-
 class ReadTest : public ::testing::Test {
   protected:
     void SetUp() override
@@ -55,84 +48,6 @@ class ReadTest : public ::testing::Test {
     Records records;
     TransferOperation transfer{rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options};
 };
-
-TEST_F(ReadTest, readsEveryBlockAndCopiesOnlyTheListedRanges)
-{
-    EXPECT_TRUE(read());
-    const auto reads = blockReads();
-    ASSERT_EQ(reads.size(), 512u);
-    for (std::size_t i = 0; i < reads.size(); ++i)
-        EXPECT_EQ(reads[i].address, static_cast<int>(i) * 64);
-    for (int a = 0; a < ImageSize; ++a) {
-        ASSERT_EQ(image[a], inCopiedRange(a) ? rig.radio.memory[a] : before[a]) << "address " << a;
-    }
-    EXPECT_TRUE(rig.flags.CompletedFlag);
-    EXPECT_FALSE(rig.flags.BusyFlag);
-    EXPECT_FALSE(rig.port.isOpen());
-}
-
-TEST_F(ReadTest, progressReachesOneHundredAndCompletes)
-{
-    read();
-    EXPECT_EQ(rig.host.progress.front(), 0);
-    EXPECT_EQ(*std::max_element(rig.host.progress.begin(), rig.host.progress.end()), 100);
-    ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_EQ(rig.host.messages[0].text, "Complete!!");
-    EXPECT_EQ(rig.host.messages[0].icon, LinkIcon::Information);
-    EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
-}
-
-TEST_F(ReadTest, decodesTheImageIntoTheRecords)
-{
-    read();
-    Records expected;
-    ImageCodec::decode(image, expected);
-    EXPECT_EQ(records.userMmsi, expected.userMmsi);
-    EXPECT_EQ(records.settings, expected.settings);
-    EXPECT_EQ(records.memoryId[0].Mmsid, expected.memoryId[0].Mmsid);
-}
-
-struct IdentityCase {
-    const char* name;
-    int address;
-    std::uint8_t value;
-    int model;
-    bool accepted;
-};
-
-class IdentityTest : public ReadTest, public ::testing::WithParamInterface<IdentityCase> {};
-
-TEST_P(IdentityTest, refusesAWrongRadioBeforeReading)
-{
-    const IdentityCase c = GetParam();
-    rig.radio.memory[c.address] = c.value;
-    TransferOperation other(rig.port, rig.host, rig.flags, image, records, c.model, rig.options);
-    EXPECT_EQ(other.run(OperationType::Read), c.accepted);
-    EXPECT_EQ(rig.flags.CompletedFlag, c.accepted);
-    if (c.accepted) return;
-    EXPECT_TRUE(blockReads().empty());
-    ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_EQ(rig.host.messages[0].text, "ModelType Error !!");
-    EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
-    EXPECT_EQ(image.bytes, before.bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Radios, IdentityTest,
-                         ::testing::Values(IdentityCase{"firstCopy", 0x0081, 0x31, ModelMr4400, false},
-                                           IdentityCase{"secondCopy", 0x7FFF, 0x31, ModelMr4400, false},
-                                           IdentityCase{"unknownModel", 0x0000, 0x00, 2, false},
-                                           IdentityCase{"mr4400m", 0x0000, 0x00, ModelMr4400M, true},
-                                           IdentityCase{"sixthCharacter", 0x0105, 'X', ModelMr4400, false},
-                                           IdentityCase{"seventhByte", 0x0106, 'X', ModelMr4400, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ReadTest, bothModelCopiesEqualButWrongAreRefused)
-{
-    rig.radio.memory[0x0081] = 0x31;
-    rig.radio.memory[0x7FFF] = 0x31;
-    EXPECT_FALSE(read());
-    EXPECT_TRUE(rig.host.showed("ModelType Error !!"));
-}
 
 TEST_F(ReadTest, debugModeNamesTheFirstWrongProductByte)
 {
@@ -239,15 +154,6 @@ TEST_F(ReadTest, silentRadioMidReadIsACommunicationError)
     EXPECT_EQ(rig.host.messages.back().text, "Communication Error!!");
     EXPECT_EQ(rig.host.messages.back().title, "Read from Radio");
     EXPECT_EQ(image.bytes, before.bytes);
-}
-
-TEST_F(ReadTest, busyRadioEndsWithRadioNotReadyAndTheDialogCloses)
-{
-    rig.radio.status = "01";
-    EXPECT_TRUE(read());
-    EXPECT_EQ(rig.host.messageTexts(), (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
-    EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_TRUE(blockReads().empty());
 }
 
 // A device lost during the status check: a communication failure naming

@@ -1,46 +1,19 @@
-// Reading, the identity checks and the ways a read can fail, end to end:
-// the link on the real serial-port adapter, the emulated radio on the
-// other side of a pseudo-terminal.
+// What only a real line shows, end to end: the link on the real
+// serial-port adapter, the emulated radio on the other side of a
+// pseudo-terminal. The cases every rig shares are the link contract
+// (ptylinkcontracttest.cpp).
 #include <gtest/gtest.h>
 
-#include "image/imagecodec.h"
 #include "image/newimage.h"
 #include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "support/patternedradio.h"
 #include "model/models.h"
 
 using namespace zmp;
 using zmp::radiosim::RadioRequest;
 
 namespace {
-
-struct Range {
-    int first;
-    int last;
-};
-
-// The configuration ranges a read takes from the radio; the image keeps
-// its own bytes everywhere else.
-const std::vector<Range> CopiedRanges = {
-    {0x0080, 0x0081}, {0x00A1, 0x017F}, {0x0280, 0x02A5}, {0x02C0, 0x02EF},
-    {0x0300, 0x06FF}, {0x0800, 0x45FF}, {0x4700, 0x50FF}, {0x7FFE, 0x7FFF},
-};
-
-bool copied(int address)
-{
-    for (const Range& range : CopiedRanges)
-        if (address >= range.first && address <= range.last) return true;
-    return false;
-}
-
-// The records as an image, to compare two sets of records as a whole.
-MemoryImage encoded(const Records& records, const MemoryImage& base)
-{
-    Records copy = records;
-    MemoryImage image = base;
-    ImageCodec::encode(copy, ModelMr4400, image);
-    return image;
-}
 
 class LinkPtyRead : public ::testing::Test {
   protected:
@@ -56,73 +29,7 @@ class LinkPtyRead : public ::testing::Test {
     Records recordsBefore;
 };
 
-radiosim::SimOptions withPokes(const std::vector<radiosim::SimOptions::Poke>& pokes)
-{
-    auto options = test::PtyLinkRig::unpaced();
-    options.pokes = pokes;
-    return options;
-}
-
-MemoryImage poked(const radiosim::SimOptions& options)
-{
-    MemoryImage memory = test::patternedRadio();
-    for (const auto& poke : options.pokes)
-        for (std::size_t i = 0; i < poke.bytes.size(); ++i)
-            memory[poke.address + int(i)] = poke.bytes[i];
-    return memory;
-}
-
 } // namespace
-
-TEST_F(LinkPtyRead, readsEveryBlockAndCopiesOnlyTheConfigurationRanges)
-{
-    const MemoryImage radio = test::patternedRadio();
-    test::PtyLinkRig rig(radio);
-    prepare(rig);
-
-    EXPECT_TRUE(rig.run(OperationType::Read));
-    EXPECT_TRUE(rig.flags.CompletedFlag);
-    EXPECT_FALSE(rig.flags.ErrorFlag);
-    EXPECT_TRUE(rig.host.showed(linktext::Complete));
-
-    std::vector<int> blocks;
-    for (const auto& read : rig.requestsOf(RadioRequest::Kind::Read))
-        if (read.length == 64) blocks.push_back(read.address);
-    ASSERT_EQ(blocks.size(), 512u);
-    for (std::size_t i = 0; i < blocks.size(); ++i)
-        EXPECT_EQ(blocks[i], int(i) * 64);
-    EXPECT_EQ(blocks.back(), 0x7FC0);
-    // The last block brings the bar to 100 %; the dialog then sets it back to 0 %.
-    ASSERT_GE(rig.host.progress.size(), 2u);
-    EXPECT_EQ(rig.host.progress.end()[-2], 100);
-    EXPECT_EQ(rig.host.progress.back(), 0);
-
-    int differences = 0;
-    for (int a = 0; a < ImageSize; ++a)
-        differences += rig.image[a] != (copied(a) ? radio[a] : before[a]);
-    EXPECT_EQ(differences, 0);
-
-    Records decoded = recordsBefore;
-    ImageCodec::decode(rig.image, decoded);
-    EXPECT_EQ(encoded(rig.records, rig.image).bytes, encoded(decoded, rig.image).bytes);
-}
-
-TEST_F(LinkPtyRead, cancelSendsCanAndLeavesImageAndRecords)
-{
-    test::PtyLinkRig rig(test::patternedRadio());
-    prepare(rig);
-    rig.host.onEvents = [&rig] {
-        if (!rig.host.progress.empty() && rig.host.progress.back() >= 25) rig.cancel();
-    };
-
-    rig.run(OperationType::Read);
-    EXPECT_TRUE(rig.flags.CancelFlag);
-    EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_FALSE(rig.requestsOf(RadioRequest::Kind::Cancel).empty());
-    EXPECT_LT(rig.requestsOf(RadioRequest::Kind::Read).size(), 512u);
-    EXPECT_EQ(rig.image.bytes, before.bytes);
-    EXPECT_EQ(encoded(rig.records, before).bytes, encoded(recordsBefore, before).bytes);
-}
 
 // Closing the port restores the line settings it had before; the last
 // acknowledgement of a read must have crossed the line at 57600 baud by then.
@@ -143,7 +50,7 @@ TEST_F(LinkPtyRead, everyMessageAfterTheSwitchCrossesTheLineAtTransferSpeed)
 
 TEST_F(LinkPtyRead, lostLineIsACommunicationFailureNamingTheDevice)
 {
-    auto options = test::PtyLinkRig::unpaced();
+    auto options = test::RunningRadio::unpaced();
     options.faults.hangUpAfterFrames = 100;
     test::PtyLinkRig rig(test::patternedRadio(), options);
     prepare(rig);
@@ -160,13 +67,13 @@ TEST_F(LinkPtyRead, lostLineIsACommunicationFailureNamingTheDevice)
 
 TEST_F(LinkPtyRead, hangUpMidTransferEndsTheReadAndKeepsTheImage)
 {
-    auto options = test::PtyLinkRig::unpaced();
+    auto options = test::RunningRadio::unpaced();
     options.faults.hangUpAfterFrames = 100;
     test::PtyLinkRig rig(test::patternedRadio(), options);
     prepare(rig);
 
     EXPECT_FALSE(rig.run(OperationType::Read));
-    EXPECT_TRUE(rig.hungUp);
+    EXPECT_TRUE(rig.hungUp());
     EXPECT_FALSE(rig.flags.CompletedFlag);
     EXPECT_TRUE(rig.flags.ErrorFlag || rig.flags.CancelFlag);
     EXPECT_FALSE(rig.host.messages.empty());
@@ -174,81 +81,9 @@ TEST_F(LinkPtyRead, hangUpMidTransferEndsTheReadAndKeepsTheImage)
     EXPECT_EQ(rig.image.bytes, before.bytes);
 }
 
-struct IdentityCase {
-    const char* name;
-    std::vector<radiosim::SimOptions::Poke> pokes;
-    bool accepted;
-};
-
-class LinkPtyIdentity : public LinkPtyRead, public ::testing::WithParamInterface<IdentityCase> {};
-
-TEST_P(LinkPtyIdentity, checksModelAndProductCode)
-{
-    const auto options = withPokes(GetParam().pokes);
-    test::PtyLinkRig rig(poked(options), options);
-    prepare(rig);
-
-    rig.run(OperationType::Read);
-    const auto reads = rig.requestsOf(RadioRequest::Kind::Read);
-    if (GetParam().accepted) {
-        EXPECT_TRUE(rig.flags.CompletedFlag);
-        EXPECT_FALSE(rig.host.showed(linktext::ModelTypeError));
-        EXPECT_EQ(reads.size(), 3u + 512u);
-        return;
-    }
-    EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_TRUE(rig.flags.ErrorFlag);
-    ASSERT_FALSE(rig.host.messages.empty());
-    EXPECT_EQ(rig.host.messages.back().text, linktext::ModelTypeError);
-    EXPECT_EQ(rig.host.messages.back().title, linktext::ReadTitle);
-    EXPECT_LE(reads.size(), 3u);
-    EXPECT_EQ(rig.image.bytes, before.bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Radios, LinkPtyIdentity,
-                         ::testing::Values(IdentityCase{"firstModelCode", {{0x0080, {0x11, 0x31}}}, false},
-                                           IdentityCase{"secondModelCode", {{0x7FFE, {0x11, 0x31}}}, false},
-                                           IdentityCase{"bothEqualButNot4400",
-                                                        {{0x0080, {0x11, 0x31}}, {0x7FFE, {0x11, 0x31}}},
-                                                        false},
-                                           IdentityCase{"productSixthCharacter", {{0x0105, {'X'}}}, false},
-                                           IdentityCase{"productSeventhByte", {{0x0106, {0x00}}}, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(LinkPtyRead, busyRadioIsAskedAgainOnRetry)
-{
-    auto options = test::PtyLinkRig::unpaced();
-    options.faults.busyStatusCount = 1;
-    test::PtyLinkRig rig(test::patternedRadio(), options);
-    prepare(rig);
-    rig.host.answers = {LinkAnswer::Retry};
-
-    EXPECT_TRUE(rig.run(OperationType::ClearMmsi));
-    ASSERT_FALSE(rig.host.messages.empty());
-    EXPECT_EQ(rig.host.messages.front().text, linktext::RadioBusy);
-    EXPECT_EQ(rig.host.messages.front().icon, LinkIcon::Warning);
-    EXPECT_EQ(rig.requestsOf(RadioRequest::Kind::Status).size(), 2u);
-    EXPECT_TRUE(rig.flags.CompletedFlag);
-}
-
-TEST_F(LinkPtyRead, busyRadioCancelledIsNotReady)
-{
-    auto options = test::PtyLinkRig::unpaced();
-    options.faults.busyStatusCount = 5;
-    test::PtyLinkRig rig(test::patternedRadio(), options);
-    prepare(rig);
-
-    rig.run(OperationType::Read);
-    EXPECT_TRUE(rig.host.showed(linktext::RadioBusy));
-    EXPECT_TRUE(rig.host.showed(linktext::RadioNotReady));
-    EXPECT_TRUE(rig.requestsOf(RadioRequest::Kind::Read).empty());
-    EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_EQ(rig.image.bytes, before.bytes);
-}
-
 TEST_F(LinkPtyRead, refusedReadIsSentAgainAndTheReadCompletes)
 {
-    auto options = test::PtyLinkRig::unpaced();
+    auto options = test::RunningRadio::unpaced();
     options.faults.refusedFrames.parse("10"); // the sixth 64-byte block, once
     test::PtyLinkRig rig(test::patternedRadio(), options);
     prepare(rig);
@@ -271,7 +106,7 @@ class LinkPtyReplyFault : public LinkPtyRead, public ::testing::WithParamInterfa
 
 TEST_P(LinkPtyReplyFault, failsTheReadWithoutAskingAgain)
 {
-    auto options = test::PtyLinkRig::unpaced();
+    auto options = test::RunningRadio::unpaced();
     GetParam().inject(options.faults);
     test::PtyLinkRig rig(test::patternedRadio(), options);
     prepare(rig);

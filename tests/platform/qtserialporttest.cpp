@@ -17,6 +17,7 @@
 #include "platform/portaccessadvice.h"
 #include "platform/qtserialport.h"
 #include "platform/serialportnames.h"
+#include "support/scratchfolder.h"
 
 namespace zmp {
 namespace {
@@ -213,9 +214,7 @@ TEST(SerialPortNames, choosingAnAdapterRemembersItsStableName)
 
 TEST(PortAccessAdvice, namesTheGroupThatOwnsTheDevice)
 {
-    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-    const std::filesystem::path folder = scratch ? scratch : std::filesystem::temp_directory_path();
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path folder = test::scratchFolder();
     const std::string device = (folder / "zmp-advice-device").string();
     std::ofstream(device) << "";
     const struct group* own = getgrgid(getegid());

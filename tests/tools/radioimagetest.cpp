@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "radiosim/radioimage.h"
+#include "support/scratchfolder.h"
 
 using zmp::radiosim::RadioImage;
 
@@ -12,10 +12,7 @@ namespace {
 
 std::filesystem::path scratch(const std::string& name)
 {
-    const char* base = std::getenv("ZMP_TEST_SCRATCH");
-    auto folder = std::filesystem::path(base ? base : "/tmp") / "radioimage";
-    std::filesystem::create_directories(folder);
-    return folder / name;
+    return zmp::test::scratchFolder() / name;
 }
 
 } // namespace

@@ -1,22 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include "ptyclient.h"
 #include "radiosim/linktext.h"
 #include "radiosim/radioimage.h"
 #include "radiosim/radiosim.h"
+#include "support/ptyclient.h"
+#include "support/runningradio.h"
+#include "support/scratchfolder.h"
 
 using namespace zmp::radiosim;
+using zmp::test::PtyClient;
 
 namespace {
 
@@ -25,43 +26,26 @@ std::string statusFrame()
     return LinkText::frame("#QMPSR", {"00"});
 }
 
-// The emulator on a thread of its own, stopped and joined when the test is done.
-class RunningSim {
-  public:
-    explicit RunningSim(const SimOptions& options, const std::string& log = {})
-        : sim(RadioImage::fresh(), options)
-    {
-        if (!log.empty()) {
-            EXPECT_TRUE(sim.openLog(log));
-        }
-        thread = std::thread([this] { hungUp = sim.run(); });
-    }
-    ~RunningSim() { finish(); }
-    void finish()
-    {
-        if (!thread.joinable()) return;
-        sim.stop();
-        thread.join();
-    }
-
-    RadioSim sim;
-    bool hungUp = false;
-    std::thread thread;
-};
-
 SimOptions unpaced()
 {
-    SimOptions options;
-    options.baud = 0;
-    return options;
+    return zmp::test::RunningRadio::unpaced();
 }
+
+// The emulator on a thread of its own, with a fresh radio's memory.
+class RunningSim : public zmp::test::RunningRadio {
+  public:
+    explicit RunningSim(const SimOptions& options, const std::string& log = {})
+        : RunningRadio(RadioImage::fresh(), options, log)
+    {
+        if (!log.empty()) {
+            EXPECT_TRUE(logOpened());
+        }
+    }
+};
 
 std::string scratchFile(const std::string& name)
 {
-    const char* base = std::getenv("ZMP_TEST_SCRATCH");
-    const auto folder = std::filesystem::path(base ? base : "/tmp") / "radiosim";
-    std::filesystem::create_directories(folder);
-    return (folder / name).string();
+    return (zmp::test::scratchFolder() / name).string();
 }
 
 } // namespace
@@ -77,8 +61,8 @@ TEST(RadioSim, answersOverThePseudoTerminal)
     EXPECT_EQ(computer.readUntil("#QMPSD\t00\t78\r\n"), "#CMDOK\r\n#QMPSD\t00\t78\r\n");
     computer.send(LinkText::frame("#QMPWR", {"0286", "01", "5A"}));
     EXPECT_EQ(computer.readUntil("#CMDOK\r\n"), "#CMDOK\r\n");
-    radio.finish();
-    EXPECT_FALSE(radio.hungUp);
+    radio.stop();
+    EXPECT_FALSE(radio.hungUp());
     EXPECT_EQ(radio.sim.protocol().memory()[0x0286], 0x5A);
     EXPECT_EQ(radio.sim.stats().computerMessages, 3);
     EXPECT_EQ(radio.sim.stats().computerBytes, long(1 + statusFrame().size() + 22));
@@ -123,8 +107,8 @@ TEST(RadioSim, hangUpDropsTheLineAfterTheChosenFrame)
     computer.send(LinkText::frame("#QMPRD", {"0080", "02"}));
     EXPECT_EQ(computer.readUntil("\t76\r\n"), "#CMDOK\r\n#QMPDT\t0080\t02\t1130\t76\r\n");
     EXPECT_TRUE(computer.waitForHangUp());
-    radio.thread.join();
-    EXPECT_TRUE(radio.hungUp);
+    radio.waitUntilEnded();
+    EXPECT_TRUE(radio.hungUp());
 }
 
 TEST(RadioSim, logsEveryMessageWithItsSender)

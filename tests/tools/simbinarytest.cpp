@@ -1,25 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
-#include "ptyclient.h"
 #include "radiosim/linktext.h"
 #include "radiosim/radioimage.h"
-#include "simprocess.h"
+#include "support/ptyclient.h"
+#include "support/scratchfolder.h"
+#include "support/simprocess.h"
 
 using zmp::radiosim::LinkText;
 using zmp::radiosim::RadioImage;
+
+using zmp::test::PtyClient;
+using zmp::test::SimProcess;
 
 namespace {
 
 std::string scratchFile(const std::string& name)
 {
-    const char* base = std::getenv("ZMP_TEST_SCRATCH");
-    const auto folder = std::filesystem::path(base ? base : "/tmp") / "simbinary";
-    std::filesystem::create_directories(folder);
-    return (folder / name).string();
+    return (zmp::test::scratchFolder() / name).string();
 }
 
 } // namespace

@@ -1,10 +1,12 @@
-#include "ptyclient.h"
+#include "support/ptyclient.h"
 
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
+
+namespace zmp::test {
 
 namespace {
 
@@ -65,3 +67,5 @@ bool PtyClient::waitForHangUp(int timeoutMs)
         if (::read(fd_, buffer, sizeof buffer) <= 0) return true;
     }
 }
+
+} // namespace zmp::test

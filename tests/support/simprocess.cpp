@@ -1,13 +1,16 @@
-#include "simprocess.h"
+#include "support/simprocess.h"
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <poll.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
+
+#include "support/waitfor.h"
+
+namespace zmp::test {
 
 SimProcess::SimProcess(const std::vector<std::string>& args)
 {
@@ -68,16 +71,19 @@ std::string SimProcess::restOfOutput()
 int SimProcess::stop()
 {
     if (pid_ > 0) ::kill(pid_, SIGTERM);
-    return wait();
+    const int status = wait();
+    // One that ignores the request must not outlive the test.
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        reap(0);
+    }
+    return status;
 }
 
 int SimProcess::wait(int timeoutMs)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (pid_ > 0 && reap(WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    if (!waitFor([this] { return pid_ <= 0 || reap(WNOHANG) != 0; }, std::chrono::milliseconds(timeoutMs)))
+        return -1;
     return status_;
 }
 
@@ -90,3 +96,5 @@ int SimProcess::reap(int options)
     status_ = done > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return 1;
 }
+
+} // namespace zmp::test

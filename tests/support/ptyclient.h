@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace zmp::test {
+
 // The computer's end of the emulator's line, opened raw like a serial port,
 // with reads bounded by a deadline so that a silent radio fails a test
 // instead of hanging it.
@@ -25,3 +27,5 @@ class PtyClient {
     int fd_ = -1;
     std::string pending_;
 };
+
+} // namespace zmp::test
