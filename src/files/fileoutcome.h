@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-namespace zmp {
+#include "message/message.h"
 
-enum class MessageIcon { None, Information, Warning, Critical };
+namespace zmp {
 
 // What a file operation hands back to its caller: whether it succeeded and,
 // when the user is to be told, the message box to show. The core never

@@ -34,6 +34,8 @@ BoxIcon boxIconOf(MessageIcon icon)
         return BoxIcon::Warning;
     case MessageIcon::Critical:
         return BoxIcon::Critical;
+    case MessageIcon::Question:
+        return BoxIcon::Question;
     case MessageIcon::None:
         break;
     }

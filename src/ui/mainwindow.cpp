@@ -74,6 +74,7 @@ BoxIcon boxIconOf(MessageIcon icon)
     case MessageIcon::Information: return BoxIcon::Information;
     case MessageIcon::Warning: return BoxIcon::Warning;
     case MessageIcon::Critical: return BoxIcon::Critical;
+    case MessageIcon::Question: return BoxIcon::Question;
     case MessageIcon::None: break;
     }
     return BoxIcon::None;
