@@ -1,7 +1,7 @@
 // What only a real line shows, end to end: the link on the real
 // serial-port adapter, the emulated radio on the other side of a
 // pseudo-terminal. The cases every rig shares are the link contract
-// (ptylinkcontracttest.cpp).
+// (ptylinkcontract_test.cpp).
 #include <gtest/gtest.h>
 
 #include "image/newimage.h"
