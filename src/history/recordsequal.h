@@ -4,9 +4,9 @@
 
 namespace zmp {
 
-// True when two configurations hold the same value in every field. Every
-// field of the records takes part: a field added to them belongs here too,
-// or undo would not see its edits.
+// True when two configurations hold the same value in every field. The
+// records' own == compares them, so a field added to them takes part at
+// once and undo sees its edits.
 bool recordsEqual(const Records& a, const Records& b);
 
 } // namespace zmp

@@ -4,13 +4,13 @@
 
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/qtportfactory.h"
 #include "clitestsupport.h"
 #include "radiosim/radioimage.h"
 #include "radiosim/radiosim.h"
+#include "support/runningradio.h"
 
 namespace zmp::test {
 
@@ -24,14 +24,12 @@ class CliRadioFixture : public ::testing::Test, public CliFixtureBase {
     void startRadio(const MemoryImage& memory, radiosim::SimOptions options = {})
     {
         options.baud = 0;
-        sim = std::make_unique<radiosim::RadioSim>(memory, options);
-        thread = std::thread([this] { sim->run(); });
+        radio_ = std::make_unique<RunningRadio>(memory, options);
+        sim = &radio_->sim;
     }
     void stopRadio()
     {
-        if (!sim) return;
-        sim->stop();
-        if (thread.joinable()) thread.join();
+        if (radio_) radio_->stop();
     }
     CliResult runRadio(std::vector<std::string> args)
     {
@@ -48,8 +46,11 @@ class CliRadioFixture : public ::testing::Test, public CliFixtureBase {
         return memory;
     }
 
-    std::unique_ptr<radiosim::RadioSim> sim;
-    std::thread thread;
+    // The running radio's emulator; its protocol may be read once stopRadio() has returned.
+    radiosim::RadioSim* sim = nullptr;
+
+  private:
+    std::unique_ptr<RunningRadio> radio_;
 };
 
 } // namespace zmp::test

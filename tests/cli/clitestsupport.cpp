@@ -1,33 +1,14 @@
 #include "clitestsupport.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/scratchfolder.h"
 
 namespace zmp::test {
 
-namespace {
-
-std::filesystem::path freshFolder()
-{
-    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-    const std::filesystem::path base =
-        scratch ? scratch : std::filesystem::temp_directory_path() / "zmp-cli-tests";
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    auto folder = base / (std::string(info->test_suite_name()) + "." + info->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-} // namespace
-
-CliFixtureBase::CliFixtureBase() : dir(freshFolder()), programDir(dir / "program")
+CliFixtureBase::CliFixtureBase() : dir(scratchFolder()), programDir(dir / "program")
 {
     std::filesystem::create_directories(programDir);
     const std::filesystem::path installed = std::getenv("ZMP_PROGRAM_DIR");
@@ -47,17 +28,6 @@ CliResult CliFixtureBase::run(const std::vector<std::string>& args, const std::s
     result.out = out.str();
     result.err = err.str();
     return result;
-}
-
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::filesystem::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 } // namespace zmp::test

@@ -6,6 +6,7 @@
 
 #include "cli/clisession.h"
 #include "files/memorysettingsstore.h"
+#include "support/filebytes.h"
 
 namespace zmp::test {
 
@@ -30,8 +31,5 @@ class CliFixtureBase {
     MemorySettingsStore store;
     CliEnvironment environment{store, ""};
 };
-
-std::string readFile(const std::filesystem::path& path);
-void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
 } // namespace zmp::test

@@ -2,42 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "image/dscmirror.h"
 #include "image/newimage.h"
 
 namespace zmp::datatest {
-
-namespace fs = std::filesystem;
-
-fs::path scratchFolder()
-{
-    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-    const fs::path base = scratch ? fs::path(scratch) : fs::temp_directory_path() / "zmp-files-tests";
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    for (char& c : name)
-        if (c == '/') c = '_';
-    const fs::path folder = base / "data" / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 NewConfiguration newConfiguration(int model)
 {

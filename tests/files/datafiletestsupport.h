@@ -5,14 +5,10 @@
 
 #include "model/memoryimage.h"
 #include "model/records.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 
 namespace zmp::datatest {
-
-// A fresh, empty folder for the running test under the executable's scratch folder.
-std::filesystem::path scratchFolder();
-
-std::string readBytes(const std::filesystem::path& path);
-void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // A new MR4400 configuration: the records and the image every reset starts from.
 struct NewConfiguration {

@@ -1,67 +1,11 @@
 #include "linktestsupport.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-
-#include <gtest/gtest.h>
 
 #include "link/linkframe.h"
 #include "model/models.h"
 
 namespace zmp::test {
-
-std::string freshFolder()
-{
-    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "link";
-    for (char& c : name) {
-        if (c == '/') c = '_';
-    }
-    const std::filesystem::path dir =
-        std::filesystem::path(scratch ? scratch : std::filesystem::temp_directory_path().string()) / "link" /
-        name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir.string();
-}
-
-LinkAnswer ScriptedHost::showMessage(const LinkMessage& message)
-{
-    messages.push_back(message);
-    if (answers.empty()) return message.defaultAnswer;
-    const LinkAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-void ScriptedHost::processEvents()
-{
-    ++passes;
-    if (onEvents) onEvents();
-}
-
-void ScriptedHost::sleep(int ms)
-{
-    sleptMs += ms;
-    clock_.now += ms;
-    if (sleepServesEvents && onEvents) onEvents();
-}
-
-std::vector<std::string> ScriptedHost::messageTexts() const
-{
-    std::vector<std::string> texts;
-    for (const LinkMessage& message : messages)
-        texts.push_back(message.text);
-    return texts;
-}
-
-bool ScriptedHost::showed(const std::string& text) const
-{
-    const auto texts = messageTexts();
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
-}
 
 bool ScriptedPort::open()
 {
@@ -174,16 +118,31 @@ std::string MiniRadio::answer(const std::string& written)
 
 std::string MiniRadio::answerFrame(const SentFrame& frame)
 {
-    if (frame.word == "#QMPSR") return "#CMDOK\r\n" + reply("#QMPSD", status + "\t");
+    if (frame.word == "#QMPSR") return answerStatus();
     if (frame.word == "#QMPRD") return "#CMDOK\r\n" + dataReply(memory, frame.address, frame.length);
-    if (frame.word == "#QMPWR") {
-        for (int i = 0; i < frame.length; ++i) {
-            memory[frame.address + i] = static_cast<std::uint8_t>(
-                LinkFrame::parseHex(frame.data.substr(2 * static_cast<std::size_t>(i), 2)).value_or(0));
-        }
-        return "#CMDOK\r\n";
-    }
+    if (frame.word == "#QMPWR") return answerWrite(frame);
     return "";
+}
+
+std::string MiniRadio::answerStatus()
+{
+    const bool busy = faults.busyStatusCount > 0;
+    if (busy) --faults.busyStatusCount;
+    return "#CMDOK\r\n" + reply("#QMPSD", (busy ? "01" : status) + "\t");
+}
+
+std::string MiniRadio::answerWrite(const SentFrame& frame)
+{
+    const auto covers = [&frame](int address) {
+        return address >= frame.address && address < frame.address + frame.length;
+    };
+    if (covers(faults.refusedByte)) return "ERROR";
+    for (int i = 0; i < frame.length; ++i) {
+        memory[frame.address + i] = static_cast<std::uint8_t>(
+            LinkFrame::parseHex(frame.data.substr(2 * static_cast<std::size_t>(i), 2)).value_or(0));
+    }
+    if (covers(faults.misstoredByte)) memory[faults.misstoredByte] = std::uint8_t(~memory[faults.misstoredByte]);
+    return "#CMDOK\r\n";
 }
 
 } // namespace zmp::test

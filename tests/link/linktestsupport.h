@@ -12,45 +12,12 @@
 #include "link/serialport.h"
 #include "model/memoryimage.h"
 #include "model/processflags.h"
+#include "support/contractrig.h"
+#include "support/hostclock.h"
+#include "support/recordinghost.h"
+#include "support/scratchfolder.h"
 
 namespace zmp::test {
-
-// Time as the link sees it; sleeping and idle waits move it on, so the
-// link's deadlines pass without real waiting.
-struct FakeClock {
-    std::int64_t now = 0;
-};
-
-// A host that records what the link shows and answers message boxes from
-// a script (the box's default answer once the script is used up).
-class ScriptedHost : public LinkHost {
-  public:
-    explicit ScriptedHost(FakeClock& clock) : clock_(clock) {}
-
-    LinkAnswer showMessage(const LinkMessage& message) override;
-    void showStatus(const std::string& text) override { statuses.push_back(text); }
-    void showProgress(int percent) override { progress.push_back(percent); }
-    void setBusy(bool busy) override { busyChanges.push_back(busy); }
-    void processEvents() override;
-    void sleep(int ms) override;
-    std::int64_t nowMs() override { return clock_.now; }
-
-    std::vector<std::string> messageTexts() const;
-    bool showed(const std::string& text) const;
-
-    std::deque<LinkAnswer> answers;
-    std::vector<LinkMessage> messages;
-    std::vector<std::string> statuses;
-    std::vector<int> progress;
-    std::vector<bool> busyChanges;
-    std::function<void()> onEvents; // runs on every pass of every wait
-    bool sleepServesEvents = false; // as a dialog does during its pauses
-    std::int64_t sleptMs = 0;
-    long passes = 0;
-
-  private:
-    FakeClock& clock_;
-};
 
 // A serial port in memory. Every write is recorded and handed to the
 // responder, whose answer becomes waiting input.
@@ -110,6 +77,7 @@ class MiniRadio {
     MemoryImage memory;
     std::vector<SentFrame> frames; // every frame received, in order
     std::function<std::optional<std::string>(const SentFrame& frame, int index)> fault;
+    RadioFaults faults; // as zmp-radio-sim shows them
     std::string status = "00";
     int canCount = 0;
 
@@ -118,20 +86,18 @@ class MiniRadio {
 
   private:
     std::string answerFrame(const SentFrame& frame);
+    std::string answerStatus();
+    std::string answerWrite(const SentFrame& frame);
 };
-
-// A fresh folder for this test under the executable's scratch folder: the
-// program folder of tests that may write an error log.
-std::string freshFolder();
 
 // Everything a link test needs, wired together.
 struct LinkRig {
     FakeClock clock;
-    ScriptedHost host{clock};
+    RecordingHost host{clock};
     ScriptedPort port{clock};
     ProcessFlags flags;
     MiniRadio radio;
-    LinkOptions options{1, freshFolder()};
+    LinkOptions options{1, scratchFolder().string()}; // the program folder, for the error log
     LinkContext context{port, host, flags, options, "Read from Radio"};
 
     LinkRig() { radio.attach(port); }

@@ -1,86 +1,57 @@
 #pragma once
 
-#include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "files/memorysettingsstore.h"
-#include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
 #include "model/memoryimage.h"
-#include "model/processflags.h"
-#include "model/records.h"
 #include "radiosim/radiosim.h"
+#include "support/contractrig.h"
+#include "support/hostclock.h"
+#include "support/runningradio.h"
 
 namespace zmp::test {
 
-// A host on the real clock that records what the link shows. Pauses are
-// cut to a tenth: the emulator answers at once, so the protocol's pauses
-// only cost test time. Message boxes are answered from a script, then
-// with OK or, where there is a choice, Cancel.
-class PtyHost : public LinkHost {
-  public:
-    LinkAnswer showMessage(const LinkMessage& message) override;
-    void showStatus(const std::string& text) override { statuses.push_back(text); }
-    void showProgress(int percent) override { progress.push_back(percent); }
-    void setBusy(bool) override {}
-    void processEvents() override;
-    void sleep(int ms) override;
-    std::int64_t nowMs() override;
-
-    bool showed(const std::string& text) const;
-
-    std::deque<LinkAnswer> answers;
-    std::vector<LinkMessage> messages;
-    std::vector<std::string> statuses;
-    std::vector<int> progress;
-    std::function<void()> onEvents;
+struct ShortPauseClockHolder {
+    ShortPauseClock clock;
 };
 
 // One transfer from start to end: the emulator on its own thread and
 // pseudo-terminal, the link on the real serial-port adapter at the other
-// end, an image and records for model 1.
-class PtyLinkRig {
+// end. Message boxes are answered from the host's script, then declined.
+class PtyLinkRig : private ShortPauseClockHolder, public ContractRig {
   public:
     // radioMemory: what the emulated radio holds; options: its faults.
-    explicit PtyLinkRig(const MemoryImage& radioMemory, const radiosim::SimOptions& options = unpaced());
-    ~PtyLinkRig();
+    explicit PtyLinkRig(const MemoryImage& radioMemory,
+                        const radiosim::SimOptions& options = RunningRadio::unpaced());
 
     // Runs the operation as the OK button does, then stops the radio so
     // that its memory and requests can be read. Returns run()'s result.
-    bool run(OperationType type);
-    // The Cancel button, for use from host.onEvents.
-    void cancel();
+    bool run(OperationType type, int model = ModelMr4400) override;
+    void cancel() override;
+    bool portOpenAfterRun() const override { return portOpen_; }
+    const MemoryImage& radioMemory() const override { return radio().memory(); }
+    std::vector<SeenRequest> requests() const override;
+    int cancelsReceived() const override;
 
-    const radiosim::RadioProtocol& radio() const { return sim_.protocol(); }
-    const std::string& devicePath() const { return sim_.devicePath(); }
+    const radiosim::RadioProtocol& radio() const { return running_.sim.protocol(); }
+    const std::string& devicePath() const { return running_.devicePath(); }
+    bool hungUp() const { return running_.hungUp(); }
+    using ContractRig::requestsOf;
     std::vector<radiosim::RadioRequest> requestsOf(radiosim::RadioRequest::Kind kind) const;
 
-    static radiosim::SimOptions unpaced();
-
-    PtyHost host;
-    ProcessFlags flags;
-    MemoryImage image;
-    Records records;
-    bool hungUp = false;
+    static std::unique_ptr<ContractRig> make(const MemoryImage& radioMemory, const RadioFaults& faults);
 
   private:
-    void stopRadio();
-
     MemorySettingsStore settings_;
-    radiosim::RadioSim sim_;
-    std::thread thread_;
+    RunningRadio running_;
     std::unique_ptr<SerialPort> port_;
     std::function<bool()> cancel_;
+    bool portOpen_ = false;
 };
-
-// A radio memory whose every byte tells its address apart from its
-// neighbours, with the identity the link checks in place.
-MemoryImage patternedRadio();
 
 } // namespace zmp::test

@@ -144,14 +144,14 @@ class EditToolsTest : public QObject {
         editor.window->findChild<QAction*>("mnuFileExport_memory-id")->trigger();
         QCOMPARE(readBytes(csv), std::string("No.,STATION NAME,MMSI\r\n1,HARBOUR,003669999\r\n"));
 
-        writeText(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,21123456\r\n");
+        writeBytes(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,21123456\r\n");
         editor.dialogs.paths.push_back(csv);
         editor.window->findChild<QAction*>("mnuFileImport_memory-id")->trigger();
         QCOMPARE(QString::fromStdString(editor.state.records.memoryId[0].TagName), QString("HARBOUR"));
         QVERIFY(editor.messages.texts().find("line 3, column MMSI: an MMSI has 9 digits") != std::string::npos);
         QVERIFY(!editor.state.flags.modified);
 
-        writeText(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,211234570\r\n");
+        writeBytes(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,211234570\r\n");
         editor.dialogs.paths.push_back(csv);
         editor.window->findChild<QAction*>("mnuFileImport_memory-id")->trigger();
         QCOMPARE(editor.state.records.memoryId[1].TagName, std::string("TUG"));

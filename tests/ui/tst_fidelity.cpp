@@ -336,7 +336,7 @@ class FidelityTest : public QObject {
         Records records = e.fixture.state.records;
         records.exp[0].Rxfreq = 157.0133;
         const std::filesystem::path file = e.fixture.folder / "offgrid.dat";
-        writeText(file, ConfigFileWriter::compose(records, ModelMr4400, true));
+        writeBytes(file, ConfigFileWriter::compose(records, ModelMr4400, true));
         e.fixture.dialogs.paths.push_back(file.string());
         e.window().actions().fileOpen->trigger();
         QCOMPARE(e.fixture.state.records.exp[0].Rxfreq, 157.01);

@@ -382,7 +382,7 @@ class MainWindowTest : public QObject {
         EditorFixture debug("badImage", OneModel, true);
         QVERIFY(debug.start());
         const std::filesystem::path bad = debug.folder / "short.hex";
-        writeText(bad, "not an image");
+        writeBytes(bad, "not an image");
         debug.dialogs.paths.push_back(bad.string());
         debug.window->fileMenu().openImageFile();
         QCOMPARE(debug.messages.shown.back().text, std::string("bad file!!"));

@@ -109,7 +109,7 @@ class ReportTest : public QObject {
     {
         EditorState state;
         makeNewImage(ModelMr4400, state.records, state.image);
-        state.programDir = freshFolder("saveAs");
+        state.programDir = scratchFolder("saveAs");
         ScriptedMessages messages;
         ScriptedDialogs dialogs;
         ReportWindow window(state, messages, dialogs);
@@ -135,7 +135,7 @@ class ReportTest : public QObject {
     {
         EditorState state;
         makeNewImage(ModelMr4400, state.records, state.image);
-        state.programDir = freshFolder("cancel");
+        state.programDir = scratchFolder("cancel");
         ScriptedMessages messages;
         ScriptedDialogs dialogs;
         ReportWindow window(state, messages, dialogs);
@@ -158,7 +158,7 @@ class ReportTest : public QObject {
     void printedReportLandsAtItsPositions()
     {
         Configuration config;
-        const QString pdf = QString::fromStdString((freshFolder("print") / "report.pdf").string());
+        const QString pdf = QString::fromStdString((scratchFolder("print") / "report.pdf").string());
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -199,7 +199,7 @@ class ReportTest : public QObject {
     {
         Configuration config;
         fillEveryList(config.records);
-        const QString pdf = pdfIn(freshFolder("overlap"));
+        const QString pdf = pdfIn(scratchFolder("overlap"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);

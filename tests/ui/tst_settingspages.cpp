@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -21,6 +20,7 @@
 #include "ui/nodetree.h"
 #include "ui/page.h"
 #include "ui/uimessages.h"
+#include "support/simprocess.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -70,24 +70,24 @@ void retype(QLineEdit* field, const QString& text)
 // The radio emulator on a pseudo-terminal, with the editor's port pointed at it.
 class Radio {
   public:
-    explicit Radio(EditorFixture& editor, const QStringList& faults = {})
+    explicit Radio(EditorFixture& editor, const std::vector<std::string>& faults = {})
+        : process_(unpaced(faults))
     {
-        const std::filesystem::path sim =
-            std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-radio-sim";
-        process_.start(QString::fromStdString(sim.string()), QStringList{"--baud", "0"} + faults);
-        if (!process_.waitForStarted(5000) || !process_.waitForReadyRead(5000)) qFatal("no radio emulator");
+        const std::string device = process_.firstLine();
+        if (device.empty()) qFatal("no radio emulator");
         AppSettings settings(editor.settings);
         settings.setComNum(4);
-        settings.setPortDevice(4, QString::fromUtf8(process_.readLine()).trimmed().toStdString());
-    }
-    ~Radio()
-    {
-        process_.terminate();
-        if (!process_.waitForFinished(5000)) process_.kill();
+        settings.setPortDevice(4, device);
     }
 
   private:
-    QProcess process_;
+    static std::vector<std::string> unpaced(std::vector<std::string> faults)
+    {
+        faults.insert(faults.begin(), {"--baud", "0"});
+        return faults;
+    }
+
+    SimProcess process_;
 };
 
 // Presses one button of every transfer dialog that opens and keeps its caption.

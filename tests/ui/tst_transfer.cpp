@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 
 #include <QTreeWidget>
@@ -21,6 +20,7 @@
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
 #include "ui/transferdialog.h"
+#include "support/simprocess.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -28,39 +28,31 @@ using namespace zmp::test;
 
 namespace {
 
-// zmp-radio-sim in its own process; the device path is its first line.
+// zmp-radio-sim in its own process, writing its memory to a dump file when it ends.
 class Radio {
   public:
-    explicit Radio(const std::filesystem::path& folder, const QStringList& extra = {})
-        : dump_(folder / "radio-dump.bin")
+    explicit Radio(const std::filesystem::path& folder, const std::vector<std::string>& extra = {})
+        : dump_(folder / "radio-dump.bin"), process_(arguments(dump_, extra)), device_(process_.firstLine())
     {
-        const std::filesystem::path sim =
-            std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-radio-sim";
-        process_.start(QString::fromStdString(sim.string()),
-                       QStringList{"--baud", "0", "--dump", QString::fromStdString(dump_.string())} + extra);
-        if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
-            device_ = QString::fromUtf8(process_.readLine()).trimmed().toStdString();
     }
-    ~Radio() { stop(); }
 
     const std::string& device() const { return device_; }
     // Ends the emulator, which writes its memory to the dump file.
     std::string stopAndDump()
     {
-        stop();
+        process_.stop();
         return readBytes(dump_);
     }
 
   private:
-    void stop()
+    static std::vector<std::string> arguments(const std::filesystem::path& dump, std::vector<std::string> extra)
     {
-        if (process_.state() == QProcess::NotRunning) return;
-        process_.terminate();
-        if (!process_.waitForFinished(5000)) process_.kill();
+        extra.insert(extra.begin(), {"--baud", "0", "--dump", dump.string()});
+        return extra;
     }
 
     std::filesystem::path dump_;
-    QProcess process_;
+    SimProcess process_;
     std::string device_;
 };
 

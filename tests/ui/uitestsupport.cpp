@@ -82,42 +82,19 @@ bool ScriptedDialogs::choosePrinter(QPrinter& printer)
     return true;
 }
 
-std::filesystem::path freshFolder(const std::string& name)
-{
-    const char* scratch = std::getenv("ZMP_TEST_SCRATCH");
-    std::filesystem::path folder = std::filesystem::path(scratch ? scratch : "/tmp/zmp-ui-test") / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-void writeText(const std::filesystem::path& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string readBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 void writeDestination(const std::filesystem::path& folder, const std::string& fileName, int model)
 {
     Records records;
     MemoryImage image;
     makeNewImage(model, records, image);
-    writeText(folder / fileName,
+    writeBytes(folder / fileName,
               std::string(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size()));
 }
 
 EditorFixture::EditorFixture(const std::string& name, const std::string& globalIni, bool debug)
-    : folder(freshFolder(name))
+    : folder(scratchFolder(name))
 {
-    writeText(folder / "global.ini", globalIni);
+    writeBytes(folder / "global.ini", globalIni);
     state.programDir = folder;
     state.flags.DebugMode = debug;
 }

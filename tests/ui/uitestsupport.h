@@ -9,6 +9,8 @@
 
 #include "files/memorysettingsstore.h"
 #include "platform/serialdevice.h"
+#include "support/filebytes.h"
+#include "support/scratchfolder.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
@@ -54,10 +56,6 @@ class ScriptedDialogs : public DialogService {
     std::string next(const std::string& filter);
 };
 
-// A fresh folder under the test executable's scratch folder.
-std::filesystem::path freshFolder(const std::string& name);
-void writeText(const std::filesystem::path& path, const std::string& text);
-std::string readBytes(const std::filesystem::path& path);
 // A destination file: the new image of the model, written raw.
 void writeDestination(const std::filesystem::path& folder, const std::string& fileName, int model);
 

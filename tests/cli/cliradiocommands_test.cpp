@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "cliradiofixture.h"
+#include "radiosim/radioimage.h"
+#include "support/waitfor.h"
+
+namespace zmp {
+namespace {
+
+using test::CliResult;
+using test::readBytes;
+
+class CliRadioCommandsTest : public test::CliRadioFixture {};
+
+TEST_F(CliRadioCommandsTest, readSavesWhatTheRadioHolds)
+{
+    startRadio(radioNamed("XYZ"));
+    const CliResult result = runRadio({"read", path("radio.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Complete!!\n"), std::string::npos) << result.err;
+    EXPECT_NE(readBytes(file("radio.dat")).find("Status name 0=XYZ\r\n"), std::string::npos);
+}
+
+TEST_F(CliRadioCommandsTest, programWritesTheFileIntoTheRadio)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    std::string text = readBytes(file("a.dat"));
+    text.replace(text.find("Status name 0=USA"), 17, "Status name 0=ABC");
+    test::writeBytes(file("a.dat"), text);
+    startRadio(radiosim::RadioImage::fresh());
+    const CliResult result = runRadio({"program", path("a.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const MemoryImage& radio = sim->protocol().memory();
+    EXPECT_EQ(std::string(radio.bytes.begin() + 307, radio.bytes.begin() + 310), "ABC");
+}
+
+TEST_F(CliRadioCommandsTest, clearWritesTheClearedImageToOut)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    std::string text = readBytes(file("a.dat"));
+    text.replace(text.find("User MMSI=#"), 11, "User MMSI=#123456789");
+    test::writeBytes(file("a.dat"), text);
+    ASSERT_EQ(run({"convert", path("a.dat"), path("a.hex")}).status, 0);
+    ASSERT_EQ(readBytes(file("a.hex"))[640], '\x12');
+    startRadio(radiosim::RadioImage::fresh());
+    const CliResult result = runRadio({"clear", "mmsi", path("a.hex"), path("cleared.hex")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string cleared = readBytes(file("cleared.hex"));
+    ASSERT_EQ(cleared.size(), 32768u);
+    EXPECT_EQ(cleared.substr(640, 5), std::string(5, '\xFF'));
+}
+
+TEST_F(CliRadioCommandsTest, interruptedReadExitsThreeAndWritesNothing)
+{
+    std::atomic<bool> interrupted{true};
+    environment.interrupted = &interrupted;
+    startRadio(radiosim::RadioImage::fresh());
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 3) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+TEST_F(CliRadioCommandsTest, refusingRadioFailsTheReadWithItsMessage)
+{
+    radiosim::SimOptions options;
+    options.faults.refuseLinkMode = true;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("zmp-cli: ACMD Command error!!\n"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+TEST_F(CliRadioCommandsTest, busyRadioIsRetriedOnlyWithYes)
+{
+    radiosim::SimOptions options;
+    options.faults.busyStatusCount = 1;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    CliResult result = run({"--port", sim->devicePath(), "clear", "group"});
+    stopRadio();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled; --yes answers retry)\n"
+                              "zmp-cli: Radio not ready!!\n"),
+              std::string::npos)
+        << result.err;
+
+    startRadio(radiosim::RadioImage::fresh(), options);
+    result = runRadio({"clear", "group"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (retry)\n"), std::string::npos) << result.err;
+}
+
+// --yes against a radio that never stops being busy gives up, instead of
+// asking for its status for ever. The watchdog only keeps a regression
+// from hanging the suite: it cancels, which fails the test.
+TEST_F(CliRadioCommandsTest, yesGivesUpOnARadioThatStaysBusy)
+{
+    radiosim::SimOptions options;
+    options.faults.busyStatusCount = 1'000'000;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    std::atomic<bool> interrupted{false};
+    environment.interrupted = &interrupted;
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!finished.wait_for(lock, std::chrono::seconds(60), [&] { return done; })) interrupted = true;
+    });
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        done = true;
+    }
+    finished.notify_one();
+    watchdog.join();
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled: --yes gave up after 3 answers)\n"
+                              "zmp-cli: Radio not ready!!\n"),
+              std::string::npos)
+        << result.err;
+    int statusRequests = 0;
+    for (const auto& request : sim->protocol().requests())
+        statusRequests += request.kind == radiosim::RadioRequest::Kind::Status;
+    EXPECT_EQ(statusRequests, 4);
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// A radio switched off mid-read: a failed transfer naming the device, not
+// a cancel, and no file.
+TEST_F(CliRadioCommandsTest, lostLineFailsTheReadAndNamesTheDevice)
+{
+    radiosim::SimOptions options;
+    options.faults.hangUpAfterFrames = 40;
+    startRadio(radiosim::RadioImage::fresh(), options);
+    const std::string device = sim->devicePath();
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Communication Error!!\nzmp-cli: The connection to " + device +
+                              " was lost.\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// A radio that acknowledges a byte but keeps another: the program fails
+// with the address and the setting; --no-verify does not look.
+TEST_F(CliRadioCommandsTest, programVerifiesWhatTheRadioKeptUnlessTold)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    radiosim::SimOptions options;
+    options.faults.misstoredByte = 0x0133; // Group1's status name
+    startRadio(radiosim::RadioImage::fresh(), options);
+    CliResult result = runRadio({"program", path("a.dat")});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Verify Error!!\nzmp-cli: The radio holds "), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find(" at 0x0133 where "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(" (Group1).\n"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("Complete!!"), std::string::npos) << result.err;
+
+    startRadio(radiosim::RadioImage::fresh(), options);
+    result = runRadio({"--no-verify", "program", path("a.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    int reads = 0;
+    for (const auto& request : sim->protocol().requests())
+        reads += request.kind == radiosim::RadioRequest::Kind::Read;
+    EXPECT_EQ(reads, 3); // the model and product checks only
+}
+
+TEST_F(CliRadioCommandsTest, missingPortFailsInAnOrderlyWay)
+{
+    const CliResult result = run({"--port", path("no-such-device"), "read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("zmp-cli: port inicialize error!!\nzmp-cli: " + path("no-such-device") + ": "),
+              std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// Ctrl+C to the real program while it talks to the radio: the transfer is
+// cancelled, the exit status is 3, and no output file is written.
+TEST_F(CliRadioCommandsTest, interruptOfTheRealProgramCancelsTheTransfer)
+{
+    startRadio(radiosim::RadioImage::fresh());
+    const std::string binary = (std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-cli").string();
+    const std::string errPath = path("stderr");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setenv("XDG_CONFIG_HOME", path("config").c_str(), 1);
+        if (!freopen(errPath.c_str(), "w", stderr)) _exit(99);
+        execl(binary.c_str(), binary.c_str(), "--debug", "--yes", "--program-dir", programDir.c_str(),
+              "--port", sim->devicePath().c_str(), "read", path("radio.hex").c_str(),
+              static_cast<char*>(nullptr));
+        _exit(98);
+    }
+    // Wait until the link is talking to the radio.
+    test::waitFor([&] { return readBytes(errPath).find("#CMDSY") != std::string::npos; },
+                  std::chrono::seconds(30));
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    stopRadio();
+    ASSERT_TRUE(WIFEXITED(status)) << readBytes(errPath);
+    EXPECT_EQ(WEXITSTATUS(status), 3) << readBytes(errPath);
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+} // namespace
+} // namespace zmp

@@ -1,0 +1,135 @@
+#include "support/randomrecords.h"
+
+namespace zmp::test {
+
+Records RandomRecords::records()
+{
+    Records r;
+    for (auto& g : r.groups) {
+        g.Enable = coin();
+        g.PriorityCh = number(0, 0xFFFF);
+        g.StatusName = text(4);
+    }
+    r.groups[ExpCh].ExpGroupFlags = {coin(), coin(), coin()};
+    for (ChannelTable* t : {&r.usa, &r.intl, &r.can})
+        fillPlanTable(*t);
+    for (auto& c : r.wx)
+        fillCommon(c);
+    for (auto& c : r.exp)
+        fillExp(c);
+    fillSettings(r);
+    fillDirectory(r.memoryId);
+    fillDirectory(r.groupId);
+    return r;
+}
+
+std::string RandomRecords::text(int maxLength)
+{
+    static const std::string allowed =
+        "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/, ";
+    std::string t;
+    const int length = number(0, maxLength);
+    for (int i = 0; i < length; ++i)
+        t += allowed[static_cast<std::size_t>(number(0, int(allowed.size()) - 1))];
+    t.erase(t.find_last_not_of(' ') + 1);
+    return t;
+}
+
+std::string RandomRecords::digits(int count)
+{
+    std::string d;
+    for (int i = 0; i < count; ++i)
+        d += static_cast<char>('0' + number(0, 9));
+    return d;
+}
+
+std::string RandomRecords::mmsi()
+{
+    // A ninth digit is always followed by the forced tenth digit 0.
+    const int length = number(1, 9);
+    return length < 9 ? digits(length) : digits(9) + "0";
+}
+
+char RandomRecords::displayCharacter()
+{
+    static const std::string allowed = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz ";
+    return allowed[static_cast<std::size_t>(number(0, int(allowed.size()) - 1))];
+}
+
+void RandomRecords::fillCommon(ChannelRecord& c)
+{
+    c.Enable = coin();
+    c.ScanMemory = coin();
+    c.ChTag = text(16);
+}
+
+void RandomRecords::fillTransmit(ChannelRecord& c)
+{
+    c.TxEnable = coin();
+    c.LowPower = c.TxEnable && coin();
+    c.PowUp = coin();
+}
+
+void RandomRecords::fillPlanTable(ChannelTable& table)
+{
+    for (auto& c : table) {
+        fillCommon(c);
+        fillTransmit(c);
+        c.DuplexCapable = true;
+        c.Duplex = coin();
+        c.Scramble = static_cast<std::int16_t>(number(0, 7));
+    }
+}
+
+void RandomRecords::fillExp(ChannelRecord& c)
+{
+    fillCommon(c);
+    fillTransmit(c);
+    c.Scramble = static_cast<std::int16_t>(number(0, 31));
+    c.CHDisplayL = {displayCharacter(), displayCharacter()};
+    if (c.CHDisplayL == "  ") c.CHDisplayL = "0 ";
+    c.CHDisplayR = coin() ? std::string(1, displayCharacter()) : std::string();
+    c.Rxfreq = frequency();
+    c.Txfreq = frequency();
+}
+
+void RandomRecords::fillSettings(Records& r)
+{
+    for (int s : {slot::Scan, slot::PttScanClear, slot::DualWatch, slot::TimeDisplay, slot::Format})
+        r.settings[static_cast<std::size_t>(s)] = static_cast<std::int16_t>(number(0, 1));
+    for (int s : {slot::ResumeTime, slot::Weater, slot::Sog, slot::Distance})
+        r.settings[static_cast<std::size_t>(s)] = static_cast<std::int16_t>(number(0, 255));
+    r.settings[slot::OffsetTime] = static_cast<std::int16_t>(number(-24, 24));
+    for (int g = 0; g < 4; ++g)
+        r.settings[static_cast<std::size_t>(slot::UsableDsc + g)] =
+            static_cast<std::int16_t>(number(0, 1));
+    for (int s = 0; s < 56; ++s)
+        if (s != 7) r.dscFlags[static_cast<std::size_t>(s)] = coin();
+    for (int s = 56; s < 59; ++s)
+        r.dscFlags[static_cast<std::size_t>(s)] = coin();
+    r.distressCancelCall = coin();
+    r.userMmsi = coin() ? mmsi() : "";
+    r.atisCode = coin() ? digits(number(1, 10)) : "";
+    r.autoPos = {coin(),
+                 number(0, 0x7FFF),
+                 number(0, 255),
+                 mmsi(),
+                 number(0, 255),
+                 number(0, 2),
+                 number(0, 255),
+                 0,
+                 0};
+}
+
+void RandomRecords::fillDirectory(Directory& directory)
+{
+    const int used = number(0, int(directory.size()));
+    for (int i = 0; i < used; ++i) {
+        auto& e = directory[static_cast<std::size_t>(i)];
+        e.Enable = true;
+        e.Mmsid = mmsi();
+        e.TagName = text(11);
+    }
+}
+
+} // namespace zmp::test
