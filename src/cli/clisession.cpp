@@ -1,13 +1,14 @@
 #include "cli/clisession.h"
 
+#include "cli/messageprinter.h"
 #include "files/atomicfile.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
-#include "files/filemessages.h"
 #include "files/imagefile.h"
 #include "files/modelscan.h"
 #include "files/newimagewithdestination.h"
 #include "files/textvalue.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
 #include "report/reporttext.h"
 
@@ -79,7 +80,7 @@ FileOutcome CliSession::load(const std::string& path)
     FileOutcome outcome =
         ConfigFileReader::read(path, records_, context_, [this] { resetOutcome_ = resetImage(); });
     // The reset's own refusal is the message to show.
-    if (!outcome.ok && outcome.message.empty() && resetOutcome_) return *resetOutcome_;
+    if (!outcome.ok && outcome.message.text.empty() && resetOutcome_) return *resetOutcome_;
     return outcome;
 }
 
@@ -107,7 +108,7 @@ FileOutcome CliSession::saveReport(const std::string& path)
     if (writeFileAtomically(path, reportText() + "\r\n", &error)) return FileOutcome::success();
     flags_.ErrorFlag = true;
     flags_.CancelFlag = true;
-    return FileOutcome::failure(filemessages::FileSaveError, title(), MessageIcon::Warning, error.reasonFor(path));
+    return FileOutcome::failure(msg::FileSaveError, title(), MessageIcon::Warning, error.reasonFor(path));
 }
 
 FileKind CliSession::kindOf(const std::string& path)
@@ -121,8 +122,7 @@ FileKind CliSession::kindOf(const std::string& path)
 
 void CliSession::print(std::ostream& err, const FileOutcome& outcome)
 {
-    if (!outcome.message.empty()) err << "zmp-cli: " << outcome.message << '\n';
-    if (!outcome.message.empty() && !outcome.detail.empty()) err << "zmp-cli: " << outcome.detail << '\n';
+    MessagePrinter::print(err, outcome.message);
 }
 
 } // namespace zmp

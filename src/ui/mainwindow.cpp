@@ -25,21 +25,22 @@
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
-#include "model/fillingscope.h"
 #include "files/configdiff.h"
 #include "files/configfilewriter.h"
+#include "message/messagetexts.h"
+#include "model/fillingscope.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
-#include "ui/backupsdialog.h"
 #include "ui/atissetuppage.h"
+#include "ui/backupsdialog.h"
 #include "ui/busywindow.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
 #include "ui/comparewindow.h"
 #include "ui/directoryentrypage.h"
 #include "ui/directorygridpage.h"
-#include "ui/edithistory.h"
 #include "ui/dscsetuppage.h"
+#include "ui/edithistory.h"
 #include "ui/expgridpage.h"
 #include "ui/filecommands.h"
 #include "ui/focushints.h"
@@ -53,7 +54,6 @@
 #include "ui/pause.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
-#include "ui/uimessages.h"
 #include "ui/usablesetuppage.h"
 #include "ui/weatherpage.h"
 #include "ui/windowlayout.h"
@@ -67,18 +67,6 @@ constexpr int StartWidthPixels = 607;
 constexpr int StartHeightPixels = 444;
 constexpr int MainHelpContext = 1001;
 constexpr int DestinationChangePauseMs = 500;
-
-BoxIcon boxIconOf(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Information: return BoxIcon::Information;
-    case MessageIcon::Warning: return BoxIcon::Warning;
-    case MessageIcon::Critical: return BoxIcon::Critical;
-    case MessageIcon::Question: return BoxIcon::Question;
-    case MessageIcon::None: break;
-    }
-    return BoxIcon::None;
-}
 
 double screenDpi(const QWidget& widget)
 {
@@ -167,7 +155,7 @@ void MainWindow::createStatusBar()
     statusBar()->addWidget(statusPanel_);
     statusBar()->addPermanentWidget(modelPanel_);
     auto* hints = new FocusHints(this);
-    hints->add(tree_, uimsg::SelectionHint);
+    hints->add(tree_, msg::SelectionHint);
     connect(hints, &FocusHints::hintShown, hintPanel_, &QLabel::setText);
 }
 
@@ -222,7 +210,7 @@ bool MainWindow::startUp()
     std::optional<BusyWindow> busy(std::in_place, *this);
     actions_->editModel->menuAction()->setVisible(false);
     const FileOutcome scan =
-        ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
+        ModelScan::selectAtStartup(globalIniPath(), services_.settings, msg::ApplicationTitle, models_);
     if (!scan.ok) {
         busy.reset();
         showOutcome(scan);
@@ -299,8 +287,7 @@ void MainWindow::applyDestinationMenu()
 
 void MainWindow::showOutcome(const FileOutcome& outcome)
 {
-    if (outcome.message.empty()) return;
-    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
+    services_.messages.tell(outcome.message);
 }
 
 std::string MainWindow::globalIniPath() const
@@ -390,7 +377,7 @@ void MainWindow::selectNodeByKey(const std::string& key)
 
 void MainWindow::onNodeSelected(int index)
 {
-    hintPanel_->setText(QString::fromUtf8(uimsg::SelectionHint));
+    hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
     if (index == currentNodeIndex_) return;
     if (leavePageCheck()) {
         currentNodeIndex_ = index;
@@ -444,7 +431,7 @@ void MainWindow::showNodePage(int index)
     flags.modified = wasModified;
     stack_->setCurrentWidget(page);
     page->setEnabled(true);
-    hintPanel_->setText(QString::fromUtf8(uimsg::SelectionHint));
+    hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
 }
 
 bool MainWindow::leavePageCheck()
@@ -457,7 +444,7 @@ QString MainWindow::captionText() const
 {
     const EditorState& state = services_.state;
     QString caption =
-        QStringLiteral("%1  %2").arg(uimsg::ApplicationTitle, QString::fromStdString(state.title()));
+        QStringLiteral("%1  %2").arg(msg::ApplicationTitle, QString::fromStdString(state.title()));
     if (!state.currentFilePath.empty()) {
         const QString path = QString::fromStdString(state.currentFilePath);
         const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
@@ -488,9 +475,9 @@ void MainWindow::onModelItem(int item)
         action->setChecked(true);
         return;
     }
-    const MessageRequest question{services_.state.title(), uimsg::programSeriesQuestion(modelName(item + 1)),
-                                  BoxIcon::Warning, BoxButtons::OkCancel, BoxAnswer::Ok};
-    if (services_.messages.show(question) != BoxAnswer::Ok || !leavePageCheck() ||
+    const Message question{services_.state.title(), msg::programSeriesQuestion(modelName(item + 1)),
+                                  MessageIcon::Warning, MessageButtons::OkCancel, MessageAnswer::Ok};
+    if (services_.messages.show(question) != MessageAnswer::Ok || !leavePageCheck() ||
         !fileCommands_->askToSaveChanges()) {
         action->setChecked(false);
         return;
@@ -510,10 +497,10 @@ void MainWindow::onDestinationItem(int item)
     QAction* action = actions_->destinationItems[static_cast<std::size_t>(item)];
     const DestinationMenuItem& entry = destinations_->menu().items[static_cast<std::size_t>(item)];
     if (!entry.checked) {
-        const MessageRequest question{services_.state.title(),
-                                      uimsg::changeDestinationQuestion(entry.caption), BoxIcon::Warning,
-                                      BoxButtons::OkCancel, BoxAnswer::Ok};
-        if (services_.messages.show(question) != BoxAnswer::Ok) {
+        const Message question{services_.state.title(),
+                                      msg::changeDestinationQuestion(entry.caption), MessageIcon::Warning,
+                                      MessageButtons::OkCancel, MessageAnswer::Ok};
+        if (services_.messages.show(question) != MessageAnswer::Ok) {
             action->setChecked(false);
             return;
         }
@@ -598,8 +585,8 @@ void MainWindow::keepBackup(OperationType type, const EditorState& state, bool r
     BackupStore store(services_.backupDir);
     std::string reason;
     if (!backup.keep(store, state.flags, &reason))
-        services_.messages.inform(state.title(), uimsg::NoBackupKept + std::string("\n") + reason,
-                                  BoxIcon::Warning);
+        services_.messages.inform(state.title(), msg::NoBackupKept + std::string("\n") + reason,
+                                  MessageIcon::Warning);
 }
 
 void MainWindow::showBackups()
@@ -755,12 +742,12 @@ void MainWindow::showHelp(int context, const QString& caption)
     const QString path = helpFilePath();
     const std::string title = (caption.isEmpty() ? captionText() : caption).toStdString();
     if (!std::filesystem::is_regular_file(path.toStdString())) {
-        services_.messages.inform(title, uimsg::NoHelp, BoxIcon::Information);
+        services_.messages.inform(title, msg::NoHelp, MessageIcon::Information);
         return;
     }
     QString error;
     if (!helpViewerFor(QApplication::activeModalWidget())->openAt(path, context, &error))
-        services_.messages.inform(title, error.toStdString(), BoxIcon::Warning);
+        services_.messages.inform(title, error.toStdString(), MessageIcon::Warning);
 }
 
 // A modal dialog blocks every window but its own, so help asked for while

@@ -14,7 +14,8 @@
 #include <QTimer>
 
 #include "files/appsettings.h"
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
+#include "message/messagetexts.h"
 #include "ui/transferpictures.h"
 #include "ui/twips.h"
 #include "ui/waitcursor.h"
@@ -28,46 +29,10 @@ constexpr int OuterHeightPixels = 290;
 constexpr int PictureWidthTwips = 900;
 constexpr int PictureHeightTwips = 900;
 
-BoxIcon boxIconOf(LinkIcon icon)
-{
-    switch (icon) {
-    case LinkIcon::Information:
-        return BoxIcon::Information;
-    case LinkIcon::Warning:
-        return BoxIcon::Warning;
-    case LinkIcon::Question:
-        return BoxIcon::Question;
-    case LinkIcon::Error:
-        break;
-    }
-    return BoxIcon::Critical;
-}
-
-BoxButtons boxButtonsOf(LinkButtons buttons)
-{
-    if (buttons == LinkButtons::OkCancel) return BoxButtons::OkCancel;
-    if (buttons == LinkButtons::RetryCancel) return BoxButtons::RetryCancel;
-    return BoxButtons::Ok;
-}
-
-BoxAnswer boxAnswerOf(LinkAnswer answer)
-{
-    if (answer == LinkAnswer::Cancel) return BoxAnswer::Cancel;
-    if (answer == LinkAnswer::Retry) return BoxAnswer::Retry;
-    return BoxAnswer::Ok;
-}
-
-LinkAnswer linkAnswerOf(BoxAnswer answer)
-{
-    if (answer == BoxAnswer::Cancel || answer == BoxAnswer::No) return LinkAnswer::Cancel;
-    if (answer == BoxAnswer::Retry) return LinkAnswer::Retry;
-    return LinkAnswer::Ok;
-}
-
 QString instructionText()
 {
     QStringList lines;
-    for (const char* line : linktext::Instructions)
+    for (const char* line : msg::Instructions)
         lines << QString::fromUtf8(line);
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -134,7 +99,7 @@ void TransferDialog::createControls()
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::onOk);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::onCancel);
     connect(help_, &QPushButton::clicked, this,
-            [this] { emit helpRequested(linktext::HelpContext, windowTitle()); });
+            [this] { emit helpRequested(linkword::HelpContext, windowTitle()); });
 }
 
 // Only a program has something to verify; the choice is remembered.
@@ -198,18 +163,12 @@ void TransferDialog::showEvent(QShowEvent* event)
     // The given size is the outer one, frame and title included.
     const QSize frame = frameGeometry().size() - size();
     if (frame.isValid() && !frame.isEmpty()) resize(size() - frame);
-    if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(linktext::DebugStart); });
+    if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(msg::DebugStart); });
 }
 
-LinkAnswer TransferDialog::showMessage(const LinkMessage& message)
+MessageAnswer TransferDialog::showMessage(const Message& message)
 {
-    const MessageRequest request{message.title,
-                                 message.text,
-                                 boxIconOf(message.icon),
-                                 boxButtonsOf(message.buttons),
-                                 boxAnswerOf(message.defaultAnswer),
-                                 message.detail};
-    return linkAnswerOf(messages_.show(request));
+    return messages_.show(message);
 }
 
 void TransferDialog::showStatus(const std::string& text)

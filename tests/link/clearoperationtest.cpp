@@ -150,12 +150,12 @@ TEST_F(ClearTest, failedAtisClearRestoresEveryByte)
         if (f.word == "#QMPWR" && f.address == 0x0152) return "ERROR";
         return std::nullopt;
     };
-    rig.host.answers = {LinkAnswer::Cancel};
+    rig.host.answers = {MessageAnswer::Cancel};
     TransferOperation transfer(rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options);
     EXPECT_FALSE(transfer.run(OperationType::ClearAtis));
     EXPECT_EQ(image.bytes, before.bytes);
     EXPECT_EQ(records.atisCode, "9123456789");
-    const LinkMessage& failure = rig.host.messages.back();
+    const Message& failure = rig.host.messages.back();
     EXPECT_EQ(failure.text, "Communication Error!!");
     EXPECT_EQ(failure.title, "Clear Data ATIS");
 }
@@ -166,7 +166,7 @@ TEST_F(ClearTest, byteRefusedInTheMiddleOfAnMmsiClearRestoresTheImage)
         if (f.word == "#QMPWR" && f.address == 0x0281) return "ERROR";
         return std::nullopt;
     };
-    rig.host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    rig.host.answers = {MessageAnswer::Cancel}; // no re-synchronisation
     TransferOperation transfer(rig.port, rig.host, rig.flags, image, records, ModelMr4400, rig.options);
     EXPECT_FALSE(transfer.run(OperationType::ClearMmsi));
     EXPECT_EQ(image.bytes, before.bytes);

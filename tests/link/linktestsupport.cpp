@@ -27,11 +27,11 @@ std::string freshFolder()
     return dir.string();
 }
 
-LinkAnswer ScriptedHost::showMessage(const LinkMessage& message)
+MessageAnswer ScriptedHost::showMessage(const Message& message)
 {
     messages.push_back(message);
     if (answers.empty()) return message.defaultAnswer;
-    const LinkAnswer answer = answers.front();
+    const MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -52,7 +52,7 @@ void ScriptedHost::sleep(int ms)
 std::vector<std::string> ScriptedHost::messageTexts() const
 {
     std::vector<std::string> texts;
-    for (const LinkMessage& message : messages)
+    for (const Message& message : messages)
         texts.push_back(message.text);
     return texts;
 }

@@ -110,7 +110,7 @@ TEST_F(ProgramTest, byteRefusedInTheMiddleOfARunFailsTheProgram)
         if (f.word == "#QMPWR" && f.address == 0x00A5) return "ERROR";
         return std::nullopt;
     };
-    rig.host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    rig.host.answers = {MessageAnswer::Cancel}; // no re-synchronisation
     EXPECT_FALSE(transfer.run(OperationType::Program));
     EXPECT_EQ(rig.radio.writeFrames().back().address, 0x00BF);
     EXPECT_TRUE(rig.flags.ErrorFlag);
@@ -159,7 +159,7 @@ TEST_F(ProgramTest, verifyReportsTheFirstByteTheRadioDidNotKeep)
     EXPECT_FALSE(transfer.run(OperationType::Program));
     EXPECT_TRUE(rig.flags.ErrorFlag);
     EXPECT_FALSE(rig.flags.CompletedFlag);
-    const LinkMessage& failure = rig.host.messages.back();
+    const Message& failure = rig.host.messages.back();
     EXPECT_EQ(failure.text, "Verify Error!!");
     EXPECT_EQ(failure.title, "Program to Radio");
     ASSERT_NE(image[0x4740], 0x5A);

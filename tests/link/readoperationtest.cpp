@@ -78,7 +78,7 @@ TEST_F(ReadTest, progressReachesOneHundredAndCompletes)
     EXPECT_EQ(*std::max_element(rig.host.progress.begin(), rig.host.progress.end()), 100);
     ASSERT_EQ(rig.host.messages.size(), 1u);
     EXPECT_EQ(rig.host.messages[0].text, "Complete!!");
-    EXPECT_EQ(rig.host.messages[0].icon, LinkIcon::Information);
+    EXPECT_EQ(rig.host.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
 }
 
@@ -278,7 +278,7 @@ TEST_F(ReadTest, deviceFailureMidReadEndsInOrder)
         if (blockReads().size() == 10) throw LinkError(9, "device went away");
     };
     EXPECT_FALSE(read());
-    const LinkMessage& failure = rig.host.messages.back();
+    const Message& failure = rig.host.messages.back();
     EXPECT_EQ(failure.text, "9\n\ndevice went away");
     EXPECT_EQ(failure.title, "frmRadio.ReadData");
     EXPECT_TRUE(rig.flags.CancelFlag);

@@ -5,8 +5,8 @@
 
 #include "image/imagecodec.h"
 #include "image/newimage.h"
-#include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
 
 using namespace zmp;
@@ -83,7 +83,7 @@ TEST_F(LinkPtyRead, readsEveryBlockAndCopiesOnlyTheConfigurationRanges)
     EXPECT_TRUE(rig.run(OperationType::Read));
     EXPECT_TRUE(rig.flags.CompletedFlag);
     EXPECT_FALSE(rig.flags.ErrorFlag);
-    EXPECT_TRUE(rig.host.showed(linktext::Complete));
+    EXPECT_TRUE(rig.host.showed(msg::Complete));
 
     std::vector<int> blocks;
     for (const auto& read : rig.requestsOf(RadioRequest::Kind::Read))
@@ -152,7 +152,7 @@ TEST_F(LinkPtyRead, lostLineIsACommunicationFailureNamingTheDevice)
     EXPECT_TRUE(rig.flags.ErrorFlag);
     EXPECT_FALSE(rig.flags.CancelFlag);
     ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_EQ(rig.host.messages[0].text, linktext::CommunicationError);
+    EXPECT_EQ(rig.host.messages[0].text, msg::CommunicationError);
     EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
     EXPECT_EQ(rig.host.messages[0].detail, "The connection to " + device + " was lost.");
     EXPECT_EQ(rig.image.bytes, before.bytes);
@@ -170,7 +170,7 @@ TEST_F(LinkPtyRead, hangUpMidTransferEndsTheReadAndKeepsTheImage)
     EXPECT_FALSE(rig.flags.CompletedFlag);
     EXPECT_TRUE(rig.flags.ErrorFlag || rig.flags.CancelFlag);
     EXPECT_FALSE(rig.host.messages.empty());
-    EXPECT_FALSE(rig.host.showed(linktext::Complete));
+    EXPECT_FALSE(rig.host.showed(msg::Complete));
     EXPECT_EQ(rig.image.bytes, before.bytes);
 }
 
@@ -192,15 +192,15 @@ TEST_P(LinkPtyIdentity, checksModelAndProductCode)
     const auto reads = rig.requestsOf(RadioRequest::Kind::Read);
     if (GetParam().accepted) {
         EXPECT_TRUE(rig.flags.CompletedFlag);
-        EXPECT_FALSE(rig.host.showed(linktext::ModelTypeError));
+        EXPECT_FALSE(rig.host.showed(msg::ModelTypeError));
         EXPECT_EQ(reads.size(), 3u + 512u);
         return;
     }
     EXPECT_FALSE(rig.flags.CompletedFlag);
     EXPECT_TRUE(rig.flags.ErrorFlag);
     ASSERT_FALSE(rig.host.messages.empty());
-    EXPECT_EQ(rig.host.messages.back().text, linktext::ModelTypeError);
-    EXPECT_EQ(rig.host.messages.back().title, linktext::ReadTitle);
+    EXPECT_EQ(rig.host.messages.back().text, msg::ModelTypeError);
+    EXPECT_EQ(rig.host.messages.back().title, msg::ReadTitle);
     EXPECT_LE(reads.size(), 3u);
     EXPECT_EQ(rig.image.bytes, before.bytes);
 }
@@ -221,12 +221,12 @@ TEST_F(LinkPtyRead, busyRadioIsAskedAgainOnRetry)
     options.faults.busyStatusCount = 1;
     test::PtyLinkRig rig(test::patternedRadio(), options);
     prepare(rig);
-    rig.host.answers = {LinkAnswer::Retry};
+    rig.host.answers = {MessageAnswer::Retry};
 
     EXPECT_TRUE(rig.run(OperationType::ClearMmsi));
     ASSERT_FALSE(rig.host.messages.empty());
-    EXPECT_EQ(rig.host.messages.front().text, linktext::RadioBusy);
-    EXPECT_EQ(rig.host.messages.front().icon, LinkIcon::Warning);
+    EXPECT_EQ(rig.host.messages.front().text, msg::RadioBusy);
+    EXPECT_EQ(rig.host.messages.front().icon, MessageIcon::Warning);
     EXPECT_EQ(rig.requestsOf(RadioRequest::Kind::Status).size(), 2u);
     EXPECT_TRUE(rig.flags.CompletedFlag);
 }
@@ -239,8 +239,8 @@ TEST_F(LinkPtyRead, busyRadioCancelledIsNotReady)
     prepare(rig);
 
     rig.run(OperationType::Read);
-    EXPECT_TRUE(rig.host.showed(linktext::RadioBusy));
-    EXPECT_TRUE(rig.host.showed(linktext::RadioNotReady));
+    EXPECT_TRUE(rig.host.showed(msg::RadioBusy));
+    EXPECT_TRUE(rig.host.showed(msg::RadioNotReady));
     EXPECT_TRUE(rig.requestsOf(RadioRequest::Kind::Read).empty());
     EXPECT_FALSE(rig.flags.CompletedFlag);
     EXPECT_EQ(rig.image.bytes, before.bytes);
@@ -282,7 +282,7 @@ TEST_P(LinkPtyReplyFault, failsTheReadWithoutAskingAgain)
     if (*GetParam().message) {
         EXPECT_TRUE(rig.host.showed(GetParam().message));
     }
-    EXPECT_TRUE(rig.host.showed(linktext::CommunicationError));
+    EXPECT_TRUE(rig.host.showed(msg::CommunicationError));
     // The status reply, three identity reads and two blocks were accepted;
     // the data reply of the third block (0x0080) failed and was not requested again.
     std::vector<std::string> expected(6, "#CMDOK");
@@ -302,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReplyFault{"checksum", [](radiosim::FaultPlan& f) { f.badChecksumReplies.parse("6"); },
                                  "", "#CMDSM"},
                       ReplyFault{"address", [](radiosim::FaultPlan& f) { f.badAddressReplies.parse("6"); },
-                                 linktext::AddressError, ""},
+                                 msg::AddressError, ""},
                       ReplyFault{"length", [](radiosim::FaultPlan& f) { f.badLengthReplies.parse("6"); },
-                                 linktext::DataError, ""}),
+                                 msg::LinkDataError, ""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -5,21 +5,21 @@
 
 #include <QCoreApplication>
 
-#include "model/models.h"
 #include "link/transferoperation.h"
+#include "model/models.h"
 #include "platform/qtserialport.h"
 #include "platform/serialportnames.h"
 #include "radiosim/radioimage.h"
 
 namespace zmp::test {
 
-LinkAnswer PtyHost::showMessage(const LinkMessage& message)
+MessageAnswer PtyHost::showMessage(const Message& message)
 {
     messages.push_back(message);
     // An unscripted question is declined, so that a refusing radio can
     // never keep a test asking to re-synchronise.
-    if (answers.empty()) return message.buttons == LinkButtons::Ok ? LinkAnswer::Ok : LinkAnswer::Cancel;
-    const LinkAnswer answer = answers.front();
+    if (answers.empty()) return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    const MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -44,7 +44,7 @@ std::int64_t PtyHost::nowMs()
 bool PtyHost::showed(const std::string& text) const
 {
     return std::any_of(messages.begin(), messages.end(),
-                       [&](const LinkMessage& m) { return m.text == text; });
+                       [&](const Message& m) { return m.text == text; });
 }
 
 radiosim::SimOptions PtyLinkRig::unpaced()

@@ -25,7 +25,7 @@ namespace zmp::test {
 // with OK or, where there is a choice, Cancel.
 class PtyHost : public LinkHost {
   public:
-    LinkAnswer showMessage(const LinkMessage& message) override;
+    MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override { statuses.push_back(text); }
     void showProgress(int percent) override { progress.push_back(percent); }
     void setBusy(bool) override {}
@@ -35,8 +35,8 @@ class PtyHost : public LinkHost {
 
     bool showed(const std::string& text) const;
 
-    std::deque<LinkAnswer> answers;
-    std::vector<LinkMessage> messages;
+    std::deque<MessageAnswer> answers;
+    std::vector<Message> messages;
     std::vector<std::string> statuses;
     std::vector<int> progress;
     std::function<void()> onEvents;

@@ -6,8 +6,8 @@
 
 #include "codec/checksum.h"
 #include "image/newimage.h"
-#include "link/linkmessages.h"
 #include "linkptyrig.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
 
 using namespace zmp;
@@ -82,7 +82,7 @@ TEST_F(LinkPtyWrite, programWritesThePlanInAscendingOrder)
 
     EXPECT_TRUE(rig.run(OperationType::Program));
     EXPECT_TRUE(rig.flags.CompletedFlag);
-    EXPECT_TRUE(rig.host.showed(linktext::Complete));
+    EXPECT_TRUE(rig.host.showed(msg::Complete));
 
     std::vector<Write> expected;
     addSingles(expected, 0x00A0, 0x00BF);
@@ -160,7 +160,7 @@ TEST_P(LinkPtyClear, writesTheErasedBytesOfItsKind)
 
     EXPECT_TRUE(rig.run(GetParam().type));
     EXPECT_TRUE(rig.flags.CompletedFlag);
-    EXPECT_TRUE(rig.host.showed(linktext::Complete));
+    EXPECT_TRUE(rig.host.showed(msg::Complete));
     EXPECT_EQ(writesOf(rig), GetParam().writes);
     EXPECT_EQ(writtenDifferences(rig), 0);
 }
@@ -215,8 +215,8 @@ TEST_F(LinkPtyWrite, failedAtisClearRestoresEveryByte)
     EXPECT_FALSE(rig.run(OperationType::ClearAtis));
     EXPECT_TRUE(rig.flags.ErrorFlag);
     EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_TRUE(rig.host.showed(linktext::ConfirmSync));
-    EXPECT_TRUE(rig.host.showed(linktext::CommunicationError));
+    EXPECT_TRUE(rig.host.showed(msg::ConfirmSync));
+    EXPECT_TRUE(rig.host.showed(msg::CommunicationError));
     EXPECT_EQ(rig.image.bytes, kept.bytes);
     EXPECT_EQ(rig.records.atisCode, "1234567890");
 }
@@ -231,8 +231,8 @@ TEST_F(LinkPtyWrite, byteTheRadioRefusesFailsTheProgram)
     prepare(rig);
     EXPECT_FALSE(rig.run(OperationType::Program));
     EXPECT_FALSE(rig.flags.CompletedFlag);
-    EXPECT_FALSE(rig.host.showed(linktext::Complete));
-    EXPECT_TRUE(rig.host.showed(linktext::CommunicationError));
+    EXPECT_FALSE(rig.host.showed(msg::Complete));
+    EXPECT_TRUE(rig.host.showed(msg::CommunicationError));
     EXPECT_EQ(rig.requestsOf(RadioRequest::Kind::Write).back().address, 0x013F);
 }
 

@@ -9,10 +9,10 @@
 #include <chrono>
 #include <thread>
 
-#include "model/processflags.h"
 #include "link/radiolink.h"
 #include "link/statuscheck.h"
 #include "link/synchroniser.h"
+#include "model/processflags.h"
 #include "platform/qtserialport.h"
 
 namespace zmp {
@@ -21,7 +21,7 @@ namespace {
 // A host on the real clock that serves Qt's events as the dialog would.
 class RealHost : public LinkHost {
   public:
-    LinkAnswer showMessage(const LinkMessage& message) override
+    MessageAnswer showMessage(const Message& message) override
     {
         messages.push_back(message.text);
         return message.defaultAnswer;
