@@ -18,7 +18,7 @@
 
 #include "files/memorysettingsstore.h"
 #include "image/newimage.h"
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 #include "ui/mainwindow.h"
 
 #include "benchuisupport.h"
@@ -155,12 +155,12 @@ int main(int argc, char* argv[])
     settle();
     fillCompletely(editor.state.records);
     editor.dialogs.path = (folder / "full.dat").string();
-    report("Save (full configuration)", time([&] { editor.window->fileCommands().saveCommand(false); }), 0.0,
+    report("Save (full configuration)", time([&] { editor.window->fileMenu().saveCommand(false); }), 0.0,
            100.0);
-    report("Open (full configuration)", time([&] { editor.window->fileCommands().open(); }), 0.0, 100.0);
+    report("Open (full configuration)", time([&] { editor.window->fileMenu().open(); }), 0.0, 100.0);
     report("New", time([&] {
-               editor.window->fileCommands().newFile();
-               while (editor.window->fileCommands().newPending() || !editor.window->isEnabled())
+               editor.window->fileMenu().newFile();
+               while (editor.window->fileMenu().newPending() || !editor.window->isEnabled())
                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
            }),
            NewPausesMs, 100.0);

@@ -5,7 +5,7 @@
 #include "cli/backupcommands.h"
 #include "cli/diffcommand.h"
 #include "cli/exchangecommands.h"
-#include "cli/filecommands.h"
+#include "cli/filecommandset.h"
 #include "cli/radiocommands.h"
 
 namespace zmp {
@@ -23,10 +23,10 @@ struct CommandEntry {
 };
 
 constexpr std::array<CommandEntry, 12> Commands{{
-    {"new", 1, 1, &FileCommands::runNew},
-    {"convert", 2, 2, &FileCommands::runConvert},
-    {"report", 1, 2, &FileCommands::runReport},
-    {"destinations", 0, 0, &FileCommands::runDestinations},
+    {"new", 1, 1, &FileCommandSet::runNew},
+    {"convert", 2, 2, &FileCommandSet::runConvert},
+    {"report", 1, 2, &FileCommandSet::runReport},
+    {"destinations", 0, 0, &FileCommandSet::runDestinations},
     {"read", 1, 1, &RadioCommands::runRead},
     {"program", 1, 1, &RadioCommands::runProgram},
     {"clear", 1, 3, &RadioCommands::runClear},

@@ -9,14 +9,9 @@
 
 #include "backup/backupentry.h"
 #include "cli/clioptions.h"
-#include "codec/errorlog.h"
-#include "files/destinationcontroller.h"
-#include "files/filecontext.h"
+#include "document/configurationdocument.h"
 #include "files/fileoutcome.h"
 #include "files/settingsstore.h"
-#include "model/memoryimage.h"
-#include "model/processflags.h"
-#include "model/records.h"
 #include "link/serialport.h"
 
 namespace zmp {
@@ -41,8 +36,6 @@ struct CliEnvironment {
     std::function<std::string(int port)> portDevice = {};
 };
 
-enum class FileKind { Configuration, Image, Report, Unknown };
-
 // One run of zmp-cli: the model, the program folder, the flags and the
 // configuration (records and image) the commands work on, set up as the
 // editor's start-up would.
@@ -58,29 +51,30 @@ class CliSession {
 
     // The new image with the destination loaded.
     FileOutcome resetImage();
-    // Opens a configuration or image file into the records and image.
+    // Opens a configuration or image file into the records and image, as
+    // its extension says.
     FileOutcome load(const std::string& path);
     // Writes the records or image as the file's kind says; an image file
     // as the image stands with --raw or rawImage.
     FileOutcome save(const std::string& path, bool rawImage = false);
-    std::string reportText();
+    std::string reportText() { return document_.reportText(); }
     // The text report and one CR LF, whatever the file's extension.
-    FileOutcome saveReport(const std::string& path);
+    FileOutcome saveReport(const std::string& path) { return document_.save(path, FileKind::Report); }
 
-    static FileKind kindOf(const std::string& path);
     // "zmp-cli: " + the message, when there is one.
     static void print(std::ostream& err, const FileOutcome& outcome);
 
     const CliOptions& options() const { return options_; }
     CliEnvironment& environment() { return environment_; }
     const std::string& programDir() const { return programDir_; }
-    int model() const { return model_; }
-    bool hasAtis() const { return atis_; }
-    std::string title() const;
-    ProcessFlags& flags() { return flags_; }
-    Records& records() { return records_; }
-    MemoryImage& image() { return image_; }
-    DestinationController& destinations() { return destinations_; }
+    int model() const { return configuration_.model; }
+    bool hasAtis() const { return configuration_.hasAtis; }
+    std::string title() const { return configuration_.title(); }
+    ProcessFlags& flags() { return configuration_.flags; }
+    Records& records() { return configuration_.records; }
+    MemoryImage& image() { return configuration_.image; }
+    ConfigurationDocument& document() { return document_; }
+    DestinationController& destinations() { return document_.destinations(); }
     // A radio transfer got as far as the port: the radio may have been touched.
     bool transferRan() const { return transferRan_; }
     void setTransferRan() { transferRan_ = true; }
@@ -92,15 +86,8 @@ class CliSession {
     CliOptions options_;
     CliEnvironment& environment_;
     std::string programDir_;
-    int model_ = 0;
-    bool atis_ = false;
-    ProcessFlags flags_;
-    ErrorLog log_;
-    Records records_;
-    MemoryImage image_;
-    FileContext context_;
-    DestinationController destinations_;
-    std::optional<FileOutcome> resetOutcome_;
+    DocumentState configuration_;
+    ConfigurationDocument document_;
     bool transferRan_ = false;
     std::optional<BackupEntry> lastBackup_;
 };

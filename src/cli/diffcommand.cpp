@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cli/filecommands.h"
+#include "cli/filecommandset.h"
 #include "cli/radiocommands.h"
 #include "files/configdiff.h"
 #include "files/configfilewriter.h"
@@ -20,7 +20,7 @@ int composeSide(const CliOptions& options, CliEnvironment& environment, const st
     if (side == DiffCommand::RadioWord) {
         const int status = RadioCommands::readRadio(session, err, in);
         if (status != ExitSuccess) return status;
-    } else if (!FileCommands::open(session, side, err)) {
+    } else if (!FileCommandSet::open(session, side, err)) {
         return ExitFailed;
     }
     text = ConfigFileWriter::compose(session.records(), session.model(), session.hasAtis());
@@ -29,7 +29,7 @@ int composeSide(const CliOptions& options, CliEnvironment& environment, const st
 
 bool checkSide(const std::string& side, std::ostream& err)
 {
-    return side == DiffCommand::RadioWord || FileCommands::checkInput(side, err);
+    return side == DiffCommand::RadioWord || FileCommandSet::checkInput(side, err);
 }
 
 } // namespace

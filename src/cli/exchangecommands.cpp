@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "checks/marinechecks.h"
-#include "cli/filecommands.h"
+#include "cli/filecommandset.h"
 #include "exchange/csvfile.h"
 #include "exchange/tableexchange.h"
 #include "files/atomicfile.h"
@@ -25,8 +25,8 @@ std::optional<ExchangeTable> tableArgument(const std::string& id, std::ostream& 
 int ExchangeCommands::runCheck(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err, std::istream&)
 {
-    if (!FileCommands::checkInput(args[0], err)) return ExitUsage;
-    if (!FileCommands::open(session, args[0], err)) return ExitFailed;
+    if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
+    if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     const auto warnings = MarineChecks::run(session.records());
     for (const auto& warning : warnings) out << warning.text << '\n';
     return warnings.empty() ? ExitSuccess : ExitFailed;
@@ -35,10 +35,10 @@ int ExchangeCommands::runCheck(CliSession& session, const std::vector<std::strin
 int ExchangeCommands::runExport(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                                 std::ostream& err, std::istream&)
 {
-    if (!FileCommands::checkInput(args[0], err)) return ExitUsage;
+    if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
     const auto table = tableArgument(args[1], err);
     if (!table) return ExitUsage;
-    if (!FileCommands::open(session, args[0], err)) return ExitFailed;
+    if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     FileError error;
     if (writeFileAtomically(args[2], TableExchange::exportCsv(session.records(), *table), &error)) return ExitSuccess;
     err << "zmp-cli: " << args[2] << ": " << error.description << '\n';
@@ -48,10 +48,10 @@ int ExchangeCommands::runExport(CliSession& session, const std::vector<std::stri
 int ExchangeCommands::runImport(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                                 std::ostream& err, std::istream&)
 {
-    if (!FileCommands::checkInput(args[0], err) || !FileCommands::checkOutput(args[3], err)) return ExitUsage;
+    if (!FileCommandSet::checkInput(args[0], err) || !FileCommandSet::checkOutput(args[3], err)) return ExitUsage;
     const auto table = tableArgument(args[1], err);
     if (!table) return ExitUsage;
-    if (!FileCommands::open(session, args[0], err)) return ExitFailed;
+    if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     std::string text;
     if (const auto error = readCsvFile(args[2], text)) {
         err << "zmp-cli: " << args[2] << ": " << *error << '\n';
@@ -60,7 +60,7 @@ int ExchangeCommands::runImport(CliSession& session, const std::vector<std::stri
     const auto errors = TableExchange::importCsv(session.records(), *table, text);
     for (const auto& error : errors) err << "zmp-cli: " << args[2] << ": " << error << '\n';
     if (!errors.empty()) return ExitFailed;
-    return FileCommands::save(session, args[3], err) ? ExitSuccess : ExitFailed;
+    return FileCommandSet::save(session, args[3], err) ? ExitSuccess : ExitFailed;
 }
 
 } // namespace zmp

@@ -5,7 +5,7 @@
 
 #include "cli/backupcommands.h"
 #include "cli/clilinkhost.h"
-#include "cli/filecommands.h"
+#include "cli/filecommandset.h"
 #include "cli/messageprinter.h"
 #include "cli/outputcheck.h"
 #include "files/appsettings.h"
@@ -87,6 +87,7 @@ int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istrea
 {
     CliSession::print(err, session.resetImage());
     const int status = transfer(session, OperationType::Read, err, in);
+    if (status == ExitSuccess) session.document().takeRead();
     if (status == ExitSuccess && !session.options().noBackup)
         BackupCommands::keep(session, BackupOperation::Read, session.flags(), err);
     return status;
@@ -98,7 +99,7 @@ int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istrea
 int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                            std::ostream& err, std::istream& in)
 {
-    if (!FileCommands::checkOutput(args[0], err)) return ExitUsage;
+    if (!FileCommandSet::checkOutput(args[0], err)) return ExitUsage;
     if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
         MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(), MessageIcon::Warning,
                                                         args[0] + ": " + problem)
@@ -113,7 +114,7 @@ int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& 
 int RadioCommands::saveRead(CliSession& session, const std::string& path, std::ostream& err)
 {
     const ProcessFlags transferFlags = session.flags();
-    if (FileCommands::save(session, path, err)) return ExitSuccess;
+    if (FileCommandSet::save(session, path, err)) return ExitSuccess;
     std::optional<BackupEntry> kept = session.lastBackup();
     if (!kept) kept = BackupCommands::keep(session, BackupOperation::Read, transferFlags, err);
     if (kept)
@@ -124,8 +125,8 @@ int RadioCommands::saveRead(CliSession& session, const std::string& path, std::o
 int RadioCommands::runProgram(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                               std::ostream& err, std::istream& in)
 {
-    if (!FileCommands::checkInput(args[0], err)) return ExitUsage;
-    if (!FileCommands::open(session, args[0], err)) return ExitFailed;
+    if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
+    if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     const int status = transfer(session, OperationType::Program, err, in);
     // Whatever the outcome: the radio may hold part of it.
     if (session.transferRan() && !session.options().noBackup)
@@ -142,10 +143,10 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
             << " (mmsi, atis, dsc-log, distress-log, individual, group, waypoint, dsc-tx-log, all)\n";
         return ExitUsage;
     }
-    if (args.size() > 1 && !FileCommands::checkInput(args[1], err)) return ExitUsage;
-    if (args.size() > 2 && !FileCommands::checkOutput(args[2], err)) return ExitUsage;
-    if (args.size() > 2 && !FileCommands::checkDistinct(args[1], args[2], err)) return ExitUsage;
-    const bool opened = args.size() > 1 ? FileCommands::open(session, args[1], err)
+    if (args.size() > 1 && !FileCommandSet::checkInput(args[1], err)) return ExitUsage;
+    if (args.size() > 2 && !FileCommandSet::checkOutput(args[2], err)) return ExitUsage;
+    if (args.size() > 2 && !FileCommandSet::checkDistinct(args[1], args[2], err)) return ExitUsage;
+    const bool opened = args.size() > 1 ? FileCommandSet::open(session, args[1], err)
                                         : (CliSession::print(err, session.resetImage()), true);
     if (!opened) return ExitFailed;
     const int status = transfer(session, *type, err, in);
@@ -153,7 +154,7 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
     // OUT receives the image as the radio now holds it; encoding the records
     // into it would bring the erased data back.
     ImageCodec::decode(session.image(), session.records());
-    return FileCommands::save(session, args[2], err, true) ? ExitSuccess : ExitFailed;
+    return FileCommandSet::save(session, args[2], err, true) ? ExitSuccess : ExitFailed;
 }
 
 } // namespace zmp

@@ -18,7 +18,7 @@
 #include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
 #include "ui/editorstate.h"
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdialogservice.h"
 #include "ui/qtmessageservice.h"
@@ -44,7 +44,7 @@ void openAfterStartUp(zmp::MainWindow& window, const std::string& filePath)
 {
     if (filePath.empty()) return;
     const std::string absolute = QFileInfo(QString::fromStdString(filePath)).absoluteFilePath().toStdString();
-    QTimer::singleShot(0, &window, [&window, absolute] { window.fileCommands().openPath(absolute); });
+    QTimer::singleShot(0, &window, [&window, absolute] { window.fileMenu().openPath(absolute); });
 }
 
 } // namespace

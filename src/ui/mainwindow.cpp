@@ -25,24 +25,23 @@
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
+#include "model/fillingscope.h"
 #include "files/configdiff.h"
 #include "files/configfilewriter.h"
-#include "message/messagetexts.h"
-#include "model/fillingscope.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
-#include "ui/atissetuppage.h"
 #include "ui/backupsdialog.h"
+#include "ui/atissetuppage.h"
 #include "ui/busywindow.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
 #include "ui/comparewindow.h"
 #include "ui/directoryentrypage.h"
 #include "ui/directorygridpage.h"
-#include "ui/dscsetuppage.h"
 #include "ui/edithistory.h"
+#include "ui/dscsetuppage.h"
 #include "ui/expgridpage.h"
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 #include "ui/focushints.h"
 #include "ui/greypage.h"
 #include "ui/gridwheel.h"
@@ -54,6 +53,7 @@
 #include "ui/pause.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
+#include "message/messagetexts.h"
 #include "ui/usablesetuppage.h"
 #include "ui/weatherpage.h"
 #include "ui/windowlayout.h"
@@ -81,7 +81,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     actions_ = new MainActions(*this);
-    fileCommands_ = std::make_unique<FileCommands>(*this, services_.messages, services_.dialogs);
+    document_ = std::make_unique<ConfigurationDocument>(services_.state, services_.settings);
+    document_->setObserver(this);
+    document_->setPendingEvents([] { QApplication::processEvents(); });
+    fileMenu_ = std::make_unique<FileMenuHandler>(*this, services_.messages, services_.dialogs);
     createPages();
     createStatusBar();
     connectActions();
@@ -162,13 +165,13 @@ void MainWindow::createStatusBar()
 void MainWindow::connectActions()
 {
     MainActions& a = *actions_;
-    connect(a.fileNew, &QAction::triggered, this, [this] { fileCommands_->newFile(); });
-    connect(a.fileOpen, &QAction::triggered, this, [this] { fileCommands_->open(); });
-    connect(a.fileSave, &QAction::triggered, this, [this] { fileCommands_->save(); });
-    connect(a.fileSaveAs, &QAction::triggered, this, [this] { fileCommands_->saveAs(); });
-    connect(a.filePrint, &QAction::triggered, this, [this] { fileCommands_->print(); });
-    connect(a.fileExportPdf, &QAction::triggered, this, [this] { fileCommands_->exportPdf(); });
-    connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileCommands_->printToFile(); });
+    connect(a.fileNew, &QAction::triggered, this, [this] { fileMenu_->newFile(); });
+    connect(a.fileOpen, &QAction::triggered, this, [this] { fileMenu_->open(); });
+    connect(a.fileSave, &QAction::triggered, this, [this] { fileMenu_->save(); });
+    connect(a.fileSaveAs, &QAction::triggered, this, [this] { fileMenu_->saveAs(); });
+    connect(a.filePrint, &QAction::triggered, this, [this] { fileMenu_->print(); });
+    connect(a.fileExportPdf, &QAction::triggered, this, [this] { fileMenu_->exportPdf(); });
+    connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileMenu_->printToFile(); });
     connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
     connect(a.transferProgram, &QAction::triggered, this, [this] {
         if (programDespiteWarnings()) runTransfer(1);
@@ -190,9 +193,9 @@ void MainWindow::connectActions()
         connect(a.portItems[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
                 [this, port] { onPortItem(port); });
     auto* openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
-    connect(openImage, &QShortcut::activated, this, [this] { fileCommands_->openImageFile(); });
+    connect(openImage, &QShortcut::activated, this, [this] { fileMenu_->openImageFile(); });
     auto* saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
-    connect(saveImage, &QShortcut::activated, this, [this] { fileCommands_->saveImageFile(); });
+    connect(saveImage, &QShortcut::activated, this, [this] { fileMenu_->saveImageFile(); });
 }
 
 void MainWindow::connectTree()
@@ -233,7 +236,6 @@ bool MainWindow::startUp()
     splitter_->setSizes({treeWidth, width() - treeWidth});
     rebuild(true);
     showHexView(actions_->optionsHexdump->isChecked());
-    services_.state.flags.modified = false;
     // The history starts from the configuration the editor opens with.
     history_->look();
     return true;
@@ -272,8 +274,7 @@ void MainWindow::applyPortMenu()
 
 void MainWindow::applyDestinationMenu()
 {
-    const DestinationMenu empty;
-    const DestinationMenu& menu = destinations_ ? destinations_->menu() : empty;
+    const DestinationMenu& menu = document_->destinations().menu();
     actions_->destinationMenu->setEnabled(menu.enabled);
     actions_->destinationMenu->menuAction()->setEnabled(menu.enabled);
     for (int k = 0; k < DestinationItemCount; ++k) {
@@ -295,23 +296,16 @@ std::string MainWindow::globalIniPath() const
     return ModelScan::globalIniPath(services_.state.programDir.string());
 }
 
-void MainWindow::loadDestinations(bool withDestination)
-{
-    if (!withDestination) return;
-    EditorState& state = services_.state;
-    destinations_ = std::make_unique<DestinationController>(
-        state.programDir, services_.settings,
-        [this](const std::filesystem::path& file) { return fileCommands_->loadDestinationFile(file); });
-    showOutcome(destinations_->loadListAndRemembered(state.model, state.title()));
-    applyDestinationMenu();
-}
-
 void MainWindow::rebuild(bool withDestination)
 {
+    document_->newConfiguration(withDestination);
+}
+
+void MainWindow::configurationReset(const FileOutcome& outcome)
+{
     EditorState& state = services_.state;
-    const FillingScope filling(state.flags);
-    fileCommands_->makeNewImage();
-    loadDestinations(withDestination);
+    showOutcome(outcome);
+    applyDestinationMenu();
     snapExpFrequencies(state.records.exp);
     tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
     const int general = tree_->indexOfKey("General");
@@ -319,10 +313,25 @@ void MainWindow::rebuild(bool withDestination)
     showNodePage(general);
     currentNodeIndex_ = -1;
     statusPanel_->clear();
-    state.currentFilePath.clear();
-    state.currentFileIsImage = false;
     updateTitle();
     if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+}
+
+void MainWindow::configurationLoaded()
+{
+    refreshTree();
+    refreshCurrentPage();
+}
+
+void MainWindow::configurationReplaced()
+{
+    selectNodeByKey("General");
+    configurationLoaded();
+}
+
+void MainWindow::fileChanged()
+{
+    updateTitle();
 }
 
 void MainWindow::refreshTree()
@@ -478,7 +487,7 @@ void MainWindow::onModelItem(int item)
     const Message question{services_.state.title(), msg::programSeriesQuestion(modelName(item + 1)),
                                   MessageIcon::Warning, MessageButtons::OkCancel, MessageAnswer::Ok};
     if (services_.messages.show(question) != MessageAnswer::Ok || !leavePageCheck() ||
-        !fileCommands_->askToSaveChanges()) {
+        !fileMenu_->askToSaveChanges()) {
         action->setChecked(false);
         return;
     }
@@ -487,15 +496,14 @@ void MainWindow::onModelItem(int item)
     services_.state.hasAtis = models_.atis;
     applyModelMenu();
     updateTitle();
-    fileCommands_->startNew();
+    fileMenu_->startNew();
     update();
 }
 
 void MainWindow::onDestinationItem(int item)
 {
-    if (!destinations_) return;
     QAction* action = actions_->destinationItems[static_cast<std::size_t>(item)];
-    const DestinationMenuItem& entry = destinations_->menu().items[static_cast<std::size_t>(item)];
+    const DestinationMenuItem& entry = document_->destinations().menu().items[static_cast<std::size_t>(item)];
     if (!entry.checked) {
         const Message question{services_.state.title(),
                                       msg::changeDestinationQuestion(entry.caption), MessageIcon::Warning,
@@ -505,18 +513,15 @@ void MainWindow::onDestinationItem(int item)
             return;
         }
     }
-    if (!fileCommands_->askToSaveChanges()) {
+    if (!fileMenu_->askToSaveChanges()) {
         applyDestinationMenu();
         return;
     }
     const BusyWindow busy(*this);
     selectNodeByKey("General");
     pauseMs(DestinationChangePauseMs);
-    rebuild(false);
-    showOutcome(destinations_->select(item, services_.state.model, services_.state.title()));
+    showOutcome(document_->changeDestination(item));
     applyDestinationMenu();
-    refreshTree();
-    services_.state.flags.modified = false;
 }
 
 void MainWindow::onPortItem(int port)
@@ -541,15 +546,7 @@ bool MainWindow::runTransfer(int operation)
     // Only an operation that ended with "Complete!!" changed the image: a
     // failed or cancelled one leaves the editor as it was.
     const bool completed = flags.CompletedFlag;
-    if (read && completed) {
-        selectNodeByKey("General");
-        refreshTree();
-        refreshCurrentPage();
-        services_.state.currentFilePath.clear();
-        services_.state.currentFileIsImage = false;
-        updateTitle();
-        flags.modified = false;
-    }
+    if (read && completed) document_->takeRead();
     flags.CompletedFlag = false;
     history_->look();
     return completed;
@@ -595,8 +592,8 @@ void MainWindow::showBackups()
     const BackupStore store(services_.backupDir);
     BackupsDialog dialog(services_.backupDir.empty() ? std::vector<BackupEntry>() : store.entries(), this);
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
-    if (!fileCommands_->askToSaveChanges()) return;
-    fileCommands_->openBackup(store.imagePath(*dialog.chosen()).string());
+    if (!fileMenu_->askToSaveChanges()) return;
+    fileMenu_->openBackup(store.imagePath(*dialog.chosen()).string());
 }
 
 void MainWindow::compareWithRadio()
@@ -781,7 +778,7 @@ void MainWindow::storeWindowGeometry()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!fileCommands_->exitPrompt()) {
+    if (!fileMenu_->exitPrompt()) {
         event->ignore();
         return;
     }

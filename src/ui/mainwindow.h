@@ -7,7 +7,8 @@
 
 #include <QMainWindow>
 
-#include "files/destinationcontroller.h"
+#include "document/configurationdocument.h"
+#include "document/documentobserver.h"
 #include "files/modelscan.h"
 #include "files/settingsstore.h"
 #include "link/operationtype.h"
@@ -27,7 +28,7 @@ namespace zmp {
 
 class ChecksPanel;
 class EditHistory;
-class FileCommands;
+class FileMenuHandler;
 class HexView;
 class HelpViewer;
 class MainActions;
@@ -56,7 +57,7 @@ struct MainWindowServices {
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
 // toolbar and status bar around them.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private DocumentObserver {
     Q_OBJECT
 
 public:
@@ -67,7 +68,7 @@ public:
     // model is offered: the message has been shown and the window must close.
     bool startUp();
 
-    // Makes a new image and rebuilds the tree and pages from it.
+    // Makes a new image; the tree and pages follow the document's reset.
     void rebuild(bool withDestination);
     void refreshTree();
     void refreshCurrentPage();
@@ -86,7 +87,8 @@ public:
     int currentNodeIndex() const { return currentNodeIndex_; }
     NodeTree& tree() const { return *tree_; }
     MainActions& actions() const { return *actions_; }
-    FileCommands& fileCommands() const { return *fileCommands_; }
+    FileMenuHandler& fileMenu() const { return *fileMenu_; }
+    ConfigurationDocument& document() const { return *document_; }
     const ModelSelection& modelSelection() const { return models_; }
     EditorState& state() const { return services_.state; }
     QString helpFilePath() const;
@@ -120,6 +122,10 @@ private:
     void applyDestinationMenu();
     void applyPortMenu();
     void showOutcome(const FileOutcome& outcome);
+    void configurationReset(const FileOutcome& outcome) override;
+    void configurationLoaded() override;
+    void configurationReplaced() override;
+    void fileChanged() override;
     void onNodeSelected(int index);
     void onNodeClicked(int index);
     void restoreRefusedNode();
@@ -144,7 +150,6 @@ private:
     void applyStartPlace(const QSize& frame);
     void showHexView(bool shown);
     void placeHexView();
-    void loadDestinations(bool withDestination);
     void refreshDirectoryTexts();
     void showAbout();
     void storeWindowGeometry();
@@ -154,7 +159,7 @@ private:
 
     MainWindowServices services_;
     ModelSelection models_;
-    std::unique_ptr<DestinationController> destinations_;
+    std::unique_ptr<ConfigurationDocument> document_;
     MainActions* actions_ = nullptr;
     NodeTree* tree_ = nullptr;
     QSplitter* splitter_ = nullptr;
@@ -164,7 +169,7 @@ private:
     QLabel* hintPanel_ = nullptr;
     QLabel* statusPanel_ = nullptr;
     QLabel* modelPanel_ = nullptr;
-    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<FileMenuHandler> fileMenu_;
     std::unique_ptr<HelpViewer> helpViewer_;
     HexView* hexView_ = nullptr;
     EditHistory* history_ = nullptr;

@@ -248,6 +248,28 @@ class EditToolsTest : public QObject {
         editor.window->actions().editUndo->trigger();
         QVERIFY(editor.state.flags.modified);
     }
+
+    void openingAFileAfterDiscardingEditsStartsAFreshHistory()
+    {
+        EditorFixture editor("discarded");
+        startEditor(editor);
+        const std::string other = (editor.folder / "other.dat").string();
+        editor.dialogs.paths.push_back(other);
+        editor.window->actions().fileSaveAs->trigger();
+        showNode(editor, "Usable");
+        control<QCheckBox>(editor, "chkUsable_1")->click();
+        editor.window->history().look();
+        QVERIFY(editor.state.flags.modified);
+
+        // Not saving the edit, then opening: the file is no edit to undo.
+        editor.messages.answer(MessageAnswer::No);
+        editor.dialogs.paths.push_back(other);
+        editor.window->actions().fileOpen->trigger();
+        QCOMPARE(editor.state.currentFilePath, other);
+        QVERIFY(!editor.state.flags.modified);
+        editor.window->history().look();
+        QVERIFY(!editor.window->history().canUndo());
+    }
 };
 
 QTEST_MAIN(EditToolsTest)

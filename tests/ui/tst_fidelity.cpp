@@ -14,11 +14,11 @@
 
 #include "codec/frequencyformat.h"
 #include "files/configfilewriter.h"
-#include "message/messagetexts.h"
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
+#include "message/messagetexts.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -399,7 +399,7 @@ class FidelityTest : public QObject {
         QVERIFY(!list->toolTip().isEmpty());
         QVERIFY(e.window().grab().save(QString::fromStdString((e.fixture.folder / "common.png").string())));
         // Nothing of it outlives the configuration it came with.
-        e.window().fileCommands().makeNewImage();
+        e.window().rebuild(false);
         QCOMPARE(int(e.fixture.state.records.settings[slot::TxPoDisplay]), 0);
     }
 
@@ -432,7 +432,7 @@ class FidelityTest : public QObject {
         QVERIFY(shown.size() > asked);
         QCOMPARE(shown.back().text, msg::exitQuestion());
         QCOMPARE(shown.back().buttons, MessageButtons::YesNoCancel);
-        QVERIFY(!e.window().fileCommands().newPending());
+        QVERIFY(!e.window().fileMenu().newPending());
         QCOMPARE(e.fixture.state.records.exp[0].ChTag, std::string("BOAT"));
         QVERIFY(e.fixture.state.flags.modified);
     }

@@ -18,7 +18,7 @@
 #include "platform/helpviewer.h"
 #include "platform/qtserialport.h"
 #include "ui/aboutbox.h"
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
@@ -60,7 +60,7 @@ const std::string TwoModels = "[model1]\r\nuse=1\r\natis=False\r\n[model2]\r\nus
 
 void waitForNew(EditorFixture& editor)
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!editor.window->fileCommands().newPending(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!editor.window->fileMenu().newPending(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(editor.window->isEnabled(), 5000);
 }
 
@@ -326,14 +326,14 @@ class MainWindowTest : public QObject {
         waitForNew(editor);
         const std::size_t asked = editor.dialogs.filtersAsked.size();
 
-        editor.window->fileCommands().openPath(path);
+        editor.window->fileMenu().openPath(path);
         QCOMPARE(editor.dialogs.filtersAsked.size(), asked);
         QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
         QCOMPARE(editor.state.currentFilePath, path);
         QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400 - dock.dat"));
         QVERIFY(editor.window->isEnabled());
 
-        editor.window->fileCommands().openPath((editor.folder / "gone.dat").string());
+        editor.window->fileMenu().openPath((editor.folder / "gone.dat").string());
         QVERIFY(editor.messages.texts().find(msg::FileReadError) != std::string::npos);
         QCOMPARE(editor.state.currentFilePath, path);
         QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
@@ -383,7 +383,7 @@ class MainWindowTest : public QObject {
         const std::filesystem::path bad = debug.folder / "short.hex";
         writeText(bad, "not an image");
         debug.dialogs.paths.push_back(bad.string());
-        debug.window->fileCommands().openImageFile();
+        debug.window->fileMenu().openImageFile();
         QCOMPARE(debug.messages.shown.back().text, std::string("bad file!!"));
         QCOMPARE(debug.messages.shown.back().detail, bad.string() + ": Not an image file of 32768 bytes");
         QCOMPARE(int(debug.messages.shown.back().icon), int(MessageIcon::Critical));

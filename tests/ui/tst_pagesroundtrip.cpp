@@ -5,7 +5,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
 #include "uitestsupport.h"
@@ -110,13 +110,13 @@ class PagesRoundTripTest : public QObject {
 
         const std::string path = (editor.folder / "edited.dat").string();
         editor.dialogs.paths.push_back(path);
-        window.fileCommands().saveAs();
+        window.fileMenu().saveAs();
         QVERIFY(!editor.state.flags.ErrorFlag);
         QVERIFY(!editor.state.flags.modified);
         const Records saved = records;
 
         editor.dialogs.paths.push_back(path);
-        window.fileCommands().open();
+        window.fileMenu().open();
         QVERIFY(!editor.state.flags.ErrorFlag);
         compareChannels(records.usa, saved.usa, false);
         compareChannels(records.intl, saved.intl, false);

@@ -11,7 +11,7 @@ namespace zmp {
 
 // The zmp-cli commands that work on files only. Each returns its exit
 // status; arguments are checked for count by the caller.
-class FileCommands {
+class FileCommandSet {
   public:
     // new OUT: the new image with the destination loaded, saved as OUT.
     static int runNew(CliSession& session, const std::vector<std::string>& args, std::ostream& out,

@@ -1,21 +1,16 @@
-#include "ui/filecommands.h"
+#include "ui/filemenuhandler.h"
 
-#include <QApplication>
 #include <QPrinter>
 
-#include "files/configfilereader.h"
-#include "files/configfilewriter.h"
+#include "document/configurationdocument.h"
 #include "files/fileoutcome.h"
-#include "files/imagefile.h"
-#include "image/newimage.h"
-#include "message/messagetexts.h"
-#include "model/fillingscope.h"
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
 #include "ui/busywindow.h"
 #include "ui/mainwindow.h"
 #include "ui/pause.h"
 #include "ui/reportwindow.h"
+#include "message/messagetexts.h"
 #include "ui/waitcursor.h"
 
 namespace zmp {
@@ -27,58 +22,44 @@ constexpr int NewPauseMs = 500;
 
 } // namespace
 
-FileCommands::FileCommands(MainWindow& window, MessageService& messages, DialogService& dialogs)
-    : window_(window), messages_(messages), dialogs_(dialogs),
-      log_(window.state().programDir.string(), window.state().flags.DebugMode)
+FileMenuHandler::FileMenuHandler(MainWindow& window, MessageService& messages, DialogService& dialogs)
+    : window_(window), messages_(messages), dialogs_(dialogs)
 {
     newTimer_.setSingleShot(true);
     newTimer_.setInterval(NewDelayMs);
     QObject::connect(&newTimer_, &QTimer::timeout, &newTimer_, [this] { runNew(); });
 }
 
-std::string FileCommands::programFolder() const
+std::string FileMenuHandler::programFolder() const
 {
     return window_.state().programDir.string();
 }
 
-FileContext FileCommands::fileContext()
-{
-    EditorState& state = window_.state();
-    return FileContext{state.model, state.hasAtis, state.flags, log_, [] { QApplication::processEvents(); }};
-}
-
-void FileCommands::show(const FileOutcome& outcome)
+void FileMenuHandler::show(const FileOutcome& outcome)
 {
     messages_.tell(outcome.message);
 }
 
-void FileCommands::newFile()
+void FileMenuHandler::newFile()
 {
     if (window_.leavePageCheck() && askToSaveChanges()) startNew();
 }
 
-void FileCommands::startNew()
+void FileMenuHandler::startNew()
 {
     // The rebuild runs after the click has been handled.
     newTimer_.start();
 }
 
-void FileCommands::runNew()
+void FileMenuHandler::runNew()
 {
     const BusyWindow busy(window_);
     window_.selectNodeByKey("General");
     pauseMs(NewPauseMs);
     window_.rebuild(true);
-    window_.state().flags.modified = false;
 }
 
-void FileCommands::makeNewImage()
-{
-    EditorState& state = window_.state();
-    zmp::makeNewImage(state.model, state.records, state.image);
-}
-
-void FileCommands::open()
+void FileMenuHandler::open()
 {
     if (!window_.leavePageCheck() || !askToSaveChanges()) return;
     EditorState& state = window_.state();
@@ -88,42 +69,28 @@ void FileCommands::open()
     if (!path.empty()) readConfiguration(path);
 }
 
-void FileCommands::openPath(const std::string& path)
+void FileMenuHandler::openPath(const std::string& path)
 {
     const BusyWindow busy(window_);
-    window_.state().flags.CancelFlag = true;
     readConfiguration(path);
 }
 
-void FileCommands::readConfiguration(const std::string& path)
+void FileMenuHandler::readConfiguration(const std::string& path)
 {
-    EditorState& state = window_.state();
-    state.flags.ErrorFlag = false;
-    show(ConfigFileReader::read(path, state.records, fileContext(), [this] { window_.rebuild(true); }));
-    if (!state.flags.ErrorFlag) {
-        state.currentFilePath = path;
-        state.currentFileIsImage = false;
-        window_.updateTitle();
-        state.flags.CancelFlag = false;
-    }
-    QApplication::processEvents();
-    if (!state.flags.CancelFlag) {
-        window_.refreshCurrentPage();
-        window_.refreshTree();
-    }
+    show(window_.document().open(path, FileKind::Configuration));
 }
 
-void FileCommands::save()
+void FileMenuHandler::save()
 {
     if (window_.leavePageCheck()) saveCommand(true);
 }
 
-void FileCommands::saveAs()
+void FileMenuHandler::saveAs()
 {
     if (window_.leavePageCheck()) saveCommand(false);
 }
 
-void FileCommands::saveCommand(bool useCurrentPath)
+void FileMenuHandler::saveCommand(bool useCurrentPath)
 {
     EditorState& state = window_.state();
     // A raw image opened with Ctrl+F2 is never overwritten with the
@@ -133,17 +100,10 @@ void FileCommands::saveCommand(bool useCurrentPath)
         ask ? dialogs_.saveFileName(msg::DatFilter, programFolder()) : state.currentFilePath;
     state.flags.CancelFlag = true;
     if (path.empty()) return;
-    state.flags.ErrorFlag = false;
-    show(ConfigFileWriter::write(path, state.records, fileContext()));
-    if (state.flags.ErrorFlag) return;
-    state.currentFilePath = path;
-    state.currentFileIsImage = false;
-    window_.updateTitle();
-    state.flags.CancelFlag = false;
-    state.flags.modified = false;
+    show(window_.document().save(path, FileKind::Configuration));
 }
 
-void FileCommands::print()
+void FileMenuHandler::print()
 {
     if (!window_.leavePageCheck()) return;
     if (!dialogs_.printerAvailable()) {
@@ -155,20 +115,20 @@ void FileCommands::print()
     if (!printReport(printer)) offerPdf(msg::PrinterFailed);
 }
 
-void FileCommands::exportPdf()
+void FileMenuHandler::exportPdf()
 {
     if (!window_.leavePageCheck()) return;
     writePdf();
 }
 
-void FileCommands::offerPdf(const char* reason)
+void FileMenuHandler::offerPdf(const char* reason)
 {
     const Message question{window_.state().title(), std::string(reason) + "\n" + msg::OfferPdf,
                                   MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::Yes};
     if (messages_.show(question) == MessageAnswer::Yes) writePdf();
 }
 
-void FileCommands::writePdf()
+void FileMenuHandler::writePdf()
 {
     std::string path = dialogs_.saveFileName(msg::PdfFilter, programFolder());
     if (path.empty()) return;
@@ -180,7 +140,7 @@ void FileCommands::writePdf()
         messages_.inform(window_.state().title(), std::string(msg::PdfFailed) + "\n" + path, MessageIcon::Warning);
 }
 
-bool FileCommands::printReport(QPrinter& printer)
+bool FileMenuHandler::printReport(QPrinter& printer)
 {
     EditorState& state = window_.state();
     const WaitCursor wait;
@@ -188,7 +148,7 @@ bool FileCommands::printReport(QPrinter& printer)
     return ReportPrinter::print(printedReport(input, ReportPrinter::geometryOf(printer)), printer);
 }
 
-void FileCommands::printToFile()
+void FileMenuHandler::printToFile()
 {
     // The report must show what the page shows: a value typed but not yet
     // stored is validated first, as for Print.
@@ -197,13 +157,7 @@ void FileCommands::printToFile()
     report.exec();
 }
 
-bool FileCommands::loadDestinationFile(const std::filesystem::path& file)
-{
-    EditorState& state = window_.state();
-    return ImageFile::loadSilently(file.string(), state.records, state.image, fileContext());
-}
-
-void FileCommands::openImageFile()
+void FileMenuHandler::openImageFile()
 {
     EditorState& state = window_.state();
     if (!state.flags.DebugMode) return;
@@ -213,44 +167,16 @@ void FileCommands::openImageFile()
         return;
     }
     const BusyWindow busy(window_);
-    state.flags.ErrorFlag = false;
-    {
-        const FillingScope filling(state.flags);
-        show(ImageFile::open(path, state.records, state.image, fileContext()));
-    }
-    if (!state.flags.ErrorFlag) {
-        state.currentFilePath = path;
-        state.currentFileIsImage = true;
-        window_.updateTitle();
-        state.flags.modified = false;
-        window_.refreshTree();
-        window_.refreshCurrentPage();
-    } else {
-        state.flags.CancelFlag = true;
-    }
+    show(window_.document().open(path, FileKind::Image));
 }
 
-void FileCommands::openBackup(const std::string& imagePath)
+void FileMenuHandler::openBackup(const std::string& imagePath)
 {
-    EditorState& state = window_.state();
     const BusyWindow busy(window_);
-    state.flags.ErrorFlag = false;
-    {
-        const FillingScope filling(state.flags);
-        show(ImageFile::open(imagePath, state.records, state.image, fileContext()));
-    }
-    if (!state.flags.ErrorFlag) {
-        state.currentFilePath.clear();
-        state.currentFileIsImage = false;
-        window_.updateTitle();
-        state.flags.modified = true;
-        window_.selectNodeByKey("General");
-        window_.refreshTree();
-        window_.refreshCurrentPage();
-    }
+    show(window_.document().openBackup(imagePath));
 }
 
-void FileCommands::saveImageFile()
+void FileMenuHandler::saveImageFile()
 {
     EditorState& state = window_.state();
     if (!state.flags.DebugMode || !window_.leavePageCheck()) return;
@@ -260,17 +186,15 @@ void FileCommands::saveImageFile()
         return;
     }
     const BusyWindow busy(window_);
-    state.flags.ErrorFlag = false;
-    show(ImageFile::save(path, state.records, state.image, fileContext()));
-    if (state.flags.ErrorFlag) state.flags.CancelFlag = true;
+    show(window_.document().save(path, FileKind::Image));
 }
 
-bool FileCommands::exitPrompt()
+bool FileMenuHandler::exitPrompt()
 {
     return askToSaveChanges();
 }
 
-bool FileCommands::askToSaveChanges()
+bool FileMenuHandler::askToSaveChanges()
 {
     EditorState& state = window_.state();
     if (!state.flags.modified) return true;

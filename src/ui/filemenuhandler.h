@@ -7,8 +7,6 @@
 
 class QPrinter;
 
-#include "codec/errorlog.h"
-#include "files/filecontext.h"
 #include "ui/dialogservice.h"
 #include "ui/messageservice.h"
 
@@ -19,9 +17,9 @@ struct FileOutcome;
 
 // The File menu and its shortcuts: New, Open, Save, Save As, Print, Print
 // to File, the image files of the service mode and the exit prompt.
-class FileCommands {
+class FileMenuHandler {
   public:
-    FileCommands(MainWindow& window, MessageService& messages, DialogService& dialogs);
+    FileMenuHandler(MainWindow& window, MessageService& messages, DialogService& dialogs);
 
     void newFile();
     // New without its checks, for a caller that has made them.
@@ -50,11 +48,6 @@ class FileCommands {
     // was modified; false when the user cancelled or the save failed.
     bool askToSaveChanges();
 
-    // The new-image reset of the records and the image for the current model.
-    void makeNewImage();
-    // The silent load of a destination file; true when it was installed.
-    bool loadDestinationFile(const std::filesystem::path& file);
-
   private:
     void runNew();
     void readConfiguration(const std::string& path);
@@ -64,12 +57,10 @@ class FileCommands {
     bool printReport(QPrinter& printer);
     void show(const FileOutcome& outcome);
     std::string programFolder() const;
-    FileContext fileContext();
 
     MainWindow& window_;
     MessageService& messages_;
     DialogService& dialogs_;
-    ErrorLog log_;
     QTimer newTimer_;
 };
 

@@ -1,4 +1,4 @@
-#include "cli/filecommands.h"
+#include "cli/filecommandset.h"
 
 #include <filesystem>
 #include <system_error>
@@ -13,29 +13,29 @@ namespace {
 // A report goes only where its extension says a report goes.
 bool checkReportOutput(const std::string& path, std::ostream& err)
 {
-    if (CliSession::kindOf(path) == FileKind::Report) return true;
+    if (fileKindOf(path) == FileKind::Report) return true;
     err << "zmp-cli: a report is written to a .txt file: " << path << '\n';
     return false;
 }
 
 } // namespace
 
-bool FileCommands::checkInput(const std::string& path, std::ostream& err)
+bool FileCommandSet::checkInput(const std::string& path, std::ostream& err)
 {
-    const FileKind kind = CliSession::kindOf(path);
+    const FileKind kind = fileKindOf(path);
     if (kind == FileKind::Configuration || kind == FileKind::Image) return true;
     err << "zmp-cli: not an input file (.dat, .hex or .ini): " << path << '\n';
     return false;
 }
 
-bool FileCommands::checkOutput(const std::string& path, std::ostream& err)
+bool FileCommandSet::checkOutput(const std::string& path, std::ostream& err)
 {
-    if (CliSession::kindOf(path) != FileKind::Unknown) return true;
+    if (fileKindOf(path) != FileKind::Unknown) return true;
     err << "zmp-cli: unknown output file type (.dat, .hex, .ini or .txt): " << path << '\n';
     return false;
 }
 
-bool FileCommands::checkDistinct(const std::string& input, const std::string& output, std::ostream& err)
+bool FileCommandSet::checkDistinct(const std::string& input, const std::string& output, std::ostream& err)
 {
     std::error_code error;
     const bool same = input == output || std::filesystem::equivalent(input, output, error);
@@ -44,24 +44,24 @@ bool FileCommands::checkDistinct(const std::string& input, const std::string& ou
     return false;
 }
 
-bool FileCommands::open(CliSession& session, const std::string& path, std::ostream& err)
+bool FileCommandSet::open(CliSession& session, const std::string& path, std::ostream& err)
 {
     // A configuration file resets the image itself; an image file lands in
     // the start-up image, whose record fields outside the image it keeps.
-    if (CliSession::kindOf(path) == FileKind::Image) CliSession::print(err, session.resetImage());
+    if (fileKindOf(path) == FileKind::Image) CliSession::print(err, session.resetImage());
     const FileOutcome outcome = session.load(path);
     CliSession::print(err, outcome);
     return outcome.ok;
 }
 
-bool FileCommands::save(CliSession& session, const std::string& path, std::ostream& err, bool rawImage)
+bool FileCommandSet::save(CliSession& session, const std::string& path, std::ostream& err, bool rawImage)
 {
     const FileOutcome outcome = session.save(path, rawImage);
     CliSession::print(err, outcome);
     return outcome.ok;
 }
 
-int FileCommands::runNew(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+int FileCommandSet::runNew(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                          std::ostream& err, std::istream&)
 {
     if (!checkOutput(args[0], err)) return ExitUsage;
@@ -71,7 +71,7 @@ int FileCommands::runNew(CliSession& session, const std::vector<std::string>& ar
     return save(session, args[0], err) ? ExitSuccess : ExitFailed;
 }
 
-int FileCommands::runConvert(CliSession& session, const std::vector<std::string>& args, std::ostream&,
+int FileCommandSet::runConvert(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                              std::ostream& err, std::istream&)
 {
     if (!checkInput(args[0], err) || !checkOutput(args[1], err) || !checkDistinct(args[0], args[1], err))
@@ -80,7 +80,7 @@ int FileCommands::runConvert(CliSession& session, const std::vector<std::string>
     return save(session, args[1], err) ? ExitSuccess : ExitFailed;
 }
 
-int FileCommands::runReport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
+int FileCommandSet::runReport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
                             std::ostream& err, std::istream&)
 {
     if (!checkInput(args[0], err)) return ExitUsage;
@@ -96,7 +96,7 @@ int FileCommands::runReport(CliSession& session, const std::vector<std::string>&
     return outcome.ok ? ExitSuccess : ExitFailed;
 }
 
-int FileCommands::runDestinations(CliSession& session, const std::vector<std::string>&, std::ostream& out,
+int FileCommandSet::runDestinations(CliSession& session, const std::vector<std::string>&, std::ostream& out,
                                   std::ostream& err, std::istream&)
 {
     CliSession::print(err, session.resetImage());

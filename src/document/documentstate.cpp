@@ -1,0 +1,10 @@
+#include "document/documentstate.h"
+
+namespace zmp {
+
+std::string DocumentState::title() const
+{
+    return titleText(model);
+}
+
+} // namespace zmp
