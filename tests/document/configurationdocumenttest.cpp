@@ -118,7 +118,7 @@ TEST_F(ConfigurationDocumentTest, aMissingDestinationIsReportedToTheObserverAndI
     document.setChosenDestination("MARS");
     const FileOutcome outcome = document.newConfiguration(true);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_FALSE(outcome.message.empty());
+    EXPECT_FALSE(outcome.message.text.empty());
     EXPECT_EQ(recorder.resetMessage, outcome.message.text);
     EXPECT_TRUE(configuration.flags.ErrorFlag);
 }
@@ -160,7 +160,7 @@ TEST_F(ConfigurationDocumentTest, aRefusedOpenLeavesRecordsImageFileAndFlagAsThe
         recorder.events.clear();
         const FileOutcome outcome = document.open(file.path, file.kind);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_FALSE(outcome.message.empty());
+        EXPECT_FALSE(outcome.message.text.empty());
         EXPECT_TRUE(configuration.records == records);
         EXPECT_TRUE(configuration.image.bytes == image.bytes);
         EXPECT_EQ(configuration.currentFilePath, "mine.dat");
