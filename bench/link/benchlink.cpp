@@ -38,9 +38,9 @@ constexpr int EndPauseMs = 500;
 // events on every pass, and answers every message with its default.
 class BenchHost : public LinkHost {
   public:
-    LinkAnswer showMessage(const LinkMessage& message) override
+    MessageAnswer showMessage(const Message& message) override
     {
-        if (message.icon == LinkIcon::Error || message.icon == LinkIcon::Warning)
+        if (message.icon == MessageIcon::Critical || message.icon == MessageIcon::Warning)
             std::fprintf(stderr, "bench-link: %s: %s\n", message.title.c_str(), message.text.c_str());
         return message.defaultAnswer;
     }

@@ -14,7 +14,7 @@ namespace zmp::bench {
 // Every message box answered with OK, so a timed command never waits on one.
 class SilentMessages : public MessageService {
   public:
-    BoxAnswer show(const MessageRequest&) override { return BoxAnswer::Ok; }
+    MessageAnswer show(const Message&) override { return MessageAnswer::Ok; }
 };
 
 // The file dialogs answer with path (empty: cancelled); printing is refused.

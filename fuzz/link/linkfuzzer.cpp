@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "model/models.h"
 #include "image/newimage.h"
 #include "link/transferoperation.h"
+#include "model/models.h"
 
 namespace {
 
@@ -18,11 +18,11 @@ std::int64_t clockMs = 0;
 
 class FuzzHost : public zmp::LinkHost {
 public:
-    zmp::LinkAnswer showMessage(const zmp::LinkMessage& message) override
+    zmp::MessageAnswer showMessage(const zmp::Message& message) override
     {
         // Retry once so the retry paths run too, then give up.
-        if (message.buttons == zmp::LinkButtons::RetryCancel && retries_++ == 0) return zmp::LinkAnswer::Retry;
-        return message.buttons == zmp::LinkButtons::Ok ? zmp::LinkAnswer::Ok : zmp::LinkAnswer::Cancel;
+        if (message.buttons == zmp::MessageButtons::RetryCancel && retries_++ == 0) return zmp::MessageAnswer::Retry;
+        return message.buttons == zmp::MessageButtons::Ok ? zmp::MessageAnswer::Ok : zmp::MessageAnswer::Cancel;
     }
     void showStatus(const std::string&) override {}
     void showProgress(int) override {}

@@ -1,11 +1,11 @@
 #include "cli/clilinkhost.h"
 
 #include <chrono>
-#include <sstream>
 #include <string>
 #include <thread>
 
-#include "link/linkmessages.h"
+#include "cli/messageprinter.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -13,9 +13,9 @@ namespace {
 
 constexpr int BarWidth = 40;
 
-LinkAnswer positiveAnswer(LinkButtons buttons)
+MessageAnswer positiveAnswer(MessageButtons buttons)
 {
-    return buttons == LinkButtons::RetryCancel ? LinkAnswer::Retry : LinkAnswer::Ok;
+    return buttons == MessageButtons::RetryCancel ? MessageAnswer::Retry : MessageAnswer::Ok;
 }
 
 } // namespace
@@ -26,49 +26,45 @@ CliLinkHost::CliLinkHost(std::ostream& err, std::istream& in, Settings settings,
 {
 }
 
-LinkAnswer CliLinkHost::showMessage(const LinkMessage& message)
+MessageAnswer CliLinkHost::showMessage(const Message& message)
 {
     endProgressLine();
-    if (message.buttons == LinkButtons::Ok) {
-        // A reason the link adds under its own text gets a line of its own.
-        std::istringstream lines(message.text);
-        for (std::string line; std::getline(lines, line);)
-            err_ << "zmp-cli: " << line << '\n';
-        if (!message.detail.empty()) err_ << "zmp-cli: " << message.detail << '\n';
-        else if (message.text == linktext::PortInitError && portReason_)
+    if (message.buttons == MessageButtons::Ok) {
+        MessagePrinter::print(err_, message);
+        if (message.detail.empty() && message.text == msg::PortInitError && portReason_)
             err_ << "zmp-cli: " << portReason_() << '\n';
-        return LinkAnswer::Ok;
+        return MessageAnswer::Ok;
     }
     return ask(message);
 }
 
-LinkAnswer CliLinkHost::ask(const LinkMessage& message)
+MessageAnswer CliLinkHost::ask(const Message& message)
 {
-    const LinkAnswer yes = positiveAnswer(message.buttons);
-    const char* word = yes == LinkAnswer::Retry ? "retry" : "continue";
+    const MessageAnswer yes = positiveAnswer(message.buttons);
+    const char* word = yes == MessageAnswer::Retry ? "retry" : "continue";
     if (settings_.yes) return answerAutomatically(message, yes, word);
     if (!settings_.ask) {
         err_ << "zmp-cli: " << message.text << " (cancelled; --yes answers " << word << ")\n";
-        return LinkAnswer::Cancel;
+        return MessageAnswer::Cancel;
     }
     err_ << "zmp-cli: " << message.text << " [" << word << "? y/N] " << std::flush;
     std::string answer;
     std::getline(in_, answer);
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y') ? yes : LinkAnswer::Cancel;
+    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y') ? yes : MessageAnswer::Cancel;
 }
 
 // A radio that stays busy, or keeps refusing, would otherwise be asked
 // again for ever with nobody to stop it.
-LinkAnswer CliLinkHost::answerAutomatically(const LinkMessage& message, LinkAnswer yes, const char* word)
+MessageAnswer CliLinkHost::answerAutomatically(const Message& message, MessageAnswer yes, const char* word)
 {
     auto& [given, since] = automatic_.try_emplace(message.text, 0, nowMs()).first->second;
     if (given >= settings_.automaticAnswers || nowMs() - since >= AutomaticAnswerMs) {
         err_ << "zmp-cli: " << message.text << " (cancelled: --yes gave up after " << given << " answers)\n";
-        return LinkAnswer::Cancel;
+        return MessageAnswer::Cancel;
     }
     ++given;
     err_ << "zmp-cli: " << message.text << " (" << word << ")\n";
-    if (yes == LinkAnswer::Retry) sleep(AutomaticRetryPauseMs);
+    if (yes == MessageAnswer::Retry) sleep(AutomaticRetryPauseMs);
     return yes;
 }
 

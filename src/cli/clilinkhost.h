@@ -39,7 +39,7 @@ class CliLinkHost : public LinkHost {
     // The device and why it failed, printed below a port error.
     void onPortError(std::function<std::string()> reason) { portReason_ = std::move(reason); }
 
-    LinkAnswer showMessage(const LinkMessage& message) override;
+    MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override;
     void showProgress(int percent) override;
     void setBusy(bool busy) override;
@@ -48,8 +48,8 @@ class CliLinkHost : public LinkHost {
     std::int64_t nowMs() override;
 
   private:
-    LinkAnswer ask(const LinkMessage& message);
-    LinkAnswer answerAutomatically(const LinkMessage& message, LinkAnswer yes, const char* word);
+    MessageAnswer ask(const Message& message);
+    MessageAnswer answerAutomatically(const Message& message, MessageAnswer yes, const char* word);
     void endProgressLine();
 
     std::ostream& err_;

@@ -1,5 +1,6 @@
 #include "cli/clisession.h"
 
+#include "cli/messageprinter.h"
 #include "files/modelscan.h"
 
 namespace zmp {
@@ -57,7 +58,7 @@ FileOutcome CliSession::load(const std::string& path)
     const FileOutcome outcome = document_.open(path, fileKindOf(path));
     // The reset's own refusal is the message to show.
     const std::optional<FileOutcome>& reset = document_.resetOutcome();
-    if (!outcome.ok && outcome.message.empty() && reset) return *reset;
+    if (!outcome.ok && outcome.message.text.empty() && reset) return *reset;
     return outcome;
 }
 
@@ -69,8 +70,7 @@ FileOutcome CliSession::save(const std::string& path, bool rawImage)
 
 void CliSession::print(std::ostream& err, const FileOutcome& outcome)
 {
-    if (!outcome.message.empty()) err << "zmp-cli: " << outcome.message << '\n';
-    if (!outcome.message.empty() && !outcome.detail.empty()) err << "zmp-cli: " << outcome.detail << '\n';
+    MessagePrinter::print(err, outcome.message);
 }
 
 } // namespace zmp

@@ -5,12 +5,13 @@
 
 #include "cli/backupcommands.h"
 #include "cli/clilinkhost.h"
-#include "cli/outputcheck.h"
 #include "cli/filecommandset.h"
+#include "cli/messageprinter.h"
+#include "cli/outputcheck.h"
 #include "files/appsettings.h"
-#include "files/filemessages.h"
 #include "image/imagecodec.h"
 #include "link/transferoperation.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -100,8 +101,9 @@ int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& 
 {
     if (!FileCommandSet::checkOutput(args[0], err)) return ExitUsage;
     if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
-        err << "zmp-cli: " << filemessages::FileSaveError << "\nzmp-cli: " << args[0] << ": " << problem
-            << '\n';
+        MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(), MessageIcon::Warning,
+                                                        args[0] + ": " + problem)
+                                       .message);
         return ExitFailed;
     }
     const int status = readRadio(session, err, in);

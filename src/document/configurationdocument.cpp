@@ -3,9 +3,9 @@
 #include "files/atomicfile.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
-#include "files/filemessages.h"
 #include "files/newimagewithdestination.h"
 #include "image/newimage.h"
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "report/reporttext.h"
 
@@ -135,7 +135,7 @@ FileOutcome ConfigurationDocument::saveReport(const std::string& path)
     if (writeFileAtomically(path, reportText() + "\r\n", &error)) return FileOutcome::success();
     state_.flags.ErrorFlag = true;
     state_.flags.CancelFlag = true;
-    return FileOutcome::failure(filemessages::FileSaveError, state_.title(), MessageIcon::Warning,
+    return FileOutcome::failure(msg::FileSaveError, state_.title(), MessageIcon::Warning,
                                 error.reasonFor(path));
 }
 

@@ -2,9 +2,9 @@
 
 #include "files/configlayout.h"
 #include "files/configvalue.h"
-#include "files/filemessages.h"
 #include "files/profilereader.h"
 #include "image/dscmirror.h"
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "model/models.h"
 
@@ -184,8 +184,8 @@ FileOutcome refuseUnreadable(const FileContext& context, const std::string& path
 {
     context.flags.ErrorFlag = true;
     context.flags.CancelFlag = true;
-    context.log.write(filemessages::FileRead2Source, error.logText());
-    return FileOutcome::failure(filemessages::FileReadError, titleText(context.model), MessageIcon::Warning,
+    context.log.write(msg::FileRead2Source, error.logText());
+    return FileOutcome::failure(msg::FileReadError, titleText(context.model), MessageIcon::Warning,
                                 error.reasonFor(path));
 }
 
@@ -252,7 +252,7 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
     } else if (const std::string found = ProfileReader::readString(path, MainSection, ModelTypeKey);
                !modelTypeIs(found, context.model)) {
         flags.ErrorFlag = true;
-        outcome = FileOutcome::failure(filemessages::ModelTypeError, titleText(context.model), MessageIcon::Critical,
+        outcome = FileOutcome::failure(msg::ModelTypeError, titleText(context.model), MessageIcon::Critical,
                                        modelTypeReason(path, context.model, found));
     } else {
         fill(table, records, context.hasAtis, context.pendingEvents);

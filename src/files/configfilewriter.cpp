@@ -5,7 +5,7 @@
 #include "files/atomicfile.h"
 #include "files/configlayout.h"
 #include "files/configvalue.h"
-#include "files/filemessages.h"
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "model/models.h"
 
@@ -216,8 +216,8 @@ FileOutcome ConfigFileWriter::write(const std::string& path, const Records& reco
     if (written) return FileOutcome::success();
     flags.ErrorFlag = true;
     flags.CancelFlag = true;
-    context.log.write(filemessages::SaveFileAsSource, error.logText());
-    return FileOutcome::failure(filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning,
+    context.log.write(msg::SaveFileAsSource, error.logText());
+    return FileOutcome::failure(msg::FileSaveError, titleText(context.model), MessageIcon::Warning,
                                 error.reasonFor(path));
 }
 

@@ -5,8 +5,8 @@
 #include "files/appsettings.h"
 #include "files/destinationlist.h"
 #include "files/imagefile.h"
-#include "files/startupmessages.h"
 #include "files/textvalue.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
 
 namespace zmp {
@@ -23,16 +23,17 @@ FileOutcome DestinationController::loadListAndRemembered(int model, const std::s
     menu_ = DestinationMenu{};
     const auto names = DestinationList::names(programDir_, model);
     if (names.empty())
-        return {true, startupmsg::IniFilesNotFound, title, MessageIcon::Warning,
-                programDir_.string() + ": No destination files (*" + destinationSuffix(model) + ".ini)"};
+        return {true,
+                {title, msg::IniFilesNotFound, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok,
+                 programDir_.string() + ": No destination files (*" + destinationSuffix(model) + ".ini)"}};
     fillMenu(names);
     const std::string name = chosenName ? *chosenName : rememberedName(model);
     const int item = findItem(name);
     if (item < 0)
-        return FileOutcome::failure(startupmsg::IniFileReadError, title, MessageIcon::Warning,
+        return FileOutcome::failure(msg::IniFileReadError, title, MessageIcon::Warning,
                                     pathOf(DestinationList::fileNameOf(name, model)).string() + ": No such destination");
     if (!load(menu_.items[static_cast<std::size_t>(item)].caption, model))
-        return FileOutcome::failure(startupmsg::IniFileReadError, title, MessageIcon::Warning,
+        return FileOutcome::failure(msg::IniFileReadError, title, MessageIcon::Warning,
                                     whyNotLoaded(menu_.items[static_cast<std::size_t>(item)].caption, model));
     menu_.items[static_cast<std::size_t>(item)].checked = true;
     return FileOutcome::success();
@@ -42,13 +43,13 @@ FileOutcome DestinationController::select(int item, int model, const std::string
 {
     if (item < 0 || item >= DestinationMenu::ItemCount ||
         !menu_.items[static_cast<std::size_t>(item)].visible)
-        return FileOutcome::failure(startupmsg::IniFileReadErrorOnSelect, title, MessageIcon::Warning);
+        return FileOutcome::failure(msg::IniFileReadErrorOnSelect, title, MessageIcon::Warning);
     const int previous = menu_.checkedItem();
     menu_.uncheckAll();
     const std::string caption = TextValue::upper(menu_.items[static_cast<std::size_t>(item)].caption);
     if (!load(caption, model)) {
         if (previous >= 0) menu_.items[static_cast<std::size_t>(previous)].checked = true;
-        return FileOutcome::failure(startupmsg::IniFileReadErrorOnSelect, title, MessageIcon::Warning,
+        return FileOutcome::failure(msg::IniFileReadErrorOnSelect, title, MessageIcon::Warning,
                                     whyNotLoaded(caption, model));
     }
     menu_.items[static_cast<std::size_t>(item)].checked = true;

@@ -4,10 +4,10 @@
 
 #include "codec/checksum.h"
 #include "files/atomicfile.h"
-#include "files/filemessages.h"
 #include "files/filereading.h"
 #include "image/imagecodec.h"
 #include "image/imagepreparation.h"
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "model/models.h"
 
@@ -44,17 +44,17 @@ FileOutcome fail(const FileContext& context, const char* message, std::string ca
 
 FileOutcome failUnreadable(const FileContext& context, const std::string& path, const FileError& error)
 {
-    context.log.write(filemessages::ReadHexFileAsSource, error.logText());
-    return fail(context, filemessages::FileReadError, titleText(context.model), MessageIcon::Warning,
+    context.log.write(msg::ReadHexFileAsSource, error.logText());
+    return fail(context, msg::FileReadError, titleText(context.model), MessageIcon::Warning,
                 error.reasonFor(path));
 }
 
 FileOutcome refusedContent(const FileContext& context, const std::string& path, ImageFile::Check check)
 {
     if (check == ImageFile::Check::WrongSize)
-        return fail(context, filemessages::BadFile, titleText(context.model), MessageIcon::Critical,
+        return fail(context, msg::BadFile, titleText(context.model), MessageIcon::Critical,
                     path + ": " + ImageFile::wrongSizeReason());
-    return fail(context, filemessages::ModelTypeError, filemessages::ReadFromRadioCaption, MessageIcon::Critical,
+    return fail(context, msg::ModelTypeError, msg::ReadTitle, MessageIcon::Critical,
                 path + ": " + ImageFile::wrongModelCodeReason());
 }
 
@@ -64,8 +64,8 @@ FileOutcome writeImage(const std::string& path, const MemoryImage& image, const 
                                  static_cast<std::size_t>(image.size()));
     FileError error;
     if (!writeFileAtomically(path, bytes, &error)) {
-        context.log.write(filemessages::SaveHexFileAsSource, error.logText());
-        return fail(context, filemessages::FileSaveError, titleText(context.model), MessageIcon::Warning,
+        context.log.write(msg::SaveHexFileAsSource, error.logText());
+        return fail(context, msg::FileSaveError, titleText(context.model), MessageIcon::Warning,
                     error.reasonFor(path));
     }
     return FileOutcome::success();
@@ -166,7 +166,7 @@ bool ImageFile::loadSilently(const std::string& path, Records& records, MemoryIm
     if (size < 0 && error.number != EISDIR && error.number != EINVAL) {
         context.flags.ErrorFlag = true;
         context.flags.CancelFlag = true;
-        context.log.write(filemessages::FileReadIniSource, error.logText());
+        context.log.write(msg::FileReadIniSource, error.logText());
         return false;
     }
     if (size != image.size()) return false;

@@ -4,8 +4,8 @@
 
 #include "files/appsettings.h"
 #include "files/profilereader.h"
-#include "files/startupmessages.h"
 #include "files/textvalue.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
 
 namespace zmp {
@@ -50,7 +50,7 @@ FileOutcome ModelScan::selectAtStartup(const std::string& globalIniPath, Setting
 {
     selection = scan(globalIniPath);
     if (selection.offeredCount == 0)
-        return FileOutcome::failure(startupmsg::UnknownModel, applicationName, MessageIcon::Critical,
+        return FileOutcome::failure(msg::UnknownModel, applicationName, MessageIcon::Critical,
                                     whyNoModel(globalIniPath));
     // A stored value that is no number is ignored like one outside the menu,
     // so that a damaged setting cannot keep the program from starting.

@@ -1,10 +1,10 @@
 #include "files/newimagewithdestination.h"
 
 #include "files/imagefile.h"
-#include "files/startupmessages.h"
+#include "image/newimage.h"
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "model/models.h"
-#include "image/newimage.h"
 
 namespace zmp {
 
@@ -24,7 +24,7 @@ FileOutcome newImageWithDestination(int model, const std::string& title, Destina
     // that would take every ".ini" file of the program folder for theirs.
     if (!isKnownModel(model)) {
         flags.ErrorFlag = true;
-        return FileOutcome::failure(startupmsg::UnknownModel, title, MessageIcon::Critical);
+        return FileOutcome::failure(msg::UnknownModel, title, MessageIcon::Critical);
     }
     const FillingScope filling(flags);
     makeNewImage(model, records, image);

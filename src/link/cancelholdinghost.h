@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/processflags.h"
 #include "link/linkhost.h"
+#include "model/processflags.h"
 
 namespace zmp {
 
@@ -18,7 +18,7 @@ class CancelHoldingHost : public LinkHost {
     void hold() { held_ = true; }
     void forget() { held_ = false; }
 
-    LinkAnswer showMessage(const LinkMessage& message) override { return host_.showMessage(message); }
+    MessageAnswer showMessage(const Message& message) override { return host_.showMessage(message); }
     void showStatus(const std::string& text) override { host_.showStatus(text); }
     void showProgress(int percent) override { host_.showProgress(percent); }
     void setBusy(bool busy) override { host_.setBusy(busy); }

@@ -7,8 +7,8 @@
 #include "link/clearwriters.h"
 #include "link/identitycheck.h"
 #include "link/linkbusyscope.h"
-#include "link/linkmessages.h"
 #include "link/operationsteps.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -35,8 +35,8 @@ void ClearOperation::clearBytes(OperationType type) const
     ClearPlan::erase(type, image_);
     const bool mmsi = type == OperationType::ClearMmsi;
     ClearWriters(link_, image_)
-        .clearBytes(addresses, mmsi ? linktext::SourceClearData : linktext::SourceClearAtis,
-                    mmsi ? linktext::ClearDataTitle : linktext::ClearAtisTitle);
+        .clearBytes(addresses, mmsi ? msg::SourceClearData : msg::SourceClearAtis,
+                    mmsi ? msg::ClearDataTitle : msg::ClearAtisTitle);
     const OperationSteps steps(link_);
     if (steps.failed()) {
         for (std::size_t i = 0; i < addresses.size(); ++i)

@@ -1,6 +1,6 @@
 #include "link/clearwriters.h"
 
-#include "link/linkmessages.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -23,17 +23,17 @@ void ClearWriters::clearBytes(const std::vector<int>& addresses, const char* sou
 
 void ClearWriters::clearAny(int first, int last) const
 {
-    guard_.run(linktext::SourceClearAny, linktext::ProgramTitle, [&] { writeAny(first, last); });
+    guard_.run(msg::SourceClearAny, msg::ProgramTitle, [&] { writeAny(first, last); });
 }
 
 void ClearWriters::clearAny2(int first, int last) const
 {
-    guard_.run(linktext::SourceClearAny2, linktext::ProgramTitle, [&] { writeAny2(first, last); });
+    guard_.run(msg::SourceClearAny2, msg::ProgramTitle, [&] { writeAny2(first, last); });
 }
 
 void ClearWriters::clearAll() const
 {
-    guard_.run(linktext::SourceClearAny, linktext::ProgramTitle, [&] { writeAll(); });
+    guard_.run(msg::SourceClearAny, msg::ProgramTitle, [&] { writeAll(); });
 }
 
 void ClearWriters::writeBytes(const std::vector<int>& addresses, const char* title) const
@@ -60,7 +60,7 @@ void ClearWriters::writeAny(int first, int last) const
         }
         if (context.flags.CancelFlag) break;
     }
-    finish(linktext::ProgramTitle, false);
+    finish(msg::ProgramTitle, false);
 }
 
 void ClearWriters::writeAny2(int first, int last) const
@@ -73,7 +73,7 @@ void ClearWriters::writeAny2(int first, int last) const
         if (context.flags.CancelFlag) return;
         if (context.flags.ErrorFlag) break;
     }
-    if (context.flags.ErrorFlag) context.message(linktext::CommunicationError, linktext::ProgramTitle);
+    if (context.flags.ErrorFlag) context.message(msg::CommunicationError, msg::ProgramTitle);
 }
 
 void ClearWriters::writeAll() const
@@ -90,7 +90,7 @@ void ClearWriters::writeAll() const
             link_.writeBlock(image_, a, BlockSize);
         if (context.flags.ErrorFlag || context.flags.CancelFlag) break;
     }
-    finish(linktext::ProgramTitle, false);
+    finish(msg::ProgramTitle, false);
 }
 
 void ClearWriters::finish(const char* title, bool fullProgress) const
@@ -99,7 +99,7 @@ void ClearWriters::finish(const char* title, bool fullProgress) const
     link_.ports().close();
     if (context.flags.CancelFlag) return;
     if (context.flags.ErrorFlag) {
-        context.message(linktext::CommunicationError, title);
+        context.message(msg::CommunicationError, title);
         return;
     }
     if (fullProgress) context.progress(100);

@@ -3,7 +3,7 @@
 #include <exception>
 #include <string>
 
-#include "link/linkmessages.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -32,7 +32,7 @@ void FailureGuard::fail(const char* source, int number, const std::string& descr
     context_.flags.CancelFlag = true;
     context_.flags.ErrorFlag = true;
     ports_.close();
-    context_.message(std::to_string(number) + "\n\n" + description, source, LinkIcon::Error);
+    context_.message(std::to_string(number) + "\n\n" + description, source, MessageIcon::Critical);
 }
 
 void FailureGuard::lose(const char* source, const PortLostError& error, const std::string& failureTitle) const
@@ -40,8 +40,8 @@ void FailureGuard::lose(const char* source, const PortLostError& error, const st
     context_.logError(source, error.number(), error.device() + ": " + error.what());
     context_.flags.ErrorFlag = true;
     ports_.close();
-    LinkMessage message{failureTitle, linktext::CommunicationError};
-    message.detail = linktext::ConnectionLostPrefix + error.device() + linktext::ConnectionLostSuffix;
+    Message message{failureTitle, msg::CommunicationError, MessageIcon::Critical};
+    message.detail = msg::ConnectionLostPrefix + error.device() + msg::ConnectionLostSuffix;
     context_.host.showMessage(message);
 }
 

@@ -4,7 +4,7 @@
 
 #include "codec/checksum.h"
 #include "link/linkframe.h"
-#include "link/linkmessages.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
 
 namespace zmp {
@@ -31,13 +31,13 @@ bool IdentityCheck::run() const
 
 void IdentityCheck::checkModel() const
 {
-    guard_.run(linktext::SourceChkModel, linktext::ModelCheckTitle, [&] { readModelCodes(); });
+    guard_.run(msg::SourceChkModel, msg::ModelCheckTitle, [&] { readModelCodes(); });
 }
 
 void IdentityCheck::readModelCodes() const
 {
     if (!link_.ports().portOpen()) return;
-    link_.context().status(linktext::ModelChecking);
+    link_.context().status(msg::ModelChecking);
     auto scratch = std::make_unique<MemoryImage>();
     scratch->lastAddress = image_.lastAddress;
     const auto [first, second] = modelCodeAddresses(image_);
@@ -48,14 +48,14 @@ void IdentityCheck::readModelCodes() const
     const int code = wordAt(*scratch, first);
     if (code == wordAt(*scratch, second) && isKnownModel(model_) && code == ModelCode) return;
     link_.context().flags.ErrorFlag = true;
-    link_.context().message(linktext::ModelTypeError, linktext::ReadTitle);
+    link_.context().message(msg::ModelTypeError, msg::ReadTitle);
 }
 
 void IdentityCheck::checkProduct() const
 {
-    guard_.run(linktext::SourceChkProduct, linktext::ModelCheckTitle, [&] {
+    guard_.run(msg::SourceChkProduct, msg::ModelCheckTitle, [&] {
         if (!link_.ports().portOpen()) return;
-        link_.context().status(linktext::ProductChecking);
+        link_.context().status(msg::ProductChecking);
         auto scratch = std::make_unique<MemoryImage>();
         scratch->lastAddress = image_.lastAddress;
         link_.readBlock(*scratch, ProductCodeAddress, ProductReadLength);
@@ -70,13 +70,13 @@ void IdentityCheck::compareProduct(const MemoryImage& scratch) const
         const int address = ProductCodeAddress + i;
         if (scratch[address] == static_cast<unsigned char>(ProductCode[i])) continue;
         if (context.flags.DebugMode) {
-            context.message(linktext::ProductAddressPrefix +
+            context.message(msg::ProductAddressPrefix +
                                 LinkFrame::hexDigits(static_cast<unsigned>(address)) +
-                                linktext::ProductBytePrefix + LinkFrame::hexDigits(scratch[address]),
-                            linktext::ProductCodeTitle);
+                                msg::ProductBytePrefix + LinkFrame::hexDigits(scratch[address]),
+                            msg::ProductCodeTitle);
         }
         context.flags.ErrorFlag = true;
-        context.message(linktext::ModelTypeError, linktext::ReadTitle);
+        context.message(msg::ModelTypeError, msg::ReadTitle);
         return;
     }
 }
@@ -87,7 +87,7 @@ bool IdentityCheck::reportedBlockFailure() const
     const ProcessFlags& flags = link_.context().flags;
     if (flags.CancelFlag) return true;
     if (!flags.ErrorFlag) return false;
-    link_.context().message(linktext::CommunicationError, linktext::ModelCheckTitle);
+    link_.context().message(msg::CommunicationError, msg::ModelCheckTitle);
     return true;
 }
 

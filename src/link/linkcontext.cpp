@@ -27,8 +27,8 @@ void LinkContext::pause(int ms) const
     host.sleep(ms);
 }
 
-LinkAnswer LinkContext::message(const std::string& text, const std::string& title, LinkIcon icon,
-                                LinkButtons buttons, LinkAnswer defaultAnswer) const
+MessageAnswer LinkContext::message(const std::string& text, const std::string& title, MessageIcon icon,
+                                MessageButtons buttons, MessageAnswer defaultAnswer) const
 {
     return host.showMessage({title, text, icon, buttons, defaultAnswer});
 }

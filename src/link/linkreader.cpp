@@ -4,7 +4,7 @@
 #include <cctype>
 #include <optional>
 
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
 
 namespace zmp {
 
@@ -14,7 +14,7 @@ constexpr char Lf = '\n';
 
 bool isRefusal(const std::string& text)
 {
-    const std::string refusal = linktext::Refusal;
+    const std::string refusal = linkword::Refusal;
     if (text.size() != refusal.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (std::toupper(static_cast<unsigned char>(text[i])) != refusal[i]) return false;

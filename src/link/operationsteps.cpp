@@ -1,7 +1,7 @@
 #include "link/operationsteps.h"
 
-#include "link/linkmessages.h"
 #include "link/statuscheck.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -10,7 +10,7 @@ bool OperationSteps::start() const
     const bool ready = StatusCheck(link_).run();
     if (ready && !context_.flags.CancelFlag) return true;
     // A check the user cancelled found nothing about the radio.
-    if (!ready && !context_.flags.CancelFlag) context_.error(linktext::RadioNotReady);
+    if (!ready && !context_.flags.CancelFlag) context_.error(msg::RadioNotReady);
     return false;
 }
 
@@ -18,7 +18,7 @@ void OperationSteps::complete() const
 {
     context_.flags.CompletedFlag = true;
     context_.status("");
-    context_.message(linktext::Complete, context_.caption, LinkIcon::Information);
+    context_.message(msg::Complete, context_.caption, MessageIcon::Information);
 }
 
 } // namespace zmp

@@ -1,25 +1,26 @@
 #include "link/portcontrol.h"
 
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
 bool PortControl::portInit() const
 {
-    context_.status(linktext::SlowSettings);
-    return reopen(linktext::SlowSettings, linktext::SourcePortInit);
+    context_.status(linkword::SlowSettings);
+    return reopen(linkword::SlowSettings, msg::SourcePortInit);
 }
 
 bool PortControl::portInitCp() const
 {
     context_.status(transferSettings());
-    return reopen(transferSettings(), linktext::SourcePortInitCp);
+    return reopen(transferSettings(), msg::SourcePortInitCp);
 }
 
 bool PortControl::portOpen() const
 {
     if (context_.port.isOpen()) return true;
-    return openAt(transferSettings(), linktext::SourcePortOpen);
+    return openAt(transferSettings(), msg::SourcePortOpen);
 }
 
 void PortControl::close() const
@@ -34,7 +35,7 @@ void PortControl::flush() const
 
 std::string PortControl::transferSettings() const
 {
-    return context_.flags.SlowLink ? linktext::SlowSettings : linktext::FastSettings;
+    return context_.flags.SlowLink ? linkword::SlowSettings : linkword::FastSettings;
 }
 
 bool PortControl::reopen(const std::string& settings, const char* source) const

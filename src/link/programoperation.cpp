@@ -3,9 +3,9 @@
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
 #include "link/linkbusyscope.h"
-#include "link/linkmessages.h"
 #include "link/operationsteps.h"
 #include "link/programverifier.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -20,11 +20,11 @@ void ProgramOperation::run() const
     const OperationSteps steps(link_);
     if (!steps.start()) return;
     if (IdentityCheck(link_, image_, model_).run()) {
-        link_.context().status(linktext::Writing);
+        link_.context().status(msg::Writing);
         const FailureGuard guard(link_.context(), link_.ports());
-        guard.run(linktext::SourceWriteData, linktext::ProgramTitle, [&] { writeData(); });
+        guard.run(msg::SourceWriteData, msg::ProgramTitle, [&] { writeData(); });
         if (!steps.failed() && link_.context().options.verify) {
-            guard.run(linktext::SourceVerifyData, linktext::ProgramTitle,
+            guard.run(msg::SourceVerifyData, msg::ProgramTitle,
                       [&] { ProgramVerifier(link_, image_).run(); });
         }
         if (!steps.failed()) steps.complete();
@@ -44,7 +44,7 @@ void ProgramOperation::writeData() const
     link_.ports().close();
     if (context.flags.CancelFlag) return;
     if (context.flags.ErrorFlag)
-        context.message(linktext::CommunicationError, linktext::ProgramTitle);
+        context.message(msg::CommunicationError, msg::ProgramTitle);
     else
         context.pause(SettleMs);
 }

@@ -6,8 +6,8 @@
 
 #include "image/settinglocator.h"
 #include "link/linkframe.h"
-#include "link/linkmessages.h"
 #include "link/writeplan.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -54,7 +54,7 @@ const std::vector<int>& ProgramVerifier::blocks()
 void ProgramVerifier::run() const
 {
     const LinkContext& context = link_.context();
-    context.status(linktext::Verifying);
+    context.status(msg::Verifying);
     auto radio = std::make_unique<MemoryImage>(sent_);
     const std::optional<int> address = readBack(*radio);
     if (context.flags.ErrorFlag || context.flags.CancelFlag || !address) return;
@@ -86,14 +86,14 @@ std::optional<int> ProgramVerifier::readBack(MemoryImage& radio) const
     }
     link_.ports().close();
     if (!context.flags.CancelFlag && context.flags.ErrorFlag)
-        context.message(linktext::CommunicationError, linktext::ProgramTitle);
+        context.message(msg::CommunicationError, msg::ProgramTitle);
     return difference;
 }
 
 void ProgramVerifier::report(int address, std::uint8_t found) const
 {
     const std::string setting = settingAt(address);
-    LinkMessage message{linktext::ProgramTitle, linktext::VerifyError};
+    Message message{msg::ProgramTitle, msg::VerifyError, MessageIcon::Critical};
     message.detail = "The radio holds " + hex(found, 2) + " at " + hex(unsigned(address), 4) + " where " +
                      hex(sent_[address], 2) + " was written" + (setting.empty() ? "" : " (" + setting + ")") +
                      ".";

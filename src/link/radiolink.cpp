@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "link/linkframe.h"
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -24,7 +25,7 @@ ResultCode RadioLink::awaitAck() const
 {
     const ReadResult word = reader_.readWord(6, ReplySeconds);
     if (word.code != ResultCode::Success) return word.code;
-    if (word.text != linktext::Ack) return ResultCode::Unexpected;
+    if (word.text != linkword::Ack) return ResultCode::Unexpected;
     if (reader_.waitByte(Cr, LineEndSeconds) != ResultCode::Success) return ResultCode::Unexpected;
     if (reader_.waitByte(Lf, LineEndSeconds) != ResultCode::Success) return ResultCode::Unexpected;
     context_.flags.ErrorFlag = false;
@@ -51,9 +52,9 @@ bool RadioLink::command(const std::function<void()>& send, bool marksAttempt) co
 
 bool RadioLink::confirmResynchronise() const
 {
-    const LinkAnswer answer = context_.message(linktext::ConfirmSync, context_.caption, LinkIcon::Question,
-                                               LinkButtons::OkCancel, LinkAnswer::Ok);
-    return answer == LinkAnswer::Ok && resynchronise();
+    const MessageAnswer answer = context_.message(msg::ConfirmSync, context_.caption, MessageIcon::Question,
+                                               MessageButtons::OkCancel, MessageAnswer::Ok);
+    return answer == MessageAnswer::Ok && resynchronise();
 }
 
 void RadioLink::readBlock(MemoryImage& target, int address, int length) const
@@ -61,7 +62,7 @@ void RadioLink::readBlock(MemoryImage& target, int address, int length) const
     ports_.flush();
     const bool acknowledged = command(
         [&] {
-            sender_.sendFrame(linktext::ReadRequest, LinkFrame::address(address), LinkFrame::length(length),
+            sender_.sendFrame(linkword::ReadRequest, LinkFrame::address(address), LinkFrame::length(length),
                               "");
         },
         true);
@@ -76,7 +77,7 @@ void RadioLink::writeBlock(const MemoryImage& image, int address, int length) co
     command(
         [&] {
             ports_.flush();
-            sender_.sendFrame(linktext::WriteRequest, LinkFrame::address(address), LinkFrame::length(length),
+            sender_.sendFrame(linkword::WriteRequest, LinkFrame::address(address), LinkFrame::length(length),
                               data);
         },
         true);
@@ -106,10 +107,10 @@ void RadioLink::receiveData(MemoryImage& target, int address, int length) const
     context_.flags.ErrorFlag = true;
     context_.flags.CancelFlag = false;
     std::string line;
-    if (!readReply({linktext::DataReply, linktext::NotData, false, dataLineLength(length)}, line)) return;
+    if (!readReply({linkword::DataReply, linkword::NotData, false, dataLineLength(length)}, line)) return;
     if (!storeData(line, target, address, length)) return;
     context_.flags.ErrorFlag = false;
-    sender_.sendWord(linktext::Ack);
+    sender_.sendWord(linkword::Ack);
 }
 
 int RadioLink::dataLineLength(int length)
@@ -121,19 +122,19 @@ int RadioLink::dataLineLength(int length)
 bool RadioLink::readReply(const Reply& reply, std::string& line) const
 {
     const ReadResult word = reader_.readWord(6, ReplySeconds);
-    if (word.code == ResultCode::Cancelled) context_.error(linktext::Cancelled);
-    if (word.code == ResultCode::Timeout) context_.error(linktext::TimeOut);
+    if (word.code == ResultCode::Cancelled) context_.error(msg::Cancelled);
+    if (word.code == ResultCode::Timeout) context_.error(msg::TimeOut);
     if (word.code != ResultCode::Success) return false;
     if (word.text != reply.expected) {
         sender_.sendWord(reply.wrongWord);
         return false;
     }
     const ReadResult rest = reader_.readLine(ReplySeconds, reply.expectedLine);
-    if (rest.code == ResultCode::Cancelled && reply.reportCancelInLine) context_.error(linktext::Cancelled);
-    if (rest.code == ResultCode::Timeout) context_.error(linktext::TimeOut);
+    if (rest.code == ResultCode::Cancelled && reply.reportCancelInLine) context_.error(msg::Cancelled);
+    if (rest.code == ResultCode::Timeout) context_.error(msg::TimeOut);
     if (rest.code != ResultCode::Success) return false;
     if (!LinkFrame::replyChecksumOk(word.text + rest.text)) {
-        sender_.sendWord(linktext::BadChecksum);
+        sender_.sendWord(linkword::BadChecksum);
         return false;
     }
     line = rest.text;
@@ -145,7 +146,7 @@ bool RadioLink::storeData(const std::string& line, MemoryImage& target, int addr
     std::vector<std::string> fields = LinkFrame::fields(line);
     fields.resize(std::max<std::size_t>(fields.size(), 4));
     if (LinkFrame::parseHex(fields[1]) != static_cast<unsigned>(address)) {
-        context_.error(linktext::AddressError);
+        context_.error(msg::AddressError);
         return false;
     }
     const std::string& data = fields[3];
@@ -156,7 +157,7 @@ bool RadioLink::storeData(const std::string& line, MemoryImage& target, int addr
     }
     const bool lengthOk = LinkFrame::parseHex(fields[2]) == static_cast<unsigned>(length);
     if (!lengthOk || data.size() != 2 * static_cast<std::size_t>(length) || bytes.size() * 2 != data.size()) {
-        context_.error(linktext::DataError);
+        context_.error(msg::LinkDataError);
         return false;
     }
     for (int i = 0; i < length && address + i < ImageSize; ++i)
@@ -175,16 +176,16 @@ bool RadioLink::resynchronise() const
             break;
     }
     if (successes == 2) return true;
-    context_.status(linktext::NoSyncAck);
+    context_.status(msg::NoSyncAck);
     return false;
 }
 
 ResultCode RadioLink::syncExchange(int number) const
 {
-    context_.status(linktext::SyncExchangePrefix + std::to_string(number) + linktext::SyncExchangeSuffix);
+    context_.status(msg::SyncExchangePrefix + std::to_string(number) + msg::SyncExchangeSuffix);
     ResultCode result = ResultCode::Timeout;
     for (int attemptsLeft = context_.flags.RetryCount; attemptsLeft > 0; --attemptsLeft) {
-        sender_.sendWord(linktext::SyncRequest);
+        sender_.sendWord(linkword::SyncRequest);
         result = awaitAck();
         if (result != ResultCode::Timeout && result != ResultCode::Refused) break;
     }
@@ -193,7 +194,7 @@ ResultCode RadioLink::syncExchange(int number) const
 
 void RadioLink::abortRead() const
 {
-    sender_.sendByte(linktext::Can);
+    sender_.sendByte(linkword::Can);
     context_.flags.CancelFlag = true;
 }
 

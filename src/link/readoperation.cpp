@@ -7,8 +7,8 @@
 #include "link/failureguard.h"
 #include "link/identitycheck.h"
 #include "link/linkbusyscope.h"
-#include "link/linkmessages.h"
 #include "link/operationsteps.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -26,9 +26,9 @@ void ReadOperation::run() const
 
 void ReadOperation::readAll() const
 {
-    link_.context().status(linktext::Reading);
+    link_.context().status(msg::Reading);
     auto buffer = std::make_unique<MemoryImage>(image_);
-    FailureGuard(link_.context(), link_.ports()).run(linktext::SourceReadData, linktext::ReadTitle, [&] {
+    FailureGuard(link_.context(), link_.ports()).run(msg::SourceReadData, msg::ReadTitle, [&] {
         readData(*buffer);
     });
     const OperationSteps steps(link_);
@@ -56,7 +56,7 @@ void ReadOperation::readData(MemoryImage& buffer) const
     link_.ports().close();
     if (context.flags.CancelFlag) return;
     if (context.flags.ErrorFlag)
-        context.message(linktext::CommunicationError, linktext::ReadTitle);
+        context.message(msg::CommunicationError, msg::ReadTitle);
     else
         context.pause(SettleMs);
 }

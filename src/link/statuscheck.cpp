@@ -1,7 +1,8 @@
 #include "link/statuscheck.h"
 
 #include "link/linkframe.h"
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -13,11 +14,11 @@ bool StatusCheck::run() const
 {
     const LinkContext& context = link_.context();
     for (;;) {
-        context.status(linktext::StatusChecking);
+        context.status(msg::StatusChecking);
         const std::optional<std::string> state = queryState();
-        const bool ready = state == linktext::StateReady;
-        if (state == linktext::StateBusy && retryWhenBusy()) continue;
-        context.status(ready ? linktext::StatusOk : linktext::StatusNg);
+        const bool ready = state == linkword::StateReady;
+        if (state == linkword::StateBusy && retryWhenBusy()) continue;
+        context.status(ready ? msg::StatusOk : msg::StatusNg);
         return ready;
     }
 }
@@ -25,13 +26,13 @@ bool StatusCheck::run() const
 std::optional<std::string> StatusCheck::queryState() const
 {
     const bool acknowledged = link_.command(
-        [&] { link_.sender().sendFrame(linktext::StatusRequest, linktext::StatusAddress, "", ""); }, false);
+        [&] { link_.sender().sendFrame(linkword::StatusRequest, linkword::StatusAddress, "", ""); }, false);
     std::string line;
     if (!acknowledged ||
-        !link_.readReply({linktext::StatusReply, linktext::NotStatus, true, StatusLineLength}, line)) {
+        !link_.readReply({linkword::StatusReply, linkword::NotStatus, true, StatusLineLength}, line)) {
         return std::nullopt;
     }
-    link_.sender().sendWord(linktext::Ack);
+    link_.sender().sendWord(linkword::Ack);
     const std::vector<std::string> fields = LinkFrame::fields(line);
     return fields.size() > 1 ? fields[1] : std::string();
 }
@@ -39,8 +40,8 @@ std::optional<std::string> StatusCheck::queryState() const
 bool StatusCheck::retryWhenBusy() const
 {
     const LinkContext& context = link_.context();
-    return context.message(linktext::RadioBusy, context.caption, LinkIcon::Warning, LinkButtons::RetryCancel,
-                           LinkAnswer::Cancel) == LinkAnswer::Retry;
+    return context.message(msg::RadioBusy, context.caption, MessageIcon::Warning, MessageButtons::RetryCancel,
+                           MessageAnswer::Cancel) == MessageAnswer::Retry;
 }
 
 } // namespace zmp

@@ -1,6 +1,7 @@
 #include "link/synchroniser.h"
 
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -12,7 +13,7 @@ constexpr int WakeUpTries = 3;
 std::string portInitMessage(const LinkContext& context)
 {
     const std::string reason = context.port.lastError().description;
-    return reason.empty() ? std::string(linktext::PortInitError) : linktext::PortInitError + ("\n" + reason);
+    return reason.empty() ? std::string(msg::PortInitError) : msg::PortInitError + ("\n" + reason);
 }
 } // namespace
 
@@ -27,8 +28,8 @@ bool Synchroniser::run() const
         return false;
     }
     wakeUp();
-    context.status(linktext::SendingLinkMode);
-    link_.sender().sendWord(linktext::LinkMode);
+    context.status(msg::SendingLinkMode);
+    link_.sender().sendWord(linkword::LinkMode);
     if (!linkModeAccepted()) return false;
     if (!link_.ports().portInitCp()) {
         context.error(portInitMessage(context));
@@ -41,15 +42,15 @@ bool Synchroniser::run() const
 void Synchroniser::wakeUp() const
 {
     for (int attempt = 0; attempt < WakeUpTries; ++attempt) {
-        link_.sender().sendByte(linktext::WakeUp);
-        const ResultCode echo = link_.reader().waitByte(linktext::WakeUp, EchoSeconds);
+        link_.sender().sendByte(linkword::WakeUp);
+        const ResultCode echo = link_.reader().waitByte(linkword::WakeUp, EchoSeconds);
         if (echo == ResultCode::Success) {
-            link_.sender().sendByte(linktext::WakeUpFollow);
+            link_.sender().sendByte(linkword::WakeUpFollow);
             return;
         }
         if (echo == ResultCode::Cancelled) return;
     }
-    link_.context().status(linktext::SyncFailed);
+    link_.context().status(msg::SyncFailed);
 }
 
 bool Synchroniser::linkModeAccepted() const
@@ -58,13 +59,13 @@ bool Synchroniser::linkModeAccepted() const
     const ReadResult reply = link_.reader().readReplyLine(LinkModeSeconds);
     switch (reply.code) {
     case ResultCode::Success:
-        if (reply.text == linktext::LinkModeOk) return true;
-        context.error(reply.text == linktext::Refusal ? linktext::LinkModeError : linktext::GeneralError);
+        if (reply.text == linkword::LinkModeOk) return true;
+        context.error(reply.text == linkword::Refusal ? msg::LinkModeError : msg::GeneralError);
         return false;
     case ResultCode::Timeout:
         return true;
     case ResultCode::Unexpected:
-        context.error(linktext::GeneralError);
+        context.error(msg::GeneralError);
         return true;
     default:
         return false;

@@ -6,11 +6,11 @@
 #include "link/clearoperation.h"
 #include "link/failureguard.h"
 #include "link/linkbusyscope.h"
-#include "link/linkmessages.h"
 #include "link/programoperation.h"
 #include "link/radiolink.h"
 #include "link/readoperation.h"
 #include "link/synchroniser.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -29,7 +29,7 @@ bool TransferOperation::run(OperationType type)
     const LinkContext context{port_, host_, flags_, options_, operationCaption(type)};
     {
         const LinkBusyScope busy(context);
-        FailureGuard(context, PortControl(context)).run(linktext::SourceOk, [&] {
+        FailureGuard(context, PortControl(context)).run(msg::SourceOk, [&] {
             synchronised = runSynchronised(type);
         });
     }
@@ -39,12 +39,12 @@ bool TransferOperation::run(OperationType type)
 bool TransferOperation::runSynchronised(OperationType type)
 {
     const LinkContext context{port_, host_, flags_, options_, operationCaption(type)};
-    context.status(linktext::StartSync);
+    context.status(msg::StartSync);
     if (!Synchroniser(RadioLink(context)).run()) {
-        context.status(linktext::NoSync);
+        context.status(msg::NoSync);
         return false;
     }
-    context.status(linktext::SyncOk);
+    context.status(msg::SyncOk);
     dispatch(context, type);
     context.progress(0);
     return true;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 #include "ui/zmpversion.h"
 
 namespace zmp {
@@ -22,9 +22,9 @@ constexpr const char* LegalNotice = "This program is protected by copyright law.
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromUtf8(uimsg::AboutTitle));
+    setWindowTitle(QString::fromUtf8(msg::AboutTitle));
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("%1  %2").arg(uimsg::ApplicationTitle, uimsg::MakerLine), this);
+    auto* title = new QLabel(QStringLiteral("%1  %2").arg(msg::ApplicationTitle, msg::MakerLine), this);
     title->setObjectName(QStringLiteral("lblTitle"));
     QFont bold = title->font();
     bold.setBold(true);

@@ -13,13 +13,12 @@
 
 #include "image/imagemap.h"
 #include "link/operationtype.h"
+#include "message/messagetexts.h"
 #include "rules/fieldrules.h"
+#include "rules/settingsrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
-#include "ui/settingsmessages.h"
-#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
@@ -61,7 +60,7 @@ QGroupBox* AtisSetupPage::createGroupBoxes(const char* title, const char* name, 
         auto* box = new QCheckBox(frame);
         box->setObjectName(indexedName(name, group));
         layout->addWidget(box, group / BoxesPerLine, group % BoxesPerLine);
-        hints_->add(box, uimsg::CheckBoxHint);
+        hints_->add(box, msg::CheckBoxHint);
         const int setting = firstSlot + group;
         // Boxes react to their state, however it changes: a click, the space
         // bar or assistive technology. Filling sets them quietly.
@@ -87,7 +86,7 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     codeField_ =
         new ValidatedField(code_, this,
                            {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); },
-                            uimsg::AtisCodeTitle},
+                            msg::AtisCodeTitle},
                            state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("ATIS Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdAtisClear"));
@@ -102,8 +101,8 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     grid->addWidget(clear, 1, 0);
     grid->addWidget(count_, 1, 1);
     grid->setColumnStretch(2, 1);
-    hints_->add(code_, uimsg::AtisCodeHint);
-    hints_->add(clear, uimsg::AtisClearHint);
+    hints_->add(code_, msg::AtisCodeHint);
+    hints_->add(clear, msg::AtisClearHint);
     connect(clear, &QPushButton::clicked, this,
             [this] { emit clearRequested(static_cast<int>(OperationType::ClearAtis)); });
     return frame;
@@ -113,7 +112,7 @@ void AtisSetupPage::fill(const std::string&)
 {
     const Records& records = state().records;
     for (int group = 0; group < UsableGroupCount; ++group) {
-        const std::string caption = withStatusName(uimsg::GroupCaptions[at(group)], records.groups[at(group)]);
+        const std::string caption = withStatusName(msg::GroupCaptions[at(group)], records.groups[at(group)]);
         for (QCheckBox* box : {usable_[at(group)], killer_[at(group)]}) {
             const QSignalBlocker blocker(box);
             box->setText(QString::fromStdString(caption));

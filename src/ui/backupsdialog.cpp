@@ -10,7 +10,7 @@
 #include <iterator>
 #include <utility>
 
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -18,7 +18,7 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, QWidget* parent)
     : QDialog(parent), entries_(std::move(entries))
 {
     setObjectName(QStringLiteral("frmBackups"));
-    setWindowTitle(QString::fromUtf8(uimsg::BackupsCaption));
+    setWindowTitle(QString::fromUtf8(msg::BackupsCaption));
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lstBackups"));
     list_->setRootIsDecorated(false);

@@ -10,16 +10,15 @@
 
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
-#include "ui/channeldisplay.h"
 #include "rules/fieldrules.h"
+#include "ui/channeldisplay.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
-#include "ui/uimessages.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
@@ -218,15 +217,15 @@ void ChannelEditorPage::addHints()
 {
     auto* hints = new FocusHints(this);
     for (QCheckBox* box : {chEnable_, txEnable_, lowPower_, powerUp_, duplex_, scan_})
-        hints->add(box, uimsg::CheckBoxHint);
-    hints->add(scramble_, uimsg::ListHint);
-    hints->add(rx_, uimsg::RxFrequencyHint);
-    hints->add(tx_, uimsg::TxFrequencyHint);
-    hints->add(name_, uimsg::ChannelNameHint);
-    hints->add(number_[0], uimsg::TwoFiguresHint);
-    hints->add(number_[1], uimsg::OneFigureHint);
+        hints->add(box, msg::CheckBoxHint);
+    hints->add(scramble_, msg::ListHint);
+    hints->add(rx_, msg::RxFrequency);
+    hints->add(tx_, msg::TxFrequency);
+    hints->add(name_, msg::ChannelNameHint);
+    hints->add(number_[0], msg::TwoFiguresHint);
+    hints->add(number_[1], msg::OneFigureHint);
     for (QLineEdit* box : display_)
-        hints->add(box, uimsg::OneFigureHint);
+        hints->add(box, msg::OneFigureHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
 }
 
@@ -283,7 +282,7 @@ ValidatedField* ChannelEditorPage::frequencyField(QLineEdit* text, Frequency whi
             if (!channel || !exp_) return;
             (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
         },
-        rx ? uimsg::RxFrequencyCaption : uimsg::TxFrequencyCaption};
+        rx ? msg::RxFrequency : msg::TxFrequency};
     return new ValidatedField(text, this, std::move(rules), state().flags, messages());
 }
 
@@ -471,7 +470,7 @@ bool ChannelEditorPage::displayEmpty() const
 // field that needs the data.
 bool ChannelEditorPage::refuseLeaving(QWidget* field)
 {
-    messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
+    messages().inform(state().title(), msg::leavePageError(), MessageIcon::Warning);
     field->setFocus(Qt::OtherFocusReason);
     return false;
 }

@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "message/messagetexts.h"
 #include "ui/focushints.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
 
 namespace zmp {
 
@@ -117,7 +117,7 @@ void CommonSetupPage::addRow(QGroupBox* frame, const Choice& choice)
     const int line = grid->rowCount();
     grid->addWidget(row.label, line, 0);
     grid->addWidget(row.list, line, 1);
-    hints_->add(row.list, uimsg::ListHint);
+    hints_->add(row.list, msg::ListHint);
     if (!isProgrammable(choice.slot)) {
         row.label->setEnabled(false);
         row.list->setEnabled(false);

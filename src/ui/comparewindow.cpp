@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -13,7 +13,7 @@ CompareWindow::CompareWindow(const std::vector<ConfigDiff::Difference>& differen
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(QString::fromUtf8(uimsg::CompareCaption));
+    setWindowTitle(QString::fromUtf8(msg::CompareCaption));
     auto* label = new QLabel(summary(differences.size()), this);
     label->setObjectName(QStringLiteral("lblSummary"));
     auto* list = new QTreeWidget(this);

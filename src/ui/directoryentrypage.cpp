@@ -9,16 +9,15 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
 #include "ui/recordlookup.h"
 #include "ui/treebuilder.h"
 #include "ui/twips.h"
-#include "ui/uimessages.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
@@ -98,7 +97,7 @@ void DirectoryEntryPage::createFields()
     nameField_ = new ValidatedField(name_, this, std::move(name), state().flags, messages());
     ValidatedField::Rules mmsi{
         [this](const std::string& text) { return acceptedDirectoryMmsi(text, groupId_); },
-        [this](const std::string& text) { storeMmsi(text); }, uimsg::IndividualDirectoryCaption,
+        [this](const std::string& text) { storeMmsi(text); }, msg::IndividualDirectoryCaption,
         [this](const std::string& stored) { return directoryMmsiFieldText(stored, groupId_); }};
     mmsiField_ = new ValidatedField(mmsi_, this, std::move(mmsi), state().flags, messages());
 }
@@ -106,10 +105,10 @@ void DirectoryEntryPage::createFields()
 void DirectoryEntryPage::connectControls()
 {
     auto* hints = new FocusHints(this);
-    hints->add(add_, uimsg::CheckBoxHint);
-    hints->add(delete_, uimsg::CheckBoxHint);
-    hints->add(name_, uimsg::DirectoryNameHint);
-    hints->add(mmsi_, uimsg::MmsiHint);
+    hints->add(add_, msg::CheckBoxHint);
+    hints->add(delete_, msg::CheckBoxHint);
+    hints->add(name_, msg::DirectoryNameHint);
+    hints->add(mmsi_, msg::MmsiHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
     // Once the typed text fits the MMSI's length, typing is held to it again.
     connect(mmsi_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -130,7 +129,7 @@ void DirectoryEntryPage::layOut(bool groupId)
     nameLabel_->setText(groupId ? QStringLiteral("Group Name") : QStringLiteral("Station Name"));
     name_->setAccessibleName(nameLabel_->text());
     groupZero_->setVisible(groupId);
-    mmsiField_->setErrorTitle(groupId ? uimsg::GroupDirectoryCaption : uimsg::IndividualDirectoryCaption);
+    mmsiField_->setErrorTitle(groupId ? msg::GroupDirectoryCaption : msg::IndividualDirectoryCaption);
     add_->setProperty("helpContext", CheckBoxHelpContext + offset);
     delete_->setProperty("helpContext", CheckBoxHelpContext + offset);
     name_->setProperty("helpContext", NameHelpContext + offset);
@@ -177,8 +176,8 @@ void DirectoryEntryPage::showSlotState(int registered)
         const DirectoryEntry* previous = slot_ > 1 ? &list[static_cast<std::size_t>(slot_ - 2)] : nullptr;
         addAllowed = !previous || (hasText(previous->TagName) && hasText(previous->Mmsid));
         if (!addAllowed)
-            messages().inform(groupId_ ? uimsg::GroupDirectoryCaption : uimsg::IndividualDirectoryCaption,
-                              uimsg::DataError, BoxIcon::Warning);
+            messages().inform(groupId_ ? msg::GroupDirectoryCaption : msg::IndividualDirectoryCaption,
+                              msg::DataError, MessageIcon::Warning);
     }
     add_->setEnabled(addAllowed);
     checkQuietly(add_, false);
@@ -227,9 +226,9 @@ void DirectoryEntryPage::onAdd(bool checked)
 void DirectoryEntryPage::onDelete()
 {
     if (!editable() || !entry()) return;
-    const MessageRequest question{state().title(), uimsg::AreYouSure, BoxIcon::Critical, BoxButtons::YesNo,
-                                  BoxAnswer::No};
-    if (messages().show(question) != BoxAnswer::Yes) {
+    const Message question{state().title(), msg::AreYouSure, MessageIcon::Critical, MessageButtons::YesNo,
+                                  MessageAnswer::No};
+    if (messages().show(question) != MessageAnswer::Yes) {
         checkQuietly(delete_, false);
         return;
     }

@@ -13,13 +13,12 @@
 #include "image/dscmirror.h"
 #include "image/imagemap.h"
 #include "link/operationtype.h"
+#include "message/messagetexts.h"
 #include "rules/fieldrules.h"
+#include "rules/settingsrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
-#include "ui/settingsmessages.h"
-#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
@@ -177,7 +176,7 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     userMmsiField_ =
         new ValidatedField(userMmsi_, this,
                            {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); },
-                            uimsg::UserMmsiTitle},
+                            msg::UserMmsiTitle},
                            state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdFClear"));
@@ -189,8 +188,8 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     gridOf(frame)->addWidget(userMmsi_, 0, 0);
     gridOf(frame)->addWidget(clear, 0, 1);
     gridOf(frame)->addWidget(count_, 0, 2);
-    hints_->add(userMmsi_, uimsg::MmsiHint);
-    hints_->add(clear, uimsg::MmsiClearHint);
+    hints_->add(userMmsi_, msg::MmsiHint);
+    hints_->add(clear, msg::MmsiClearHint);
     connect(clear, &QPushButton::clicked, this,
             [this] { emit clearRequested(static_cast<int>(OperationType::ClearMmsi)); });
     return frame;
@@ -244,7 +243,7 @@ QGroupBox* DscSetupPage::createClearFrame(QWidget* tab)
         button->setAccessibleName(QStringLiteral("Clear ") + label->text());
         gridOf(frame)->addWidget(label, row, 0);
         gridOf(frame)->addWidget(button, row, 1);
-        hints_->add(button, uimsg::LogClearHint);
+        hints_->add(button, msg::LogClearHint);
         connect(button, &QPushButton::clicked, this,
                 [this, row] { emit clearRequested(static_cast<int>(clearButtonOperation(row))); });
     }
@@ -254,7 +253,7 @@ QGroupBox* DscSetupPage::createClearFrame(QWidget* tab)
 QComboBox* DscSetupPage::newList(QGroupBox* frame, const QString& name, const std::vector<std::string>& texts)
 {
     QComboBox* list = makeList(frame, name, texts);
-    hints_->add(list, uimsg::ListHint);
+    hints_->add(list, msg::ListHint);
     return list;
 }
 

@@ -10,7 +10,7 @@
 #include "ui/mainwindow.h"
 #include "ui/pause.h"
 #include "ui/reportwindow.h"
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 #include "ui/waitcursor.h"
 
 namespace zmp {
@@ -19,23 +19,6 @@ namespace {
 
 constexpr int NewDelayMs = 100;
 constexpr int NewPauseMs = 500;
-
-BoxIcon boxIconOf(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Information:
-        return BoxIcon::Information;
-    case MessageIcon::Warning:
-        return BoxIcon::Warning;
-    case MessageIcon::Critical:
-        return BoxIcon::Critical;
-    case MessageIcon::Question:
-        return BoxIcon::Question;
-    case MessageIcon::None:
-        break;
-    }
-    return BoxIcon::None;
-}
 
 } // namespace
 
@@ -54,7 +37,7 @@ std::string FileMenuHandler::programFolder() const
 
 void FileMenuHandler::show(const FileOutcome& outcome)
 {
-    if (!outcome.message.empty()) messages_.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
+    messages_.tell(outcome.message);
 }
 
 void FileMenuHandler::newFile()
@@ -82,7 +65,7 @@ void FileMenuHandler::open()
     EditorState& state = window_.state();
     const BusyWindow busy(window_);
     state.flags.CancelFlag = true;
-    const std::string path = dialogs_.openFileName(uimsg::DatFilter, programFolder());
+    const std::string path = dialogs_.openFileName(msg::DatFilter, programFolder());
     if (!path.empty()) readConfiguration(path);
 }
 
@@ -114,7 +97,7 @@ void FileMenuHandler::saveCommand(bool useCurrentPath)
     // configuration text: Save asks for a path as Save As does.
     const bool ask = !useCurrentPath || state.currentFilePath.empty() || state.currentFileIsImage;
     const std::string path =
-        ask ? dialogs_.saveFileName(uimsg::DatFilter, programFolder()) : state.currentFilePath;
+        ask ? dialogs_.saveFileName(msg::DatFilter, programFolder()) : state.currentFilePath;
     state.flags.CancelFlag = true;
     if (path.empty()) return;
     show(window_.document().save(path, FileKind::Configuration));
@@ -124,12 +107,12 @@ void FileMenuHandler::print()
 {
     if (!window_.leavePageCheck()) return;
     if (!dialogs_.printerAvailable()) {
-        offerPdf(uimsg::NoPrinter);
+        offerPdf(msg::NoPrinter);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!dialogs_.choosePrinter(printer)) return;
-    if (!printReport(printer)) offerPdf(uimsg::PrinterFailed);
+    if (!printReport(printer)) offerPdf(msg::PrinterFailed);
 }
 
 void FileMenuHandler::exportPdf()
@@ -140,21 +123,21 @@ void FileMenuHandler::exportPdf()
 
 void FileMenuHandler::offerPdf(const char* reason)
 {
-    const MessageRequest question{window_.state().title(), std::string(reason) + "\n" + uimsg::OfferPdf,
-                                  BoxIcon::Warning, BoxButtons::YesNo, BoxAnswer::Yes};
-    if (messages_.show(question) == BoxAnswer::Yes) writePdf();
+    const Message question{window_.state().title(), std::string(reason) + "\n" + msg::OfferPdf,
+                                  MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::Yes};
+    if (messages_.show(question) == MessageAnswer::Yes) writePdf();
 }
 
 void FileMenuHandler::writePdf()
 {
-    std::string path = dialogs_.saveFileName(uimsg::PdfFilter, programFolder());
+    std::string path = dialogs_.saveFileName(msg::PdfFilter, programFolder());
     if (path.empty()) return;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
     if (!printReport(printer))
-        messages_.inform(window_.state().title(), std::string(uimsg::PdfFailed) + "\n" + path, BoxIcon::Warning);
+        messages_.inform(window_.state().title(), std::string(msg::PdfFailed) + "\n" + path, MessageIcon::Warning);
 }
 
 bool FileMenuHandler::printReport(QPrinter& printer)
@@ -178,7 +161,7 @@ void FileMenuHandler::openImageFile()
 {
     EditorState& state = window_.state();
     if (!state.flags.DebugMode) return;
-    const std::string path = dialogs_.openFileName(uimsg::HexFilter, programFolder());
+    const std::string path = dialogs_.openFileName(msg::HexFilter, programFolder());
     if (path.empty()) {
         state.flags.CancelFlag = true;
         return;
@@ -197,7 +180,7 @@ void FileMenuHandler::saveImageFile()
 {
     EditorState& state = window_.state();
     if (!state.flags.DebugMode || !window_.leavePageCheck()) return;
-    const std::string path = dialogs_.saveFileName(uimsg::HexFilter, programFolder());
+    const std::string path = dialogs_.saveFileName(msg::HexFilter, programFolder());
     if (path.empty()) {
         state.flags.CancelFlag = true;
         return;
@@ -215,11 +198,11 @@ bool FileMenuHandler::askToSaveChanges()
 {
     EditorState& state = window_.state();
     if (!state.flags.modified) return true;
-    const MessageRequest question{state.title(), uimsg::exitQuestion(), BoxIcon::Warning,
-                                  BoxButtons::YesNoCancel, BoxAnswer::Yes};
-    const BoxAnswer answer = messages_.show(question);
-    if (answer == BoxAnswer::Cancel) return false;
-    if (answer == BoxAnswer::No) return true;
+    const Message question{state.title(), msg::exitQuestion(), MessageIcon::Warning,
+                                  MessageButtons::YesNoCancel, MessageAnswer::Yes};
+    const MessageAnswer answer = messages_.show(question);
+    if (answer == MessageAnswer::Cancel) return false;
+    if (answer == MessageAnswer::No) return true;
     if (!window_.leavePageCheck()) return false;
     saveCommand(true);
     return !state.flags.ErrorFlag && !state.flags.CancelFlag;

@@ -8,8 +8,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "message/messagetexts.h"
 #include "ui/focushints.h"
-#include "ui/pagemessages.h"
 #include "ui/twips.h"
 
 namespace zmp {
@@ -30,7 +30,7 @@ GridPage::GridPage(PageContext context, const char* gridName, QWidget* parent) :
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->installEventFilter(this);
     auto* hints = new FocusHints(this);
-    hints->add(grid_, uimsg::GridHint);
+    hints->add(grid_, msg::GridHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
     connect(grid_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) jump(index.row());

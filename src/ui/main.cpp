@@ -13,6 +13,7 @@
 #include "files/commandlineswitch.h"
 #include "files/programfolder.h"
 #include "files/startuparguments.h"
+#include "message/messagetexts.h"
 #include "platform/backupfolder.h"
 #include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
@@ -21,7 +22,6 @@
 #include "ui/mainwindow.h"
 #include "ui/qtdialogservice.h"
 #include "ui/qtmessageservice.h"
-#include "ui/uimessages.h"
 #include "ui/zmpversion.h"
 
 namespace {
@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(zmp::uimsg::ApplicationTitle));
+    QApplication::setApplicationName(QString::fromUtf8(zmp::msg::ApplicationTitle));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(DesktopId)));
     zmp::EditorState state;
@@ -68,8 +68,8 @@ int main(int argc, char* argv[])
     zmp::QtMessageService messages;
     zmp::QtDialogService dialogs;
     if (!settings.problem().empty())
-        messages.inform(zmp::uimsg::ApplicationTitle, "The settings are not saved in this session.",
-                        zmp::BoxIcon::Warning, settings.problem());
+        messages.inform(zmp::msg::ApplicationTitle, zmp::msg::SettingsNotSaved,
+                        zmp::MessageIcon::Warning, settings.problem());
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },

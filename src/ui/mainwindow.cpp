@@ -53,7 +53,7 @@
 #include "ui/pause.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 #include "ui/usablesetuppage.h"
 #include "ui/weatherpage.h"
 #include "ui/windowlayout.h"
@@ -67,18 +67,6 @@ constexpr int StartWidthPixels = 607;
 constexpr int StartHeightPixels = 444;
 constexpr int MainHelpContext = 1001;
 constexpr int DestinationChangePauseMs = 500;
-
-BoxIcon boxIconOf(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Information: return BoxIcon::Information;
-    case MessageIcon::Warning: return BoxIcon::Warning;
-    case MessageIcon::Critical: return BoxIcon::Critical;
-    case MessageIcon::Question: return BoxIcon::Question;
-    case MessageIcon::None: break;
-    }
-    return BoxIcon::None;
-}
 
 double screenDpi(const QWidget& widget)
 {
@@ -170,7 +158,7 @@ void MainWindow::createStatusBar()
     statusBar()->addWidget(statusPanel_);
     statusBar()->addPermanentWidget(modelPanel_);
     auto* hints = new FocusHints(this);
-    hints->add(tree_, uimsg::SelectionHint);
+    hints->add(tree_, msg::SelectionHint);
     connect(hints, &FocusHints::hintShown, hintPanel_, &QLabel::setText);
 }
 
@@ -225,7 +213,7 @@ bool MainWindow::startUp()
     std::optional<BusyWindow> busy(std::in_place, *this);
     actions_->editModel->menuAction()->setVisible(false);
     const FileOutcome scan =
-        ModelScan::selectAtStartup(globalIniPath(), services_.settings, uimsg::ApplicationTitle, models_);
+        ModelScan::selectAtStartup(globalIniPath(), services_.settings, msg::ApplicationTitle, models_);
     if (!scan.ok) {
         busy.reset();
         showOutcome(scan);
@@ -300,8 +288,7 @@ void MainWindow::applyDestinationMenu()
 
 void MainWindow::showOutcome(const FileOutcome& outcome)
 {
-    if (outcome.message.empty()) return;
-    services_.messages.inform(outcome.caption, outcome.message, boxIconOf(outcome.icon), outcome.detail);
+    services_.messages.tell(outcome.message);
 }
 
 std::string MainWindow::globalIniPath() const
@@ -399,7 +386,7 @@ void MainWindow::selectNodeByKey(const std::string& key)
 
 void MainWindow::onNodeSelected(int index)
 {
-    hintPanel_->setText(QString::fromUtf8(uimsg::SelectionHint));
+    hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
     if (index == currentNodeIndex_) return;
     if (leavePageCheck()) {
         currentNodeIndex_ = index;
@@ -453,7 +440,7 @@ void MainWindow::showNodePage(int index)
     flags.modified = wasModified;
     stack_->setCurrentWidget(page);
     page->setEnabled(true);
-    hintPanel_->setText(QString::fromUtf8(uimsg::SelectionHint));
+    hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
 }
 
 bool MainWindow::leavePageCheck()
@@ -466,7 +453,7 @@ QString MainWindow::captionText() const
 {
     const EditorState& state = services_.state;
     QString caption =
-        QStringLiteral("%1  %2").arg(uimsg::ApplicationTitle, QString::fromStdString(state.title()));
+        QStringLiteral("%1  %2").arg(msg::ApplicationTitle, QString::fromStdString(state.title()));
     if (!state.currentFilePath.empty()) {
         const QString path = QString::fromStdString(state.currentFilePath);
         const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
@@ -497,9 +484,9 @@ void MainWindow::onModelItem(int item)
         action->setChecked(true);
         return;
     }
-    const MessageRequest question{services_.state.title(), uimsg::programSeriesQuestion(modelName(item + 1)),
-                                  BoxIcon::Warning, BoxButtons::OkCancel, BoxAnswer::Ok};
-    if (services_.messages.show(question) != BoxAnswer::Ok || !leavePageCheck() ||
+    const Message question{services_.state.title(), msg::programSeriesQuestion(modelName(item + 1)),
+                                  MessageIcon::Warning, MessageButtons::OkCancel, MessageAnswer::Ok};
+    if (services_.messages.show(question) != MessageAnswer::Ok || !leavePageCheck() ||
         !fileMenu_->askToSaveChanges()) {
         action->setChecked(false);
         return;
@@ -518,10 +505,10 @@ void MainWindow::onDestinationItem(int item)
     QAction* action = actions_->destinationItems[static_cast<std::size_t>(item)];
     const DestinationMenuItem& entry = document_->destinations().menu().items[static_cast<std::size_t>(item)];
     if (!entry.checked) {
-        const MessageRequest question{services_.state.title(),
-                                      uimsg::changeDestinationQuestion(entry.caption), BoxIcon::Warning,
-                                      BoxButtons::OkCancel, BoxAnswer::Ok};
-        if (services_.messages.show(question) != BoxAnswer::Ok) {
+        const Message question{services_.state.title(),
+                                      msg::changeDestinationQuestion(entry.caption), MessageIcon::Warning,
+                                      MessageButtons::OkCancel, MessageAnswer::Ok};
+        if (services_.messages.show(question) != MessageAnswer::Ok) {
             action->setChecked(false);
             return;
         }
@@ -595,8 +582,8 @@ void MainWindow::keepBackup(OperationType type, const EditorState& state, bool r
     BackupStore store(services_.backupDir);
     std::string reason;
     if (!backup.keep(store, state.flags, &reason))
-        services_.messages.inform(state.title(), uimsg::NoBackupKept + std::string("\n") + reason,
-                                  BoxIcon::Warning);
+        services_.messages.inform(state.title(), msg::NoBackupKept + std::string("\n") + reason,
+                                  MessageIcon::Warning);
 }
 
 void MainWindow::showBackups()
@@ -752,12 +739,12 @@ void MainWindow::showHelp(int context, const QString& caption)
     const QString path = helpFilePath();
     const std::string title = (caption.isEmpty() ? captionText() : caption).toStdString();
     if (!std::filesystem::is_regular_file(path.toStdString())) {
-        services_.messages.inform(title, uimsg::NoHelp, BoxIcon::Information);
+        services_.messages.inform(title, msg::NoHelp, MessageIcon::Information);
         return;
     }
     QString error;
     if (!helpViewerFor(QApplication::activeModalWidget())->openAt(path, context, &error))
-        services_.messages.inform(title, error.toStdString(), BoxIcon::Warning);
+        services_.messages.inform(title, error.toStdString(), MessageIcon::Warning);
 }
 
 // A modal dialog blocks every window but its own, so help asked for while

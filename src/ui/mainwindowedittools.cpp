@@ -104,8 +104,8 @@ bool MainWindow::programDespiteWarnings()
     const std::size_t count = MarineChecks::run(services_.state.records).size();
     if (count == 0) return true;
     const std::string text = std::to_string(count) + (count == 1 ? " warning" : " warnings") + ". Program anyway?";
-    const MessageRequest question{services_.state.title(), text, BoxIcon::Warning, BoxButtons::YesNo, BoxAnswer::No};
-    return services_.messages.show(question) != BoxAnswer::No;
+    const Message question{services_.state.title(), text, MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No};
+    return services_.messages.show(question) != MessageAnswer::No;
 }
 
 } // namespace zmp

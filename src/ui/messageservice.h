@@ -1,6 +1,8 @@
 #pragma once
 
-#include "ui/messagerequest.h"
+#include <string>
+
+#include "message/message.h"
 
 namespace zmp {
 
@@ -9,11 +11,16 @@ namespace zmp {
 class MessageService {
   public:
     virtual ~MessageService() = default;
-    virtual BoxAnswer show(const MessageRequest& request) = 0;
+    virtual MessageAnswer show(const Message& message) = 0;
 
-    void inform(const std::string& title, const std::string& text, BoxIcon icon, const std::string& detail = {})
+    void inform(const std::string& title, const std::string& text, MessageIcon icon, const std::string& detail = {})
     {
-        show({title, text, icon, BoxButtons::Ok, BoxAnswer::Ok, detail});
+        show({title, text, icon, MessageButtons::Ok, MessageAnswer::Ok, detail});
+    }
+    // A message of the core, when it has anything to say.
+    void tell(const Message& message)
+    {
+        if (!message.text.empty()) show(message);
     }
 };
 

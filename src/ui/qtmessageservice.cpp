@@ -7,76 +7,76 @@ namespace zmp {
 
 namespace {
 
-QMessageBox::Icon boxIcon(BoxIcon icon)
+QMessageBox::Icon boxIcon(MessageIcon icon)
 {
     switch (icon) {
-    case BoxIcon::Information:
+    case MessageIcon::Information:
         return QMessageBox::Information;
-    case BoxIcon::Warning:
+    case MessageIcon::Warning:
         return QMessageBox::Warning;
-    case BoxIcon::Critical:
+    case MessageIcon::Critical:
         return QMessageBox::Critical;
-    case BoxIcon::Question:
+    case MessageIcon::Question:
         return QMessageBox::Question;
-    case BoxIcon::None:
+    case MessageIcon::None:
         break;
     }
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons boxButtons(BoxButtons buttons)
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons)
 {
     switch (buttons) {
-    case BoxButtons::OkCancel:
+    case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
-    case BoxButtons::YesNo:
+    case MessageButtons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
-    case BoxButtons::YesNoCancel:
+    case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case BoxButtons::RetryCancel:
+    case MessageButtons::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
-    case BoxButtons::Ok:
+    case MessageButtons::Ok:
         break;
     }
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton boxButton(BoxAnswer answer)
+QMessageBox::StandardButton boxButton(MessageAnswer answer)
 {
     switch (answer) {
-    case BoxAnswer::Cancel:
+    case MessageAnswer::Cancel:
         return QMessageBox::Cancel;
-    case BoxAnswer::Yes:
+    case MessageAnswer::Yes:
         return QMessageBox::Yes;
-    case BoxAnswer::No:
+    case MessageAnswer::No:
         return QMessageBox::No;
-    case BoxAnswer::Retry:
+    case MessageAnswer::Retry:
         return QMessageBox::Retry;
-    case BoxAnswer::Ok:
+    case MessageAnswer::Ok:
         break;
     }
     return QMessageBox::Ok;
 }
 
-BoxAnswer answerOf(int button)
+MessageAnswer answerOf(int button)
 {
     switch (button) {
     case QMessageBox::Cancel:
-        return BoxAnswer::Cancel;
+        return MessageAnswer::Cancel;
     case QMessageBox::Yes:
-        return BoxAnswer::Yes;
+        return MessageAnswer::Yes;
     case QMessageBox::No:
-        return BoxAnswer::No;
+        return MessageAnswer::No;
     case QMessageBox::Retry:
-        return BoxAnswer::Retry;
+        return MessageAnswer::Retry;
     default:
-        return BoxAnswer::Ok;
+        return MessageAnswer::Ok;
     }
 }
 
 } // namespace
 
-BoxAnswer QtMessageService::show(const MessageRequest& request)
+MessageAnswer QtMessageService::show(const Message& request)
 {
     QMessageBox box(boxIcon(request.icon), QString::fromStdString(request.title),
                     QString::fromStdString(request.text), boxButtons(request.buttons),
@@ -86,7 +86,7 @@ BoxAnswer QtMessageService::show(const MessageRequest& request)
     const int button = box.exec();
     // The close box of a box with Cancel answers Cancel; of one without, its only button.
     if (button == QMessageBox::NoButton || button < 0)
-        return request.buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
+        return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
     return answerOf(button);
 }
 

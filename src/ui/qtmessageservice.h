@@ -9,7 +9,7 @@ namespace zmp {
 // Message boxes as the desktop shows them, parented to the active window.
 class QtMessageService : public MessageService {
   public:
-    BoxAnswer show(const MessageRequest& request) override;
+    MessageAnswer show(const Message& request) override;
 };
 
 } // namespace zmp

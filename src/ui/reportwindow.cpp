@@ -7,11 +7,11 @@
 #include <QScreen>
 
 #include "files/atomicfile.h"
+#include "message/messagetexts.h"
 #include "report/reporttext.h"
 #include "ui/busywindow.h"
 #include "ui/pause.h"
 #include "ui/twips.h"
-#include "ui/uimessages.h"
 
 namespace zmp {
 
@@ -43,7 +43,7 @@ ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogS
     : QDialog(parent), state_(state), messages_(messages), dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("frmPrn"));
-    setWindowTitle(QString::fromUtf8(uimsg::ReportWindowCaption));
+    setWindowTitle(QString::fromUtf8(msg::ReportWindowCaption));
     auto* bar = new QMenuBar(this);
     menuBar_ = bar;
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
@@ -60,7 +60,7 @@ ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogS
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     text_->setFont(fixed);
-    text_->setPlainText(QString::fromUtf8(uimsg::MakingTextImage));
+    text_->setPlainText(QString::fromUtf8(msg::MakingTextImage));
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -93,7 +93,7 @@ std::string ReportWindow::reportContent() const
 
 void ReportWindow::saveAs()
 {
-    const std::string path = dialogs_.saveFileName(uimsg::TxtFilter, state_.programDir.string());
+    const std::string path = dialogs_.saveFileName(msg::TxtFilter, state_.programDir.string());
     if (path.empty()) {
         state_.flags.CancelFlag = true;
         return;
@@ -108,7 +108,7 @@ void ReportWindow::saveAs()
     if (written) return;
     state_.flags.ErrorFlag = true;
     state_.flags.CancelFlag = true;
-    messages_.inform(modelName(state_.model) + " " + state_.title(), error.description, BoxIcon::Warning);
+    messages_.inform(modelName(state_.model) + " " + state_.title(), error.description, MessageIcon::Warning);
 }
 
 void ReportWindow::resizeEvent(QResizeEvent* event)

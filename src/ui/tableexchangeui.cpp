@@ -6,6 +6,7 @@
 #include "exchange/csvfile.h"
 #include "exchange/tableexchange.h"
 #include "files/atomicfile.h"
+#include "message/messagetexts.h"
 #include "ui/dialogservice.h"
 #include "ui/mainwindow.h"
 #include "ui/messageservice.h"
@@ -15,7 +16,6 @@ namespace zmp {
 
 namespace {
 
-constexpr const char* CsvFilter = "CSV files(*.csv)|*.csv|All files(*.*)|*.*";
 // A message box shows this many problems and counts the rest.
 constexpr std::size_t ShownProblems = 15;
 
@@ -86,30 +86,30 @@ std::optional<ExchangeTable> TableExchangeUi::shownTable() const
 void TableExchangeUi::exportTable(ExchangeTable table)
 {
     if (!window_.leavePageCheck()) return;
-    const std::string path = dialogs_.saveFileName(CsvFilter, "");
+    const std::string path = dialogs_.saveFileName(msg::CsvFilter, "");
     if (path.empty()) return;
     FileError error;
     if (!writeFileAtomically(path, TableExchange::exportCsv(window_.state().records, table), &error))
-        tell("Unable to write " + path + "\n" + error.description);
+        tell(msg::UnableToWrite + path + "\n" + error.description);
 }
 
 void TableExchangeUi::importTable(ExchangeTable table)
 {
     if (!window_.leavePageCheck()) return;
-    const std::string path = dialogs_.openFileName(CsvFilter, "");
+    const std::string path = dialogs_.openFileName(msg::CsvFilter, "");
     if (path.empty()) return;
     std::string text;
-    if (const auto error = readCsvFile(path, text)) return tell("Unable to read " + path + "\n" + *error);
+    if (const auto error = readCsvFile(path, text)) return tell(msg::UnableToRead + path + "\n" + *error);
     const auto problems = TableExchange::importCsv(window_.state().records, table, text);
     if (!problems.empty())
-        return tell("Nothing was imported from " + path + ":" + problemList(problems));
+        return tell(msg::NothingImported + path + ":" + problemList(problems));
     window_.state().flags.modified = true;
     emit imported();
 }
 
 void TableExchangeUi::tell(const std::string& text)
 {
-    messages_.show({window_.state().title(), text, BoxIcon::Warning, BoxButtons::Ok, BoxAnswer::Ok});
+    messages_.show({window_.state().title(), text, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 } // namespace zmp

@@ -15,7 +15,8 @@
 #include <QTimer>
 
 #include "files/appsettings.h"
-#include "link/linkmessages.h"
+#include "link/linkwords.h"
+#include "message/messagetexts.h"
 #include "ui/transferpictures.h"
 #include "ui/twips.h"
 #include "ui/waitcursor.h"
@@ -29,65 +30,23 @@ constexpr int OuterHeightPixels = 290;
 constexpr int PictureWidthTwips = 900;
 constexpr int PictureHeightTwips = 900;
 
-BoxIcon boxIconOf(LinkIcon icon)
-{
-    switch (icon) {
-    case LinkIcon::Information:
-        return BoxIcon::Information;
-    case LinkIcon::Warning:
-        return BoxIcon::Warning;
-    case LinkIcon::Question:
-        return BoxIcon::Question;
-    case LinkIcon::Error:
-        break;
-    }
-    return BoxIcon::Critical;
-}
-
-BoxButtons boxButtonsOf(LinkButtons buttons)
-{
-    if (buttons == LinkButtons::OkCancel) return BoxButtons::OkCancel;
-    if (buttons == LinkButtons::RetryCancel) return BoxButtons::RetryCancel;
-    return BoxButtons::Ok;
-}
-
-BoxAnswer boxAnswerOf(LinkAnswer answer)
-{
-    if (answer == LinkAnswer::Cancel) return BoxAnswer::Cancel;
-    if (answer == LinkAnswer::Retry) return BoxAnswer::Retry;
-    return BoxAnswer::Ok;
-}
-
-LinkAnswer linkAnswerOf(BoxAnswer answer)
-{
-    if (answer == BoxAnswer::Cancel || answer == BoxAnswer::No) return LinkAnswer::Cancel;
-    if (answer == BoxAnswer::Retry) return LinkAnswer::Retry;
-    return LinkAnswer::Ok;
-}
-
 // The link words its own text on the first line and adds the reason (for a
 // port, the device and why it would not open) below it; the box shows that
 // reason apart, as its informative text, so that its own text stays as it is.
-MessageRequest requestOf(const LinkMessage& message)
+Message boxMessageOf(Message message)
 {
-    MessageRequest request{message.title,
-                           message.text,
-                           boxIconOf(message.icon),
-                           boxButtonsOf(message.buttons),
-                           boxAnswerOf(message.defaultAnswer),
-                           message.detail};
     const std::size_t end = message.text.find('\n');
-    if (end == std::string::npos) return request;
-    request.text = message.text.substr(0, end);
+    if (end == std::string::npos) return message;
     const std::string reason = message.text.substr(end + 1);
-    request.detail = request.detail.empty() ? reason : reason + "\n" + request.detail;
-    return request;
+    message.text.resize(end);
+    message.detail = message.detail.empty() ? reason : reason + "\n" + message.detail;
+    return message;
 }
 
 QString instructionText()
 {
     QStringList lines;
-    for (const char* line : linktext::Instructions)
+    for (const char* line : msg::Instructions)
         lines << QString::fromUtf8(line);
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -154,7 +113,7 @@ void TransferDialog::createControls()
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::onOk);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::onCancel);
     connect(help_, &QPushButton::clicked, this,
-            [this] { emit helpRequested(linktext::HelpContext, windowTitle()); });
+            [this] { emit helpRequested(linkword::HelpContext, windowTitle()); });
 }
 
 // Only a program has something to verify; the choice is remembered.
@@ -218,12 +177,12 @@ void TransferDialog::showEvent(QShowEvent* event)
     // The given size is the outer one, frame and title included.
     const QSize frame = frameGeometry().size() - size();
     if (frame.isValid() && !frame.isEmpty()) resize(size() - frame);
-    if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(linktext::DebugStart); });
+    if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(msg::DebugStart); });
 }
 
-LinkAnswer TransferDialog::showMessage(const LinkMessage& message)
+MessageAnswer TransferDialog::showMessage(const Message& message)
 {
-    return linkAnswerOf(messages_.show(requestOf(message)));
+    return messages_.show(boxMessageOf(message));
 }
 
 void TransferDialog::showStatus(const std::string& text)

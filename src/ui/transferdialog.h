@@ -33,7 +33,7 @@ class TransferDialog : public QDialog, public LinkHost {
                    SerialPort& port, QWidget* parent = nullptr);
     ~TransferDialog() override;
 
-    LinkAnswer showMessage(const LinkMessage& message) override;
+    MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override;
     void showProgress(int percent) override;
     void setBusy(bool busy) override;

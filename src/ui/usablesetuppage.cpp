@@ -12,12 +12,11 @@
 #include <QVBoxLayout>
 
 #include "codec/channellabels.h"
+#include "message/messagetexts.h"
+#include "rules/settingsrules.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
-#include "ui/settingsmessages.h"
-#include "rules/settingsrules.h"
 #include "ui/validatedfield.h"
 
 namespace zmp {
@@ -69,7 +68,7 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     GroupRow& row = rows_[at(group)];
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     const int line = grid->rowCount();
-    row.usable = new QCheckBox(QString::fromLatin1(uimsg::GroupCaptions[at(group)]), frame);
+    row.usable = new QCheckBox(QString::fromLatin1(msg::GroupCaptions[at(group)]), frame);
     row.usable->setObjectName(indexedName("chkUsable", group));
     row.priorityLabel = new QLabel(QStringLiteral("Priority CH"), frame);
     row.priority = makeList(frame, indexedName("cmbUsablePri", group), {});
@@ -82,7 +81,7 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
         {[](const std::string& text) { return std::optional<std::string>(acceptedStatusName(text)); },
          [this, group](const std::string& name) { storeStatusName(group, name); }, ""},
         state().flags, messages());
-    const QString caption = QString::fromLatin1(uimsg::GroupCaptions[at(group)]);
+    const QString caption = QString::fromLatin1(msg::GroupCaptions[at(group)]);
     row.priority->setAccessibleName(caption + QStringLiteral(" priority channel"));
     row.statusName->setAccessibleName(caption + QStringLiteral(" status name"));
     grid->addWidget(row.usable, line, 0);
@@ -90,9 +89,9 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     grid->addWidget(row.priority, line, 2);
     grid->addWidget(row.statusLabel, line, 3);
     grid->addWidget(row.statusName, line, 4);
-    hints_->add(row.usable, uimsg::CheckBoxHint);
-    hints_->add(row.priority, uimsg::ListHint);
-    hints_->add(row.statusName, uimsg::StatusNameHint);
+    hints_->add(row.usable, msg::CheckBoxHint);
+    hints_->add(row.priority, msg::ListHint);
+    hints_->add(row.statusName, msg::StatusNameHint);
     // Once the typed name fits four characters, typing is held to them again.
     connect(row.statusName, &QLineEdit::textEdited, row.statusName, [field = row.statusName](const QString& text) {
         if (text.size() <= StatusNameLength) field->setMaxLength(StatusNameLength);
@@ -106,13 +105,13 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
 
 QWidget* UsableSetupPage::createExpMembershipFrame()
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(uimsg::GroupCaptions[ExpCh]), this);
+    auto* frame = new QGroupBox(QString::fromLatin1(msg::GroupCaptions[ExpCh]), this);
     auto* layout = new QHBoxLayout(frame);
     for (int member = 0; member < 3; ++member) {
         auto* box = new QCheckBox(frame);
         box->setObjectName(indexedName("chkEXP", member));
         layout->addWidget(box);
-        hints_->add(box, uimsg::CheckBoxHint);
+        hints_->add(box, msg::CheckBoxHint);
         connect(box, &QCheckBox::toggled, this, [this, member](bool on) { onExpClicked(member, on); });
         expMembers_[at(member)] = box;
     }

@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -30,7 +30,7 @@ bool ValidatedField::validate()
 {
     if (!edited_ || storeAccepted()) return true;
     inMessage_ = true;
-    messages_.inform(rules_.errorTitle, uimsg::DataError, BoxIcon::Warning);
+    messages_.inform(rules_.errorTitle, msg::DataError, MessageIcon::Warning);
     inMessage_ = false;
     field_->setFocus(Qt::OtherFocusReason);
     return false;

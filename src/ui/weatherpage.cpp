@@ -6,10 +6,10 @@
 #include <QLineEdit>
 
 #include "codec/weatherchannels.h"
+#include "message/messagetexts.h"
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
 #include "ui/pagecontrols.h"
-#include "ui/pagemessages.h"
 
 namespace zmp {
 
@@ -57,9 +57,9 @@ void WeatherPage::createRow(int row)
     fitCharacters(r.name, NameLength);
     r.name->setProperty("helpContext", NameHelpContext);
     auto* hints = new FocusHints(this);
-    hints->add(r.enable, uimsg::WeatherEnableHint);
-    hints->add(r.scan, uimsg::CheckBoxHint);
-    hints->add(r.name, uimsg::ChannelNameHint);
+    hints->add(r.enable, msg::WeatherEnableHint);
+    hints->add(r.scan, msg::CheckBoxHint);
+    hints->add(r.name, msg::ChannelNameHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
     nameRow(row, QStringLiteral("WX%1").arg(row + 1, 2, 10, QLatin1Char('0')));
     auto* layout = static_cast<QGridLayout*>(scrolledBody()->layout());

@@ -28,7 +28,7 @@ class Recorder : public DocumentObserver {
     {
         events.push_back("reset");
         fillingDuringReset = flags_.filling;
-        resetMessage = outcome.message;
+        resetMessage = outcome.message.text;
     }
     void configurationLoaded() override { events.push_back("loaded"); }
     void configurationReplaced() override { events.push_back("replaced"); }
@@ -118,8 +118,8 @@ TEST_F(ConfigurationDocumentTest, aMissingDestinationIsReportedToTheObserverAndI
     document.setChosenDestination("MARS");
     const FileOutcome outcome = document.newConfiguration(true);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_FALSE(outcome.message.empty());
-    EXPECT_EQ(recorder.resetMessage, outcome.message);
+    EXPECT_FALSE(outcome.message.text.empty());
+    EXPECT_EQ(recorder.resetMessage, outcome.message.text);
     EXPECT_TRUE(configuration.flags.ErrorFlag);
 }
 
@@ -129,7 +129,7 @@ TEST_F(ConfigurationDocumentTest, openingAConfigurationFileResetsFillsAndNamesIt
     const std::string path = writeConfiguration("boat.dat", "BOAT");
     configuration.flags.modified = true;
     const FileOutcome outcome = document.open(path, FileKind::Configuration);
-    ASSERT_TRUE(outcome.ok) << outcome.message << outcome.detail;
+    ASSERT_TRUE(outcome.ok) << outcome.message.text << outcome.message.detail;
     EXPECT_EQ(configuration.records.exp[0].ChTag, "BOAT");
     EXPECT_EQ(configuration.currentFilePath, path);
     EXPECT_FALSE(configuration.currentFileIsImage);
@@ -160,7 +160,7 @@ TEST_F(ConfigurationDocumentTest, aRefusedOpenLeavesRecordsImageFileAndFlagAsThe
         recorder.events.clear();
         const FileOutcome outcome = document.open(file.path, file.kind);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_FALSE(outcome.message.empty());
+        EXPECT_FALSE(outcome.message.text.empty());
         EXPECT_TRUE(configuration.records == records);
         EXPECT_TRUE(configuration.image.bytes == image.bytes);
         EXPECT_EQ(configuration.currentFilePath, "mine.dat");

@@ -64,7 +64,7 @@ TEST_F(ConfigFileReaderTest, recordsSurviveWritingAndReading)
     const Records written = datatest::variedRecords(ModelMr4400);
     const std::string text = ConfigFileWriter::compose(written, ModelMr4400, true);
     const FileOutcome outcome = readText(text);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.text;
     EXPECT_EQ(resets, 1);
     Records expected = written;
     for (ChannelRecord& channel : expected.exp) {
@@ -121,7 +121,7 @@ TEST_F(ConfigFileReaderTest, beepsAndDistressCancelFromTheFileReachTheImageFlags
     baseline.distressCancelCall = true;
     const FileOutcome outcome =
         readText(header() + "[DSC Setup (Basic Setup)]\r\nPosRequest0=0\r\nBeepOut0=0\r\nBeepOut4=0\r\n");
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.text;
     EXPECT_FALSE(records.distressCancelCall);
     EXPECT_FALSE(records.dscFlags[dscslot::SendDistressAlert]);
     EXPECT_FALSE(records.dscFlags[dscslot::ReceivedGeografic]);
@@ -158,9 +158,9 @@ TEST_F(ConfigFileReaderTest, wrongOrMissingModelTypeIsRefusedAfterTheReset)
         flags = {};
         const FileOutcome outcome = readText(main + body);
         EXPECT_FALSE(outcome.ok) << main;
-        EXPECT_EQ(outcome.message, "ModelType Error !!");
-        EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-        EXPECT_EQ(outcome.icon, MessageIcon::Critical);
+        EXPECT_EQ(outcome.message.text, "ModelType Error !!");
+        EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
         EXPECT_TRUE(flags.ErrorFlag);
         EXPECT_FALSE(flags.filling);
         EXPECT_TRUE(records == baseline);
@@ -195,7 +195,7 @@ TEST_F(ConfigFileReaderTest, resetThatFailsEndsTheReadSilently)
         flags.ErrorFlag = true;
     });
     EXPECT_FALSE(outcome.ok);
-    EXPECT_TRUE(outcome.message.empty());
+    EXPECT_TRUE(outcome.message.text.empty());
     EXPECT_EQ(records.groups[0].StatusName, baseline.groups[0].StatusName);
 }
 
@@ -296,9 +296,9 @@ TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
         flags = {};
         const FileOutcome outcome = readPath(path);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_EQ(outcome.message, "FileRead Error!!");
-        EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-        EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+        EXPECT_EQ(outcome.message.text, "FileRead Error!!");
+        EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
         EXPECT_TRUE(flags.ErrorFlag);
         EXPECT_TRUE(flags.CancelFlag);
     }
@@ -312,9 +312,9 @@ TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
 TEST_F(ConfigFileReaderTest, refusalSaysWhyWithThePath)
 {
     const std::string missing = (folder / "missing.dat").string();
-    EXPECT_EQ(readPath(missing).detail, missing + ": " + test::missingFileError().text);
+    EXPECT_EQ(readPath(missing).message.detail, missing + ": " + test::missingFileError().text);
     const std::string nuls = (folder / "in.dat").string();
-    EXPECT_EQ(readText(std::string(1 << 20, '\0')).detail, nuls + ": Line longer than 65536 characters");
+    EXPECT_EQ(readText(std::string(1 << 20, '\0')).message.detail, nuls + ": Line longer than 65536 characters");
 }
 
 TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
@@ -330,7 +330,7 @@ TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
         records = datatest::variedRecords(ModelMr4400);
         records.usa[3].ChTag = "OTHER";
         const FileOutcome outcome = readText(converted);
-        ASSERT_TRUE(outcome.ok) << outcome.message;
+        ASSERT_TRUE(outcome.ok) << outcome.message.text;
         datatest::expectSameFileFields(records, written, true);
     }
 }
@@ -338,7 +338,7 @@ TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
 TEST_F(ConfigFileReaderTest, megabyteLineIsRefusedBeforeTheReset)
 {
     const FileOutcome outcome = readText(header() + "[CHUSA0]\r\nChTag=#" + std::string(1 << 20, 'A') + "\r\n");
-    EXPECT_EQ(outcome.message, "FileRead Error!!");
+    EXPECT_EQ(outcome.message.text, "FileRead Error!!");
     EXPECT_EQ(resets, 0);
     expectUntouched();
 }
@@ -347,7 +347,7 @@ TEST_F(ConfigFileReaderTest, floodOfDistinctKeysIsRefusedBeforeTheReset)
 {
     std::string text = header();
     for (int i = 0; i < 200000; ++i) text += "[X" + std::to_string(i) + "]\r\nkey=value\r\n";
-    EXPECT_EQ(readText(text).message, "FileRead Error!!");
+    EXPECT_EQ(readText(text).message.text, "FileRead Error!!");
     EXPECT_EQ(resets, 0);
 }
 
@@ -357,7 +357,7 @@ TEST_F(ConfigFileReaderTest, emptyAndBinaryFilesGetTheModelTypeError)
     for (int i = 0; i < 5000; ++i) binary.push_back(static_cast<char>((i * 37 + 11) % 256));
     for (const std::string& text : {std::string(), binary, std::string("[MAIN]\r\nMODELTY")}) {
         flags = {};
-        EXPECT_EQ(readText(text).message, "ModelType Error !!");
+        EXPECT_EQ(readText(text).message.text, "ModelType Error !!");
         EXPECT_TRUE(records == baseline);
     }
 }

@@ -196,7 +196,7 @@ TEST_F(ConfigFileWriterTest, writeStoresTheComposedTextAndLeavesTheFlagsClear)
     const FileContext context{ModelMr4400, true, flags, log};
     const FileOutcome outcome = ConfigFileWriter::write(path.string(), records, context);
     EXPECT_TRUE(outcome.ok);
-    EXPECT_TRUE(outcome.message.empty());
+    EXPECT_TRUE(outcome.message.text.empty());
     EXPECT_EQ(test::readBytes(path), ConfigFileWriter::compose(records, ModelMr4400, true));
     EXPECT_FALSE(flags.ErrorFlag);
     EXPECT_FALSE(flags.CancelFlag);
@@ -216,9 +216,9 @@ TEST_F(ConfigFileWriterTest, unwritableTargetKeepsTheOldFileAndReportsFileSaveEr
         const FileContext context{ModelMr4400, true, flags, log};
         const FileOutcome outcome = ConfigFileWriter::write(target.string(), records, context);
         EXPECT_FALSE(outcome.ok);
-        EXPECT_EQ(outcome.message, "FileSave Error!!");
-        EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-        EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+        EXPECT_EQ(outcome.message.text, "FileSave Error!!");
+        EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
         EXPECT_TRUE(flags.ErrorFlag);
         EXPECT_TRUE(flags.CancelFlag);
         EXPECT_FALSE(flags.filling);

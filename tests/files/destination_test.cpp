@@ -45,7 +45,7 @@ TEST_F(DestinationTest, menuIsSortedWithoutRegardToCaseAndFindsLowerCaseFiles)
     store.setValue("IniFilePath", "IniFileName_1", "INTL");
     const FileOutcome outcome = controller.loadListAndRemembered(ModelMr4400, "PC Program for MR4400");
     EXPECT_TRUE(outcome.ok);
-    EXPECT_EQ(outcome.message, "");
+    EXPECT_EQ(outcome.message.text, "");
     EXPECT_EQ(captions(), (std::vector<std::string>{"CAN", "INTL", "USA"}));
     EXPECT_TRUE(controller.menu().enabled);
     EXPECT_EQ(loaded, std::vector<std::string>{"intl_1130.ini"});
@@ -105,9 +105,9 @@ TEST_F(DestinationTest, noFileLeavesTheMenuDisabledWithAWarning)
     files({"USA_1130.txt"});
     const FileOutcome outcome = controller.loadListAndRemembered(ModelMr4400, "PC Program for MR4400");
     EXPECT_TRUE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Ini files are not found!!");
-    EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-    EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+    EXPECT_EQ(outcome.message.text, "Ini files are not found!!");
+    EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
     EXPECT_FALSE(controller.menu().enabled);
     EXPECT_TRUE(loaded.empty());
     EXPECT_FALSE(store.contains("IniFilePath", "IniFileName_1"));
@@ -119,8 +119,8 @@ TEST_F(DestinationTest, unreadableDestinationAtStartLeavesItUnchecked)
     loadSucceeds = false;
     const FileOutcome outcome = controller.loadListAndRemembered(ModelMr4400, "PC Program for MR4400");
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Ini file read Error!!");
-    EXPECT_EQ(outcome.caption, "PC Program for MR4400");
+    EXPECT_EQ(outcome.message.text, "Ini file read Error!!");
+    EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
     EXPECT_EQ(controller.menu().checkedItem(), -1);
     EXPECT_TRUE(controller.menu().enabled);
 }
@@ -132,7 +132,7 @@ TEST_F(DestinationTest, chosenNameIsLoadedWithoutBeingRemembered)
     ASSERT_TRUE(controller.loadListAndRemembered(ModelMr4400, "t", std::string("can")).ok);
     EXPECT_EQ(controller.loadedName(), "CAN");
     EXPECT_EQ(store.value("IniFilePath", "IniFileName_1", ""), "USA");
-    EXPECT_EQ(controller.loadListAndRemembered(ModelMr4400, "t", std::string("EU")).message,
+    EXPECT_EQ(controller.loadListAndRemembered(ModelMr4400, "t", std::string("EU")).message.text,
               "Ini file read Error!!");
 }
 
@@ -148,8 +148,8 @@ TEST_F(DestinationTest, selectingRemembersTheDestinationOnSuccessOnly)
     std::filesystem::remove(dir / "INTL_1130.ini");
     const FileOutcome outcome = controller.select(1, ModelMr4400, "PC Program for MR4400");
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, "IniFileRead Error!!");
-    EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+    EXPECT_EQ(outcome.message.text, "IniFileRead Error!!");
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
     EXPECT_EQ(controller.menu().checkedItem(), 2);
     EXPECT_EQ(store.value("IniFilePath", "IniFileName_1", ""), "USA");
     EXPECT_FALSE(controller.select(5, ModelMr4400, "t").ok);

@@ -101,9 +101,9 @@ TEST_F(ImageFileTest, failedSaveChangesNeitherFileNorImageNorRecords)
     for (const fs::path& target : {folder / "plain" / "x.hex", folder / "dir.hex"}) {
         flags = {};
         const FileOutcome outcome = ImageFile::save(target.string(), records, image, context());
-        EXPECT_EQ(outcome.message, "FileSave Error!!");
-        EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-        EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+        EXPECT_EQ(outcome.message.text, "FileSave Error!!");
+        EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
         EXPECT_TRUE(flags.ErrorFlag);
         EXPECT_TRUE(flags.CancelFlag);
         expectUnchanged(imageBefore, recordsBefore);
@@ -124,7 +124,7 @@ TEST_F(ImageFileTest, savedImageOpensBackIntoImageAndRecords)
     image = fresh.image;
     records = fresh.records;
     const FileOutcome outcome = ImageFile::open(path.string(), records, image, context());
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.text;
     EXPECT_EQ(image.bytes, saved.bytes);
     EXPECT_EQ(records.usa[3].ChTag, "ROUND");
     EXPECT_EQ(records.memoryId[0].TagName, "FRIEND");
@@ -142,9 +142,9 @@ TEST_F(ImageFileTest, openRefusesAFileOfAnyOtherLength)
         test::writeBytes(folder / "size.hex", content);
         EXPECT_FALSE(ImageFile::hasImageSize((folder / "size.hex").string(), image));
         const FileOutcome outcome = ImageFile::open((folder / "size.hex").string(), records, image, context());
-        EXPECT_EQ(outcome.message, "bad file!!");
-        EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-        EXPECT_EQ(outcome.icon, MessageIcon::Critical);
+        EXPECT_EQ(outcome.message.text, "bad file!!");
+        EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
         EXPECT_TRUE(flags.ErrorFlag);
         expectUnchanged(imageBefore, recordsBefore);
     }
@@ -163,9 +163,9 @@ TEST_F(ImageFileTest, openRefusesAWrongModelCode)
         flags = {};
         test::writeBytes(folder / "model.hex", content);
         const FileOutcome outcome = ImageFile::open((folder / "model.hex").string(), records, image, context());
-        EXPECT_EQ(outcome.message, "ModelType Error !!");
-        EXPECT_EQ(outcome.caption, "Read from Radio");
-        EXPECT_EQ(outcome.icon, MessageIcon::Critical);
+        EXPECT_EQ(outcome.message.text, "ModelType Error !!");
+        EXPECT_EQ(outcome.message.title, "Read from Radio");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
         EXPECT_TRUE(flags.ErrorFlag);
         expectUnchanged(imageBefore, recordsBefore);
     }
@@ -187,9 +187,9 @@ TEST_F(ImageFileTest, openOfAMissingFileOrAFolderIsAReadError)
     for (const fs::path& path : {folder / "gone.hex", folder / "folder.hex", folder / "pipe.hex"}) {
         flags = {};
         const FileOutcome outcome = ImageFile::open(path.string(), records, image, context());
-        EXPECT_EQ(outcome.message, "FileRead Error!!");
-        EXPECT_EQ(outcome.caption, "PC Program for MR4400");
-        EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+        EXPECT_EQ(outcome.message.text, "FileRead Error!!");
+        EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
+        EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
         EXPECT_TRUE(flags.ErrorFlag);
         EXPECT_TRUE(flags.CancelFlag);
         expectUnchanged(imageBefore, recordsBefore);

@@ -75,23 +75,23 @@ TEST_F(ModelScanTest, noOfferedModelOrNoFileIsUnknownModel)
 {
     const FileOutcome outcome = ModelScan::selectAtStartup(path, store, "ZMP", selection);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Unknown model!!");
-    EXPECT_EQ(outcome.caption, "ZMP");
-    EXPECT_EQ(outcome.icon, MessageIcon::Critical);
+    EXPECT_EQ(outcome.message.text, "Unknown model!!");
+    EXPECT_EQ(outcome.message.title, "ZMP");
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
     EXPECT_FALSE(start("[model1]\nuse=0\n[model2]\nuse=\n[model3]\nuse=1\n").ok);
 }
 
 TEST_F(ModelScanTest, unknownModelSaysWhyWithThePath)
 {
-    EXPECT_EQ(ModelScan::selectAtStartup(path, store, "ZMP", selection).detail,
+    EXPECT_EQ(ModelScan::selectAtStartup(path, store, "ZMP", selection).message.detail,
               path + ": " + test::missingFileError().text);
-    EXPECT_EQ(start("[model1]\nuse=0\n").detail,
+    EXPECT_EQ(start("[model1]\nuse=0\n").message.detail,
               path + ": No model offered (\"use=1\" in [model1] to [model10])");
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     const FileOutcome folder = ModelScan::selectAtStartup(path, store, "ZMP", selection);
-    EXPECT_EQ(folder.message, "Unknown model!!");
-    EXPECT_EQ(folder.detail, path + ": " + std::strerror(EISDIR));
+    EXPECT_EQ(folder.message.text, "Unknown model!!");
+    EXPECT_EQ(folder.message.detail, path + ": " + std::strerror(EISDIR));
 }
 
 TEST_F(ModelScanTest, lastModelIsRestoredOnlyWhenItsItemIsOffered)

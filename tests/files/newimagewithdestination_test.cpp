@@ -8,8 +8,8 @@
 #include "codec/errorlog.h"
 #include "files/destinationlist.h"
 #include "files/memorysettingsstore.h"
-#include "model/models.h"
 #include "image/newimage.h"
+#include "model/models.h"
 #include "support/filebytes.h"
 #include "support/scratchfolder.h"
 
@@ -52,7 +52,7 @@ TEST_F(NewImageWithDestinationTest, loadsTheRememberedDestinationIntoImageAndRec
     store.setValue("IniFilePath", "IniFileName_1", "USA");
     records.groups[0].StatusName = "OLD";
     const FileOutcome outcome = make(ModelMr4400);
-    ASSERT_TRUE(outcome.ok) << outcome.message;
+    ASSERT_TRUE(outcome.ok) << outcome.message.text;
     EXPECT_EQ(records.groups[0].StatusName, "USA");
     EXPECT_EQ(image[307], 'U');
     EXPECT_EQ(controller.loadedName(), "USA");
@@ -82,8 +82,8 @@ TEST_F(NewImageWithDestinationTest, withoutDestinationFilesTheDefaultImageStays)
 {
     const FileOutcome outcome = make(ModelMr4400);
     EXPECT_TRUE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Ini files are not found!!");
-    EXPECT_EQ(outcome.caption, "PC Program for MR4400");
+    EXPECT_EQ(outcome.message.text, "Ini files are not found!!");
+    EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
     EXPECT_FALSE(flags.ErrorFlag);
     EXPECT_EQ(image[128], 0x11);
     EXPECT_EQ(image[129], 0x30);
@@ -97,15 +97,15 @@ TEST_F(NewImageWithDestinationTest, refusedDestinationFailsWithErrorFlag)
     store.setValue("IniFilePath", "IniFileName_11", "CAN-M");
     FileOutcome outcome = make(ModelMr4400M);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Ini file read Error!!");
-    EXPECT_EQ(outcome.icon, MessageIcon::Warning);
+    EXPECT_EQ(outcome.message.text, "Ini file read Error!!");
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Warning);
     EXPECT_TRUE(flags.ErrorFlag);
     EXPECT_EQ(controller.menu().checkedItem(), -1);
 
     // A chosen destination with a sound file still loads.
     flags.ErrorFlag = false;
     outcome = make(ModelMr4400M, std::string("USA-M"));
-    EXPECT_TRUE(outcome.ok) << outcome.message;
+    EXPECT_TRUE(outcome.ok) << outcome.message.text;
 }
 
 TEST_F(NewImageWithDestinationTest, unknownModelIsRefusedAndNothingChanges)
@@ -114,8 +114,8 @@ TEST_F(NewImageWithDestinationTest, unknownModelIsRefusedAndNothingChanges)
     image.fill(0x42);
     const FileOutcome outcome = make(2);
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(outcome.message, "Unknown model!!");
-    EXPECT_EQ(outcome.icon, MessageIcon::Critical);
+    EXPECT_EQ(outcome.message.text, "Unknown model!!");
+    EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
     EXPECT_TRUE(flags.ErrorFlag);
     EXPECT_EQ(image[0], 0x42);
     EXPECT_FALSE(controller.menu().enabled);

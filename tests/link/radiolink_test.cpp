@@ -54,14 +54,14 @@ TEST_F(RadioLinkTest, threeTimeoutsFailWithoutAQuestion)
 TEST_F(RadioLinkTest, refusalOnTheLastAttemptAsksToResynchronise)
 {
     rig.radio.fault = [](const SentFrame&, int) -> std::optional<std::string> { return "ERROR"; };
-    rig.host.answers = {LinkAnswer::Cancel};
+    rig.host.answers = {MessageAnswer::Cancel};
     link.readBlock(target, 0, 64);
     EXPECT_TRUE(rig.flags.ErrorFlag);
     EXPECT_EQ(readRequests(), 3);
     ASSERT_EQ(rig.host.messages.size(), 1u);
     EXPECT_EQ(rig.host.messages[0].text, "confirm the synchronization of the communication");
-    EXPECT_EQ(rig.host.messages[0].icon, LinkIcon::Question);
-    EXPECT_EQ(rig.host.messages[0].buttons, LinkButtons::OkCancel);
+    EXPECT_EQ(rig.host.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(rig.host.messages[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
 }
 
@@ -84,7 +84,7 @@ TEST_F(RadioLinkTest, resynchronisingAllowsOneMoreAttempt)
         if (index < 3) return "ERROR";
         return std::nullopt;
     };
-    rig.host.answers = {LinkAnswer::Ok};
+    rig.host.answers = {MessageAnswer::Ok};
     link.readBlock(target, 0x0080, 2);
     EXPECT_FALSE(rig.flags.ErrorFlag);
     EXPECT_EQ(readRequests(), 4);
@@ -125,7 +125,7 @@ TEST_P(RadioLinkBadReplyTest, failsTheBlockOnce)
     } else {
         ASSERT_EQ(rig.host.messages.size(), 1u);
         EXPECT_EQ(rig.host.messages[0].text, bad.message);
-        EXPECT_EQ(rig.host.messages[0].icon, LinkIcon::Error);
+        EXPECT_EQ(rig.host.messages[0].icon, MessageIcon::Critical);
     }
     if (!bad.answer.empty()) {
         EXPECT_EQ(rig.port.writes.back(), bad.answer);

@@ -184,7 +184,7 @@ TEST_F(ReadTest, deviceFailureMidReadEndsInOrder)
         if (blockReads().size() == 10) throw LinkError(9, "device went away");
     };
     EXPECT_FALSE(read());
-    const LinkMessage& failure = rig.host.messages.back();
+    const Message& failure = rig.host.messages.back();
     EXPECT_EQ(failure.text, "9\n\ndevice went away");
     EXPECT_EQ(failure.title, "frmRadio.ReadData");
     EXPECT_TRUE(rig.flags.CancelFlag);

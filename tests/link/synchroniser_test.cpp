@@ -118,13 +118,13 @@ TEST_F(StatusCheckTest, busyRadioOffersRetry)
         if (index == 0) return "#CMDOK\r\n" + MiniRadio::reply("#QMPSD", "01\t");
         return std::nullopt;
     };
-    rig.host.answers = {LinkAnswer::Retry};
+    rig.host.answers = {MessageAnswer::Retry};
     EXPECT_TRUE(check());
-    const LinkMessage& busy = rig.host.messages.at(0);
+    const Message& busy = rig.host.messages.at(0);
     EXPECT_EQ(busy.text, "Radio is busy!!");
-    EXPECT_EQ(busy.icon, LinkIcon::Warning);
-    EXPECT_EQ(busy.buttons, LinkButtons::RetryCancel);
-    EXPECT_EQ(busy.defaultAnswer, LinkAnswer::Cancel);
+    EXPECT_EQ(busy.icon, MessageIcon::Warning);
+    EXPECT_EQ(busy.buttons, MessageButtons::RetryCancel);
+    EXPECT_EQ(busy.defaultAnswer, MessageAnswer::Cancel);
     EXPECT_EQ(rig.port.writesStartingWith("#QMPSR").size(), 2u);
 }
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "image/newimage.h"
-#include "link/linkmessages.h"
+#include "message/messagetexts.h"
 #include "linkptyrig.h"
 #include "support/patternedradio.h"
 #include "model/models.h"
@@ -59,7 +59,7 @@ TEST_F(LinkPtyRead, lostLineIsACommunicationFailureNamingTheDevice)
     EXPECT_TRUE(rig.flags.ErrorFlag);
     EXPECT_FALSE(rig.flags.CancelFlag);
     ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_EQ(rig.host.messages[0].text, linktext::CommunicationError);
+    EXPECT_EQ(rig.host.messages[0].text, msg::CommunicationError);
     EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
     EXPECT_EQ(rig.host.messages[0].detail, "The connection to " + device + " was lost.");
     EXPECT_EQ(rig.image.bytes, before.bytes);
@@ -77,7 +77,7 @@ TEST_F(LinkPtyRead, hangUpMidTransferEndsTheReadAndKeepsTheImage)
     EXPECT_FALSE(rig.flags.CompletedFlag);
     EXPECT_TRUE(rig.flags.ErrorFlag || rig.flags.CancelFlag);
     EXPECT_FALSE(rig.host.messages.empty());
-    EXPECT_FALSE(rig.host.showed(linktext::Complete));
+    EXPECT_FALSE(rig.host.showed(msg::Complete));
     EXPECT_EQ(rig.image.bytes, before.bytes);
 }
 
@@ -117,7 +117,7 @@ TEST_P(LinkPtyReplyFault, failsTheReadWithoutAskingAgain)
     if (*GetParam().message) {
         EXPECT_TRUE(rig.host.showed(GetParam().message));
     }
-    EXPECT_TRUE(rig.host.showed(linktext::CommunicationError));
+    EXPECT_TRUE(rig.host.showed(msg::CommunicationError));
     // The status reply, three identity reads and two blocks were accepted;
     // the data reply of the third block (0x0080) failed and was not requested again.
     std::vector<std::string> expected(6, "#CMDOK");
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReplyFault{"checksum", [](radiosim::FaultPlan& f) { f.badChecksumReplies.parse("6"); },
                                  "", "#CMDSM"},
                       ReplyFault{"address", [](radiosim::FaultPlan& f) { f.badAddressReplies.parse("6"); },
-                                 linktext::AddressError, ""},
+                                 msg::AddressError, ""},
                       ReplyFault{"length", [](radiosim::FaultPlan& f) { f.badLengthReplies.parse("6"); },
-                                 linktext::DataError, ""}),
+                                 msg::DataError, ""}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -174,7 +174,7 @@ TEST_P(LinkContract, readProgressReachesOneHundredAndCompletes)
     EXPECT_EQ(*std::max_element(rig->host.progress.begin(), rig->host.progress.end()), 100);
     ASSERT_EQ(rig->host.messages.size(), 1u);
     EXPECT_EQ(rig->host.messages[0].text, "Complete!!");
-    EXPECT_EQ(rig->host.messages[0].icon, LinkIcon::Information);
+    EXPECT_EQ(rig->host.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(rig->host.messages[0].title, "Read from Radio");
 }
 
@@ -247,7 +247,7 @@ std::vector<IdentityCase> identityCases()
 TEST_P(LinkContract, busyRadioCancelledIsNotReady)
 {
     auto rig = makeRig(RadioFaults{.busyStatusCount = 5});
-    rig->host.answers = {LinkAnswer::Cancel};
+    rig->host.answers = {MessageAnswer::Cancel};
     EXPECT_TRUE(rig->run(OperationType::Read));
     EXPECT_EQ(rig->host.messageTexts(), (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
     EXPECT_FALSE(rig->flags.CompletedFlag);
@@ -258,11 +258,11 @@ TEST_P(LinkContract, busyRadioCancelledIsNotReady)
 TEST_P(LinkContract, busyRadioIsAskedAgainOnRetry)
 {
     auto rig = makeRig(RadioFaults{.busyStatusCount = 1});
-    rig->host.answers = {LinkAnswer::Retry};
+    rig->host.answers = {MessageAnswer::Retry};
     EXPECT_TRUE(rig->run(OperationType::ClearMmsi));
     ASSERT_FALSE(rig->host.messages.empty());
     EXPECT_EQ(rig->host.messages.front().text, "Radio is busy!!");
-    EXPECT_EQ(rig->host.messages.front().icon, LinkIcon::Warning);
+    EXPECT_EQ(rig->host.messages.front().icon, MessageIcon::Warning);
     EXPECT_EQ(rig->requestsOf(Kind::Status).size(), 2u);
     EXPECT_TRUE(rig->flags.CompletedFlag);
 }
@@ -318,7 +318,7 @@ TEST_P(LinkContract, programProgressRunsFromZeroToOneHundred)
 TEST_P(LinkContractRefusedByte, failsTheProgram)
 {
     auto rig = makeRig(patternedRadio(), RadioFaults{.refusedByte = param().address});
-    rig->host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    rig->host.answers = {MessageAnswer::Cancel}; // no re-synchronisation
     EXPECT_FALSE(rig->run(OperationType::Program));
     EXPECT_EQ(rig->requestsOf(Kind::Write).back().address, param().lastWrite);
     EXPECT_TRUE(rig->flags.ErrorFlag);
@@ -343,7 +343,7 @@ TEST_P(LinkContractMisstoredByte, verifyReportsTheFirstByteTheRadioDidNotKeep)
     EXPECT_TRUE(rig->flags.ErrorFlag);
     EXPECT_FALSE(rig->flags.CompletedFlag);
     ASSERT_FALSE(rig->host.messages.empty());
-    const LinkMessage& failure = rig->host.messages.back();
+    const Message& failure = rig->host.messages.back();
     EXPECT_EQ(failure.text, "Verify Error!!");
     EXPECT_EQ(failure.title, "Program to Radio");
     const std::uint8_t written = rig->image[address];
@@ -475,7 +475,7 @@ TEST_P(LinkContract, failedAtisClearRestoresEveryByte)
     rig->image[0x0132] = rig->image[0x0142] = rig->image[0x0152] = 0x5A;
     rig->records.atisCode = "1234567890";
     const MemoryImage kept = rig->image;
-    rig->host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    rig->host.answers = {MessageAnswer::Cancel}; // no re-synchronisation
 
     EXPECT_FALSE(rig->run(OperationType::ClearAtis));
     EXPECT_TRUE(rig->flags.ErrorFlag);
@@ -492,7 +492,7 @@ TEST_P(LinkContract, byteRefusedInTheMiddleOfAnMmsiClearRestoresTheImage)
 {
     auto rig = makeRig(RadioFaults{.refusedByte = 0x0281});
     rig->records.userMmsi = "123456789";
-    rig->host.answers = {LinkAnswer::Cancel}; // no re-synchronisation
+    rig->host.answers = {MessageAnswer::Cancel}; // no re-synchronisation
     EXPECT_FALSE(rig->run(OperationType::ClearMmsi));
     EXPECT_EQ(rig->image.bytes, before.bytes);
     EXPECT_EQ(rig->records.userMmsi, "123456789");

@@ -4,16 +4,16 @@
 
 namespace zmp::test {
 
-LinkAnswer RecordingHost::showMessage(const LinkMessage& message)
+MessageAnswer RecordingHost::showMessage(const Message& message)
 {
     messages.push_back(message);
     if (!answers.empty()) {
-        const LinkAnswer answer = answers.front();
+        const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
     if (unscripted_ == Unscripted::DefaultAnswer) return message.defaultAnswer;
-    return message.buttons == LinkButtons::Ok ? LinkAnswer::Ok : LinkAnswer::Cancel;
+    return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
 void RecordingHost::processEvents()
@@ -33,7 +33,7 @@ void RecordingHost::sleep(int ms)
 std::vector<std::string> RecordingHost::messageTexts() const
 {
     std::vector<std::string> texts;
-    for (const LinkMessage& message : messages)
+    for (const Message& message : messages)
         texts.push_back(message.text);
     return texts;
 }

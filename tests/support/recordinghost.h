@@ -24,7 +24,7 @@ class RecordingHost : public LinkHost {
     {
     }
 
-    LinkAnswer showMessage(const LinkMessage& message) override;
+    MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override { statuses.push_back(text); }
     void showProgress(int percent) override { progress.push_back(percent); }
     void setBusy(bool busy) override { busyChanges.push_back(busy); }
@@ -35,8 +35,8 @@ class RecordingHost : public LinkHost {
     std::vector<std::string> messageTexts() const;
     bool showed(const std::string& text) const;
 
-    std::deque<LinkAnswer> answers;
-    std::vector<LinkMessage> messages;
+    std::deque<MessageAnswer> answers;
+    std::vector<Message> messages;
     std::vector<std::string> statuses;
     std::vector<int> progress;
     std::vector<bool> busyChanges;

@@ -10,9 +10,8 @@
 #include <QSignalSpy>
 
 #include "image/newimage.h"
+#include "message/messagetexts.h"
 #include "ui/channeleditorpage.h"
-#include "ui/pagemessages.h"
-#include "ui/uimessages.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -89,8 +88,8 @@ class ChannelEditorPageTest : public QObject {
         QVERIFY(e.text("txtCTF")->isReadOnly());
         QVERIFY(e.text("txtCN_0")->isVisible());
         QVERIFY(!e.text("txtCNE_0")->isVisible());
-        QCOMPARE(e.text("txtCN_0")->property("statusHint").toString(), QString(uimsg::TwoFiguresHint));
-        QCOMPARE(e.text("txtCN_1")->property("statusHint").toString(), QString(uimsg::OneFigureHint));
+        QCOMPARE(e.text("txtCN_0")->property("statusHint").toString(), QString(msg::TwoFiguresHint));
+        QCOMPARE(e.text("txtCN_1")->property("statusHint").toString(), QString(msg::OneFigureHint));
     }
 
     void groupChannelShowsPlanFrequenciesAndFlags()
@@ -340,9 +339,9 @@ class ChannelEditorPageTest : public QObject {
             QVERIFY(e.messages.shown.empty());
         } else {
             QCOMPARE(e.messages.shown.size(), std::size_t(1));
-            QCOMPARE(e.messages.shown[0].text, std::string(uimsg::DataError));
+            QCOMPARE(e.messages.shown[0].text, std::string(msg::DataError));
             QCOMPARE(e.messages.shown[0].title, std::string(rx ? "Rx frequency" : "Tx frequency"));
-            QCOMPARE(e.messages.shown[0].icon, BoxIcon::Warning);
+            QCOMPARE(e.messages.shown[0].icon, MessageIcon::Warning);
         }
     }
 
@@ -362,7 +361,7 @@ class ChannelEditorPageTest : public QObject {
         e.type("txtCRF", "");
         QVERIFY(!e.page->canLeave()); // an enabled channel needs its receive frequency
         QCOMPARE(ch.Rxfreq, 0.0);
-        QCOMPARE(e.messages.shown.back().text, uimsg::leavePageError());
+        QCOMPARE(e.messages.shown.back().text, msg::leavePageError());
     }
 
     void enabledExpChannelNeedsFrequencyAndDisplay()
@@ -374,7 +373,7 @@ class ChannelEditorPageTest : public QObject {
         ch.CHDisplayL = "12";
         e.page->fill("E6");
         QVERIFY(!e.page->canLeave());
-        QCOMPARE(e.messages.shown.back().text, uimsg::leavePageError());
+        QCOMPARE(e.messages.shown.back().text, msg::leavePageError());
         QCOMPARE(e.messages.shown.back().title, e.state.title());
         e.type("txtCRF", "157.425");
         QVERIFY(e.page->canLeave());

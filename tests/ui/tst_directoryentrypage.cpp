@@ -8,9 +8,8 @@
 #include <QSignalSpy>
 
 #include "image/newimage.h"
+#include "message/messagetexts.h"
 #include "ui/directoryentrypage.h"
-#include "ui/pagemessages.h"
-#include "ui/uimessages.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -76,7 +75,7 @@ class DirectoryEntryPageTest : public QObject {
         QCOMPARE(e.add()->property("helpContext").toInt(), 2304);
         QCOMPARE(e.name()->property("helpContext").toInt(), 2306);
         QCOMPARE(e.mmsi()->property("helpContext").toInt(), 2308);
-        QCOMPARE(e.mmsi()->property("statusHint").toString(), QString(uimsg::MmsiHint));
+        QCOMPARE(e.mmsi()->property("statusHint").toString(), QString(msg::MmsiHint));
         QCOMPARE(texts.count(), 1);
         QVERIFY(e.messages.shown.empty());
         QVERIFY(!e.state.flags.modified);
@@ -91,7 +90,7 @@ class DirectoryEntryPageTest : public QObject {
         QCOMPARE(e.messages.shown.size(), std::size_t(1));
         QCOMPARE(e.messages.shown[0].text, std::string("Data Error!!"));
         QCOMPARE(e.messages.shown[0].title, std::string("Individual Directory"));
-        QCOMPARE(e.messages.shown[0].icon, BoxIcon::Warning);
+        QCOMPARE(e.messages.shown[0].icon, MessageIcon::Warning);
         QVERIFY(!e.add()->isEnabled());
         QVERIFY(!e.add()->isChecked());
         QVERIFY(e.remove()->isChecked());
@@ -127,13 +126,13 @@ class DirectoryEntryPageTest : public QObject {
         e.registerEntries(e.state.records.memoryId, 5);
         e.state.records.memoryId[3].MemberFlags[7] = true;
         e.page->fill("SM3");
-        e.messages.answer(BoxAnswer::Yes);
+        e.messages.answer(MessageAnswer::Yes);
         e.remove()->click();
         QCOMPARE(e.messages.shown.size(), std::size_t(1));
         QCOMPARE(e.messages.shown[0].text, std::string("Are you sure ?"));
         QCOMPARE(e.messages.shown[0].title, e.state.title());
-        QCOMPARE(e.messages.shown[0].icon, BoxIcon::Critical);
-        QCOMPARE(e.messages.shown[0].buttons, BoxButtons::YesNo);
+        QCOMPARE(e.messages.shown[0].icon, MessageIcon::Critical);
+        QCOMPARE(e.messages.shown[0].buttons, MessageButtons::YesNo);
         const Directory& list = e.state.records.memoryId;
         for (int k = 0; k < 4; ++k)
             QVERIFY(list[static_cast<std::size_t>(k)].Enable);
@@ -152,7 +151,7 @@ class DirectoryEntryPageTest : public QObject {
         EntryPage e;
         e.registerEntries(e.state.records.memoryId, 3);
         e.page->fill("SM2");
-        e.messages.answer(BoxAnswer::No);
+        e.messages.answer(MessageAnswer::No);
         e.remove()->click();
         QVERIFY(!e.remove()->isChecked());
         QCOMPARE(e.state.records.memoryId[1].TagName, std::string("STATION2"));

@@ -125,11 +125,11 @@ class EditToolsTest : public QObject {
         startEditor(editor);
         editor.state.records.userMmsi = "0123456780";
         const auto warnings = MarineChecks::run(editor.state.records).size();
-        editor.messages.answer(BoxAnswer::No);
+        editor.messages.answer(MessageAnswer::No);
         editor.window->actions().transferProgram->trigger();
         QCOMPARE(editor.messages.shown.size(), std::size_t{1});
         QCOMPARE(editor.messages.shown[0].text, std::to_string(warnings) + " warnings. Program anyway?");
-        QCOMPARE(editor.messages.shown[0].buttons, BoxButtons::YesNo);
+        QCOMPARE(editor.messages.shown[0].buttons, MessageButtons::YesNo);
         QVERIFY(!editor.window->findChild<QDialog*>());
     }
 
@@ -262,7 +262,7 @@ class EditToolsTest : public QObject {
         QVERIFY(editor.state.flags.modified);
 
         // Not saving the edit, then opening: the file is no edit to undo.
-        editor.messages.answer(BoxAnswer::No);
+        editor.messages.answer(MessageAnswer::No);
         editor.dialogs.paths.push_back(other);
         editor.window->actions().fileOpen->trigger();
         QCOMPARE(editor.state.currentFilePath, other);

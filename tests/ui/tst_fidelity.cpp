@@ -18,7 +18,7 @@
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
-#include "ui/uimessages.h"
+#include "message/messagetexts.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -177,11 +177,11 @@ struct Editor {
     }
     std::string savedPath() { return (fixture.folder / "saved.dat").string(); }
     void leave(Leave how, QLineEdit* field, const std::string& node);
-    std::vector<MessageRequest> dataErrors() const
+    std::vector<Message> dataErrors() const
     {
-        std::vector<MessageRequest> found;
-        for (const MessageRequest& m : fixture.messages.shown)
-            if (m.text == uimsg::DataError) found.push_back(m);
+        std::vector<Message> found;
+        for (const Message& m : fixture.messages.shown)
+            if (m.text == msg::DataError) found.push_back(m);
         return found;
     }
 
@@ -226,7 +226,7 @@ void Editor::leave(Leave how, QLineEdit* field, const std::string& node)
         a.transferProgram->trigger();
         break;
     case Leave::Exit:
-        fixture.messages.answer(BoxAnswer::Yes);
+        fixture.messages.answer(MessageAnswer::Yes);
         fixture.dialogs.paths.push_back(savedPath());
         window().close();
         break;
@@ -267,14 +267,14 @@ class FidelityTest : public QObject {
         if (c.refusedBy.empty()) {
             QTRY_COMPARE(c.record(records), c.stored);
             if (!leavesTheTree(how)) QCOMPARE(field->text(), QString::fromUtf8(c.shown));
-            QCOMPARE(e.fixture.messages.texts().find(uimsg::DataError), std::string::npos);
+            QCOMPARE(e.fixture.messages.texts().find(msg::DataError), std::string::npos);
             // The page shown again from the records shows the same.
             e.show(c.node);
             QCOMPARE(field->text(), QString::fromUtf8(c.shown));
             return;
         }
         QTRY_VERIFY(!e.dataErrors().empty());
-        for (const MessageRequest& m : e.dataErrors())
+        for (const Message& m : e.dataErrors())
             QCOMPARE(m.title, c.refusedBy);
         QTRY_VERIFY(field->hasFocus());
         QTRY_COMPARE(e.selectedKey(), c.node);
@@ -318,7 +318,7 @@ class FidelityTest : public QObject {
         e.fixture.state.records.exp[0].CHDisplayL.clear();
         e.show("E1");
         e.clickNode("E2");
-        QCOMPARE(e.fixture.messages.shown.back().text, uimsg::leavePageError());
+        QCOMPARE(e.fixture.messages.shown.back().text, msg::leavePageError());
         QTRY_COMPARE(e.selectedKey(), std::string("E1"));
         QTRY_VERIFY(e.highlighted("E1"));
         QTRY_VERIFY(e.control<QLineEdit>("txtCNE_0")->hasFocus());
@@ -421,17 +421,17 @@ class FidelityTest : public QObject {
         MainActions& a = e.window().actions();
         // An unchecked destination asks first whether to change to it.
         if (command == "destination" && !a.destinationItems[0]->isChecked())
-            e.fixture.messages.answer(BoxAnswer::Ok);
+            e.fixture.messages.answer(MessageAnswer::Ok);
         // Cancel keeps everything as it is.
-        e.fixture.messages.answer(BoxAnswer::Cancel);
+        e.fixture.messages.answer(MessageAnswer::Cancel);
         e.fixture.dialogs.paths.push_back((e.fixture.folder / "other.dat").string());
         if (command == "New") a.fileNew->trigger();
         if (command == "Open") a.fileOpen->trigger();
         if (command == "destination") a.destinationItems[0]->trigger();
-        const std::vector<MessageRequest>& shown = e.fixture.messages.shown;
+        const std::vector<Message>& shown = e.fixture.messages.shown;
         QVERIFY(shown.size() > asked);
-        QCOMPARE(shown.back().text, uimsg::exitQuestion());
-        QCOMPARE(shown.back().buttons, BoxButtons::YesNoCancel);
+        QCOMPARE(shown.back().text, msg::exitQuestion());
+        QCOMPARE(shown.back().buttons, MessageButtons::YesNoCancel);
         QVERIFY(!e.window().fileMenu().newPending());
         QCOMPARE(e.fixture.state.records.exp[0].ChTag, std::string("BOAT"));
         QVERIFY(e.fixture.state.flags.modified);

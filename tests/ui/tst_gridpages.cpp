@@ -11,14 +11,13 @@
 #include <QTableView>
 
 #include "image/newimage.h"
+#include "message/messagetexts.h"
 #include "ui/directorygridpage.h"
 #include "ui/expgridpage.h"
 #include "ui/groupgridpage.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
-#include "ui/pagemessages.h"
 #include "ui/twips.h"
-#include "ui/uimessages.h"
 #include "ui/weatherpage.h"
 #include "uitestsupport.h"
 
@@ -107,7 +106,7 @@ class GridPagesTest : public QObject {
         QCOMPARE(grid->columnWidth(0), twipsToPixels(800, page.logicalDpiX()));
         QCOMPARE(grid->columnWidth(8), twipsToPixels(2000, page.logicalDpiX()));
         QCOMPARE(grid->property("helpContext").toInt(), 1077);
-        QCOMPARE(grid->property("statusHint").toString(), QString(uimsg::GridHint));
+        QCOMPARE(grid->property("statusHint").toString(), QString(msg::GridHint));
         page.fill("PC");
         QCOMPARE(grid->model()->rowCount(), 59);
         QVERIFY(!s.state.flags.modified);
@@ -192,7 +191,7 @@ class GridPagesTest : public QObject {
         QCOMPARE(enable->property("helpContext").toInt(), 1028);
         QCOMPARE(scan->property("helpContext").toInt(), 1033);
         QCOMPARE(name->property("helpContext").toInt(), 1034);
-        QCOMPARE(enable->property("statusHint").toString(), QString(uimsg::WeatherEnableHint));
+        QCOMPARE(enable->property("statusHint").toString(), QString(msg::WeatherEnableHint));
         QCOMPARE(name->maxLength(), 16);
         enable->click();
         QVERIFY(!s.state.records.wx[2].Enable);
@@ -259,7 +258,7 @@ class GridPagesTest : public QObject {
         const std::size_t before = editor.fixture.messages.shown.size();
         editor.window().selectNodeByKey("General");
         QCOMPARE(editor.fixture.messages.shown.size(), before + 1);
-        QCOMPARE(editor.fixture.messages.shown.back().text, uimsg::leavePageError());
+        QCOMPARE(editor.fixture.messages.shown.back().text, msg::leavePageError());
         QCOMPARE(editor.selectedKey(), std::string("E2"));
         QCOMPARE(editor.shownPage(), QString("pictC"));
     }
@@ -281,12 +280,12 @@ class GridPagesTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.findChild<QLineEdit*>("txtGMMSI")->setFocus();
         auto* hint = window.findChild<QLabel*>("sbHint");
-        QTRY_COMPARE(hint->text(), QString(uimsg::MmsiHint));
+        QTRY_COMPARE(hint->text(), QString(msg::MmsiHint));
         window.selectNodeByKey("PU");
         window.tree().setFocus();
-        QTRY_COMPARE(hint->text(), QString(uimsg::SelectionHint));
+        QTRY_COMPARE(hint->text(), QString(msg::SelectionHint));
         editor.grid("pageGroupGrid", "MSFlexGrid1")->setFocus();
-        QTRY_COMPARE(hint->text(), QString(uimsg::GridHint));
+        QTRY_COMPARE(hint->text(), QString(msg::GridHint));
     }
 };
 

@@ -14,7 +14,7 @@
 #include <QTextDocument>
 
 #include "files/appsettings.h"
-#include "files/filemessages.h"
+#include "message/messagetexts.h"
 #include "platform/helpviewer.h"
 #include "platform/qtserialport.h"
 #include "ui/aboutbox.h"
@@ -25,7 +25,6 @@
 #include "ui/page.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
-#include "ui/uimessages.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -40,7 +39,7 @@ class RefusingPage : public Page {
     using Page::Page;
     bool canLeave() override
     {
-        if (refuse) messages().inform(state().title(), uimsg::leavePageError(), BoxIcon::Warning);
+        if (refuse) messages().inform(state().title(), msg::leavePageError(), MessageIcon::Warning);
         return !refuse;
     }
     void fill(const std::string& key) override
@@ -128,7 +127,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(editor.messages.shown[0].text, std::string("Unknown model!!"));
         QVERIFY(editor.messages.shown[0].detail.ends_with("global.ini: No model offered (\"use=1\" in [model1] to [model10])"));
         QCOMPARE(editor.messages.shown[0].title, std::string("ZMP"));
-        QCOMPARE(int(editor.messages.shown[0].icon), int(BoxIcon::Critical));
+        QCOMPARE(int(editor.messages.shown[0].icon), int(MessageIcon::Critical));
     }
 
     void lastModelRestoredButNeverTen()
@@ -179,7 +178,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!editor.state.flags.modified);
         QVERIFY(!editor.state.flags.filling);
         QCOMPARE(editor.window->statusBar()->findChild<QLabel*>("sbHint")->text(),
-                 QString::fromUtf8(uimsg::SelectionHint));
+                 QString::fromUtf8(msg::SelectionHint));
         // The node that is already current is not filled again.
         editor.window->selectNodeByKey("Common");
         QCOMPARE(page->fills, 1);
@@ -219,7 +218,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400 - my boat.dat"));
         QVERIFY(std::filesystem::exists(path));
         QVERIFY(!editor.state.flags.modified);
-        QCOMPARE(editor.dialogs.filtersAsked.back(), std::string(uimsg::DatFilter));
+        QCOMPARE(editor.dialogs.filtersAsked.back(), std::string(msg::DatFilter));
     }
 
     void saveAfterSaveAsWritesWithoutDialog()
@@ -247,18 +246,18 @@ class MainWindowTest : public QObject {
         QVERIFY(editor.start());
         editor.window->show();
         editor.state.flags.modified = true;
-        editor.messages.answer(BoxAnswer::Cancel);
+        editor.messages.answer(MessageAnswer::Cancel);
         QVERIFY(!editor.window->close());
         QCOMPARE(editor.messages.shown.back().text,
                  std::string("ZMP data has changed.\nDo you want to save changes?"));
-        QCOMPARE(int(editor.messages.shown.back().buttons), int(BoxButtons::YesNoCancel));
+        QCOMPARE(int(editor.messages.shown.back().buttons), int(MessageButtons::YesNoCancel));
         QCOMPARE(editor.messages.shown.back().title, std::string("PC Program for MR4400"));
         // Yes with the save dialog cancelled stays open.
-        editor.messages.answer(BoxAnswer::Yes);
+        editor.messages.answer(MessageAnswer::Yes);
         QVERIFY(!editor.window->close());
         // Yes with a path saves and closes.
         const std::string path = (editor.folder / "exit.dat").string();
-        editor.messages.answer(BoxAnswer::Yes);
+        editor.messages.answer(MessageAnswer::Yes);
         editor.dialogs.paths.push_back(path);
         QVERIFY(editor.window->close());
         QVERIFY(std::filesystem::exists(path));
@@ -268,7 +267,7 @@ class MainWindowTest : public QObject {
         QVERIFY(other.start());
         other.window->show();
         other.state.flags.modified = true;
-        other.messages.answer(BoxAnswer::No);
+        other.messages.answer(MessageAnswer::No);
         QVERIFY(other.window->close());
         QVERIFY(other.dialogs.filtersAsked.empty());
     }
@@ -335,7 +334,7 @@ class MainWindowTest : public QObject {
         QVERIFY(editor.window->isEnabled());
 
         editor.window->fileMenu().openPath((editor.folder / "gone.dat").string());
-        QVERIFY(editor.messages.texts().find(filemessages::FileReadError) != std::string::npos);
+        QVERIFY(editor.messages.texts().find(msg::FileReadError) != std::string::npos);
         QCOMPARE(editor.state.currentFilePath, path);
         QCOMPARE(editor.state.records.groups[1].StatusName, std::string("DOCK"));
         QVERIFY(editor.window->isEnabled());
@@ -358,7 +357,7 @@ class MainWindowTest : public QObject {
         debug.dialogs.paths.push_back(hex);
         QTest::keyClick(debug.window.get(), Qt::Key_F3, Qt::ControlModifier);
         QCOMPARE(debug.dialogs.filtersAsked.size(), std::size_t(1));
-        QCOMPARE(debug.dialogs.filtersAsked[0], std::string(uimsg::HexFilter));
+        QCOMPARE(debug.dialogs.filtersAsked[0], std::string(msg::HexFilter));
         QCOMPARE(std::filesystem::file_size(hex), std::uintmax_t(ImageSize));
         debug.state.flags.modified = true;
         debug.dialogs.paths.push_back(hex);
@@ -387,7 +386,7 @@ class MainWindowTest : public QObject {
         debug.window->fileMenu().openImageFile();
         QCOMPARE(debug.messages.shown.back().text, std::string("bad file!!"));
         QCOMPARE(debug.messages.shown.back().detail, bad.string() + ": Not an image file of 32768 bytes");
-        QCOMPARE(int(debug.messages.shown.back().icon), int(BoxIcon::Critical));
+        QCOMPARE(int(debug.messages.shown.back().icon), int(MessageIcon::Critical));
         QVERIFY(debug.state.currentFilePath.empty());
         QVERIFY(debug.window->isEnabled());
     }
@@ -406,15 +405,15 @@ class MainWindowTest : public QObject {
         QVERIFY(!a.destinationItems[3]->isVisible());
         QVERIFY(a.destinationItems[0]->isChecked());
         // Cancel keeps everything.
-        editor.messages.answer(BoxAnswer::Cancel);
+        editor.messages.answer(MessageAnswer::Cancel);
         a.destinationItems[2]->trigger();
         QCOMPARE(editor.messages.shown.back().text, std::string("Do you want to change to USA?"));
         QVERIFY(a.destinationItems[0]->isChecked());
         QVERIFY(!a.destinationItems[2]->isChecked());
         // OK loads and remembers.
         editor.state.flags.modified = true;
-        editor.messages.answer(BoxAnswer::Ok);
-        editor.messages.answer(BoxAnswer::No); // unsaved changes: not saved
+        editor.messages.answer(MessageAnswer::Ok);
+        editor.messages.answer(MessageAnswer::No); // unsaved changes: not saved
         a.destinationItems[2]->trigger();
         QVERIFY(a.destinationItems[2]->isChecked());
         QVERIFY(!a.destinationItems[0]->isChecked());
@@ -498,12 +497,12 @@ class MainWindowTest : public QObject {
         QVERIFY(editor.start());
         MainActions& a = editor.window->actions();
         QCOMPARE(editor.state.model, 2);
-        editor.messages.answer(BoxAnswer::Cancel);
+        editor.messages.answer(MessageAnswer::Cancel);
         a.modelItems[0]->trigger();
         QCOMPARE(editor.messages.shown.back().text, std::string("Do you want to program the MR4400 series?"));
         QCOMPARE(editor.state.model, 2);
         QVERIFY(a.modelItems[1]->isChecked());
-        editor.messages.answer(BoxAnswer::Ok);
+        editor.messages.answer(MessageAnswer::Ok);
         a.modelItems[0]->trigger();
         waitForNew(editor);
         QCOMPARE(editor.state.model, 1);
@@ -529,7 +528,7 @@ class MainWindowTest : public QObject {
         QVERIFY(viewer->isVisible());
         QCOMPARE(viewer->source().fileName(), QString("QMxx.HLP"));
         QVERIFY(viewer->toHtml().contains("ctx1001"));
-        QVERIFY(editor.messages.texts().find(uimsg::NoHelp) == std::string::npos);
+        QVERIFY(editor.messages.texts().find(msg::NoHelp) == std::string::npos);
         // Without the file the transfer dialog's Help says so, titled with its caption.
         std::filesystem::remove(editor.folder / "QMxx.HLP");
         QtSerialPort port{SerialPortNames(&editor.settings)};
@@ -538,9 +537,9 @@ class MainWindowTest : public QObject {
         connect(&dialog, &TransferDialog::helpRequested, editor.window.get(),
                 [&](int context, const QString& caption) { editor.window->showHelp(context, caption); });
         dialog.findChild<QPushButton*>("cmdHelp")->click();
-        QCOMPARE(editor.messages.shown.back().text, std::string(uimsg::NoHelp));
+        QCOMPARE(editor.messages.shown.back().text, std::string(msg::NoHelp));
         QCOMPARE(editor.messages.shown.back().title, std::string("Read from Radio"));
-        QCOMPARE(int(editor.messages.shown.back().icon), int(BoxIcon::Information));
+        QCOMPARE(int(editor.messages.shown.back().icon), int(MessageIcon::Information));
         QVERIFY(!dialog.findChild<QLabel*>("lblmon")->isVisibleTo(&dialog));
     }
 

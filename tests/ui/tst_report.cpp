@@ -9,12 +9,12 @@
 #include <QRegularExpression>
 
 #include "image/newimage.h"
+#include "message/messagetexts.h"
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
 #include "report/reporttext.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
-#include "ui/uimessages.h"
 #include "ui/reportwindow.h"
 #include "uitestsupport.h"
 
@@ -239,7 +239,7 @@ class ReportTest : public QObject {
         QVERIFY(editor.start());
         editor.dialogs.printerInstalled = false;
         editor.dialogs.pdfPath = (editor.folder / "never.pdf").string();
-        editor.messages.answer(BoxAnswer::No);
+        editor.messages.answer(MessageAnswer::No);
         editor.messages.shown.clear();
         editor.window->actions().filePrint->trigger();
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));
@@ -247,10 +247,10 @@ class ReportTest : public QObject {
                  std::string("No printer is installed.\nDo you want to save the report as a PDF file instead?"));
         QCOMPARE(editor.messages.shown[0].title, std::string("PC Program for MR4400"));
         QVERIFY(!std::filesystem::exists(editor.folder / "never.pdf"));
-        editor.messages.answer(BoxAnswer::Yes);
+        editor.messages.answer(MessageAnswer::Yes);
         editor.dialogs.paths.push_back(pdfIn(editor.folder).toStdString());
         editor.window->actions().filePrint->trigger();
-        QCOMPARE(editor.dialogs.filtersAsked.back(), std::string(uimsg::PdfFilter));
+        QCOMPARE(editor.dialogs.filtersAsked.back(), std::string(msg::PdfFilter));
         QVERIFY(findWord(wordsOf(pdfIn(editor.folder)), "Zampler", 1));
         QVERIFY(editor.window->isEnabled());
     }
@@ -260,7 +260,7 @@ class ReportTest : public QObject {
         EditorFixture editor("printerFails", "[model1]\nuse=1\natis=False\n");
         QVERIFY(editor.start());
         editor.dialogs.pdfPath = (editor.folder / "missing folder" / "x" / "report.pdf").string();
-        editor.messages.answer(BoxAnswer::No);
+        editor.messages.answer(MessageAnswer::No);
         editor.messages.shown.clear();
         editor.window->actions().filePrint->trigger();
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));

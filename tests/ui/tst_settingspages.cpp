@@ -19,7 +19,6 @@
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
 #include "ui/page.h"
-#include "ui/uimessages.h"
 #include "support/simprocess.h"
 #include "uitestsupport.h"
 
@@ -390,10 +389,10 @@ class SettingsPagesTest : public QObject {
         QCOMPARE(shownPage(editor), QString("pictDSC"));
         QCOMPARE(editor.window->tree().keyOf(editor.window->tree().selectedIndex()), std::string("DSC"));
         QVERIFY(!editor.messages.shown.empty());
-        const MessageRequest& refused = editor.messages.shown.back();
+        const Message& refused = editor.messages.shown.back();
         QCOMPARE(refused.title, std::string("User MMSI"));
         QCOMPARE(refused.text, std::string("Data Error!!"));
-        QCOMPARE(int(refused.icon), int(BoxIcon::Warning));
+        QCOMPARE(int(refused.icon), int(MessageIcon::Warning));
         QCOMPARE(editor.state.records.userMmsi, std::string("2111111110"));
 
         QTest::keyClicks(mmsi, "9");
@@ -475,7 +474,7 @@ class SettingsPagesTest : public QObject {
         tabs->setCurrentIndex(2);
         DialogPresser ok("cmdOK");
         // The busy radio's question is answered with Cancel: "Radio not ready!!".
-        editor.messages.answer(BoxAnswer::Cancel);
+        editor.messages.answer(MessageAnswer::Cancel);
         control<QPushButton>(editor, "cmdFclearLog_0")->click();
         QCOMPARE(ok.captions, QStringList{"Clear Individual Directory"});
         QVERIFY(editor.messages.texts().find("Radio not ready!!") != std::string::npos);

@@ -276,7 +276,7 @@ class TransferTest : public QObject {
         closer.start(20);
         editor.window->actions().transferRead->trigger();
         QCOMPARE(editor.messages.shown.size(), before + 1);
-        const MessageRequest& shown = editor.messages.shown.back();
+        const Message& shown = editor.messages.shown.back();
         QCOMPARE(shown.text, std::string("port inicialize error!!"));
         QCOMPARE(shown.title, std::string("Read from Radio"));
         const std::string expected = device + ": " + std::strerror(ENOENT);

@@ -2,10 +2,17 @@
 // node, twips and the file dialog filters.
 #include <QtTest>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
 #include "codec/channelplan.h"
 #include "image/newimage.h"
 #include "ui/dialogservice.h"
 #include "ui/pageid.h"
+#include "ui/qtmessageservice.h"
 #include "ui/transferdialog.h"
 #include "ui/treebuilder.h"
 #include "ui/twips.h"
@@ -44,6 +51,63 @@ class UiLogicTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Each icon, button set and default reaches the box, the detail stands
+    // under the text, and the default button's answer comes back.
+    void messageServiceShowsTheMessage_data()
+    {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("defaultAnswer");
+        QTest::addColumn<int>("boxIcon");
+        QTest::addColumn<int>("boxButtons");
+        const auto row = [](const char* name, MessageIcon icon, MessageButtons buttons, MessageAnswer answer,
+                            QMessageBox::Icon boxIcon, QMessageBox::StandardButtons boxButtons) {
+            QTest::newRow(name) << int(icon) << int(buttons) << int(answer) << int(boxIcon) << int(boxButtons);
+        };
+        row("none", MessageIcon::None, MessageButtons::YesNoCancel, MessageAnswer::Yes, QMessageBox::NoIcon,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        row("information", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok,
+            QMessageBox::Information, QMessageBox::Ok);
+        row("warning", MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No, QMessageBox::Warning,
+            QMessageBox::Yes | QMessageBox::No);
+        row("critical", MessageIcon::Critical, MessageButtons::RetryCancel, MessageAnswer::Retry,
+            QMessageBox::Critical, QMessageBox::Retry | QMessageBox::Cancel);
+        row("question", MessageIcon::Question, MessageButtons::OkCancel, MessageAnswer::Cancel,
+            QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel);
+    }
+
+    void messageServiceShowsTheMessage()
+    {
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(int, defaultAnswer);
+        const Message message{"Program to Radio", "Radio is busy!!", MessageIcon(icon), MessageButtons(buttons),
+                              MessageAnswer(defaultAnswer), "/dev/ttyUSB0"};
+        struct Seen {
+            int icon = -1;
+            int buttons = -1;
+            QString title, text, detail;
+        } seen;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || box->defaultButton() == nullptr) return;
+            seen = {int(box->icon()), int(box->standardButtons()), box->windowTitle(), box->text(),
+                    box->informativeText()};
+            box->defaultButton()->click();
+        });
+        poll.start(10);
+        const MessageAnswer answer = QtMessageService().show(message);
+        QFETCH(int, boxIcon);
+        QFETCH(int, boxButtons);
+        QCOMPARE(seen.icon, boxIcon);
+        QCOMPARE(seen.buttons, boxButtons);
+        QCOMPARE(seen.title, QString("Program to Radio"));
+        QCOMPARE(seen.text, QString("Radio is busy!!"));
+        QCOMPARE(seen.detail, QString("/dev/ttyUSB0"));
+        QCOMPARE(int(answer), defaultAnswer);
+    }
+
     void treeHasAtisNodeOnlyWithAtis()
     {
         Records records = newRecords();

@@ -17,7 +17,7 @@ namespace zmp::test {
 
 namespace {
 
-void showModalBox(const MessageRequest& request)
+void showModalBox(const Message& request)
 {
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(request.title),
                     QString::fromStdString(request.text), QMessageBox::Ok, QApplication::activeWindow());
@@ -35,13 +35,13 @@ void showModalBox(const MessageRequest& request)
 
 } // namespace
 
-BoxAnswer ScriptedMessages::show(const MessageRequest& request)
+MessageAnswer ScriptedMessages::show(const Message& request)
 {
     shown.push_back(request);
     if (modal) showModalBox(request);
     if (answers_.empty())
-        return request.buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel : BoxAnswer::Ok;
-    const BoxAnswer answer = answers_.front();
+        return request.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    const MessageAnswer answer = answers_.front();
     answers_.pop_front();
     return answer;
 }
@@ -49,7 +49,7 @@ BoxAnswer ScriptedMessages::show(const MessageRequest& request)
 std::string ScriptedMessages::texts() const
 {
     std::string all;
-    for (const MessageRequest& request : shown)
+    for (const Message& request : shown)
         all += "[" + request.title + "] " + request.text + "\n";
     return all;
 }

@@ -25,9 +25,9 @@ namespace zmp::test {
 // keeps every request for the test to compare.
 class ScriptedMessages : public MessageService {
   public:
-    BoxAnswer show(const MessageRequest& request) override;
-    void answer(BoxAnswer next) { answers_.push_back(next); }
-    std::vector<MessageRequest> shown;
+    MessageAnswer show(const Message& request) override;
+    void answer(MessageAnswer next) { answers_.push_back(next); }
+    std::vector<Message> shown;
     // Each message opens a real modal box, closed as soon as it is active,
     // so that the box takes the focus and gives it back as one the user
     // answers does.
@@ -35,7 +35,7 @@ class ScriptedMessages : public MessageService {
     std::string texts() const;
 
   private:
-    std::deque<BoxAnswer> answers_;
+    std::deque<MessageAnswer> answers_;
 };
 
 // Answers file dialogs from a script of paths ("" = cancelled when the
