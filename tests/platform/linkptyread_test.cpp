@@ -139,5 +139,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplyFault{"address", [](radiosim::FaultPlan& f) { f.badAddressReplies.parse("6"); },
                                  msg::AddressError, ""},
                       ReplyFault{"length", [](radiosim::FaultPlan& f) { f.badLengthReplies.parse("6"); },
-                                 msg::DataError, ""}),
+                                 msg::LinkDataError, ""}),
     [](const auto& info) { return std::string(info.param.name); });
