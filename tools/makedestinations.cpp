@@ -12,8 +12,8 @@
 #include <string>
 
 #include "image/imagepreparation.h"
-#include "model/models.h"
 #include "image/newimage.h"
+#include "model/models.h"
 
 namespace {
 

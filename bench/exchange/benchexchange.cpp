@@ -5,9 +5,9 @@
 
 #include "checks/marinechecks.h"
 #include "exchange/tableexchange.h"
+#include "image/newimage.h"
 #include "model/memoryimage.h"
 #include "model/models.h"
-#include "image/newimage.h"
 
 namespace {
 
@@ -25,15 +25,18 @@ Records fullRecords()
         records.memoryId[i] = {true, "SHIP" + std::to_string(i), std::to_string(232000000 + i), {}};
     for (std::size_t i = 0; i < records.groupId.size(); ++i)
         records.groupId[i] = {true, "GROUP" + std::to_string(i), "0232" + std::to_string(10000 + i), {}};
-    for (auto& group : records.groups) group.Enable = true;
-    for (auto& channel : records.usa) channel.Enable = true;
+    for (auto& group : records.groups)
+        group.Enable = true;
+    for (auto& channel : records.usa)
+        channel.Enable = true;
     return records;
 }
 
 void checkFullConfiguration(benchmark::State& state)
 {
     const Records records = fullRecords();
-    for (auto _ : state) benchmark::DoNotOptimize(MarineChecks::run(records));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MarineChecks::run(records));
 }
 BENCHMARK(checkFullConfiguration)->Unit(benchmark::kMicrosecond);
 
@@ -41,7 +44,8 @@ BENCHMARK(checkFullConfiguration)->Unit(benchmark::kMicrosecond);
 void importUsaTable(benchmark::State& state)
 {
     Records source = fullRecords();
-    for (auto& channel : source.usa) channel.ChTag = "NAME " + std::to_string(channel.Position);
+    for (auto& channel : source.usa)
+        channel.ChTag = "NAME " + std::to_string(channel.Position);
     const std::string csv = TableExchange::exportCsv(source, ExchangeTable::Usa);
     const Records start = fullRecords();
     for (auto _ : state) {

@@ -11,8 +11,8 @@
 #include "codec/errorlog.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
-#include "model/models.h"
 #include "image/newimage.h"
+#include "model/models.h"
 
 namespace {
 
@@ -68,7 +68,8 @@ Records fullRecords()
 void composeFullConfiguration(benchmark::State& state)
 {
     const Records records = fullRecords();
-    for (auto _ : state) benchmark::DoNotOptimize(ConfigFileWriter::compose(records, ModelMr4400, true));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ConfigFileWriter::compose(records, ModelMr4400, true));
 }
 BENCHMARK(composeFullConfiguration)->Unit(benchmark::kMillisecond);
 
@@ -93,7 +94,8 @@ void readFile(benchmark::State& state, const std::string& path)
     const ErrorLog log(workspace().folder.string(), false);
     const FileContext context{ModelMr4400, true, flags, log};
     for (auto _ : state) {
-        const FileOutcome outcome = ConfigFileReader::read(path, records, context, [&records] { records = resetRecords(); });
+        const FileOutcome outcome =
+            ConfigFileReader::read(path, records, context, [&records] { records = resetRecords(); });
         if (!outcome.ok) state.SkipWithError("read failed");
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fs::file_size(path)));
@@ -118,7 +120,8 @@ void readScalesWithFileSize(benchmark::State& state)
         const std::string padding = "[CHWX0]\r\nEnable=1\r\nScanMemory=0\r\nChTag=#PADDING PADDING\r\n";
         std::ofstream out(path, std::ios::binary);
         out << text;
-        for (std::size_t written = text.size(); written < size; written += padding.size()) out << padding;
+        for (std::size_t written = text.size(); written < size; written += padding.size())
+            out << padding;
     }
     readFile(state, path.string());
     state.SetComplexityN(state.range(0));
@@ -130,6 +133,6 @@ BENCHMARK(readScalesWithFileSize)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -116,7 +116,8 @@ void report(const char* name, const Timing& timing, double pausesMs, double goal
                 std::min(work, cpu) < goalMs ? "ok" : "SLOW");
 }
 
-template <typename Step> Timing time(Step step)
+template <typename Step>
+Timing time(Step step)
 {
     Timing timing;
     for (int i = 0; i < Rounds; ++i) {

@@ -8,9 +8,9 @@
 
 #include "exchange/tableexchange.h"
 #include "history/recordsequal.h"
+#include "image/newimage.h"
 #include "model/memoryimage.h"
 #include "model/models.h"
-#include "image/newimage.h"
 
 #include "../support/resetrecords.h"
 

@@ -8,8 +8,8 @@
 
 #include "../support/memoryfilesystem.h"
 #include "files/configfilereader.h"
-#include "model/models.h"
 #include "image/newimage.h"
+#include "model/models.h"
 
 #include "../support/resetrecords.h"
 

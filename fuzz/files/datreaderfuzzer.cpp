@@ -6,8 +6,8 @@
 
 #include "files/configfilereader.h"
 #include "files/sectiontable.h"
-#include "model/models.h"
 #include "image/newimage.h"
+#include "model/models.h"
 
 #include "../support/resetrecords.h"
 

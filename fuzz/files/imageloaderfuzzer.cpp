@@ -17,7 +17,7 @@ bool untouched(const zmp::MemoryImage& image)
     return image[0] == 0x5A && image[zmp::ImageSize - 1] == 0x5A;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     zmp::MemorySettingsStore store;
     zmp::ModelSelection selection;
-    const zmp::FileOutcome outcome = zmp::ModelScan::selectAtStartup("/program/global.ini", store, "ZMP", selection);
+    const zmp::FileOutcome outcome =
+        zmp::ModelScan::selectAtStartup("/program/global.ini", store, "ZMP", selection);
     if (outcome.ok != (selection.offeredCount > 0)) __builtin_trap();
     if (!outcome.ok) return 0;
     if (selection.model < 1 || selection.model > zmp::ModelMenuItemCount) __builtin_trap();

@@ -17,12 +17,14 @@ namespace {
 std::int64_t clockMs = 0;
 
 class FuzzHost : public zmp::LinkHost {
-public:
+  public:
     zmp::MessageAnswer showMessage(const zmp::Message& message) override
     {
         // Retry once so the retry paths run too, then give up.
-        if (message.buttons == zmp::MessageButtons::RetryCancel && retries_++ == 0) return zmp::MessageAnswer::Retry;
-        return message.buttons == zmp::MessageButtons::Ok ? zmp::MessageAnswer::Ok : zmp::MessageAnswer::Cancel;
+        if (message.buttons == zmp::MessageButtons::RetryCancel && retries_++ == 0)
+            return zmp::MessageAnswer::Retry;
+        return message.buttons == zmp::MessageButtons::Ok ? zmp::MessageAnswer::Ok
+                                                          : zmp::MessageAnswer::Cancel;
     }
     void showStatus(const std::string&) override {}
     void showProgress(int) override {}
@@ -31,13 +33,13 @@ public:
     void sleep(int ms) override { clockMs += ms; }
     std::int64_t nowMs() override { return clockMs; }
 
-private:
+  private:
     int retries_ = 0;
 };
 
 // The first byte of each piece is its length.
 class FuzzPort : public zmp::SerialPort {
-public:
+  public:
     explicit FuzzPort(std::string_view replies) : replies_(replies) {}
 
     void setPortNumber(int) override {}
@@ -57,7 +59,8 @@ public:
     void write(const std::vector<std::uint8_t>&) override
     {
         if (replies_.empty()) return;
-        const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(replies_[0]), replies_.size() - 1);
+        const std::size_t length =
+            std::min<std::size_t>(static_cast<unsigned char>(replies_[0]), replies_.size() - 1);
         waiting_ = replies_.substr(1, length);
         replies_.remove_prefix(1 + length);
     }
@@ -70,7 +73,7 @@ public:
     }
     zmp::PortError lastError() const override { return {}; }
 
-private:
+  private:
     std::string_view replies_;
     std::string_view waiting_;
     bool open_ = false;
@@ -87,7 +90,7 @@ const zmp::MemoryImage& startImage()
     return image;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -100,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zmp::MemoryImage image = startImage();
     zmp::Records records;
     records.usa[0].ChTag = "UNCHANGED";
-    zmp::TransferOperation operation(port, host, flags, image, records, zmp::ModelMr4400, {1, "/nonexistent"});
+    zmp::TransferOperation operation(port, host, flags, image, records, zmp::ModelMr4400,
+                                     {1, "/nonexistent"});
     operation.run(type);
     operation.release();
     const bool completed = flags.CompletedFlag && !flags.ErrorFlag;

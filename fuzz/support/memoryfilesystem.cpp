@@ -48,4 +48,4 @@ bool MemoryFileSystem::overwrite(const std::string&, std::string_view, FileError
     return false;
 }
 
-}  // namespace zmp::fuzz
+} // namespace zmp::fuzz

@@ -11,7 +11,7 @@ namespace zmp::fuzz {
 // fuzz input reaches the readers through the same calls as a file on disk
 // without touching one. Nothing can be written.
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     MemoryFileSystem() { FileSystem::setCurrent(this); }
     ~MemoryFileSystem() override { FileSystem::setCurrent(nullptr); }
     MemoryFileSystem(const MemoryFileSystem&) = delete;
@@ -30,8 +30,8 @@ public:
     int processId() override { return 1; }
     bool processAlive(int) override { return true; }
 
-private:
+  private:
     const std::string* find(const std::string& path) const;
 };
 
-}  // namespace zmp::fuzz
+} // namespace zmp::fuzz

@@ -50,18 +50,21 @@ void checkDirectory(const Directory& directory, bool groupId, Warnings& warnings
             checkNumber(groupId ? NumberRole::GroupId : NumberRole::MemoryId, digits, 9, item,
                         {subject, number, {}}, warnings);
         } else if (directory[i].Enable) {
-            warnings.push_back({subject, number,
-                                item + ": added without an MMSI; the radio drops it and every entry after it"});
+            warnings.push_back(
+                {subject, number,
+                 item + ": added without an MMSI; the radio drops it and every entry after it"});
         }
     }
 }
 
 bool priorityEnabled(const Records& records, int group, int channel)
 {
-    if (channel >= ExpPriorityBase) return records.exp[static_cast<std::size_t>(channel - ExpPriorityBase)].Enable;
+    if (channel >= ExpPriorityBase)
+        return records.exp[static_cast<std::size_t>(channel - ExpPriorityBase)].Enable;
     const ChannelTable& table = groupTable(records, group);
-    return std::any_of(table.begin(), table.end(),
-                       [channel](const ChannelRecord& record) { return record.Position == channel && record.Enable; });
+    return std::any_of(table.begin(), table.end(), [channel](const ChannelRecord& record) {
+        return record.Position == channel && record.Enable;
+    });
 }
 
 void checkPriorityChannels(const Records& records, Warnings& warnings)
@@ -71,8 +74,8 @@ void checkPriorityChannels(const Records& records, Warnings& warnings)
         if (!usable.Enable || usable.PriorityCh < 0 || usable.PriorityCh >= PriorityLimit) continue;
         if (priorityEnabled(records, group, usable.PriorityCh)) continue;
         warnings.push_back({CheckSubject::PriorityChannel, group,
-                            groupName(group) + ": priority channel " + priorityChannelLabel(usable.PriorityCh) +
-                                " is not enabled"});
+                            groupName(group) + ": priority channel " +
+                                priorityChannelLabel(usable.PriorityCh) + " is not enabled"});
     }
 }
 
@@ -84,12 +87,12 @@ void checkDscGroups(const Records& records, Warnings& warnings)
         if (records.settings[static_cast<std::size_t>(slot::UsableDsc) + index] == 0) continue;
         if (firstDscGroup < 0) firstDscGroup = group;
         if (records.groups[index].Enable) continue;
-        warnings.push_back({CheckSubject::UsableDsc, group,
-                            groupName(group) + ": DSC is on but the group is not usable"});
+        warnings.push_back(
+            {CheckSubject::UsableDsc, group, groupName(group) + ": DSC is on but the group is not usable"});
     }
     if (firstDscGroup >= 0 && trimSpaces(records.userMmsi).empty())
-        warnings.push_back({CheckSubject::UserMmsi, 0,
-                            "User MMSI: empty while DSC is on for " + groupName(firstDscGroup)});
+        warnings.push_back(
+            {CheckSubject::UserMmsi, 0, "User MMSI: empty while DSC is on for " + groupName(firstDscGroup)});
 }
 
 } // namespace
@@ -99,7 +102,8 @@ std::vector<CheckWarning> MarineChecks::run(const Records& records)
     Warnings warnings;
     const std::string userMmsi = nineDigitMmsi(records.userMmsi);
     if (!userMmsi.empty())
-        checkNumber(NumberRole::UserMmsi, userMmsi, 9, "User MMSI", {CheckSubject::UserMmsi, 0, {}}, warnings);
+        checkNumber(NumberRole::UserMmsi, userMmsi, 9, "User MMSI", {CheckSubject::UserMmsi, 0, {}},
+                    warnings);
     const std::string atis = trimSpaces(records.atisCode);
     if (!atis.empty())
         checkNumber(NumberRole::AtisCode, atis, 10, "ATIS code", {CheckSubject::AtisCode, 0, {}}, warnings);

@@ -8,13 +8,16 @@ namespace {
 
 bool isMid(std::string_view text)
 {
-    return text.size() == 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return text.size() == 3 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string_view trimmed(std::string_view text)
 {
-    while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.remove_suffix(1);
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && (text.back() == '\r' || text.back() == ' '))
+        text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     return text;
 }
 

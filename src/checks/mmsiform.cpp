@@ -12,7 +12,7 @@ namespace {
 struct FormPrefix {
     std::string_view prefix;
     MmsiForm form;
-    std::size_t midAt;  // where the MID starts; NoMid when the form holds none
+    std::size_t midAt; // where the MID starts; NoMid when the form holds none
 };
 
 constexpr std::size_t NoMid = std::string_view::npos;
@@ -42,7 +42,8 @@ MmsiReading readMmsi(std::string_view digits)
 {
     if (digits.empty()) return {};
     for (const auto& entry : Prefixes)
-        if (digits.substr(0, entry.prefix.size()) == entry.prefix) return withMid(entry.form, digits, entry.midAt);
+        if (digits.substr(0, entry.prefix.size()) == entry.prefix)
+            return withMid(entry.form, digits, entry.midAt);
     const char first = digits.front();
     if (first >= '2' && first <= '7') return withMid(MmsiForm::Ship, digits, 0);
     if (first == '8') return withMid(MmsiForm::Handheld, digits, 1);
@@ -52,17 +53,28 @@ MmsiReading readMmsi(std::string_view digits)
 std::string formName(MmsiForm form)
 {
     switch (form) {
-    case MmsiForm::Ship: return "ship station";
-    case MmsiForm::Coast: return "coast station";
-    case MmsiForm::Group: return "group";
-    case MmsiForm::Handheld: return "handheld radio";
-    case MmsiForm::SarAircraft: return "search-and-rescue aircraft";
-    case MmsiForm::AisSart: return "AIS-SART beacon";
-    case MmsiForm::ManOverboard: return "man-overboard beacon";
-    case MmsiForm::EpirbAis: return "EPIRB-AIS beacon";
-    case MmsiForm::CraftAssociated: return "craft of a parent ship";
-    case MmsiForm::AidToNavigation: return "aid to navigation";
-    case MmsiForm::Unknown: break;
+    case MmsiForm::Ship:
+        return "ship station";
+    case MmsiForm::Coast:
+        return "coast station";
+    case MmsiForm::Group:
+        return "group";
+    case MmsiForm::Handheld:
+        return "handheld radio";
+    case MmsiForm::SarAircraft:
+        return "search-and-rescue aircraft";
+    case MmsiForm::AisSart:
+        return "AIS-SART beacon";
+    case MmsiForm::ManOverboard:
+        return "man-overboard beacon";
+    case MmsiForm::EpirbAis:
+        return "EPIRB-AIS beacon";
+    case MmsiForm::CraftAssociated:
+        return "craft of a parent ship";
+    case MmsiForm::AidToNavigation:
+        return "aid to navigation";
+    case MmsiForm::Unknown:
+        break;
     }
     return "no MMSI form";
 }

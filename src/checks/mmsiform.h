@@ -7,16 +7,16 @@ namespace zmp {
 
 // What a nine-digit MMSI stands for, read from its leading digits.
 enum class MmsiForm {
-    Ship,             // MID + 6 digits
-    Coast,            // 00 + MID + 4 digits
-    Group,            // 0 + MID + 5 digits
-    Handheld,         // 8 + MID + 5 digits
-    SarAircraft,      // 111 + MID + 3 digits
-    AisSart,          // 970 + 6 digits
-    ManOverboard,     // 972 + 6 digits
-    EpirbAis,         // 974 + 6 digits
-    CraftAssociated,  // 98 + MID + 4 digits
-    AidToNavigation,  // 99 + MID + 4 digits
+    Ship,            // MID + 6 digits
+    Coast,           // 00 + MID + 4 digits
+    Group,           // 0 + MID + 5 digits
+    Handheld,        // 8 + MID + 5 digits
+    SarAircraft,     // 111 + MID + 3 digits
+    AisSart,         // 970 + 6 digits
+    ManOverboard,    // 972 + 6 digits
+    EpirbAis,        // 974 + 6 digits
+    CraftAssociated, // 98 + MID + 4 digits
+    AidToNavigation, // 99 + MID + 4 digits
     Unknown,
 };
 

@@ -82,10 +82,14 @@ MmsiVerdict judgeNumber(NumberRole role, std::string_view digits)
 {
     if (digits.empty()) return {};
     switch (role) {
-    case NumberRole::UserMmsi: return judgeUserMmsi(digits);
-    case NumberRole::MemoryId: return judgeDirectoryEntry(digits);
-    case NumberRole::GroupId: return judgeGroupId(digits);
-    case NumberRole::AtisCode: return judgeAtisCode(digits);
+    case NumberRole::UserMmsi:
+        return judgeUserMmsi(digits);
+    case NumberRole::MemoryId:
+        return judgeDirectoryEntry(digits);
+    case NumberRole::GroupId:
+        return judgeGroupId(digits);
+    case NumberRole::AtisCode:
+        return judgeAtisCode(digits);
     }
     return {};
 }

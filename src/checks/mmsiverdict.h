@@ -7,10 +7,10 @@ namespace zmp {
 
 // The numbers a configuration holds and what each must look like.
 enum class NumberRole {
-    UserMmsi,  // this ship's own MMSI
-    MemoryId,  // an entry of the individual directory
-    GroupId,   // an entry of the group directory (with its leading 0)
-    AtisCode,  // 9 + MID + 6 digits
+    UserMmsi, // this ship's own MMSI
+    MemoryId, // an entry of the individual directory
+    GroupId,  // an entry of the group directory (with its leading 0)
+    AtisCode, // 9 + MID + 6 digits
 };
 
 struct MmsiVerdict {

@@ -46,8 +46,8 @@ int DiffCommand::run(const CliOptions& options, CliEnvironment& environment,
     std::array<std::string, 2> texts;
     // The file first: a file that cannot be opened is found before the
     // radio has been read.
-    const std::array<std::size_t, 2> order = args[0] == RadioWord ? std::array<std::size_t, 2>{1, 0}
-                                                                  : std::array<std::size_t, 2>{0, 1};
+    const std::array<std::size_t, 2> order =
+        args[0] == RadioWord ? std::array<std::size_t, 2>{1, 0} : std::array<std::size_t, 2>{0, 1};
     for (const std::size_t side : order) {
         const int status = composeSide(options, environment, args[side], err, in, texts[side]);
         if (status != ExitSuccess) return status;

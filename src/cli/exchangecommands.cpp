@@ -28,7 +28,8 @@ int ExchangeCommands::runCheck(CliSession& session, const std::vector<std::strin
     if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     const auto warnings = MarineChecks::run(session.records());
-    for (const auto& warning : warnings) out << warning.text << '\n';
+    for (const auto& warning : warnings)
+        out << warning.text << '\n';
     return warnings.empty() ? ExitSuccess : ExitFailed;
 }
 
@@ -40,7 +41,8 @@ int ExchangeCommands::runExport(CliSession& session, const std::vector<std::stri
     if (!table) return ExitUsage;
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     FileError error;
-    if (writeFileAtomically(args[2], TableExchange::exportCsv(session.records(), *table), &error)) return ExitSuccess;
+    if (writeFileAtomically(args[2], TableExchange::exportCsv(session.records(), *table), &error))
+        return ExitSuccess;
     err << "zmp-cli: " << args[2] << ": " << error.description << '\n';
     return ExitFailed;
 }
@@ -48,7 +50,8 @@ int ExchangeCommands::runExport(CliSession& session, const std::vector<std::stri
 int ExchangeCommands::runImport(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                                 std::ostream& err, std::istream&)
 {
-    if (!FileCommandSet::checkInput(args[0], err) || !FileCommandSet::checkOutput(args[3], err)) return ExitUsage;
+    if (!FileCommandSet::checkInput(args[0], err) || !FileCommandSet::checkOutput(args[3], err))
+        return ExitUsage;
     const auto table = tableArgument(args[1], err);
     if (!table) return ExitUsage;
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
@@ -58,7 +61,8 @@ int ExchangeCommands::runImport(CliSession& session, const std::vector<std::stri
         return ExitFailed;
     }
     const auto errors = TableExchange::importCsv(session.records(), *table, text);
-    for (const auto& error : errors) err << "zmp-cli: " << args[2] << ": " << error << '\n';
+    for (const auto& error : errors)
+        err << "zmp-cli: " << args[2] << ": " << error << '\n';
     if (!errors.empty()) return ExitFailed;
     return FileCommandSet::save(session, args[3], err) ? ExitSuccess : ExitFailed;
 }

@@ -62,7 +62,7 @@ bool FileCommandSet::save(CliSession& session, const std::string& path, std::ost
 }
 
 int FileCommandSet::runNew(CliSession& session, const std::vector<std::string>& args, std::ostream&,
-                         std::ostream& err, std::istream&)
+                           std::ostream& err, std::istream&)
 {
     if (!checkOutput(args[0], err)) return ExitUsage;
     const FileOutcome outcome = session.resetImage();
@@ -72,7 +72,7 @@ int FileCommandSet::runNew(CliSession& session, const std::vector<std::string>& 
 }
 
 int FileCommandSet::runConvert(CliSession& session, const std::vector<std::string>& args, std::ostream&,
-                             std::ostream& err, std::istream&)
+                               std::ostream& err, std::istream&)
 {
     if (!checkInput(args[0], err) || !checkOutput(args[1], err) || !checkDistinct(args[0], args[1], err))
         return ExitUsage;
@@ -81,7 +81,7 @@ int FileCommandSet::runConvert(CliSession& session, const std::vector<std::strin
 }
 
 int FileCommandSet::runReport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
-                            std::ostream& err, std::istream&)
+                              std::ostream& err, std::istream&)
 {
     if (!checkInput(args[0], err)) return ExitUsage;
     if (args.size() > 1 && !checkDistinct(args[0], args[1], err)) return ExitUsage;
@@ -97,7 +97,7 @@ int FileCommandSet::runReport(CliSession& session, const std::vector<std::string
 }
 
 int FileCommandSet::runDestinations(CliSession& session, const std::vector<std::string>&, std::ostream& out,
-                                  std::ostream& err, std::istream&)
+                                    std::ostream& err, std::istream&)
 {
     CliSession::print(err, session.resetImage());
     const DestinationMenu& menu = session.destinations().menu();

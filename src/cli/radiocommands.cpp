@@ -67,7 +67,8 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
                                 session.model(), options);
     host.onInterrupt([&operation] { operation.cancel(); });
     host.onPortError([&session, &port, &options] {
-        const std::string device = session.options().port.value_or("port " + std::to_string(options.portNumber));
+        const std::string device =
+            session.options().port.value_or("port " + std::to_string(options.portNumber));
         const std::string reason = port->lastError().description;
         return device + ": " + (reason.empty() ? "Cannot be opened" : reason);
     });
@@ -101,8 +102,8 @@ int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& 
 {
     if (!FileCommandSet::checkOutput(args[0], err)) return ExitUsage;
     if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
-        MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(), MessageIcon::Warning,
-                                                        args[0] + ": " + problem)
+        MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(),
+                                                        MessageIcon::Warning, args[0] + ": " + problem)
                                        .message);
         return ExitFailed;
     }

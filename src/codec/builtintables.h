@@ -10,4 +10,4 @@ ChannelTable builtInIntTable();
 ChannelTable builtInCanTable();
 ChannelTable builtInWxTable();
 
-}  // namespace zmp
+} // namespace zmp

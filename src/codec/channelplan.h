@@ -18,4 +18,4 @@ using ChannelPlan = std::vector<ChannelPlanEntry>;
 
 const ChannelPlan& channelPlan();
 
-}  // namespace zmp
+} // namespace zmp

@@ -17,4 +17,4 @@ std::pair<int, int> modelCodeAddresses(const MemoryImage& image);
 // Upper-case hexadecimal, left-padded with "0" and cut to the last width characters.
 std::string hexText(unsigned value, int width);
 
-}  // namespace zmp
+} // namespace zmp

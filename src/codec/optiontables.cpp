@@ -31,7 +31,8 @@ const OptionList& resumeTimeOptions()
 {
     // 4 and 5 seconds are offered by the Common page and held by the radio,
     // so the report names them too.
-    static const OptionList list = {{0, "--"}, {1, "1Sec"}, {2, "2Sec"}, {3, "3Sec"}, {4, "4Sec"}, {5, "5Sec"}};
+    static const OptionList list = {{0, "--"},   {1, "1Sec"}, {2, "2Sec"},
+                                    {3, "3Sec"}, {4, "4Sec"}, {5, "5Sec"}};
     return list;
 }
 

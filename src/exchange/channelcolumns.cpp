@@ -174,8 +174,10 @@ const ExchangeColumns<ChannelRecord>& expChannelColumns()
         Column{"Enable", &showFlag<&ChannelRecord::Enable>, &storeFlag<&ChannelRecord::Enable>},
         Column{"CH Display", &showDisplay, &storeDisplay},
         Column{"CH Suffix", &showSuffix, &storeSuffix},
-        Column{"Rx Frequency", &showFrequency<&ChannelRecord::Rxfreq>, &storeFrequency<&ChannelRecord::Rxfreq>},
-        Column{"Tx Frequency", &showFrequency<&ChannelRecord::Txfreq>, &storeFrequency<&ChannelRecord::Txfreq>},
+        Column{"Rx Frequency", &showFrequency<&ChannelRecord::Rxfreq>,
+               &storeFrequency<&ChannelRecord::Rxfreq>},
+        Column{"Tx Frequency", &showFrequency<&ChannelRecord::Txfreq>,
+               &storeFrequency<&ChannelRecord::Txfreq>},
         Column{"Low Power Only", &showFlag<&ChannelRecord::LowPower>, &storeFlag<&ChannelRecord::LowPower>},
         Column{"Power Up", &showFlag<&ChannelRecord::PowUp>, &storeFlag<&ChannelRecord::PowUp>},
         Column{"Scan Memory", &showFlag<&ChannelRecord::ScanMemory>, &storeFlag<&ChannelRecord::ScanMemory>},
@@ -187,7 +189,8 @@ const ExchangeColumns<ChannelRecord>& expChannelColumns()
 std::optional<std::pair<std::string, std::string>> expRowProblem(const ChannelRecord& channel)
 {
     if (!channel.Enable) return std::nullopt;
-    if (channel.Rxfreq == 0.0) return std::pair<std::string, std::string>{"Rx Frequency", "an enabled channel needs one"};
+    if (channel.Rxfreq == 0.0)
+        return std::pair<std::string, std::string>{"Rx Frequency", "an enabled channel needs one"};
     if (trimSpaces(channel.CHDisplayL).empty())
         return std::pair<std::string, std::string>{"CH Display", "an enabled channel needs one"};
     return std::nullopt;

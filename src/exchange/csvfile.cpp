@@ -10,7 +10,8 @@ std::optional<std::string> readCsvFile(const std::string& path, std::string& tex
     constexpr std::size_t ChunkSize = 1 << 16;
     FileError error;
     const long long size = regularFileSize(path, error);
-    if (size > static_cast<long long>(TableExchange::MaxTextSize)) return std::string("too large for a table");
+    if (size > static_cast<long long>(TableExchange::MaxTextSize))
+        return std::string("too large for a table");
     const auto append = [&text](std::string_view chunk) {
         text.append(chunk);
         return true;

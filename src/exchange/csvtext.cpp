@@ -50,7 +50,9 @@ class CsvReader {
         field.clear();
         if (atEnd() || text_[at_] != '"') {
             while (!atEnd() && text_[at_] != ',' && text_[at_] != '\r' && text_[at_] != '\n') {
-                if (text_[at_] == '"') return fail("line " + std::to_string(line_) + ": a quote inside an unquoted field", error);
+                if (text_[at_] == '"')
+                    return fail("line " + std::to_string(line_) + ": a quote inside an unquoted field",
+                                error);
                 field += text_[at_++];
             }
             return true;

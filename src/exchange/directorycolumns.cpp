@@ -52,7 +52,8 @@ Problem storeGroupMmsi(DirectoryEntry& entry, const std::string& text)
 {
     const std::string digits = trimSpaces(text);
     if (!digits.empty() && digits.front() != '0') return "a group MMSI begins with 0";
-    const std::optional<std::string> mmsi = acceptedDirectoryMmsi(digits.empty() ? digits : digits.substr(1), true);
+    const std::optional<std::string> mmsi =
+        acceptedDirectoryMmsi(digits.empty() ? digits : digits.substr(1), true);
     if (!mmsi) return "a group MMSI has 9 digits";
     entry.Mmsid = *mmsi;
     return std::nullopt;

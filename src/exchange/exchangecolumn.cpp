@@ -21,8 +21,8 @@ std::string lowered(const std::string& text)
 // Characters of a UTF-8 text: every byte that does not continue a sequence.
 int characterCount(const std::string& text)
 {
-    return static_cast<int>(std::count_if(text.begin(), text.end(),
-                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<int>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 } // namespace

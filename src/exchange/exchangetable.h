@@ -10,7 +10,7 @@ namespace zmp {
 enum class ExchangeTable { Usa, Intl, Can, Wx, Exp, MemoryId, GroupId };
 
 inline constexpr std::array<ExchangeTable, 7> ExchangeTables{
-    ExchangeTable::Usa, ExchangeTable::Intl, ExchangeTable::Can,     ExchangeTable::Wx,
+    ExchangeTable::Usa, ExchangeTable::Intl,     ExchangeTable::Can,    ExchangeTable::Wx,
     ExchangeTable::Exp, ExchangeTable::MemoryId, ExchangeTable::GroupId};
 
 // The command-line name: "usa", "intl", "can", "wx", "exp", "memory-id", "group-id".

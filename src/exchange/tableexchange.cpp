@@ -14,14 +14,17 @@ namespace {
 using Errors = std::vector<std::string>;
 
 template <class Record>
-std::string exportRows(const std::vector<Record>& list, const ExchangeColumns<Record>& columns, std::size_t count)
+std::string exportRows(const std::vector<Record>& list, const ExchangeColumns<Record>& columns,
+                       std::size_t count)
 {
     std::vector<std::string> fields;
-    for (const auto& column : columns) fields.emplace_back(column.header);
+    for (const auto& column : columns)
+        fields.emplace_back(column.header);
     std::string text = CsvText::row(fields);
     for (std::size_t i = 0; i < count; ++i) {
         fields.clear();
-        for (const auto& column : columns) fields.push_back(column.show(list[i], static_cast<int>(i) + 1));
+        for (const auto& column : columns)
+            fields.push_back(column.show(list[i], static_cast<int>(i) + 1));
         text += CsvText::row(fields);
     }
     return text;
@@ -46,7 +49,8 @@ void addError(Errors& errors, int line, const std::string& column, const std::st
 
 bool blank(const CsvRow& row)
 {
-    return std::all_of(row.fields.begin(), row.fields.end(), [](const std::string& f) { return trimSpaces(f).empty(); });
+    return std::all_of(row.fields.begin(), row.fields.end(),
+                       [](const std::string& f) { return trimSpaces(f).empty(); });
 }
 
 template <class Record>
@@ -62,7 +66,8 @@ bool headerMatches(const CsvRow& row, const ExchangeColumns<Record>& columns, Er
 
 // Applies one row to its record; true when any cell differed from the export.
 template <class Record>
-bool applyRow(Record& record, int number, const CsvRow& row, const ExchangeColumns<Record>& columns, Errors& errors)
+bool applyRow(Record& record, int number, const CsvRow& row, const ExchangeColumns<Record>& columns,
+              Errors& errors)
 {
     bool changed = false;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -72,7 +77,8 @@ bool applyRow(Record& record, int number, const CsvRow& row, const ExchangeColum
         }
         if (row.fields[i] == columns[i].show(record, number)) continue;
         changed = true;
-        if (auto problem = columns[i].store(record, row.fields[i])) addError(errors, row.line, columns[i].header, *problem);
+        if (auto problem = columns[i].store(record, row.fields[i]))
+            addError(errors, row.line, columns[i].header, *problem);
     }
     if (row.fields.size() > columns.size())
         addError(errors, row.line, std::to_string(columns.size() + 1), "more columns than the header names");
@@ -93,13 +99,16 @@ Errors importChannels(ChannelTable& table, const std::vector<CsvRow>& rows, bool
     for (std::size_t i = 0; i < count; ++i) {
         const bool changed = applyRow(table[i], static_cast<int>(i) + 1, rows[i], columns, errors);
         if (!expansion || !changed) continue;
-        if (auto problem = expRowProblem(table[i])) addError(errors, rows[i].line, problem->first, problem->second);
+        if (auto problem = expRowProblem(table[i]))
+            addError(errors, rows[i].line, problem->first, problem->second);
     }
     const std::string size = "the table has " + std::to_string(table.size()) + " rows";
-    if (rows.size() > table.size()) addError(errors, rows[table.size()].line, columns[0].header, "one row too many; " + size);
+    if (rows.size() > table.size())
+        addError(errors, rows[table.size()].line, columns[0].header, "one row too many; " + size);
     if (rows.size() < table.size()) {
         const int line = rows.empty() ? 2 : rows.back().line + 1;
-        addError(errors, line, columns[0].header, "rows missing; " + size + ", the file " + std::to_string(rows.size()));
+        addError(errors, line, columns[0].header,
+                 "rows missing; " + size + ", the file " + std::to_string(rows.size()));
     }
     return errors;
 }
@@ -117,7 +126,8 @@ Errors importDirectory(Directory& directory, const std::vector<CsvRow>& rows,
     const std::size_t count = std::min(rows.size(), directory.size());
     int gapLine = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        if (applyRow(directory[i], static_cast<int>(i) + 1, rows[i], columns, errors)) registerEntry(directory[i], rows[i], errors);
+        if (applyRow(directory[i], static_cast<int>(i) + 1, rows[i], columns, errors))
+            registerEntry(directory[i], rows[i], errors);
         if (!directory[i].Enable && gapLine == 0) gapLine = rows[i].line;
         if (directory[i].Enable && gapLine != 0) {
             addError(errors, gapLine, "MMSI", "empty before further entries, which the radio would drop");
@@ -140,8 +150,10 @@ std::optional<std::vector<CsvRow>> parsedRows(std::string_view text, Errors& err
 {
     std::string error;
     auto rows = CsvText::parse(text, error);
-    if (!rows) errors.push_back(error);
-    else if (rows->empty()) errors.push_back("line 1: no header row");
+    if (!rows)
+        errors.push_back(error);
+    else if (rows->empty())
+        errors.push_back("line 1: no header row");
     if (!errors.empty()) return std::nullopt;
     return rows;
 }
@@ -150,11 +162,16 @@ template <class AnyRecords>
 auto& channelTable(AnyRecords& records, ExchangeTable table)
 {
     switch (table) {
-    case ExchangeTable::Intl: return records.intl;
-    case ExchangeTable::Can: return records.can;
-    case ExchangeTable::Wx: return records.wx;
-    case ExchangeTable::Exp: return records.exp;
-    default: return records.usa;
+    case ExchangeTable::Intl:
+        return records.intl;
+    case ExchangeTable::Can:
+        return records.can;
+    case ExchangeTable::Wx:
+        return records.wx;
+    case ExchangeTable::Exp:
+        return records.exp;
+    default:
+        return records.usa;
     }
 }
 
@@ -167,7 +184,8 @@ const ExchangeColumns<ChannelRecord>& channelColumns(ExchangeTable table)
 
 template <class Record>
 Errors importInto(std::vector<Record>& target, std::string_view text, const ExchangeColumns<Record>& columns,
-                  Errors (*apply)(std::vector<Record>&, const std::vector<CsvRow>&, const ExchangeColumns<Record>&, Errors))
+                  Errors (*apply)(std::vector<Record>&, const std::vector<CsvRow>&,
+                                  const ExchangeColumns<Record>&, Errors))
 {
     Errors errors;
     const auto rows = parsedRows(text, errors);
@@ -182,23 +200,30 @@ Errors importInto(std::vector<Record>& target, std::string_view text, const Exch
 
 std::string TableExchange::exportCsv(const Records& records, ExchangeTable table)
 {
-    if (table == ExchangeTable::MemoryId) return exportRows(records.memoryId, memoryIdColumns(), usedSlots(records.memoryId));
-    if (table == ExchangeTable::GroupId) return exportRows(records.groupId, groupIdColumns(), usedSlots(records.groupId));
+    if (table == ExchangeTable::MemoryId)
+        return exportRows(records.memoryId, memoryIdColumns(), usedSlots(records.memoryId));
+    if (table == ExchangeTable::GroupId)
+        return exportRows(records.groupId, groupIdColumns(), usedSlots(records.groupId));
     const ChannelTable& list = channelTable(records, table);
     return exportRows(list, channelColumns(table), list.size());
 }
 
-std::vector<std::string> TableExchange::importCsv(Records& records, ExchangeTable table, std::string_view text)
+std::vector<std::string> TableExchange::importCsv(Records& records, ExchangeTable table,
+                                                  std::string_view text)
 {
-    if (table == ExchangeTable::MemoryId) return importInto(records.memoryId, text, memoryIdColumns(), &importDirectory);
-    if (table == ExchangeTable::GroupId) return importInto(records.groupId, text, groupIdColumns(), &importDirectory);
+    if (table == ExchangeTable::MemoryId)
+        return importInto(records.memoryId, text, memoryIdColumns(), &importDirectory);
+    if (table == ExchangeTable::GroupId)
+        return importInto(records.groupId, text, groupIdColumns(), &importDirectory);
     if (table == ExchangeTable::Exp)
-        return importInto(records.exp, text, channelColumns(table),
-                          +[](ChannelTable& t, const std::vector<CsvRow>& r, const ExchangeColumns<ChannelRecord>& c,
-                              Errors e) { return importChannels(t, r, true, c, std::move(e)); });
-    return importInto(channelTable(records, table), text, channelColumns(table),
-                      +[](ChannelTable& t, const std::vector<CsvRow>& r, const ExchangeColumns<ChannelRecord>& c,
-                          Errors e) { return importChannels(t, r, false, c, std::move(e)); });
+        return importInto(
+            records.exp, text, channelColumns(table),
+            +[](ChannelTable& t, const std::vector<CsvRow>& r, const ExchangeColumns<ChannelRecord>& c,
+                Errors e) { return importChannels(t, r, true, c, std::move(e)); });
+    return importInto(
+        channelTable(records, table), text, channelColumns(table),
+        +[](ChannelTable& t, const std::vector<CsvRow>& r, const ExchangeColumns<ChannelRecord>& c,
+            Errors e) { return importChannels(t, r, false, c, std::move(e)); });
 }
 
 } // namespace zmp

@@ -44,7 +44,7 @@ bool writeTemporary(TemporaryFile& file, std::string_view bytes, const std::stri
     return file.write(bytes, reason) && file.sync(reason) && file.replace(target, reason);
 }
 
-}  // namespace
+} // namespace
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error)
 {
@@ -75,9 +75,10 @@ void removeStaleTemporaries(const std::string& target)
     for (const std::filesystem::directory_iterator end; !failure && it != end; it.increment(failure)) {
         const std::string name = utf8Of(it->path().filename());
         const auto owner = TemporaryName::ownerOf(name);
-        if (!owner || *owner == self || system.processAlive(*owner) || !it->is_regular_file(failure)) continue;
+        if (!owner || *owner == self || system.processAlive(*owner) || !it->is_regular_file(failure))
+            continue;
         system.remove(utf8Of(it->path()));
     }
 }
 
-}  // namespace zmp
+} // namespace zmp

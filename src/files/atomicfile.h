@@ -20,4 +20,4 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, FileEr
 // Removes the temporary files of saves into target's folder whose process is gone.
 void removeStaleTemporaries(const std::string& target);
 
-}  // namespace zmp
+} // namespace zmp

@@ -67,7 +67,8 @@ std::vector<ConfigDiff::Difference> ConfigDiff::compare(const std::vector<Entry>
     for (const auto& entry : a) {
         const auto other = inB.find({entry.section, entry.key});
         const std::string value = other == inB.end() ? "" : other->second;
-        if (other != inB.end() && comparable(entry.key, value) == comparable(entry.key, entry.value)) continue;
+        if (other != inB.end() && comparable(entry.key, value) == comparable(entry.key, entry.value))
+            continue;
         differences.push_back({entry.section, entry.key, entry.value, value});
     }
     for (const auto& entry : b) {

@@ -16,13 +16,16 @@ using namespace configlayout;
 // Reads the keys of one section into record fields, each with its conversion.
 // An absent section answers every key with "" without looking it up.
 class SectionFields {
-public:
+  public:
     SectionFields(const SectionTable& table, std::string section)
         : table_(table), section_(std::move(section)), present_(table.hasSection(section_))
     {
     }
 
-    std::string text(const std::string& key) const { return present_ ? table_.lookupValue(section_, key) : ""; }
+    std::string text(const std::string& key) const
+    {
+        return present_ ? table_.lookupValue(section_, key) : "";
+    }
     void flag(const std::string& key, bool& field) const
     {
         if (const auto value = ConfigValue::toFlag(text(key))) field = *value;
@@ -58,7 +61,7 @@ public:
         }
     }
 
-private:
+  private:
     const SectionTable& table_;
     std::string section_;
     bool present_;
@@ -92,13 +95,15 @@ void readCommonSetup(const SectionTable& table, Records& records)
 void readDscBasic(const SectionTable& table, Records& records)
 {
     const SectionFields fields(table, DscBasicSection);
-    for (int g = 0; g < DscGroupCount; ++g) fields.flagSetting(GroupKeys[g], records.settings[slot::UsableDsc + g]);
+    for (int g = 0; g < DscGroupCount; ++g)
+        fields.flagSetting(GroupKeys[g], records.settings[slot::UsableDsc + g]);
     fields.textInto(UserMmsiKey, records.userMmsi);
     for (int i = 0; i < PosRequestCount; ++i) {
         fields.flagSetting(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i]);
         fields.flagSetting(numbered(PosRequestTxKey, i), records.settings[slot::PosRequestTx + i]);
     }
-    for (int i = 0; i < BeepOutCount; ++i) fields.flagSetting(numbered(BeepOutKey, i), records.settings[slot::BeepOut + i]);
+    for (int i = 0; i < BeepOutCount; ++i)
+        fields.flagSetting(numbered(BeepOutKey, i), records.settings[slot::BeepOut + i]);
 }
 
 void readDscAdvancedAndDisplay(const SectionTable& table, Records& records)
@@ -107,8 +112,10 @@ void readDscAdvancedAndDisplay(const SectionTable& table, Records& records)
     for (int kind = 0; kind < CallKindCount; ++kind) {
         const std::string name = CallKinds[kind];
         for (int category = 0; category < CategoryCount; ++category) {
-            advanced.flag(numbered(name.c_str(), category), records.dscFlags[dscslot::receive(kind, category)]);
-            advanced.flag(numbered((name + TransmitSuffix).c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
+            advanced.flag(numbered(name.c_str(), category),
+                          records.dscFlags[dscslot::receive(kind, category)]);
+            advanced.flag(numbered((name + TransmitSuffix).c_str(), category),
+                          records.dscFlags[dscslot::transmit(kind, category)]);
         }
     }
     const SectionFields display(table, DscDisplaySection);
@@ -210,7 +217,7 @@ std::string modelTypeReason(const std::string& path, int model, const std::strin
     return path + ": " + (found.empty() ? "No MODELTYPE in [MAIN], " : "MODELTYPE=" + found + ", ") + wanted;
 }
 
-}  // namespace
+} // namespace
 
 void ConfigFileReader::fill(const SectionTable& table, Records& records, bool hasAtis,
                             const std::function<void()>& pendingEvents)
@@ -261,4 +268,4 @@ FileOutcome ConfigFileReader::read(const std::string& path, Records& records, co
     return outcome;
 }
 
-}  // namespace zmp
+} // namespace zmp

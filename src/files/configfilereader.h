@@ -15,7 +15,7 @@ namespace zmp {
 // or unconvertible key keeps the reset value (a missing text empties its
 // field). The memory image is not touched by the reading itself.
 class ConfigFileReader {
-public:
+  public:
     // The new-image operation with the destination loaded, supplied by the
     // caller; it may set ErrorFlag when its destination image is refused.
     using Reset = std::function<void()>;
@@ -37,4 +37,4 @@ public:
     static bool modelTypeMatches(const std::string& path, int model);
 };
 
-}  // namespace zmp
+} // namespace zmp

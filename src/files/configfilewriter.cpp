@@ -17,7 +17,7 @@ using namespace configlayout;
 // Collects the lines of the file. A text can never end its line early:
 // line breaks inside a value would make the rest of it a line of its own.
 class Lines {
-public:
+  public:
     void section(const std::string& name) { line("[" + name + "]"); }
     void value(const std::string& key, const std::string& text) { line(key + "=" + oneLine(text)); }
     void verbatim(const std::string& key, const std::string& text) { line(key + "=#" + oneLine(text)); }
@@ -46,7 +46,7 @@ public:
         }
     }
 
-private:
+  private:
     void line(const std::string& text)
     {
         text_ += text;
@@ -77,10 +77,12 @@ void writeMain(Lines& out, int model)
 void writeGroupSetup(Lines& out, const Records& records)
 {
     out.section(GroupSetupSection);
-    for (int g = 0; g < UsableGroupCount; ++g) out.flag(GroupKeys[g], records.groups[g].Enable);
+    for (int g = 0; g < UsableGroupCount; ++g)
+        out.flag(GroupKeys[g], records.groups[g].Enable);
     for (int g = 0; g < UsableGroupCount; ++g)
         out.integer(numbered(PriorityChKey, g), records.groups[g].PriorityCh);
-    for (int g = 0; g < UsableGroupCount; ++g) out.value(numbered(StatusNameKey, g), records.groups[g].StatusName);
+    for (int g = 0; g < UsableGroupCount; ++g)
+        out.value(numbered(StatusNameKey, g), records.groups[g].StatusName);
     for (int i = 0; i < ExpGroupFlagCount; ++i)
         out.value(numbered(ExpChGroupKey, i), ConfigValue::namedFlag(records.groups[ExpCh].ExpGroupFlags[i]));
 }
@@ -100,7 +102,8 @@ void writeCommonSetup(Lines& out, const Records& records)
 void writeDscBasic(Lines& out, const Records& records)
 {
     out.section(DscBasicSection);
-    for (int g = 0; g < DscGroupCount; ++g) out.flag(GroupKeys[g], records.settings[slot::UsableDsc + g] != 0);
+    for (int g = 0; g < DscGroupCount; ++g)
+        out.flag(GroupKeys[g], records.settings[slot::UsableDsc + g] != 0);
     out.verbatim(UserMmsiKey, records.userMmsi);
     for (int i = 0; i < PosRequestCount; ++i) {
         out.flag(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i] != 0);
@@ -117,7 +120,8 @@ void writeDscAdvanced(Lines& out, const Records& records)
         const std::string name = CallKinds[kind];
         for (int category = 0; category < CategoryCount; ++category) {
             out.flag(numbered(name.c_str(), category), records.dscFlags[dscslot::receive(kind, category)]);
-            out.flag(numbered((name + TransmitSuffix).c_str(), category), records.dscFlags[dscslot::transmit(kind, category)]);
+            out.flag(numbered((name + TransmitSuffix).c_str(), category),
+                     records.dscFlags[dscslot::transmit(kind, category)]);
         }
     }
 }
@@ -179,7 +183,7 @@ void writeExp(Lines& out, const ChannelTable& table)
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string ConfigFileWriter::compose(const Records& records, int model, bool hasAtis,
                                       const std::function<void()>& pendingEvents)
@@ -202,7 +206,8 @@ std::string ConfigFileWriter::compose(const Records& records, int model, bool ha
     return out.take();
 }
 
-FileOutcome ConfigFileWriter::write(const std::string& path, const Records& records, const FileContext& context)
+FileOutcome ConfigFileWriter::write(const std::string& path, const Records& records,
+                                    const FileContext& context)
 {
     ProcessFlags& flags = context.flags;
     flags.ErrorFlag = false;
@@ -221,4 +226,4 @@ FileOutcome ConfigFileWriter::write(const std::string& path, const Records& reco
                                 error.reasonFor(path));
 }
 
-}  // namespace zmp
+} // namespace zmp

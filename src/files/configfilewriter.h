@@ -14,7 +14,7 @@ namespace zmp {
 // for a model with ATIS. Writing changes neither the records nor the image
 // nor the modified flag.
 class ConfigFileWriter {
-public:
+  public:
     // The complete file text. pendingEvents, when given, runs once per
     // directory section.
     static std::string compose(const Records& records, int model, bool hasAtis,
@@ -26,4 +26,4 @@ public:
     static FileOutcome write(const std::string& path, const Records& records, const FileContext& context);
 };
 
-}  // namespace zmp
+} // namespace zmp

@@ -35,7 +35,8 @@ inline constexpr std::array<const char*, UsableGroupCount> GroupKeys{"Group1", "
 inline constexpr int DscGroupCount = 3;
 
 inline constexpr std::array<const char*, CallKindCount> CallKinds{
-    "All Ships Call", "Group Call", "Individual Call", "PositionRequest Call", "PositionReport Call", "Test Call"};
+    "All Ships Call",       "Group Call",          "Individual Call",
+    "PositionRequest Call", "PositionReport Call", "Test Call"};
 
 inline constexpr std::array<const char*, 3> DisplayMenuKeys{"Individual Reply Menu", "Individual ACK Menu",
                                                             "POS Request Reply Menu"};
@@ -45,7 +46,7 @@ inline constexpr std::array<int, 3> DisplayMenuSlots{dscslot::IndividualReplyMen
 enum class SettingKind {
     Flag,
     SignedInteger,
-    Integer  // written as its absolute value
+    Integer // written as its absolute value
 };
 
 struct CommonSetting {
@@ -89,7 +90,8 @@ constexpr FieldKey<Record> flagKey(const char* key, bool Record::*field)
 }
 
 template <class Record>
-constexpr FieldKey<Record> textKey(const char* key, std::string Record::*field, FieldKind kind = FieldKind::Text)
+constexpr FieldKey<Record> textKey(const char* key, std::string Record::*field,
+                                   FieldKind kind = FieldKind::Text)
 {
     return {key, kind, nullptr, field};
 }
@@ -161,6 +163,9 @@ inline constexpr int BeepOutCount = 8;
 inline constexpr int AtisGroupCount = 4;
 inline constexpr int ExpGroupFlagCount = 3;
 
-inline std::string numbered(const char* name, int number) { return name + std::to_string(number); }
+inline std::string numbered(const char* name, int number)
+{
+    return name + std::to_string(number);
+}
 
-}  // namespace zmp::configlayout
+} // namespace zmp::configlayout

@@ -7,11 +7,15 @@
 namespace zmp {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t at)
 {
-    while (at < text.size() && isDigit(text[at])) ++at;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
     return at;
 }
 
@@ -40,7 +44,8 @@ std::optional<double> toDouble(std::string_view number)
     for (char& c : normalized)
         if (c == ',') c = '.';
     double value = 0.0;
-    const auto [end, error] = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+    const auto [end, error] =
+        std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
     if (error != std::errc() || end != normalized.data() + normalized.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -75,12 +80,13 @@ bool equalsIgnoringCase(std::string_view text, std::string_view word)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::string ConfigValue::frequency(double megahertz)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, megahertz, std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, megahertz, std::chars_format::general, 15);
     return std::string(buffer, result.ptr);
 }
 
@@ -103,7 +109,10 @@ std::optional<std::int32_t> ConfigValue::toInt32(std::string_view text)
     return roundedInto<std::int32_t>(wholeNumber(text));
 }
 
-std::optional<double> ConfigValue::toFrequency(std::string_view text) { return wholeNumber(text); }
+std::optional<double> ConfigValue::toFrequency(std::string_view text)
+{
+    return wholeNumber(text);
+}
 
 std::optional<std::int32_t> ConfigValue::leadingInteger(std::string_view text)
 {
@@ -112,4 +121,4 @@ std::optional<std::int32_t> ConfigValue::leadingInteger(std::string_view text)
     return roundedInto<std::int32_t>(toDouble(text.substr(0, length)));
 }
 
-}  // namespace zmp
+} // namespace zmp

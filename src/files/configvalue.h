@@ -11,7 +11,7 @@ namespace zmp {
 // written with "." and read with "." or "," as the decimal point, never
 // through the process locale, so a file means the same on every machine.
 class ConfigValue {
-public:
+  public:
     static std::string flag(bool value) { return value ? "1" : "0"; }
     static std::string namedFlag(bool value) { return value ? "True" : "False"; }
     // Fifteen significant digits, no trailing zeros: 156.025, not the
@@ -30,4 +30,4 @@ public:
     static std::optional<std::int32_t> leadingInteger(std::string_view text);
 };
 
-}  // namespace zmp
+} // namespace zmp

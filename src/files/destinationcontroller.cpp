@@ -31,7 +31,8 @@ FileOutcome DestinationController::loadListAndRemembered(int model, const std::s
     const int item = findItem(name);
     if (item < 0)
         return FileOutcome::failure(msg::IniFileReadError, title, MessageIcon::Warning,
-                                    pathOf(DestinationList::fileNameOf(name, model)).string() + ": No such destination");
+                                    pathOf(DestinationList::fileNameOf(name, model)).string() +
+                                        ": No such destination");
     if (!load(menu_.items[static_cast<std::size_t>(item)].caption, model))
         return FileOutcome::failure(msg::IniFileReadError, title, MessageIcon::Warning,
                                     whyNotLoaded(menu_.items[static_cast<std::size_t>(item)].caption, model));

@@ -18,4 +18,4 @@ struct FileContext {
     std::function<void()> pendingEvents = {};
 };
 
-}  // namespace zmp
+} // namespace zmp

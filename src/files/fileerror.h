@@ -21,4 +21,4 @@ struct FileError {
     static FileError notRegularFile() { return {EINVAL, "Not a regular file"}; }
 };
 
-}  // namespace zmp
+} // namespace zmp

@@ -17,7 +17,9 @@ struct FileOutcome {
     static FileOutcome success() { return {}; }
     static FileOutcome failure(std::string text, std::string title, MessageIcon icon, std::string detail = {})
     {
-        return {false, {std::move(title), std::move(text), icon, MessageButtons::Ok, MessageAnswer::Ok, std::move(detail)}};
+        return {false,
+                {std::move(title), std::move(text), icon, MessageButtons::Ok, MessageAnswer::Ok,
+                 std::move(detail)}};
     }
     // A failure already reported by someone else (the reset's own check).
     static FileOutcome silentFailure() { return {false, {}}; }

@@ -30,4 +30,4 @@ long long regularFileSize(const std::string& path, FileError& error)
     return -1;
 }
 
-}  // namespace zmp
+} // namespace zmp

@@ -20,4 +20,4 @@ bool readFileChunks(const std::string& path, std::size_t chunkSize,
 // is missing, unreadable or not a regular file.
 long long regularFileSize(const std::string& path, FileError& error);
 
-}  // namespace zmp
+} // namespace zmp

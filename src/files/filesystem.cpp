@@ -5,7 +5,7 @@ namespace {
 
 FileSystem* replacement = nullptr;
 
-}  // namespace
+} // namespace
 
 FileSystem& FileSystem::current()
 {
@@ -17,4 +17,4 @@ void FileSystem::setCurrent(FileSystem* fileSystem)
     replacement = fileSystem;
 }
 
-}  // namespace zmp
+} // namespace zmp

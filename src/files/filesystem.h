@@ -16,7 +16,7 @@ namespace zmp {
 // its own implementation; a test puts its own in place to make any of the
 // calls fail. Paths are UTF-8.
 class FileSystem {
-public:
+  public:
     using Consumer = std::function<bool(std::string_view)>;
 
     virtual ~FileSystem() = default;
@@ -45,4 +45,4 @@ public:
     virtual bool processAlive(int processId) = 0;
 };
 
-}  // namespace zmp
+} // namespace zmp

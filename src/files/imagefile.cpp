@@ -16,7 +16,10 @@ namespace {
 
 constexpr std::size_t ReadChunkSize = 64 * 1024;
 
-int wordAt(const MemoryImage& image, int address) { return image[address] * 256 + image[address + 1]; }
+int wordAt(const MemoryImage& image, int address)
+{
+    return image[address] * 256 + image[address + 1];
+}
 
 // Reads at most one byte more than an image holds, so a file that grew
 // after its size was checked is still recognised as the wrong size.
@@ -71,7 +74,7 @@ FileOutcome writeImage(const std::string& path, const MemoryImage& image, const 
     return FileOutcome::success();
 }
 
-}  // namespace
+} // namespace
 
 std::string ImageFile::wrongSizeReason()
 {
@@ -186,4 +189,4 @@ bool ImageFile::loadSilently(const std::string& path, Records& records, MemoryIm
     return true;
 }
 
-}  // namespace zmp
+} // namespace zmp

@@ -11,15 +11,15 @@
 namespace zmp {
 
 enum class ImageSaveMode {
-    Prepared,  // records encoded and the image prepared for a file (no ATIS counter step)
-    Raw        // the image exactly as it stands
+    Prepared, // records encoded and the image prepared for a file (no ATIS counter step)
+    Raw       // the image exactly as it stands
 };
 
 // The image file: the memory image byte for byte, exactly its size, no
 // header. Destination files have the same format. Every read and write is
 // one buffered transfer; a refused file never changes the image.
 class ImageFile {
-public:
+  public:
     enum class Check { Accepted, WrongSize, WrongModelCode };
 
     // Both model-code words equal ModelCode and the model is a known one.
@@ -59,4 +59,4 @@ public:
     static std::string wrongModelCodeReason();
 };
 
-}  // namespace zmp
+} // namespace zmp

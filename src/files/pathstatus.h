@@ -11,4 +11,4 @@ struct PathStatus {
     long long size = 0;
 };
 
-}  // namespace zmp
+} // namespace zmp

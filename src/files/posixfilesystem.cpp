@@ -39,7 +39,8 @@ bool pump(int fd, std::size_t chunkSize, const FileSystem::Consumer& consume, Fi
             if (errno == EINTR) continue;
             return fail(error);
         }
-        if (count == 0 || !consume(std::string_view(buffer.data(), static_cast<std::size_t>(count)))) return true;
+        if (count == 0 || !consume(std::string_view(buffer.data(), static_cast<std::size_t>(count))))
+            return true;
     }
 }
 
@@ -56,7 +57,7 @@ bool writeAll(int fd, std::string_view bytes, FileError& error)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 FileSystem& FileSystem::native()
 {
@@ -69,7 +70,9 @@ bool PosixFileSystem::status(const std::string& path, PathStatus& status, FileEr
     struct stat info {};
     status = PathStatus{};
     if (::stat(path.c_str(), &info) != 0) return errno == ENOENT || errno == ENOTDIR || fail(error);
-    status.kind = S_ISREG(info.st_mode) ? PathKind::Regular : S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::Other;
+    status.kind = S_ISREG(info.st_mode)   ? PathKind::Regular
+                  : S_ISDIR(info.st_mode) ? PathKind::Folder
+                                          : PathKind::Other;
     status.size = static_cast<long long>(info.st_size);
     return true;
 }
@@ -127,4 +130,4 @@ bool PosixFileSystem::processAlive(int processId)
     return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno != ESRCH;
 }
 
-}  // namespace zmp
+} // namespace zmp

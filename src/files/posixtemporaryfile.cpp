@@ -25,7 +25,8 @@ bool fail(FileError& error)
 int createUnnamed(const std::string& folder)
 {
 #ifdef O_TMPFILE
-    if (::access("/proc/self/fd", X_OK) == 0) return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (::access("/proc/self/fd", X_OK) == 0)
+        return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
 #endif
     (void)folder;
     errno = EOPNOTSUPP;
@@ -42,7 +43,7 @@ int createNamed(const std::string& target, std::string& name)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<TemporaryFile> PosixTemporaryFile::create(const std::string& target, FileError& error)
 {
@@ -117,4 +118,4 @@ bool PosixTemporaryFile::giveName(const std::string& target, FileError& error)
     return fail(error);
 }
 
-}  // namespace zmp
+} // namespace zmp

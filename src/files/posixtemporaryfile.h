@@ -11,7 +11,7 @@ namespace zmp {
 // a save that is killed leaves nothing behind. Elsewhere the file has a
 // name beside the target, removed when the file is dropped.
 class PosixTemporaryFile : public TemporaryFile {
-public:
+  public:
     static std::unique_ptr<TemporaryFile> create(const std::string& target, FileError& error);
     ~PosixTemporaryFile() override;
 
@@ -20,13 +20,13 @@ public:
     bool sync(FileError& error) override;
     bool replace(const std::string& target, FileError& error) override;
 
-private:
+  private:
     PosixTemporaryFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
     bool giveName(const std::string& target, FileError& error);
 
     int fd_;
-    std::string name_;  // empty while the file has no name
+    std::string name_; // empty while the file has no name
     bool replaced_ = false;
 };
 
-}  // namespace zmp
+} // namespace zmp

@@ -97,8 +97,8 @@ bool findRawValue(const std::string& path, const std::string& section, const std
                   std::string& value, FileError& error)
 {
     KeySearch search(section, key);
-    if (!readFileChunks(path, ReadChunkSize, [&search](std::string_view chunk) { return search.feed(chunk); },
-                        error))
+    if (!readFileChunks(
+            path, ReadChunkSize, [&search](std::string_view chunk) { return search.feed(chunk); }, error))
         return false;
     search.finish();
     value = search.value();

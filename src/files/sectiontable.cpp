@@ -23,7 +23,8 @@ std::string_view trimmed(std::string_view text)
 // character its two range tests.
 constexpr std::array<char, 256> UpperOf = [] {
     std::array<char, 256> table{};
-    for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     return table;
 }();
 
@@ -44,7 +45,7 @@ void composeIndexKey(std::string& composed, std::string_view upperSection, std::
     appendUpper(composed, key);
 }
 
-}  // namespace
+} // namespace
 
 SectionTable SectionTable::fromText(std::string_view text)
 {
@@ -151,7 +152,8 @@ void SectionTable::takeKeyLine(std::string_view line, std::size_t equals)
         return;
     }
     index_.emplace(keyBuffer_, std::string(value));
-    if (sectionsWithKeys_.insert(currentSection_).second) indexBytes_ += currentSection_.size() + EntryOverhead;
+    if (sectionsWithKeys_.insert(currentSection_).second)
+        indexBytes_ += currentSection_.size() + EntryOverhead;
 }
 
 bool SectionTable::hasSection(std::string_view section) const
@@ -171,4 +173,4 @@ std::string SectionTable::lookupValue(std::string_view section, std::string_view
     return found == index_.end() ? std::string() : found->second;
 }
 
-}  // namespace zmp
+} // namespace zmp

@@ -18,7 +18,7 @@ namespace zmp {
 // input: a line longer than MaxLineLength or more distinct entries than
 // MaxIndexBytes can hold make the parse fail instead of growing.
 class SectionTable {
-public:
+  public:
     static constexpr std::size_t MaxLineLength = 64 * 1024;
     static constexpr std::size_t MaxIndexBytes = 8 * 1024 * 1024;
 
@@ -44,7 +44,7 @@ public:
     int lastSectionIndex() const { return sectionCount_ - 1; }
     void clear() { *this = SectionTable(); }
 
-private:
+  private:
     void takeLine(std::string_view line);
     void takeHeaderOrDiscard(std::string_view line, bool handedOver);
     void takeKeyLine(std::string_view line, std::size_t equals);
@@ -62,4 +62,4 @@ private:
     Status status_ = Status::Ok;
 };
 
-}  // namespace zmp
+} // namespace zmp

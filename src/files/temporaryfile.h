@@ -10,7 +10,7 @@ namespace zmp {
 // A file being written beside its target. Until replace() succeeds it is
 // nobody's file: destroying it removes every trace of it.
 class TemporaryFile {
-public:
+  public:
     virtual ~TemporaryFile() = default;
 
     virtual bool write(std::string_view bytes, FileError& error) = 0;
@@ -22,4 +22,4 @@ public:
     virtual bool replace(const std::string& target, FileError& error) = 0;
 };
 
-}  // namespace zmp
+} // namespace zmp

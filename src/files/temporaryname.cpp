@@ -17,7 +17,7 @@ bool allDigits(std::string_view text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-}  // namespace
+} // namespace
 
 std::string TemporaryName::beside(const std::string& target, int processId, unsigned counter)
 {
@@ -28,7 +28,8 @@ std::string TemporaryName::beside(const std::string& target, int processId, unsi
 std::optional<int> TemporaryName::ownerOf(const std::string& fileName)
 {
     std::string_view name = fileName;
-    if (name.size() <= Suffix.size() + 1 || name.front() != '.' || !name.ends_with(Suffix)) return std::nullopt;
+    if (name.size() <= Suffix.size() + 1 || name.front() != '.' || !name.ends_with(Suffix))
+        return std::nullopt;
     name.remove_suffix(Suffix.size());
     const auto dash = name.rfind('-');
     const auto dot = name.rfind('.', dash);
@@ -55,4 +56,4 @@ std::string TemporaryName::fileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-}  // namespace zmp
+} // namespace zmp

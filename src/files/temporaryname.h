@@ -8,7 +8,7 @@ namespace zmp {
 // Names of the temporary files a save writes beside its target:
 // "." + the target's name + "." + process id + "-" + counter + ".tmp".
 class TemporaryName {
-public:
+  public:
     static std::string beside(const std::string& target, int processId, unsigned counter);
     // The process that made a file of this name, or nothing when the name
     // is not one of ours.
@@ -17,4 +17,4 @@ public:
     static std::string fileNameOf(const std::string& path);
 };
 
-}  // namespace zmp
+} // namespace zmp

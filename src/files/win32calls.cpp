@@ -51,16 +51,17 @@ std::string narrowed(const wchar_t* wide, int length)
 std::string describe(DWORD code)
 {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string description = length > 0 ? narrowed(text, static_cast<int>(length)) : std::string();
     LocalFree(text);
-    while (!description.empty() && std::strchr(" .\r\n", description.back())) description.pop_back();
+    while (!description.empty() && std::strchr(" .\r\n", description.back()))
+        description.pop_back();
     return description.empty() ? "Windows error " + std::to_string(code) : description;
 }
 
-}  // namespace
+} // namespace
 
 std::wstring widened(const std::string& utf8)
 {
@@ -95,4 +96,4 @@ bool writeAll(HANDLE file, std::string_view bytes, FileError& error)
     return true;
 }
 
-}  // namespace zmp::win32
+} // namespace zmp::win32

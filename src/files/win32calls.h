@@ -17,4 +17,4 @@ FileError lastError();
 bool fail(FileError& error);
 bool writeAll(HANDLE file, std::string_view bytes, FileError& error);
 
-}  // namespace zmp::win32
+} // namespace zmp::win32

@@ -16,7 +16,8 @@ bool pump(HANDLE file, std::size_t chunkSize, const FileSystem::Consumer& consum
     std::vector<char> buffer(chunkSize);
     for (;;) {
         DWORD count = 0;
-        if (!ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr)) return fail(error);
+        if (!ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &count, nullptr))
+            return fail(error);
         if (count == 0 || !consume(std::string_view(buffer.data(), count))) return true;
     }
 }
@@ -29,7 +30,7 @@ bool isRegular(HANDLE file, FileError& error)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 FileSystem& FileSystem::native()
 {
@@ -47,7 +48,8 @@ bool Win32FileSystem::status(const std::string& path, PathStatus& status, FileEr
     }
     const bool folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     status.kind = folder ? PathKind::Folder : PathKind::Regular;
-    status.size = static_cast<long long>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+    status.size = static_cast<long long>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
+                                         data.nFileSizeLow);
     return true;
 }
 
@@ -59,8 +61,8 @@ bool Win32FileSystem::readChunks(const std::string& path, std::size_t chunkSize,
         error = FileError::fromErrno(EISDIR);
         return false;
     }
-    const HANDLE file = CreateFileW(widened(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(widened(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return fail(error);
     const bool ok = isRegular(file, error) && pump(file, chunkSize, consume, error);
     CloseHandle(file);
@@ -88,8 +90,8 @@ std::unique_ptr<TemporaryFile> Win32FileSystem::createTemporary(const std::strin
 
 bool Win32FileSystem::overwrite(const std::string& path, std::string_view bytes, FileError& error)
 {
-    const HANDLE file =
-        CreateFileW(widened(path).c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(widened(path).c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return fail(error);
     const bool ok = win32::writeAll(file, bytes, error) && (FlushFileBuffers(file) || fail(error));
     CloseHandle(file);
@@ -108,7 +110,8 @@ int Win32FileSystem::processId()
 
 bool Win32FileSystem::processAlive(int processId)
 {
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+    const HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
     if (!process) return GetLastError() != ERROR_INVALID_PARAMETER;
     DWORD code = 0;
     const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
@@ -116,4 +119,4 @@ bool Win32FileSystem::processAlive(int processId)
     return running;
 }
 
-}  // namespace zmp
+} // namespace zmp

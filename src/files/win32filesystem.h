@@ -6,7 +6,7 @@ namespace zmp {
 
 // The file system of Windows, through its wide-character calls.
 class Win32FileSystem : public FileSystem {
-public:
+  public:
     bool status(const std::string& path, PathStatus& status, FileError& error) override;
     bool readChunks(const std::string& path, std::size_t chunkSize, const Consumer& consume,
                     FileError& error) override;
@@ -19,4 +19,4 @@ public:
     bool processAlive(int processId) override;
 };
 
-}  // namespace zmp
+} // namespace zmp

@@ -28,7 +28,7 @@ bool replaceOrMove(const std::wstring& temporary, const std::wstring& target)
     return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<TemporaryFile> Win32TemporaryFile::create(const std::string& target, FileError& error)
 {
@@ -88,4 +88,4 @@ bool Win32TemporaryFile::replace(const std::string& target, FileError& error)
     return true;
 }
 
-}  // namespace zmp
+} // namespace zmp

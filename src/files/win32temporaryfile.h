@@ -13,7 +13,7 @@ namespace zmp {
 // replaced the target. ReplaceFileW keeps the replaced file's security and
 // owner; the attributes the file takes over itself.
 class Win32TemporaryFile : public TemporaryFile {
-public:
+  public:
     static std::unique_ptr<TemporaryFile> create(const std::string& target, FileError& error);
     ~Win32TemporaryFile() override;
 
@@ -22,7 +22,7 @@ public:
     bool sync(FileError& error) override;
     bool replace(const std::string& target, FileError& error) override;
 
-private:
+  private:
     Win32TemporaryFile(HANDLE file, std::wstring name) : file_(file), name_(std::move(name)) {}
     void close();
 
@@ -31,4 +31,4 @@ private:
     bool replaced_ = false;
 };
 
-}  // namespace zmp
+} // namespace zmp

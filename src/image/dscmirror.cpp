@@ -14,7 +14,7 @@ std::size_t at(int index)
     return static_cast<std::size_t>(index);
 }
 
-}  // namespace
+} // namespace
 
 void settingsFromDscFlags(Records& records)
 {
@@ -30,4 +30,4 @@ void dscFlagsFromSettings(Records& records)
     records.distressCancelCall = records.settings[at(slot::PosRequest)] != 0;
 }
 
-}  // namespace zmp
+} // namespace zmp

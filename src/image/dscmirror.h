@@ -13,4 +13,4 @@ namespace zmp {
 void settingsFromDscFlags(Records& records);
 void dscFlagsFromSettings(Records& records);
 
-}  // namespace zmp
+} // namespace zmp

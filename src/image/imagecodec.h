@@ -9,9 +9,9 @@ namespace zmp {
 // memory map. Decode changes only the record fields the image holds;
 // encode changes only the bytes the records own.
 class ImageCodec {
-public:
+  public:
     static void decode(const MemoryImage& image, Records& records);
     static void encode(Records& records, int model, MemoryImage& image);
 };
 
-}  // namespace zmp
+} // namespace zmp

@@ -11,4 +11,4 @@ enum class PrepareTarget { ImageFile, Radio };
 // Only the radio write marks a present ATIS code as entered (byte 651).
 void prepareImage(Records& records, int model, MemoryImage& image, PrepareTarget target);
 
-}  // namespace zmp
+} // namespace zmp

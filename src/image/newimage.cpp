@@ -10,8 +10,8 @@
 #include "image/groupcodec.h"
 #include "image/imagecodec.h"
 #include "image/imagemap.h"
-#include "model/models.h"
 #include "image/settingscodec.h"
+#include "model/models.h"
 
 namespace zmp {
 

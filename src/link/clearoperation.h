@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/memoryimage.h"
-#include "model/records.h"
 #include "link/operationtype.h"
 #include "link/radiolink.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
 
 namespace zmp {
 

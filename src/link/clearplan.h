@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "model/memoryimage.h"
 #include "link/operationtype.h"
 #include "link/readoperation.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

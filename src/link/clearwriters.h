@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "model/memoryimage.h"
 #include "link/failureguard.h"
 #include "link/radiolink.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

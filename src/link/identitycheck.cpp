@@ -70,8 +70,7 @@ void IdentityCheck::compareProduct(const MemoryImage& scratch) const
         const int address = ProductCodeAddress + i;
         if (scratch[address] == static_cast<unsigned char>(ProductCode[i])) continue;
         if (context.flags.DebugMode) {
-            context.message(msg::ProductAddressPrefix +
-                                LinkFrame::hexDigits(static_cast<unsigned>(address)) +
+            context.message(msg::ProductAddressPrefix + LinkFrame::hexDigits(static_cast<unsigned>(address)) +
                                 msg::ProductBytePrefix + LinkFrame::hexDigits(scratch[address]),
                             msg::ProductCodeTitle);
         }

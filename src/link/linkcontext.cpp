@@ -28,7 +28,7 @@ void LinkContext::pause(int ms) const
 }
 
 MessageAnswer LinkContext::message(const std::string& text, const std::string& title, MessageIcon icon,
-                                MessageButtons buttons, MessageAnswer defaultAnswer) const
+                                   MessageButtons buttons, MessageAnswer defaultAnswer) const
 {
     return host.showMessage({title, text, icon, buttons, defaultAnswer});
 }

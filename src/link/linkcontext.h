@@ -27,9 +27,10 @@ struct LinkContext {
     void status(const std::string& text) const;
     void progress(int percent) const;
     void pause(int ms) const;
-    MessageAnswer message(const std::string& text, const std::string& title, MessageIcon icon = MessageIcon::Critical,
-                       MessageButtons buttons = MessageButtons::Ok,
-                       MessageAnswer defaultAnswer = MessageAnswer::Ok) const;
+    MessageAnswer message(const std::string& text, const std::string& title,
+                          MessageIcon icon = MessageIcon::Critical,
+                          MessageButtons buttons = MessageButtons::Ok,
+                          MessageAnswer defaultAnswer = MessageAnswer::Ok) const;
     // An error message titled with the dialog caption.
     void error(const std::string& text) const;
     void logError(const std::string& source, int number, const std::string& description) const;

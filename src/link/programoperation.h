@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/memoryimage.h"
 #include "link/radiolink.h"
 #include "link/writeplan.h"
+#include "model/memoryimage.h"
 
 namespace zmp {
 

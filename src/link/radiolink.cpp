@@ -53,7 +53,7 @@ bool RadioLink::command(const std::function<void()>& send, bool marksAttempt) co
 bool RadioLink::confirmResynchronise() const
 {
     const MessageAnswer answer = context_.message(msg::ConfirmSync, context_.caption, MessageIcon::Question,
-                                               MessageButtons::OkCancel, MessageAnswer::Ok);
+                                                  MessageButtons::OkCancel, MessageAnswer::Ok);
     return answer == MessageAnswer::Ok && resynchronise();
 }
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "link/radiolink.h"
 #include "model/memoryimage.h"
 #include "model/records.h"
-#include "link/radiolink.h"
 
 namespace zmp {
 

@@ -20,4 +20,4 @@ struct MemoryImage {
     void fill(std::uint8_t value) { bytes.fill(value); }
 };
 
-}  // namespace zmp
+} // namespace zmp

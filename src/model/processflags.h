@@ -16,4 +16,4 @@ struct ProcessFlags {
     bool SlowLink = false;  // switch "/E"
 };
 
-}  // namespace zmp
+} // namespace zmp

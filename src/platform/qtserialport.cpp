@@ -8,8 +8,8 @@
 #include <thread>
 #include <utility>
 
-#include "link/portlosterror.h"
 #include "link/linkerror.h"
+#include "link/portlosterror.h"
 #include "platform/portaccessadvice.h"
 
 namespace zmp {

@@ -146,14 +146,13 @@ TableSection expSection(Records& records)
 {
     const std::vector<std::string> dashes{"--",  "---", "------", "--------",    "--------",
                                           "---", "--",  "---",    "------------"};
-    TableSection section{
-        "##### Programable Exp Channel #####",
-        {"CH", "CHD", "ENABLE", "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM", "CH Name"},
-        dashes,
-        dashes,
-        {4, 5, 8, 10, 10, 5, 4, 5, 12},
-        expPrintedPositions(),
-        {}};
+    TableSection section{"##### Programable Exp Channel #####",
+                         {"CH", "CHD", "ENABLE", "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM", "CH Name"},
+                         dashes,
+                         dashes,
+                         {4, 5, 8, 10, 10, 5, 4, 5, 12},
+                         expPrintedPositions(),
+                         {}};
     for (std::size_t i = 0; i < records.exp.size(); ++i)
         section.rows.push_back(expRow(static_cast<int>(i) + 1, records.exp[i]));
     return section;

@@ -6,9 +6,9 @@
 namespace zmp {
 
 // Lengths and fixed channels of the editor's fields.
-inline constexpr int ChannelNameLength = 16;    // channel and weather names
-inline constexpr int DirectoryNameLength = 11;  // Memory ID and Group ID names
-inline constexpr int Channel70Position = 140;   // channel 70: no scan memory, no scrambler
+inline constexpr int ChannelNameLength = 16;   // channel and weather names
+inline constexpr int DirectoryNameLength = 11; // Memory ID and Group ID names
+inline constexpr int Channel70Position = 140;  // channel 70: no scan memory, no scrambler
 
 // Key filters of the editor's text fields: true when the typed character
 // may enter the field. Backspace and the cursor keys are never filtered.

@@ -83,11 +83,10 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     code_->setObjectName(QStringLiteral("txtATIScode"));
     code_->setAccessibleName(codeLabel_->text());
     code_->setValidator(new KeyFilterValidator(isDigitKey, code_));
-    codeField_ =
-        new ValidatedField(code_, this,
-                           {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); },
-                            msg::AtisCodeTitle},
-                           state().flags, messages());
+    codeField_ = new ValidatedField(
+        code_, this,
+        {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); }, msg::AtisCodeTitle},
+        state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("ATIS Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdAtisClear"));
     count_ = new QLineEdit(frame);

@@ -22,8 +22,8 @@ struct ChannelNumberBoxes {
 ChannelNumberBoxes channelNumberBoxes(const std::string& label);
 
 // The three display boxes of an expansion channel, the first and last
-// character of its CHDisplayL and the last of its CHDisplayR, and the two texts back from the boxes. An empty box stands
-// for a space in CHDisplayL; two blank boxes store an empty CHDisplayL.
+// character of its CHDisplayL and the last of its CHDisplayR, and the two texts back from the boxes. An empty
+// box stands for a space in CHDisplayL; two blank boxes store an empty CHDisplayL.
 std::array<std::string, 3> expDisplayBoxes(const std::string& left, const std::string& right);
 struct ExpDisplay {
     std::string left;

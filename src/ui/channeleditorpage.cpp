@@ -54,7 +54,8 @@ constexpr int ExpRx = 2402;
 constexpr int ExpTx = 2403;
 } // namespace help
 
-template <typename T> T* named(T* widget, const QString& name)
+template <typename T>
+T* named(T* widget, const QString& name)
 {
     widget->setObjectName(name);
     return widget;
@@ -271,18 +272,17 @@ void ChannelEditorPage::connectControls()
 ValidatedField* ChannelEditorPage::frequencyField(QLineEdit* text, Frequency which)
 {
     const bool rx = which == Frequency::Rx;
-    ValidatedField::Rules rules{
-        [](const std::string& typed) -> std::optional<std::string> {
-            const auto mhz = acceptedExpFrequency(typed);
-            if (!mhz) return std::nullopt;
-            return expFrequencyText(*mhz);
-        },
-        [this, rx](const std::string& shown) {
-            ChannelRecord* channel = record();
-            if (!channel || !exp_) return;
-            (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
-        },
-        rx ? msg::RxFrequency : msg::TxFrequency};
+    ValidatedField::Rules rules{[](const std::string& typed) -> std::optional<std::string> {
+                                    const auto mhz = acceptedExpFrequency(typed);
+                                    if (!mhz) return std::nullopt;
+                                    return expFrequencyText(*mhz);
+                                },
+                                [this, rx](const std::string& shown) {
+                                    ChannelRecord* channel = record();
+                                    if (!channel || !exp_) return;
+                                    (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
+                                },
+                                rx ? msg::RxFrequency : msg::TxFrequency};
     return new ValidatedField(text, this, std::move(rules), state().flags, messages());
 }
 

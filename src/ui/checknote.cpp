@@ -42,7 +42,8 @@ CheckNote::CheckNote(QLineEdit* field, Judge judge) : field_(field), judge_(std:
     placeUnder(field, this);
     // A page fills its field before it settles the rest of its state
     // (which directory it shows), so the note is judged once that is done.
-    connect(field, &QLineEdit::textChanged, this, [this] { QTimer::singleShot(0, this, &CheckNote::refresh); });
+    connect(field, &QLineEdit::textChanged, this,
+            [this] { QTimer::singleShot(0, this, &CheckNote::refresh); });
     refresh();
 }
 

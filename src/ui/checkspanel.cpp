@@ -21,12 +21,18 @@ struct CheckTarget {
 CheckTarget targetOf(const CheckWarning& warning)
 {
     switch (warning.subject) {
-    case CheckSubject::UserMmsi: return {QStringLiteral("DSC"), QStringLiteral("txtUserMMSI")};
-    case CheckSubject::AtisCode: return {QStringLiteral("ATIS"), QStringLiteral("txtATIScode")};
-    case CheckSubject::MemoryId: return {QStringLiteral("SM%1").arg(warning.index), QStringLiteral("txtGMMSI")};
-    case CheckSubject::GroupId: return {QStringLiteral("SG%1").arg(warning.index), QStringLiteral("txtGMMSI")};
-    case CheckSubject::PriorityChannel: return {QStringLiteral("Usable"), indexedName("cmbUsablePri", warning.index)};
-    case CheckSubject::UsableDsc: return {QStringLiteral("DSC"), indexedName("cmbUsableDsc", warning.index)};
+    case CheckSubject::UserMmsi:
+        return {QStringLiteral("DSC"), QStringLiteral("txtUserMMSI")};
+    case CheckSubject::AtisCode:
+        return {QStringLiteral("ATIS"), QStringLiteral("txtATIScode")};
+    case CheckSubject::MemoryId:
+        return {QStringLiteral("SM%1").arg(warning.index), QStringLiteral("txtGMMSI")};
+    case CheckSubject::GroupId:
+        return {QStringLiteral("SG%1").arg(warning.index), QStringLiteral("txtGMMSI")};
+    case CheckSubject::PriorityChannel:
+        return {QStringLiteral("Usable"), indexedName("cmbUsablePri", warning.index)};
+    case CheckSubject::UsableDsc:
+        return {QStringLiteral("DSC"), indexedName("cmbUsableDsc", warning.index)};
     }
     return {};
 }
@@ -37,7 +43,8 @@ ChecksPanel::ChecksPanel(const Records& records, QWidget* parent)
     : QDockWidget(QStringLiteral("Checks"), parent), records_(records)
 {
     setObjectName(QStringLiteral("dockChecks"));
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                QDockWidget::DockWidgetFloatable);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstChecks"));
     setWidget(list_);

@@ -153,8 +153,8 @@ void DirectoryEntryPage::fill(const std::string& nodeKey)
     // A decoded MMSI has ten digits: the field shows all the record holds,
     // while validation still takes only the digits the user may type.
     const QString shown = QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_));
-    mmsi_->setMaxLength(std::max<int>(groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength,
-                                      static_cast<int>(shown.size())));
+    mmsi_->setMaxLength(
+        std::max<int>(groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength, static_cast<int>(shown.size())));
     mmsi_->setText(shown);
     showSlotState(static_cast<int>(registered));
     emit directoryTextsChanged();
@@ -227,7 +227,7 @@ void DirectoryEntryPage::onDelete()
 {
     if (!editable() || !entry()) return;
     const Message question{state().title(), msg::AreYouSure, MessageIcon::Critical, MessageButtons::YesNo,
-                                  MessageAnswer::No};
+                           MessageAnswer::No};
     if (messages().show(question) != MessageAnswer::Yes) {
         checkQuietly(delete_, false);
         return;

@@ -173,11 +173,10 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     userMmsi_->setAccessibleName(QStringLiteral("User MMSI"));
     fitDigits(userMmsi_, MmsiFieldDigits);
     userMmsi_->setValidator(new KeyFilterValidator(isDigitKey, userMmsi_));
-    userMmsiField_ =
-        new ValidatedField(userMmsi_, this,
-                           {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); },
-                            msg::UserMmsiTitle},
-                           state().flags, messages());
+    userMmsiField_ = new ValidatedField(
+        userMmsi_, this,
+        {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); }, msg::UserMmsiTitle},
+        state().flags, messages());
     auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdFClear"));
     count_ = new QLineEdit(frame);

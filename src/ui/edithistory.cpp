@@ -17,12 +17,16 @@ EditHistory::EditHistory(EditorState& state, std::function<std::string()> where,
     qApp->installEventFilter(this);
 }
 
-EditHistory::~EditHistory() { qApp->removeEventFilter(this); }
+EditHistory::~EditHistory()
+{
+    qApp->removeEventFilter(this);
+}
 
 bool EditHistory::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    const bool input = type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease || type == QEvent::FocusOut;
+    const bool input =
+        type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease || type == QEvent::FocusOut;
     // A long operation (New, a destination, Open) disables the window and
     // enables it again when it has set up the records.
     const auto* widget = qobject_cast<const QWidget*>(watched);
@@ -47,7 +51,8 @@ void EditHistory::look()
     } else {
         // Typing in a text field is one step until the user goes elsewhere.
         const auto* field = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
-        history_.record(state_.records, field ? where_() + "/" + field->objectName().toStdString() : std::string());
+        history_.record(state_.records,
+                        field ? where_() + "/" + field->objectName().toStdString() : std::string());
     }
     emit recordsChanged();
 }

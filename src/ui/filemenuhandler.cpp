@@ -4,13 +4,13 @@
 
 #include "document/configurationdocument.h"
 #include "files/fileoutcome.h"
+#include "message/messagetexts.h"
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
 #include "ui/busywindow.h"
 #include "ui/mainwindow.h"
 #include "ui/pause.h"
 #include "ui/reportwindow.h"
-#include "message/messagetexts.h"
 #include "ui/waitcursor.h"
 
 namespace zmp {
@@ -124,7 +124,7 @@ void FileMenuHandler::exportPdf()
 void FileMenuHandler::offerPdf(const char* reason)
 {
     const Message question{window_.state().title(), std::string(reason) + "\n" + msg::OfferPdf,
-                                  MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::Yes};
+                           MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::Yes};
     if (messages_.show(question) == MessageAnswer::Yes) writePdf();
 }
 
@@ -137,7 +137,8 @@ void FileMenuHandler::writePdf()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
     if (!printReport(printer))
-        messages_.inform(window_.state().title(), std::string(msg::PdfFailed) + "\n" + path, MessageIcon::Warning);
+        messages_.inform(window_.state().title(), std::string(msg::PdfFailed) + "\n" + path,
+                         MessageIcon::Warning);
 }
 
 bool FileMenuHandler::printReport(QPrinter& printer)
@@ -199,7 +200,7 @@ bool FileMenuHandler::askToSaveChanges()
     EditorState& state = window_.state();
     if (!state.flags.modified) return true;
     const Message question{state.title(), msg::exitQuestion(), MessageIcon::Warning,
-                                  MessageButtons::YesNoCancel, MessageAnswer::Yes};
+                           MessageButtons::YesNoCancel, MessageAnswer::Yes};
     const MessageAnswer answer = messages_.show(question);
     if (answer == MessageAnswer::Cancel) return false;
     if (answer == MessageAnswer::No) return true;

@@ -52,7 +52,8 @@ void GridPage::applyColumns(const GridColumn* columns, int count)
 int GridPage::textWidth(int column) const
 {
     const QAbstractItemModel* model = grid_->model();
-    const int margin = 2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1) + 1;
+    const int margin =
+        2 * (grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 1) + 1;
     const QString header = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     const int headerMargin = 2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid_) + 1;
     int width = grid_->horizontalHeader()->fontMetrics().horizontalAdvance(header) + headerMargin;

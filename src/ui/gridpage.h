@@ -23,7 +23,8 @@ class GridPage : public Page {
     // The node key of a data row (0 is the first row under the header);
     // empty when the row leads nowhere.
     virtual std::string jumpKey(int row) const = 0;
-    template <std::size_t N> void applyColumns(const std::array<GridColumn, N>& columns)
+    template <std::size_t N>
+    void applyColumns(const std::array<GridColumn, N>& columns)
     {
         applyColumns(columns.data(), static_cast<int>(N));
     }

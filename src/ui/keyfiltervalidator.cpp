@@ -7,7 +7,8 @@
 
 namespace zmp {
 
-KeyFilterValidator::KeyFilterValidator(Rule rule, QLineEdit* field) : QValidator(field), rule_(rule), field_(field)
+KeyFilterValidator::KeyFilterValidator(Rule rule, QLineEdit* field)
+    : QValidator(field), rule_(rule), field_(field)
 {
     field_->installEventFilter(this);
 }
@@ -43,7 +44,8 @@ bool KeyFilterValidator::eventFilter(QObject* watched, QEvent* event)
     }
     // Backspace, Tab, Enter and the like carry control characters and pass.
     const QString text = key->text();
-    return (!text.isEmpty() && text.front().isPrint() && !accepts(text)) || QValidator::eventFilter(watched, event);
+    return (!text.isEmpty() && text.front().isPrint() && !accepts(text)) ||
+           QValidator::eventFilter(watched, event);
 }
 
 } // namespace zmp

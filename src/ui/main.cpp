@@ -68,8 +68,8 @@ int main(int argc, char* argv[])
     zmp::QtMessageService messages;
     zmp::QtDialogService dialogs;
     if (!settings.problem().empty())
-        messages.inform(zmp::msg::ApplicationTitle, zmp::msg::SettingsNotSaved,
-                        zmp::MessageIcon::Warning, settings.problem());
+        messages.inform(zmp::msg::ApplicationTitle, zmp::msg::SettingsNotSaved, zmp::MessageIcon::Warning,
+                        settings.problem());
     const zmp::SerialPortNames names(&settings);
     zmp::MainWindow window({state, settings, messages, dialogs,
                             [&names] { return std::make_unique<zmp::QtSerialPort>(names); },

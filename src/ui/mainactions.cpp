@@ -62,7 +62,8 @@ void MainActions::createEditMenu(QMainWindow& window)
     editUndo = item(editMenu, "mnuEditUndo", "&Undo");
     editUndo->setShortcut(QKeySequence::Undo);
     editRedo = item(editMenu, "mnuEditRedo", "&Redo");
-    editRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    editRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     editMenu->addSeparator();
     editModel = editMenu->addMenu(QStringLiteral("&Model"));
     editModel->setObjectName(QStringLiteral("mnuEditModel"));

@@ -30,7 +30,7 @@ class MainActions : public QObject {
     QAction* fileSave = nullptr;
     QAction* fileSaveAs = nullptr;
     QAction* fileSaveAsDefault = nullptr;
-    QMenu* fileExport = nullptr;  // one item per table, filled by the window
+    QMenu* fileExport = nullptr; // one item per table, filled by the window
     QMenu* fileImport = nullptr;
     QAction* filePrint = nullptr;
     QAction* fileExportPdf = nullptr;

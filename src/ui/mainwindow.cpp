@@ -7,13 +7,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QResizeEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
-#include <QShowEvent>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -25,21 +25,22 @@
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
-#include "model/fillingscope.h"
 #include "files/configdiff.h"
 #include "files/configfilewriter.h"
+#include "message/messagetexts.h"
+#include "model/fillingscope.h"
 #include "platform/helpviewer.h"
 #include "ui/aboutbox.h"
-#include "ui/backupsdialog.h"
 #include "ui/atissetuppage.h"
+#include "ui/backupsdialog.h"
 #include "ui/busywindow.h"
 #include "ui/channeleditorpage.h"
 #include "ui/commonsetuppage.h"
 #include "ui/comparewindow.h"
 #include "ui/directoryentrypage.h"
 #include "ui/directorygridpage.h"
-#include "ui/edithistory.h"
 #include "ui/dscsetuppage.h"
+#include "ui/edithistory.h"
 #include "ui/expgridpage.h"
 #include "ui/filemenuhandler.h"
 #include "ui/focushints.h"
@@ -53,7 +54,6 @@
 #include "ui/pause.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
-#include "message/messagetexts.h"
 #include "ui/usablesetuppage.h"
 #include "ui/weatherpage.h"
 #include "ui/windowlayout.h"
@@ -74,7 +74,7 @@ double screenDpi(const QWidget& widget)
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
-}  // namespace
+} // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(services)
@@ -96,7 +96,10 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
 
 void MainWindow::createPages()
 {
@@ -130,7 +133,8 @@ void MainWindow::registerPage(PageId id, Page* page)
     pages_[id] = page;
     if (stack_->indexOf(page) >= 0) return;
     stack_->addWidget(page);
-    connect(page, &Page::nodeJumpRequested, this, [this](const QString& key) { selectNodeByKey(key.toStdString()); });
+    connect(page, &Page::nodeJumpRequested, this,
+            [this](const QString& key) { selectNodeByKey(key.toStdString()); });
     connect(page, &Page::nodeTextChanged, this, [this](const QString& key, const QString& text) {
         tree_->setNodeText(tree_->indexOfKey(key.toStdString()), text.toStdString());
     });
@@ -143,7 +147,10 @@ void MainWindow::registerPage(PageId id, Page* page)
     connect(page, &Page::clearRequested, this, &MainWindow::runClear);
 }
 
-Page* MainWindow::shownPage() const { return static_cast<Page*>(stack_->currentWidget()); }
+Page* MainWindow::shownPage() const
+{
+    return static_cast<Page*>(stack_->currentWidget());
+}
 
 void MainWindow::createStatusBar()
 {
@@ -343,7 +350,8 @@ void MainWindow::refreshTree()
     {
         const FillingScope filling(state.flags);
         tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
-        if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+        if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end())
+            found->second->fill("Usable");
     }
     // The rebuilt tree keeps the node the user was on when it still exists.
     int index = tree_->indexOfKey(selectedKey);
@@ -462,18 +470,27 @@ QString MainWindow::captionText() const
     return caption;
 }
 
-void MainWindow::updateTitle() { setWindowTitle(captionText()); }
+void MainWindow::updateTitle()
+{
+    setWindowTitle(captionText());
+}
 
 void MainWindow::onToolButton(const QString& key)
 {
     const MainActions& a = *actions_;
     QAction* item = nullptr;
-    if (key == QLatin1String("New")) item = a.fileNew;
-    else if (key == QLatin1String("Open")) item = a.fileOpen;
-    else if (key == QLatin1String("Save")) item = a.fileSave;
-    else if (key == QLatin1String("Print")) item = a.filePrint;
-    else if (key.startsWith(QLatin1String("Program"))) item = a.transferProgram;
-    else if (key.startsWith(QLatin1String("Read"))) item = a.transferRead;
+    if (key == QLatin1String("New"))
+        item = a.fileNew;
+    else if (key == QLatin1String("Open"))
+        item = a.fileOpen;
+    else if (key == QLatin1String("Save"))
+        item = a.fileSave;
+    else if (key == QLatin1String("Print"))
+        item = a.filePrint;
+    else if (key.startsWith(QLatin1String("Program")))
+        item = a.transferProgram;
+    else if (key.startsWith(QLatin1String("Read")))
+        item = a.transferRead;
     if (item && item->isEnabled()) item->trigger();
 }
 
@@ -485,7 +502,7 @@ void MainWindow::onModelItem(int item)
         return;
     }
     const Message question{services_.state.title(), msg::programSeriesQuestion(modelName(item + 1)),
-                                  MessageIcon::Warning, MessageButtons::OkCancel, MessageAnswer::Ok};
+                           MessageIcon::Warning, MessageButtons::OkCancel, MessageAnswer::Ok};
     if (services_.messages.show(question) != MessageAnswer::Ok || !leavePageCheck() ||
         !fileMenu_->askToSaveChanges()) {
         action->setChecked(false);
@@ -505,9 +522,8 @@ void MainWindow::onDestinationItem(int item)
     QAction* action = actions_->destinationItems[static_cast<std::size_t>(item)];
     const DestinationMenuItem& entry = document_->destinations().menu().items[static_cast<std::size_t>(item)];
     if (!entry.checked) {
-        const Message question{services_.state.title(),
-                                      msg::changeDestinationQuestion(entry.caption), MessageIcon::Warning,
-                                      MessageButtons::OkCancel, MessageAnswer::Ok};
+        const Message question{services_.state.title(), msg::changeDestinationQuestion(entry.caption),
+                               MessageIcon::Warning, MessageButtons::OkCancel, MessageAnswer::Ok};
         if (services_.messages.show(question) != MessageAnswer::Ok) {
             action->setChecked(false);
             return;
@@ -627,7 +643,8 @@ void MainWindow::refreshGroupTexts()
     const auto& groups = services_.state.records.groups;
     for (int g = Group1; g <= Group3; ++g) {
         const int index = tree_->layout().groupNodeIndex[static_cast<std::size_t>(g)];
-        if (index > 0) tree_->setNodeText(index, TreeBuilder::groupNodeText(groups[static_cast<std::size_t>(g)], g));
+        if (index > 0)
+            tree_->setNodeText(index, TreeBuilder::groupNodeText(groups[static_cast<std::size_t>(g)], g));
     }
 }
 
@@ -639,9 +656,8 @@ void MainWindow::placeAtStartUp(double dpi)
     ensurePolished();
     const QSize pages = stack_->sizeHint();
     const QSize whole(windowWidthForPages(pages.width() + splitter_->handleWidth()), sizeHint().height());
-    const QSize start =
-        whole.expandedTo(QSize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
-                               twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi)));
+    const QSize start = whole.expandedTo(QSize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
+                                               twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi)));
     startPlace_ = {x(), y(), start.width(), start.height()};
     startPlaceIsOuter_ = false;
     if (const auto stored = AppSettings(services_.settings).mainWindowGeometry()) {
@@ -667,8 +683,8 @@ void MainWindow::applyStartPlace(const QSize& frame)
         const QRect area = screen->availableGeometry();
         screens.push_back({area.x(), area.y(), area.width(), area.height()});
     }
-    const DesktopArea placed = placeOnScreens(outer, screens, minimumWidth() + frame.width(),
-                                              minimumHeight() + frame.height());
+    const DesktopArea placed =
+        placeOnScreens(outer, screens, minimumWidth() + frame.width(), minimumHeight() + frame.height());
     move(placed.left, placed.top);
     resize(placed.width - frame.width(), placed.height - frame.height());
 }
@@ -708,8 +724,8 @@ void MainWindow::placeHexView()
 {
     const double dpi = screenDpi(*this);
     const int top = actions_->toolBar->geometry().bottom() + 1;
-    const HexViewSize size = hexViewSize(pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi),
-                                         pixelsToTwips(top, dpi));
+    const HexViewSize size =
+        hexViewSize(pixelsToTwips(width(), dpi), pixelsToTwips(height(), dpi), pixelsToTwips(top, dpi));
     hexView_->setGeometry(0, top, twipsToPixels(size.width, dpi), twipsToPixels(size.height, dpi));
 }
 
@@ -808,4 +824,4 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-}  // namespace zmp
+} // namespace zmp

@@ -60,7 +60,7 @@ struct MainWindowServices {
 class MainWindow : public QMainWindow, private DocumentObserver {
     Q_OBJECT
 
-public:
+  public:
     explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -102,13 +102,13 @@ public:
     // Shows the field with this object name on the page of the node.
     void jumpToField(const QString& nodeKey, const QString& field);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createPages();
     void createStatusBar();
     void createEditTools();
@@ -182,4 +182,4 @@ private:
     bool startPlacePending_ = false;
 };
 
-}  // namespace zmp
+} // namespace zmp

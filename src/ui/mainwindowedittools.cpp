@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "checks/marinechecks.h"
 #include "ui/checknote.h"
@@ -28,8 +28,10 @@ void bringForward(QWidget* field)
 {
     for (QWidget* child = field; child && child->parentWidget(); child = child->parentWidget()) {
         if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget())) {
-            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) tabs->setCurrentWidget(child);
-            else stack->setCurrentWidget(child);
+            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+                tabs->setCurrentWidget(child);
+            else
+                stack->setCurrentWidget(child);
         }
     }
 }
@@ -39,7 +41,8 @@ void bringForward(QWidget* field)
 void MainWindow::createEditTools()
 {
     EditorState& state = services_.state;
-    history_ = new EditHistory(state, [this] { return tree_->keyOf(tree_->selectedIndex()); }, this);
+    history_ = new EditHistory(
+        state, [this] { return tree_->keyOf(tree_->selectedIndex()); }, this);
     connect(actions_->editUndo, &QAction::triggered, history_, &EditHistory::undo);
     connect(actions_->editRedo, &QAction::triggered, history_, &EditHistory::redo);
     connect(history_, &EditHistory::recordsRestored, this, &MainWindow::showRestoredRecords);
@@ -103,8 +106,10 @@ bool MainWindow::programDespiteWarnings()
     history_->look();
     const std::size_t count = MarineChecks::run(services_.state.records).size();
     if (count == 0) return true;
-    const std::string text = std::to_string(count) + (count == 1 ? " warning" : " warnings") + ". Program anyway?";
-    const Message question{services_.state.title(), text, MessageIcon::Warning, MessageButtons::YesNo, MessageAnswer::No};
+    const std::string text =
+        std::to_string(count) + (count == 1 ? " warning" : " warnings") + ". Program anyway?";
+    const Message question{services_.state.title(), text, MessageIcon::Warning, MessageButtons::YesNo,
+                           MessageAnswer::No};
     return services_.messages.show(question) != MessageAnswer::No;
 }
 

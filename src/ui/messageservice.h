@@ -13,7 +13,8 @@ class MessageService {
     virtual ~MessageService() = default;
     virtual MessageAnswer show(const Message& message) = 0;
 
-    void inform(const std::string& title, const std::string& text, MessageIcon icon, const std::string& detail = {})
+    void inform(const std::string& title, const std::string& text, MessageIcon icon,
+                const std::string& detail = {})
     {
         show({title, text, icon, MessageButtons::Ok, MessageAnswer::Ok, detail});
     }

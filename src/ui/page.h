@@ -23,7 +23,7 @@ struct PageContext {
 class Page : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Page(PageContext context, QWidget* parent = nullptr) : QWidget(parent), context_(context) {}
 
     // Fills the controls from the records for the node with this key.
@@ -31,7 +31,7 @@ public:
     // Validates the focused field; false keeps the user on this page.
     virtual bool canLeave() { return true; }
 
-signals:
+  signals:
     // Asks the window to select the node with this key and show its page,
     // as the node selection does (grid jumps).
     void nodeJumpRequested(const QString& key);
@@ -50,7 +50,7 @@ signals:
     // through the transfer dialog; on success it refills the shown page.
     void clearRequested(int operation);
 
-protected:
+  protected:
     EditorState& state() { return context_.state; }
     const EditorState& state() const { return context_.state; }
     MessageService& messages() { return context_.messages; }
@@ -58,9 +58,9 @@ protected:
     // within the page when the window is smaller than the controls need.
     QWidget* scrolledBody();
 
-private:
+  private:
     PageContext context_;
     PageScroller* scroller_ = nullptr;
 };
 
-}  // namespace zmp
+} // namespace zmp

@@ -74,7 +74,8 @@ void fitCharacters(QLineEdit* field, int characters)
 
 void fitDigits(QLineEdit* field, int digits)
 {
-    field->setFixedWidth(std::max(fieldWidth(field, digits, QLatin1Char('0')), field->minimumSizeHint().width()));
+    field->setFixedWidth(
+        std::max(fieldWidth(field, digits, QLatin1Char('0')), field->minimumSizeHint().width()));
 }
 
 } // namespace zmp

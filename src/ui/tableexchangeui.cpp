@@ -27,7 +27,8 @@ QString itemCaption(ExchangeTable table)
 std::string problemList(const std::vector<std::string>& problems)
 {
     std::string text;
-    for (std::size_t i = 0; i < problems.size() && i < ShownProblems; ++i) text += "\n" + problems[i];
+    for (std::size_t i = 0; i < problems.size() && i < ShownProblems; ++i)
+        text += "\n" + problems[i];
     if (problems.size() > ShownProblems)
         text += "\n\u2026 and " + std::to_string(problems.size() - ShownProblems) + " more";
     return text;
@@ -101,15 +102,15 @@ void TableExchangeUi::importTable(ExchangeTable table)
     std::string text;
     if (const auto error = readCsvFile(path, text)) return tell(msg::UnableToRead + path + "\n" + *error);
     const auto problems = TableExchange::importCsv(window_.state().records, table, text);
-    if (!problems.empty())
-        return tell(msg::NothingImported + path + ":" + problemList(problems));
+    if (!problems.empty()) return tell(msg::NothingImported + path + ":" + problemList(problems));
     window_.state().flags.modified = true;
     emit imported();
 }
 
 void TableExchangeUi::tell(const std::string& text)
 {
-    messages_.show({window_.state().title(), text, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
+    messages_.show(
+        {window_.state().title(), text, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 } // namespace zmp

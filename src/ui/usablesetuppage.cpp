@@ -93,9 +93,10 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     hints_->add(row.priority, msg::ListHint);
     hints_->add(row.statusName, msg::StatusNameHint);
     // Once the typed name fits four characters, typing is held to them again.
-    connect(row.statusName, &QLineEdit::textEdited, row.statusName, [field = row.statusName](const QString& text) {
-        if (text.size() <= StatusNameLength) field->setMaxLength(StatusNameLength);
-    });
+    connect(row.statusName, &QLineEdit::textEdited, row.statusName,
+            [field = row.statusName](const QString& text) {
+                if (text.size() <= StatusNameLength) field->setMaxLength(StatusNameLength);
+            });
     // Boxes react to their state, however it changes: a click, the space bar
     // or assistive technology. Filling sets them quietly.
     connect(row.usable, &QCheckBox::toggled, this, [this, group](bool on) { onUsableClicked(group, on); });

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "checks/marinechecks.h"
+#include "image/newimage.h"
 #include "model/memoryimage.h"
 #include "model/models.h"
-#include "image/newimage.h"
 
 using namespace zmp;
 
@@ -28,7 +28,8 @@ Records soundRecords()
 std::vector<std::string> texts(const std::vector<CheckWarning>& warnings)
 {
     std::vector<std::string> result;
-    for (const auto& warning : warnings) result.push_back(warning.text);
+    for (const auto& warning : warnings)
+        result.push_back(warning.text);
     return result;
 }
 
@@ -53,13 +54,14 @@ TEST(MarineChecks, storedNumbersAreJudgedWithTheirItem)
     records.memoryId[1] = {true, "SHORT", "36612", {}};
     records.groupId[0] = {true, "COAST", "003661234", {}};
     const auto warnings = MarineChecks::run(records);
-    EXPECT_EQ(texts(warnings), (std::vector<std::string>{
-                                   "User MMSI 299123456: MID 299 is not allocated to any country",
-                                   "ATIS code 8211123456: an ATIS code begins with 9",
-                                   "Memory ID 1 111232001: search-and-rescue aircraft, never a station to call",
-                                   "Memory ID 2 36612: not 9 digits",
-                                   "Group ID 1 003661234: a coast station's number (00 + MID), not a group",
-                               }));
+    EXPECT_EQ(texts(warnings),
+              (std::vector<std::string>{
+                  "User MMSI 299123456: MID 299 is not allocated to any country",
+                  "ATIS code 8211123456: an ATIS code begins with 9",
+                  "Memory ID 1 111232001: search-and-rescue aircraft, never a station to call",
+                  "Memory ID 2 36612: not 9 digits",
+                  "Group ID 1 003661234: a coast station's number (00 + MID), not a group",
+              }));
     ASSERT_EQ(warnings.size(), 5u);
     EXPECT_EQ(warnings[0].subject, CheckSubject::UserMmsi);
     EXPECT_EQ(warnings[1].subject, CheckSubject::AtisCode);
@@ -73,19 +75,20 @@ TEST(MarineChecks, contradictingSettingsAreFound)
 {
     Records records = soundRecords();
     records.groups[Group1].Enable = true;
-    records.groups[Group1].PriorityCh = 32;  // channel 16
+    records.groups[Group1].PriorityCh = 32; // channel 16
     records.usa[32].Enable = false;
     records.groups[Group2].Enable = false;
     records.settings[slot::UsableDsc + Group2] = 1;
     records.userMmsi.clear();
     records.memoryId[0] = {true, "NOBODY", "", {}};
     const auto warnings = MarineChecks::run(records);
-    EXPECT_EQ(texts(warnings), (std::vector<std::string>{
-                                   "Memory ID 1: added without an MMSI; the radio drops it and every entry after it",
-                                   "Group1: priority channel 16 is not enabled",
-                                   "Group2: DSC is on but the group is not usable",
-                                   "User MMSI: empty while DSC is on for Group1",
-                               }));
+    EXPECT_EQ(texts(warnings),
+              (std::vector<std::string>{
+                  "Memory ID 1: added without an MMSI; the radio drops it and every entry after it",
+                  "Group1: priority channel 16 is not enabled",
+                  "Group2: DSC is on but the group is not usable",
+                  "User MMSI: empty while DSC is on for Group1",
+              }));
     EXPECT_EQ(warnings[1].subject, CheckSubject::PriorityChannel);
     EXPECT_EQ(warnings[2].subject, CheckSubject::UsableDsc);
     EXPECT_EQ(warnings[2].index, Group2);
@@ -95,13 +98,13 @@ TEST(MarineChecks, expansionPriorityChannelFollowsItsRecord)
 {
     Records records = soundRecords();
     records.groups[Group3].Enable = true;
-    records.groups[Group3].PriorityCh = 240 + 4;  // EXP5
+    records.groups[Group3].PriorityCh = 240 + 4; // EXP5
     records.exp[4].Enable = false;
     EXPECT_EQ(texts(MarineChecks::run(records)),
               std::vector<std::string>{"Group3: priority channel EXP5 is not enabled"});
     records.exp[4].Enable = true;
     EXPECT_TRUE(MarineChecks::run(records).empty());
-    records.groups[Group3].Enable = false;  // a group that is not usable has no priority to keep
+    records.groups[Group3].Enable = false; // a group that is not usable has no priority to keep
     records.settings[slot::UsableDsc + Group3] = 0;
     records.exp[4].Enable = false;
     EXPECT_TRUE(MarineChecks::run(records).empty());

@@ -48,12 +48,18 @@ TEST(MmsiForms, leadingDigitsTellTheKindOfStation)
         MmsiForm form;
         const char* mid;
     } cases[] = {
-        {"366123456", MmsiForm::Ship, "366"},      {"003669999", MmsiForm::Coast, "366"},
-        {"023212345", MmsiForm::Group, "232"},     {"823212345", MmsiForm::Handheld, "232"},
-        {"111232001", MmsiForm::SarAircraft, "232"}, {"970123456", MmsiForm::AisSart, ""},
-        {"972123456", MmsiForm::ManOverboard, ""}, {"974123456", MmsiForm::EpirbAis, ""},
-        {"982321234", MmsiForm::CraftAssociated, "232"}, {"992321234", MmsiForm::AidToNavigation, "232"},
-        {"123456789", MmsiForm::Unknown, ""},      {"36", MmsiForm::Ship, ""},
+        {"366123456", MmsiForm::Ship, "366"},
+        {"003669999", MmsiForm::Coast, "366"},
+        {"023212345", MmsiForm::Group, "232"},
+        {"823212345", MmsiForm::Handheld, "232"},
+        {"111232001", MmsiForm::SarAircraft, "232"},
+        {"970123456", MmsiForm::AisSart, ""},
+        {"972123456", MmsiForm::ManOverboard, ""},
+        {"974123456", MmsiForm::EpirbAis, ""},
+        {"982321234", MmsiForm::CraftAssociated, "232"},
+        {"992321234", MmsiForm::AidToNavigation, "232"},
+        {"123456789", MmsiForm::Unknown, ""},
+        {"36", MmsiForm::Ship, ""},
     };
     for (const auto& c : cases) {
         const MmsiReading reading = readMmsi(c.digits);
@@ -82,13 +88,17 @@ TEST(MmsiVerdicts, userMmsiShowsItsCountryAndRefusesOtherForms)
 TEST(MmsiVerdicts, directoryEntriesSayWhichStationAndFlagTheUncallable)
 {
     EXPECT_EQ(judge(NumberRole::MemoryId, "211234560").shown(), "ship station, 211\u2026 Germany");
-    EXPECT_EQ(judge(NumberRole::MemoryId, "003669999").shown(), "coast station, 366\u2026 United States of America");
+    EXPECT_EQ(judge(NumberRole::MemoryId, "003669999").shown(),
+              "coast station, 366\u2026 United States of America");
     EXPECT_EQ(judge(NumberRole::MemoryId, "023212345").shown(), "group, 232\u2026 United Kingdom");
-    EXPECT_EQ(judge(NumberRole::MemoryId, "111232001").problem, "search-and-rescue aircraft, never a station to call");
+    EXPECT_EQ(judge(NumberRole::MemoryId, "111232001").problem,
+              "search-and-rescue aircraft, never a station to call");
     EXPECT_EQ(judge(NumberRole::MemoryId, "970123456").problem, "AIS-SART beacon, never a station to call");
-    EXPECT_EQ(judge(NumberRole::MemoryId, "972123456").problem, "man-overboard beacon, never a station to call");
+    EXPECT_EQ(judge(NumberRole::MemoryId, "972123456").problem,
+              "man-overboard beacon, never a station to call");
     EXPECT_EQ(judge(NumberRole::MemoryId, "974123456").problem, "EPIRB-AIS beacon, never a station to call");
-    EXPECT_EQ(judge(NumberRole::MemoryId, "982321234").problem, "craft of a parent ship, never a station to call");
+    EXPECT_EQ(judge(NumberRole::MemoryId, "982321234").problem,
+              "craft of a parent ship, never a station to call");
     EXPECT_EQ(judge(NumberRole::MemoryId, "992321234").problem, "aid to navigation, never a station to call");
     EXPECT_EQ(judge(NumberRole::MemoryId, "123456789").problem, "no MMSI begins with 1");
     EXPECT_EQ(judge(NumberRole::MemoryId, "002991234").problem, "MID 299 is not allocated to any country");
@@ -97,7 +107,8 @@ TEST(MmsiVerdicts, directoryEntriesSayWhichStationAndFlagTheUncallable)
 TEST(MmsiVerdicts, groupMmsiIsZeroAndAnAllocatedMid)
 {
     EXPECT_EQ(judge(NumberRole::GroupId, "036612345").shown(), "group, 366\u2026 United States of America");
-    EXPECT_EQ(judge(NumberRole::GroupId, "003661234").problem, "a coast station's number (00 + MID), not a group");
+    EXPECT_EQ(judge(NumberRole::GroupId, "003661234").problem,
+              "a coast station's number (00 + MID), not a group");
     EXPECT_EQ(judge(NumberRole::GroupId, "366123456").problem, "a group MMSI begins with 0");
     EXPECT_EQ(judge(NumberRole::GroupId, "029912345").problem, "MID 299 is not allocated to any country");
 }

@@ -36,7 +36,8 @@ TEST_F(CliExchangeTest, checkPrintsOneWarningALineAndFailsWhenAny)
     newWithUserMmsi("0123456780");
     const CliResult doubtful = run({"check", path("a.dat")});
     EXPECT_EQ(doubtful.status, 1);
-    EXPECT_EQ(doubtful.out, "User MMSI 012345678: a ship station's MMSI begins with 2 to 7\n" + destinationWarnings);
+    EXPECT_EQ(doubtful.out,
+              "User MMSI 012345678: a ship station's MMSI begins with 2 to 7\n" + destinationWarnings);
 
     EXPECT_EQ(run({"check", path("missing.dat")}).status, 1);
     newWithUserMmsi("3669876540");
@@ -71,15 +72,18 @@ TEST_F(CliExchangeTest, importWithProblemsNamesThemAndWritesNothing)
     writeBytes(file("d.csv"), "No.,STATION NAME,MMSI\r\n1,A_B,12345\r\n");
     const CliResult result = run({"import", path("a.dat"), "memory-id", path("d.csv"), path("b.dat")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "zmp-cli: " + path("d.csv") + ": line 2, column STATION NAME: the character '_' is not allowed in a name\n"
-                          "zmp-cli: " + path("d.csv") + ": line 2, column MMSI: an MMSI has 9 digits\n");
+    EXPECT_EQ(result.err, "zmp-cli: " + path("d.csv") +
+                              ": line 2, column STATION NAME: the character '_' is not allowed in a name\n"
+                              "zmp-cli: " +
+                              path("d.csv") + ": line 2, column MMSI: an MMSI has 9 digits\n");
     EXPECT_FALSE(std::filesystem::exists(file("b.dat")));
     writeBytes(file("d.csv"), "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n");
     ASSERT_EQ(run({"import", path("a.dat"), "memory-id", path("d.csv"), path("b.dat")}).status, 0);
     EXPECT_NE(readBytes(file("b.dat")).find("211234560"), std::string::npos);
     const CliResult unknown = run({"export", path("a.dat"), "marina", path("t.csv")});
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_EQ(unknown.err, "zmp-cli: unknown table: marina (usa, intl, can, wx, exp, memory-id or group-id)\n");
+    EXPECT_EQ(unknown.err,
+              "zmp-cli: unknown table: marina (usa, intl, can, wx, exp, memory-id or group-id)\n");
     EXPECT_EQ(run({"import", path("a.dat"), "usa", path("none.csv"), path("b.dat")}).status, 1);
 }
 

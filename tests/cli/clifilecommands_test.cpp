@@ -42,8 +42,8 @@ TEST_F(CliFileCommandsTest, newWithAChosenDestination)
 
     const CliResult unknown = run({"--destination", "EU", "new", path("c.dat")});
     EXPECT_EQ(unknown.status, 1);
-    EXPECT_EQ(unknown.err, "zmp-cli: Ini file read Error!!\nzmp-cli: " + (programDir / "EU_1130.ini").string() +
-                               ": No such destination\n");
+    EXPECT_EQ(unknown.err, "zmp-cli: Ini file read Error!!\nzmp-cli: " +
+                               (programDir / "EU_1130.ini").string() + ": No such destination\n");
     EXPECT_FALSE(std::filesystem::exists(file("c.dat")));
 }
 
@@ -108,10 +108,14 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
     writeBytes(file("short.hex"), std::string(32767, '\xFF'));
     writeBytes(file("wrong.dat"), "[MAIN]\r\nMODELTYPE=abc\r\n");
     const std::vector<std::pair<std::string, std::string>> cases{
-        {path("short.hex"), "zmp-cli: bad file!!\nzmp-cli: " + path("short.hex") + ": Not an image file of 32768 bytes\n"},
-        {path("wrong.dat"), "zmp-cli: ModelType Error !!\nzmp-cli: " + path("wrong.dat") + ": MODELTYPE=abc, MODELTYPE=1 expected\n"},
-        {path("missing.dat"), "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.dat") + ": No such file or directory\n"},
-        {path("missing.hex"), "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.hex") + ": No such file or directory\n"},
+        {path("short.hex"),
+         "zmp-cli: bad file!!\nzmp-cli: " + path("short.hex") + ": Not an image file of 32768 bytes\n"},
+        {path("wrong.dat"), "zmp-cli: ModelType Error !!\nzmp-cli: " + path("wrong.dat") +
+                                ": MODELTYPE=abc, MODELTYPE=1 expected\n"},
+        {path("missing.dat"),
+         "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.dat") + ": No such file or directory\n"},
+        {path("missing.hex"),
+         "zmp-cli: FileRead Error!!\nzmp-cli: " + path("missing.hex") + ": No such file or directory\n"},
     };
     for (const auto& [input, message] : cases) {
         const CliResult result = run({"convert", input, path("out.dat")});
@@ -122,7 +126,8 @@ TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
     std::filesystem::create_directory(file("folder.dat"));
     const CliResult toFolder = run({"new", path("folder.dat")});
     EXPECT_EQ(toFolder.status, 1);
-    EXPECT_EQ(toFolder.err, "zmp-cli: FileSave Error!!\nzmp-cli: " + path("folder.dat") + ": Is a directory\n");
+    EXPECT_EQ(toFolder.err,
+              "zmp-cli: FileSave Error!!\nzmp-cli: " + path("folder.dat") + ": Is a directory\n");
 }
 
 TEST_F(CliFileCommandsTest, noCommandWritesOverItsOwnInput)
@@ -160,7 +165,8 @@ TEST_F(CliFileCommandsTest, modelMismatchIsRefused)
     ASSERT_EQ(run({"--model", "11", "new", path("m.dat")}).status, 0);
     const CliResult result = run({"--model", "1", "convert", path("m.dat"), path("o.hex")});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "zmp-cli: ModelType Error !!\nzmp-cli: " + path("m.dat") + ": MODELTYPE=11, MODELTYPE=1 expected\n");
+    EXPECT_EQ(result.err, "zmp-cli: ModelType Error !!\nzmp-cli: " + path("m.dat") +
+                              ": MODELTYPE=11, MODELTYPE=1 expected\n");
     EXPECT_FALSE(std::filesystem::exists(file("o.hex")));
 }
 
@@ -207,7 +213,8 @@ TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
     EXPECT_EQ(result.out, "Usable CH Group Setup Status name 0: USA -> ABC\nCommon Setup Weater: 3 -> 0\n");
     const CliResult missing = run({"diff", path("a.dat"), path("none.dat")});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
+    EXPECT_EQ(missing.err,
+              "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
 }
 
 // A configuration saved by the editor holds nine-digit MMSIs; read back

@@ -36,8 +36,14 @@ class ErrorLogTest : public ::testing::Test {
 #endif
     }
 
-    fs::path programDir() const { return root_ / "program"; }
-    fs::path dataLog() const { return root_ / "data" / "zmp" / "err.log"; }
+    fs::path programDir() const
+    {
+        return root_ / "program";
+    }
+    fs::path dataLog() const
+    {
+        return root_ / "data" / "zmp" / "err.log";
+    }
 
     fs::path root_;
 };

@@ -15,7 +15,8 @@ TEST(CsvText, quotesOnlyTheFieldsThatNeedIt)
 
 TEST(CsvText, parsesWhatItWritesWithTheStartingLineOfEachRecord)
 {
-    const std::string text = CsvText::row({"No.", "NAME"}) + CsvText::row({"1", "a,\"b\"\nc"}) + CsvText::row({"2", ""});
+    const std::string text =
+        CsvText::row({"No.", "NAME"}) + CsvText::row({"1", "a,\"b\"\nc"}) + CsvText::row({"2", ""});
     std::string error;
     const auto rows = CsvText::parse(text, error);
     ASSERT_TRUE(rows) << error;
@@ -29,7 +30,9 @@ TEST(CsvText, parsesWhatItWritesWithTheStartingLineOfEachRecord)
 TEST(CsvText, takesByteOrderMarkBareLineFeedsAndNoFinalLineEnd)
 {
     std::string error;
-    const auto rows = CsvText::parse("\xEF\xBB\xBF" "a,b\n1,2", error);
+    const auto rows = CsvText::parse("\xEF\xBB\xBF"
+                                     "a,b\n1,2",
+                                     error);
     ASSERT_TRUE(rows) << error;
     ASSERT_EQ(rows->size(), 2u);
     EXPECT_EQ((*rows)[0].fields, (std::vector<std::string>{"a", "b"}));

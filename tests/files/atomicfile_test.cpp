@@ -23,7 +23,10 @@ using test::readBytes;
 using test::scratchFolder;
 using test::writeBytes;
 
-int entriesIn(const fs::path& folder) { return static_cast<int>(std::distance(fs::directory_iterator(folder), {})); }
+int entriesIn(const fs::path& folder)
+{
+    return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
+}
 
 TEST(AtomicFile, writesNewFileWithExactBytes)
 {
@@ -118,7 +121,7 @@ TEST(AtomicFile, folderThatIsARegularFileFails)
 #ifndef _WIN32
 // A file-size limit makes the write fail halfway even for root, as a full disk would.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
@@ -133,7 +136,7 @@ public:
         std::signal(SIGXFSZ, previousHandler_);
     }
 
-private:
+  private:
     rlimit saved_{};
     void (*previousHandler_)(int) = nullptr;
 };
@@ -153,5 +156,5 @@ TEST(AtomicFile, writeFailingHalfwayKeepsTheOldFile)
 }
 #endif
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

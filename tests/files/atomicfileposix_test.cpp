@@ -22,7 +22,10 @@ using test::writeBytes;
 
 constexpr uid_t Nobody = 65534;
 
-int entriesIn(const fs::path& folder) { return static_cast<int>(std::distance(fs::directory_iterator(folder), {})); }
+int entriesIn(const fs::path& folder)
+{
+    return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
+}
 
 // Runs body in a child process as an ordinary user (the tests may run as
 // root, who may write anything) and returns its exit status.
@@ -100,5 +103,5 @@ TEST(AtomicFilePosix, aFifoIsNeverWrittenInto)
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

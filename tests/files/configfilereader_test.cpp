@@ -9,12 +9,12 @@
 #include <filesystem>
 
 #include "datafiletestsupport.h"
-#include "systemerror.h"
 #include "files/configfilereader.h"
 #include "files/configfilewriter.h"
 #include "files/configlayout.h"
 #include "files/configvalue.h"
 #include "model/models.h"
+#include "systemerror.h"
 
 namespace zmp {
 namespace {
@@ -23,7 +23,7 @@ namespace fs = std::filesystem;
 
 // Each test reads into records that a reset brings back to a new configuration.
 class ConfigFileReaderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         folder = test::scratchFolder();
@@ -48,7 +48,10 @@ protected:
         });
     }
 
-    std::string header(int model = ModelMr4400) const { return "[MAIN]\r\nMODELTYPE=" + std::to_string(model) + "\r\n"; }
+    std::string header(int model = ModelMr4400) const
+    {
+        return "[MAIN]\r\nMODELTYPE=" + std::to_string(model) + "\r\n";
+    }
 
     void expectUntouched() const { EXPECT_TRUE(records == datatest::variedRecords(ModelMr4400)); }
 
@@ -153,8 +156,9 @@ TEST_F(ConfigFileReaderTest, autoPosSettingsKeepTheirResetValues)
 TEST_F(ConfigFileReaderTest, wrongOrMissingModelTypeIsRefusedAfterTheReset)
 {
     const std::string body = "[Usable CH Group Setup]\r\nGroup1=0\r\nStatus name 0=NEW\r\n";
-    for (const std::string& main : {std::string("[MAIN]\r\nMODEL=#MR4400\r\n"), std::string("[MAIN]\r\nMODELTYPE=abc\r\n"),
-                                    std::string("[MAIN]\r\nMODELTYPE=\r\n"), header(ModelMr4400M), std::string()}) {
+    for (const std::string& main :
+         {std::string("[MAIN]\r\nMODEL=#MR4400\r\n"), std::string("[MAIN]\r\nMODELTYPE=abc\r\n"),
+          std::string("[MAIN]\r\nMODELTYPE=\r\n"), header(ModelMr4400M), std::string()}) {
         flags = {};
         const FileOutcome outcome = readText(main + body);
         EXPECT_FALSE(outcome.ok) << main;
@@ -179,7 +183,9 @@ TEST_F(ConfigFileReaderTest, readInsideAnOuterFillLeavesItsFlagSet)
 TEST_F(ConfigFileReaderTest, modelTypeWithMarkerIsAccepted)
 {
     baseline = datatest::newConfiguration(ModelMr4400M).records;
-    ASSERT_TRUE(readText("[MAIN]\r\nMODELTYPE=#11\r\n[Usable CH Group Setup]\r\nStatus name 0=NEW\r\n", ModelMr4400M, false).ok);
+    ASSERT_TRUE(readText("[MAIN]\r\nMODELTYPE=#11\r\n[Usable CH Group Setup]\r\nStatus name 0=NEW\r\n",
+                         ModelMr4400M, false)
+                    .ok);
     EXPECT_EQ(records.groups[0].StatusName, "NEW");
     EXPECT_FALSE(flags.ErrorFlag);
 }
@@ -201,7 +207,9 @@ TEST_F(ConfigFileReaderTest, resetThatFailsEndsTheReadSilently)
 
 TEST_F(ConfigFileReaderTest, sectionsAndKeysInAnyCaseAreFound)
 {
-    ASSERT_TRUE(readText(header() + "[chusa0]\r\nposition=0\r\nenable=1\r\nchtag=#x\r\n[common setup]\r\nsog=2\r\n").ok);
+    ASSERT_TRUE(
+        readText(header() + "[chusa0]\r\nposition=0\r\nenable=1\r\nchtag=#x\r\n[common setup]\r\nsog=2\r\n")
+            .ok);
     EXPECT_TRUE(records.usa[0].Enable);
     EXPECT_EQ(records.usa[0].ChTag, "x");
     EXPECT_EQ(records.settings[slot::Sog], 2);
@@ -209,8 +217,9 @@ TEST_F(ConfigFileReaderTest, sectionsAndKeysInAnyCaseAreFound)
 
 TEST_F(ConfigFileReaderTest, channelSectionsStopAtTheFirstGap)
 {
-    ASSERT_TRUE(readText(header() + "[CHUSA0]\r\nPosition=0\r\nChTag=#A\r\n[CHUSA1]\r\nPosition=1\r\nChTag=#B\r\n"
-                                    "[CHUSA3]\r\nPosition=3\r\nChTag=#D\r\n")
+    ASSERT_TRUE(readText(header() +
+                         "[CHUSA0]\r\nPosition=0\r\nChTag=#A\r\n[CHUSA1]\r\nPosition=1\r\nChTag=#B\r\n"
+                         "[CHUSA3]\r\nPosition=3\r\nChTag=#D\r\n")
                     .ok);
     EXPECT_EQ(records.usa[0].ChTag, "A");
     EXPECT_EQ(records.usa[1].ChTag, "B");
@@ -259,8 +268,10 @@ TEST_F(ConfigFileReaderTest, duplexNeedsADuplexPair)
         (baseline.usa[i].DuplexCapable ? duplex : simplex) = i;
     ASSERT_GE(simplex, 0);
     ASSERT_GE(duplex, 0);
-    ASSERT_TRUE(readText(header() + "[CHUSA0]\r\nPosition=" + std::to_string(simplex) + "\r\nDuplex=1\r\n[CHUSA1]\r\n"
-                                    "Position=" + std::to_string(duplex) + "\r\nDuplex=1\r\n")
+    ASSERT_TRUE(readText(header() + "[CHUSA0]\r\nPosition=" + std::to_string(simplex) +
+                         "\r\nDuplex=1\r\n[CHUSA1]\r\n"
+                         "Position=" +
+                         std::to_string(duplex) + "\r\nDuplex=1\r\n")
                     .ok);
     EXPECT_FALSE(records.usa[simplex].Duplex);
     EXPECT_TRUE(records.usa[duplex].Duplex);
@@ -270,12 +281,14 @@ TEST_F(ConfigFileReaderTest, valueConversionsAndUnconvertibleValues)
 {
     baseline.settings[slot::Weater] = 1;
     baseline.exp[0].Rxfreq = 157.0;
-    ASSERT_TRUE(readText(header() + "[Usable CH Group Setup]\r\nExp Ch Group 0=1\r\nExp Ch Group 1=True\r\n"
-                                    "Exp Ch Group 2=maybe\r\nPriority CH 1=70000\r\n[Common Setup]\r\nOffset Time=-3\r\n"
-                                    "Resume Time=2.5\r\nWeater=99999\r\nSCAN=True\r\n"
-                                    "[CHEXP1]\r\nRxfreq=156,025\r\nTxfreq=x\r\n[CHEXP2]\r\nRxfreq=161.6\r\n")
+    ASSERT_TRUE(readText(header() +
+                         "[Usable CH Group Setup]\r\nExp Ch Group 0=1\r\nExp Ch Group 1=True\r\n"
+                         "Exp Ch Group 2=maybe\r\nPriority CH 1=70000\r\n[Common Setup]\r\nOffset Time=-3\r\n"
+                         "Resume Time=2.5\r\nWeater=99999\r\nSCAN=True\r\n"
+                         "[CHEXP1]\r\nRxfreq=156,025\r\nTxfreq=x\r\n[CHEXP2]\r\nRxfreq=161.6\r\n")
                     .ok);
-    EXPECT_EQ(records.groups[ExpCh].ExpGroupFlags, (std::array<bool, 3>{true, true, baseline.groups[ExpCh].ExpGroupFlags[2]}));
+    EXPECT_EQ(records.groups[ExpCh].ExpGroupFlags,
+              (std::array<bool, 3>{true, true, baseline.groups[ExpCh].ExpGroupFlags[2]}));
     EXPECT_EQ(records.groups[1].PriorityCh, 70000);
     EXPECT_EQ(records.settings[slot::OffsetTime], -3);
     EXPECT_EQ(records.settings[slot::ResumeTime], 2);
@@ -289,7 +302,7 @@ TEST_F(ConfigFileReaderTest, valueConversionsAndUnconvertibleValues)
 TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
 {
     fs::create_directory(folder / "folder.dat");
-#ifndef _WIN32  // elsewhere the path stays missing, which must read alike
+#ifndef _WIN32 // elsewhere the path stays missing, which must read alike
     ASSERT_EQ(::mkfifo((folder / "pipe.dat").c_str(), 0600), 0);
 #endif
     for (const fs::path& path : {folder / "missing.dat", folder / "folder.dat", folder / "pipe.dat"}) {
@@ -305,8 +318,11 @@ TEST_F(ConfigFileReaderTest, fileThatCannotBeReadIsRefusedBeforeTheReset)
     EXPECT_EQ(resets, 0);
     expectUntouched();
     const std::string log = test::readBytes(folder / "err.log");
-    EXPECT_NE(log.find("frmMain.FileRead2 -> " + test::missingFileError().logText()), std::string::npos) << log;
-    EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos) << log;
+    EXPECT_NE(log.find("frmMain.FileRead2 -> " + test::missingFileError().logText()), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("frmMain.FileRead2 -> " + std::to_string(EISDIR) + std::strerror(EISDIR)),
+              std::string::npos)
+        << log;
 }
 
 TEST_F(ConfigFileReaderTest, refusalSaysWhyWithThePath)
@@ -314,7 +330,8 @@ TEST_F(ConfigFileReaderTest, refusalSaysWhyWithThePath)
     const std::string missing = (folder / "missing.dat").string();
     EXPECT_EQ(readPath(missing).message.detail, missing + ": " + test::missingFileError().text);
     const std::string nuls = (folder / "in.dat").string();
-    EXPECT_EQ(readText(std::string(1 << 20, '\0')).message.detail, nuls + ": Line longer than 65536 characters");
+    EXPECT_EQ(readText(std::string(1 << 20, '\0')).message.detail,
+              nuls + ": Line longer than 65536 characters");
 }
 
 TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
@@ -337,7 +354,8 @@ TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
 
 TEST_F(ConfigFileReaderTest, megabyteLineIsRefusedBeforeTheReset)
 {
-    const FileOutcome outcome = readText(header() + "[CHUSA0]\r\nChTag=#" + std::string(1 << 20, 'A') + "\r\n");
+    const FileOutcome outcome =
+        readText(header() + "[CHUSA0]\r\nChTag=#" + std::string(1 << 20, 'A') + "\r\n");
     EXPECT_EQ(outcome.message.text, "FileRead Error!!");
     EXPECT_EQ(resets, 0);
     expectUntouched();
@@ -346,7 +364,8 @@ TEST_F(ConfigFileReaderTest, megabyteLineIsRefusedBeforeTheReset)
 TEST_F(ConfigFileReaderTest, floodOfDistinctKeysIsRefusedBeforeTheReset)
 {
     std::string text = header();
-    for (int i = 0; i < 200000; ++i) text += "[X" + std::to_string(i) + "]\r\nkey=value\r\n";
+    for (int i = 0; i < 200000; ++i)
+        text += "[X" + std::to_string(i) + "]\r\nkey=value\r\n";
     EXPECT_EQ(readText(text).message.text, "FileRead Error!!");
     EXPECT_EQ(resets, 0);
 }
@@ -354,7 +373,8 @@ TEST_F(ConfigFileReaderTest, floodOfDistinctKeysIsRefusedBeforeTheReset)
 TEST_F(ConfigFileReaderTest, emptyAndBinaryFilesGetTheModelTypeError)
 {
     std::string binary;
-    for (int i = 0; i < 5000; ++i) binary.push_back(static_cast<char>((i * 37 + 11) % 256));
+    for (int i = 0; i < 5000; ++i)
+        binary.push_back(static_cast<char>((i * 37 + 11) % 256));
     for (const std::string& text : {std::string(), binary, std::string("[MAIN]\r\nMODELTY")}) {
         flags = {};
         EXPECT_EQ(readText(text).message.text, "ModelType Error !!");
@@ -364,7 +384,8 @@ TEST_F(ConfigFileReaderTest, emptyAndBinaryFilesGetTheModelTypeError)
 
 TEST_F(ConfigFileReaderTest, truncatedFileReadsWhatItHolds)
 {
-    const std::string full = ConfigFileWriter::compose(datatest::variedRecords(ModelMr4400), ModelMr4400, true);
+    const std::string full =
+        ConfigFileWriter::compose(datatest::variedRecords(ModelMr4400), ModelMr4400, true);
     const std::string cut = full.substr(0, full.find("[CHINT5]") + 3);
     ASSERT_TRUE(readText(cut).ok);
     EXPECT_EQ(records.intl[4].ChTag, datatest::variedRecords(ModelMr4400).intl[4].ChTag);
@@ -383,5 +404,5 @@ TEST_F(ConfigFileReaderTest, pendingEventsRunAfterEachChannelSection)
     EXPECT_EQ(calls, 3 * PlanRowCount);
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "datafiletestsupport.h"
-#include "systemerror.h"
 #include "files/configfilewriter.h"
 #include "files/configvalue.h"
 #include "model/models.h"
+#include "systemerror.h"
 
 namespace zmp {
 namespace {
@@ -41,14 +41,16 @@ std::vector<std::string> sectionLines(const std::string& text, const std::string
     std::vector<std::string> result;
     bool inside = false;
     for (const std::string& line : lines) {
-        if (!line.empty() && line.front() == '[') inside = line == header;
-        else if (inside) result.push_back(line);
+        if (!line.empty() && line.front() == '[')
+            inside = line == header;
+        else if (inside)
+            result.push_back(line);
     }
     return result;
 }
 
 class ConfigFileWriterTest : public ::testing::Test {
-protected:
+  protected:
     Records records = datatest::newConfiguration(ModelMr4400).records;
 };
 
@@ -61,32 +63,57 @@ TEST_F(ConfigFileWriterTest, fileBeginsWithHeaderGroupsAndCommonSetup)
     records.settings[slot::ResumeTime] = 3;
     const std::string text = ConfigFileWriter::compose(records, ModelMr4400, true);
     const std::vector<std::string> lines = linesOf(text);
-    const std::vector<std::string> expected = {
-        "[MAIN]", "MODEL=#MR4400", "TYPE=#ZMP", "VERSION=#1.00", "MODELTYPE=1", "[Usable CH Group Setup]",
-        "Group1=" + ConfigValue::flag(records.groups[0].Enable), "Group2=" + ConfigValue::flag(records.groups[1].Enable),
-        "Group3=" + ConfigValue::flag(records.groups[2].Enable), "Exp CH=" + ConfigValue::flag(records.groups[3].Enable),
-        "Priority CH 0=32", "Priority CH 1=32", "Priority CH 2=32", "Priority CH 3=0",
-        "Status name 0=USA", "Status name 1=" + records.groups[1].StatusName,
-        "Status name 2=" + records.groups[2].StatusName, "Status name 3=" + records.groups[3].StatusName,
-        "Exp Ch Group 0=False", "Exp Ch Group 1=False", "Exp Ch Group 2=False", "[Common Setup]", "SCAN=1",
-        "Resume Time=3"};
+    const std::vector<std::string> expected = {"[MAIN]",
+                                               "MODEL=#MR4400",
+                                               "TYPE=#ZMP",
+                                               "VERSION=#1.00",
+                                               "MODELTYPE=1",
+                                               "[Usable CH Group Setup]",
+                                               "Group1=" + ConfigValue::flag(records.groups[0].Enable),
+                                               "Group2=" + ConfigValue::flag(records.groups[1].Enable),
+                                               "Group3=" + ConfigValue::flag(records.groups[2].Enable),
+                                               "Exp CH=" + ConfigValue::flag(records.groups[3].Enable),
+                                               "Priority CH 0=32",
+                                               "Priority CH 1=32",
+                                               "Priority CH 2=32",
+                                               "Priority CH 3=0",
+                                               "Status name 0=USA",
+                                               "Status name 1=" + records.groups[1].StatusName,
+                                               "Status name 2=" + records.groups[2].StatusName,
+                                               "Status name 3=" + records.groups[3].StatusName,
+                                               "Exp Ch Group 0=False",
+                                               "Exp Ch Group 1=False",
+                                               "Exp Ch Group 2=False",
+                                               "[Common Setup]",
+                                               "SCAN=1",
+                                               "Resume Time=3"};
     ASSERT_GE(lines.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(lines[i], expected[i]) << "line " << i;
 }
 
 TEST_F(ConfigFileWriterTest, everySectionInItsOrderAndNoBlankLines)
 {
     const std::string text = ConfigFileWriter::compose(records, ModelMr4400, true);
-    std::vector<std::string> expected = {"[MAIN]", "[Usable CH Group Setup]", "[Common Setup]",
-                                         "[DSC Setup (Basic Setup)]", "[DSC Setup (Advanced Setup)]",
-                                         "[DSC Setup (Display Setup)]", "[ATIS Setup (Common)]",
+    std::vector<std::string> expected = {"[MAIN]",
+                                         "[Usable CH Group Setup]",
+                                         "[Common Setup]",
+                                         "[DSC Setup (Basic Setup)]",
+                                         "[DSC Setup (Advanced Setup)]",
+                                         "[DSC Setup (Display Setup)]",
+                                         "[ATIS Setup (Common)]",
                                          "[ATIS Setup (Call Sign)]"};
     for (const char* prefix : {"CHUSA", "CHINT", "CHCAN"})
-        for (int k = 0; k < PlanRowCount; ++k) expected.push_back("[" + std::string(prefix) + std::to_string(k) + "]");
-    for (int idx = 0; idx < WxChannelCount; ++idx) expected.push_back("[CHWX" + std::to_string(idx) + "]");
-    for (int n = 1; n <= MemoryIdCount; ++n) expected.push_back("[CHMMSID" + std::to_string(n) + "]");
-    for (int n = 1; n <= GroupIdCount; ++n) expected.push_back("[CHGRPID" + std::to_string(n) + "]");
-    for (int n = 1; n <= ExpChannelCount; ++n) expected.push_back("[CHEXP" + std::to_string(n) + "]");
+        for (int k = 0; k < PlanRowCount; ++k)
+            expected.push_back("[" + std::string(prefix) + std::to_string(k) + "]");
+    for (int idx = 0; idx < WxChannelCount; ++idx)
+        expected.push_back("[CHWX" + std::to_string(idx) + "]");
+    for (int n = 1; n <= MemoryIdCount; ++n)
+        expected.push_back("[CHMMSID" + std::to_string(n) + "]");
+    for (int n = 1; n <= GroupIdCount; ++n)
+        expected.push_back("[CHGRPID" + std::to_string(n) + "]");
+    for (int n = 1; n <= ExpChannelCount; ++n)
+        expected.push_back("[CHEXP" + std::to_string(n) + "]");
     EXPECT_EQ(sectionsOf(text), expected);
     for (const std::string& line : linesOf(text)) {
         EXPECT_FALSE(line.empty());
@@ -96,7 +123,8 @@ TEST_F(ConfigFileWriterTest, everySectionInItsOrderAndNoBlankLines)
 
 TEST_F(ConfigFileWriterTest, modelWithoutAtisGoesFromDisplaySetupToFirstUsaChannel)
 {
-    const std::vector<std::string> sections = sectionsOf(ConfigFileWriter::compose(records, ModelMr4400M, false));
+    const std::vector<std::string> sections =
+        sectionsOf(ConfigFileWriter::compose(records, ModelMr4400M, false));
     ASSERT_GE(sections.size(), 7u);
     EXPECT_EQ(sections[5], "[DSC Setup (Display Setup)]");
     EXPECT_EQ(sections[6], "[CHUSA0]");
@@ -116,10 +144,11 @@ TEST_F(ConfigFileWriterTest, valueEncodingsAndComposedKeys)
     records.groups[ExpCh].ExpGroupFlags = {true, false, false};
     records.callSigns[0] = {"211", "My Boat"};
     const std::string text = ConfigFileWriter::compose(records, ModelMr4400, true);
-    for (const char* line : {"\r\nChTag=#  AB\r\n", "\r\nStatus name 0=  X\r\n", "\r\nUser MMSI=#\r\n",
-                             "\r\nOffset Time=-3\r\n", "\r\nSOG=2\r\n", "\r\nExp Ch Group 0=True\r\n",
-                             "\r\nPosRequest0=", "\r\nPosRequestTX3=", "\r\nBeepOut7=", "\r\nMID1=211\r\nDISP1=My Boat\r\n",
-                             "\r\nUsable ATIS Kikker CH Group3=", "\r\nAtis Code=#"})
+    for (const char* line :
+         {"\r\nChTag=#  AB\r\n", "\r\nStatus name 0=  X\r\n", "\r\nUser MMSI=#\r\n", "\r\nOffset Time=-3\r\n",
+          "\r\nSOG=2\r\n", "\r\nExp Ch Group 0=True\r\n",
+          "\r\nPosRequest0=", "\r\nPosRequestTX3=", "\r\nBeepOut7=", "\r\nMID1=211\r\nDISP1=My Boat\r\n",
+          "\r\nUsable ATIS Kikker CH Group3=", "\r\nAtis Code=#"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     EXPECT_EQ(text.find("Scramble"), std::string::npos) << "the scrambler option is off for every model";
 }
@@ -149,11 +178,14 @@ TEST_F(ConfigFileWriterTest, channelSectionsCarryTheirKeysInOrder)
     const std::vector<std::string> usa = sectionLines(text, "[CHUSA32]");
     ASSERT_EQ(usa.size(), 9u);
     EXPECT_EQ(usa[0], "Position=32");
-    const char* planKeys[] = {"Enable=", "LowPower=", "PowUp=", "Duplex=", "TxEnable=", "DispayA=", "ScanMemory="};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(usa[i + 1].substr(0, std::string(planKeys[i]).size()), planKeys[i]);
+    const char* planKeys[] = {
+        "Enable=", "LowPower=", "PowUp=", "Duplex=", "TxEnable=", "DispayA=", "ScanMemory="};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(usa[i + 1].substr(0, std::string(planKeys[i]).size()), planKeys[i]);
     EXPECT_EQ(usa[8], "ChTag=#" + records.usa[32].ChTag);
     EXPECT_EQ(sectionLines(text, "[CHWX0]").size(), 3u);
-    EXPECT_EQ(sectionLines(text, "[CHMMSID80]"), (std::vector<std::string>{"Enable=0", "TagName=#", "Mmsid="}));
+    EXPECT_EQ(sectionLines(text, "[CHMMSID80]"),
+              (std::vector<std::string>{"Enable=0", "TagName=#", "Mmsid="}));
     const std::vector<std::string> exp = sectionLines(text, "[CHEXP1]");
     ASSERT_EQ(exp.size(), 9u);
     EXPECT_EQ(exp[1], "CHDisplayL=88");
@@ -229,9 +261,10 @@ TEST_F(ConfigFileWriterTest, unwritableTargetKeepsTheOldFileAndReportsFileSaveEr
     const std::string log = test::readBytes(folder / "err.log");
     EXPECT_NE(log.find("frmMain.SaveFileAs -> " + test::pathThroughFileError().logText()), std::string::npos)
         << log;
-    EXPECT_NE(log.find("frmMain.SaveFileAs -> " + std::to_string(EISDIR) + std::strerror(EISDIR)), std::string::npos)
+    EXPECT_NE(log.find("frmMain.SaveFileAs -> " + std::to_string(EISDIR) + std::strerror(EISDIR)),
+              std::string::npos)
         << log;
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

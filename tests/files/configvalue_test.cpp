@@ -10,22 +10,48 @@ namespace {
 TEST(ConfigValue, flagsReadNamesAndNumbers)
 {
     const std::pair<const char*, std::optional<bool>> cases[] = {
-        {"1", true},     {"0", false},     {"-1", true},  {"True", true},          {"true", true},
-        {"FALSE", false}, {"2.5", true},   {"0.0", false}, {"0,0", false},         {"", std::nullopt},
-        {"yes", std::nullopt}, {"1x", std::nullopt}, {"Truex", std::nullopt}, {"- 1", std::nullopt},
+        {"1", true},
+        {"0", false},
+        {"-1", true},
+        {"True", true},
+        {"true", true},
+        {"FALSE", false},
+        {"2.5", true},
+        {"0.0", false},
+        {"0,0", false},
+        {"", std::nullopt},
+        {"yes", std::nullopt},
+        {"1x", std::nullopt},
+        {"Truex", std::nullopt},
+        {"- 1", std::nullopt},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(ConfigValue::toFlag(text), expected) << '"' << text << '"';
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ConfigValue::toFlag(text), expected) << '"' << text << '"';
 }
 
 TEST(ConfigValue, integersRoundHalvesToEvenAndRefuseOutOfRange)
 {
     const std::pair<const char*, std::optional<std::int16_t>> cases[] = {
-        {"3", 3},       {"-3", -3},     {"+7", 7},      {"2.5", 2},       {"3.5", 4},
-        {"-2.5", -2},   {"2,6", 3},     {"1e2", 100},   {"32767", 32767}, {"-32768", -32768},
-        {"32768", std::nullopt}, {"32767.5", std::nullopt}, {"", std::nullopt}, {"abc", std::nullopt},
-        {"1 2", std::nullopt},   {"0x10", std::nullopt},    {".", std::nullopt},
+        {"3", 3},
+        {"-3", -3},
+        {"+7", 7},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {"2,6", 3},
+        {"1e2", 100},
+        {"32767", 32767},
+        {"-32768", -32768},
+        {"32768", std::nullopt},
+        {"32767.5", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"1 2", std::nullopt},
+        {"0x10", std::nullopt},
+        {".", std::nullopt},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(ConfigValue::toInt16(text), expected) << '"' << text << '"';
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ConfigValue::toInt16(text), expected) << '"' << text << '"';
     EXPECT_EQ(ConfigValue::toInt32("70000"), 70000);
     EXPECT_EQ(ConfigValue::toInt32("-1"), -1);
     EXPECT_EQ(ConfigValue::toInt32("3000000000"), std::nullopt);
@@ -44,7 +70,7 @@ TEST(ConfigValue, frequenciesAcceptPointOrComma)
 
 TEST(ConfigValue, frequencyTextHidesTheBinaryNoiseOfTheDecode)
 {
-    const double decoded = 100.0 + 56.0055;  // the decode's addition: 156.00549999999998
+    const double decoded = 100.0 + 56.0055; // the decode's addition: 156.00549999999998
     ASSERT_NE(decoded, 156.0055);
     EXPECT_EQ(ConfigValue::frequency(decoded), "156.0055");
     EXPECT_EQ(ConfigValue::frequency(161.6), "161.6");
@@ -64,5 +90,5 @@ TEST(ConfigValue, leadingIntegerTakesTheNumberTheTextBeginsWith)
     EXPECT_EQ(ConfigValue::leadingInteger("99999999999"), std::nullopt);
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

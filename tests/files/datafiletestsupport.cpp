@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "image/dscmirror.h"
 #include "image/newimage.h"
 
@@ -17,17 +16,21 @@ NewConfiguration newConfiguration(int model)
 
 namespace {
 
-bool isAtisSlot(int s) { return s >= slot::UsableAtis && s < slot::AtisKiller + 4; }
+bool isAtisSlot(int s)
+{
+    return s >= slot::UsableAtis && s < slot::AtisKiller + 4;
+}
 
 // Slots the file carries: the common settings and the DSC and ATIS flags.
 bool isFileSlot(int s)
 {
-    static const int common[] = {slot::Scan, slot::TimeDisplay, slot::Format, slot::ResumeTime, slot::PttScanClear,
-                                 slot::DualWatch, slot::OffsetTime, slot::Weater, slot::Sog, slot::Distance};
+    static const int common[] = {slot::Scan,         slot::TimeDisplay, slot::Format,     slot::ResumeTime,
+                                 slot::PttScanClear, slot::DualWatch,   slot::OffsetTime, slot::Weater,
+                                 slot::Sog,          slot::Distance};
     for (const int c : common)
         if (s == c) return true;
-    return (s >= slot::UsableDsc && s < slot::UsableDsc + 3) || (s >= slot::PosRequest && s < slot::BeepOut + 8) ||
-           isAtisSlot(s);
+    return (s >= slot::UsableDsc && s < slot::UsableDsc + 3) ||
+           (s >= slot::PosRequest && s < slot::BeepOut + 8) || isAtisSlot(s);
 }
 
 // The fields every channel section holds.
@@ -73,11 +76,13 @@ void varySettings(Records& r)
     r.settings[slot::Weater] = 4;
     r.settings[slot::Sog] = 1;
     r.settings[slot::Distance] = 2;
-    for (int f = dscslot::Advanced; f <= dscslot::PosRequestReplyMenu; ++f) r.dscFlags[f] = (f % 3) == 1;
+    for (int f = dscslot::Advanced; f <= dscslot::PosRequestReplyMenu; ++f)
+        r.dscFlags[f] = (f % 3) == 1;
     dscFlagsFromSettings(r);
     r.userMmsi = "123456789";
     r.atisCode = "9123456789";
-    for (int i = 0; i < CallSignCount; ++i) r.callSigns[i] = {"MID" + std::to_string(i), "Boat " + std::to_string(i)};
+    for (int i = 0; i < CallSignCount; ++i)
+        r.callSigns[i] = {"MID" + std::to_string(i), "Boat " + std::to_string(i)};
 }
 
 void varyDirectory(Directory& directory, const std::string& stem)
@@ -89,7 +94,7 @@ void varyDirectory(Directory& directory, const std::string& stem)
     }
 }
 
-}  // namespace
+} // namespace
 
 Records variedRecords(int model)
 {
@@ -103,9 +108,12 @@ Records variedRecords(int model)
     r.groups[ExpCh].ExpGroupFlags = {true, false, true};
     varySettings(r);
     for (ChannelTable* table : {&r.usa, &r.intl, &r.can})
-        for (std::size_t i = 0; i < table->size(); ++i) varyPlan((*table)[i], static_cast<int>(i));
-    for (std::size_t i = 0; i < r.wx.size(); ++i) varyChannel(r.wx[i], static_cast<int>(i));
-    for (std::size_t i = 0; i < r.exp.size(); ++i) varyExp(r.exp[i], static_cast<int>(i));
+        for (std::size_t i = 0; i < table->size(); ++i)
+            varyPlan((*table)[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < r.wx.size(); ++i)
+        varyChannel(r.wx[i], static_cast<int>(i));
+    for (std::size_t i = 0; i < r.exp.size(); ++i)
+        varyExp(r.exp[i], static_cast<int>(i));
     varyDirectory(r.memoryId, "MEM");
     varyDirectory(r.groupId, "GRP");
     return r;
@@ -134,7 +142,8 @@ void expectSameChannel(const ChannelRecord& a, const ChannelRecord& b, bool exp,
     }
 }
 
-void expectSameTable(const ChannelTable& a, const ChannelTable& b, bool planFields, bool exp, const char* name)
+void expectSameTable(const ChannelTable& a, const ChannelTable& b, bool planFields, bool exp,
+                     const char* name)
 {
     ASSERT_EQ(a.size(), b.size()) << name;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -161,7 +170,7 @@ void expectSameDirectory(const Directory& a, const Directory& b, const char* nam
     }
 }
 
-}  // namespace
+} // namespace
 
 void expectSameFileFields(const Records& a, const Records& b, bool withAtis)
 {
@@ -197,4 +206,4 @@ void expectSameFileFields(const Records& a, const Records& b, bool withAtis)
     expectSameDirectory(a.groupId, b.groupId, "Group ID");
 }
 
-}  // namespace zmp::datatest
+} // namespace zmp::datatest

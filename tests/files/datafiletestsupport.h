@@ -24,4 +24,4 @@ Records variedRecords(int model);
 // Expects a and b equal in every field the configuration file holds.
 void expectSameFileFields(const Records& a, const Records& b, bool withAtis);
 
-}  // namespace zmp::datatest
+} // namespace zmp::datatest

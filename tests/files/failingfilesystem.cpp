@@ -4,7 +4,7 @@ namespace zmp::datatest {
 namespace {
 
 class FailingTemporaryFile : public TemporaryFile {
-public:
+  public:
     FailingTemporaryFile(std::unique_ptr<TemporaryFile> real, FailingFileSystem& owner)
         : real_(std::move(real)), owner_(owner)
     {
@@ -25,16 +25,22 @@ public:
         return !owner_.fails("replace", error) && real_->replace(target, error);
     }
 
-private:
+  private:
     std::unique_ptr<TemporaryFile> real_;
     FailingFileSystem& owner_;
 };
 
-}  // namespace
+} // namespace
 
-FailingFileSystem::FailingFileSystem() { FileSystem::setCurrent(this); }
+FailingFileSystem::FailingFileSystem()
+{
+    FileSystem::setCurrent(this);
+}
 
-FailingFileSystem::~FailingFileSystem() { FileSystem::setCurrent(nullptr); }
+FailingFileSystem::~FailingFileSystem()
+{
+    FileSystem::setCurrent(nullptr);
+}
 
 bool FailingFileSystem::fails(const std::string& call, FileError& error)
 {
@@ -55,7 +61,10 @@ bool FailingFileSystem::readChunks(const std::string& path, std::size_t chunkSiz
     return !fails("readChunks", error) && native().readChunks(path, chunkSize, consume, error);
 }
 
-std::string FailingFileSystem::writeTarget(const std::string& path) { return native().writeTarget(path); }
+std::string FailingFileSystem::writeTarget(const std::string& path)
+{
+    return native().writeTarget(path);
+}
 
 bool FailingFileSystem::mayWrite(const std::string& path, FileError& error)
 {
@@ -75,13 +84,19 @@ bool FailingFileSystem::overwrite(const std::string& path, std::string_view byte
     return !fails("overwrite", error) && native().overwrite(path, bytes, error);
 }
 
-bool FailingFileSystem::remove(const std::string& path) { return native().remove(path); }
+bool FailingFileSystem::remove(const std::string& path)
+{
+    return native().remove(path);
+}
 
-int FailingFileSystem::processId() { return native().processId(); }
+int FailingFileSystem::processId()
+{
+    return native().processId();
+}
 
 bool FailingFileSystem::processAlive(int processId)
 {
     return goneProcesses.count(processId) == 0 && native().processAlive(processId);
 }
 
-}  // namespace zmp::datatest
+} // namespace zmp::datatest

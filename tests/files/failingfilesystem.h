@@ -12,7 +12,7 @@ namespace zmp::datatest {
 // fail with the given error number, and that processes listed as gone are
 // reported gone. Put in place for the lifetime of the object.
 class FailingFileSystem : public FileSystem {
-public:
+  public:
     FailingFileSystem();
     ~FailingFileSystem() override;
     FailingFileSystem(const FailingFileSystem&) = delete;
@@ -41,4 +41,4 @@ public:
     bool fails(const std::string& call, FileError& error);
 };
 
-}  // namespace zmp::datatest
+} // namespace zmp::datatest

@@ -18,13 +18,17 @@ using test::readBytes;
 using test::scratchFolder;
 using test::writeBytes;
 
-int entriesIn(const fs::path& folder) { return static_cast<int>(std::distance(fs::directory_iterator(folder), {})); }
+int entriesIn(const fs::path& folder)
+{
+    return static_cast<int>(std::distance(fs::directory_iterator(folder), {}));
+}
 
 // Every step of a save can fail; each failure leaves the old file exactly
 // as it was, nothing beside it, and says why.
 TEST(FileSystemSeam, eachFailingStepOfASaveKeepsTheOldFileAndLeavesNothing)
 {
-    for (const char* call : {"status", "mayWrite", "createTemporary", "write", "takeAttributesOf", "sync", "replace"}) {
+    for (const char* call :
+         {"status", "mayWrite", "createTemporary", "write", "takeAttributesOf", "sync", "replace"}) {
         SCOPED_TRACE(call);
         const fs::path target = scratchFolder() / "boat.dat";
         writeBytes(target, "previous");
@@ -79,7 +83,8 @@ TEST(FileSystemSeam, staleTemporaryFilesOfGoneProcessesAreRemovedByTheNextSave)
     const std::string stale = TemporaryName::beside((folder / "boat.dat").string(), gone, 7);
     const std::string otherStale = TemporaryName::beside((folder / "other.hex").string(), gone, 0);
     const std::string ours = TemporaryName::beside((folder / "boat.dat").string(), system.processId(), 99);
-    for (const std::string& name : {stale, otherStale, ours}) writeBytes(name, "left over");
+    for (const std::string& name : {stale, otherStale, ours})
+        writeBytes(name, "left over");
     writeBytes(folder / ".hidden.notes", "keep");
     ASSERT_TRUE(writeFileAtomically((folder / "boat.dat").string(), "new"));
     EXPECT_FALSE(fs::exists(stale));
@@ -107,7 +112,8 @@ TEST(FileSystemSeam, failingReadsAndStatusReachTheCaller)
     system.failing = {"readChunks", "status"};
     system.errorNumber = EIO;
     FileError error;
-    EXPECT_FALSE(readFileChunks(target.string(), 16, [](std::string_view) { return true; }, error));
+    EXPECT_FALSE(readFileChunks(
+        target.string(), 16, [](std::string_view) { return true; }, error));
     EXPECT_EQ(error.number, EIO);
     error = {};
     EXPECT_EQ(regularFileSize(target.string(), error), -1);
@@ -116,17 +122,23 @@ TEST(FileSystemSeam, failingReadsAndStatusReachTheCaller)
 
 TEST(FileSystemSeam, wideCharacterNamesAreWrittenAndRead)
 {
-    const std::string name = "b\xC3\xA5t-\xE2\x82\xAC.dat";  // "båt-€.dat" in UTF-8
+    const std::string name = "b\xC3\xA5t-\xE2\x82\xAC.dat"; // "båt-€.dat" in UTF-8
     const fs::path folder = scratchFolder();
     const std::u8string base = folder.u8string();
     const std::string path = std::string(base.begin(), base.end()) + "/" + name;
     ASSERT_TRUE(writeFileAtomically(path, "bytes"));
     std::string read;
     FileError error;
-    ASSERT_TRUE(readFileChunks(path, 4, [&read](std::string_view chunk) { read.append(chunk); return true; }, error));
+    ASSERT_TRUE(readFileChunks(
+        path, 4,
+        [&read](std::string_view chunk) {
+            read.append(chunk);
+            return true;
+        },
+        error));
     EXPECT_EQ(read, "bytes");
     EXPECT_TRUE(fs::exists(folder / fs::path(std::u8string(name.begin(), name.end()))));
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

@@ -18,18 +18,20 @@ namespace fs = std::filesystem;
 
 std::string bytesOf(const MemoryImage& image)
 {
-    return std::string(reinterpret_cast<const char*>(image.bytes.data()), static_cast<std::size_t>(image.size()));
+    return std::string(reinterpret_cast<const char*>(image.bytes.data()),
+                       static_cast<std::size_t>(image.size()));
 }
 
 int sumOf(const std::string& bytes, int first, int last)
 {
     int sum = 0;
-    for (int a = first; a <= last; ++a) sum += static_cast<unsigned char>(bytes[static_cast<std::size_t>(a)]);
+    for (int a = first; a <= last; ++a)
+        sum += static_cast<unsigned char>(bytes[static_cast<std::size_t>(a)]);
     return sum % 256;
 }
 
 class ImageFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         folder = test::scratchFolder();
@@ -70,7 +72,8 @@ TEST_F(ImageFileTest, saveWritesThePreparedImageWithoutTheAtisCounterStep)
     EXPECT_EQ(file, bytesOf(image)) << "the saved image is the one kept";
     EXPECT_EQ(static_cast<unsigned char>(file[95]), sumOf(file, 66, 94));
     EXPECT_EQ(static_cast<unsigned char>(file[645]), 1) << "user MMSI entry counter";
-    EXPECT_EQ(static_cast<unsigned char>(file[651]), 0) << "only a radio write marks the ATIS code as entered";
+    EXPECT_EQ(static_cast<unsigned char>(file[651]), 0)
+        << "only a radio write marks the ATIS code as entered";
     Records decoded = records;
     ImageCodec::decode(image, decoded);
     EXPECT_EQ(decoded.usa[3].ChTag, "SAVED");
@@ -92,8 +95,9 @@ TEST_F(ImageFileTest, rawSaveWritesTheImageAsItStands)
 TEST_F(ImageFileTest, failedSaveChangesNeitherFileNorImageNorRecords)
 {
     records.usa[3].ChTag = "PENDING";
-    for (ChannelRecord& channel : records.intl) channel.Enable = false;
-    records.groups[Group2].Enable = true;  // the empty-group rule would clear it
+    for (ChannelRecord& channel : records.intl)
+        channel.Enable = false;
+    records.groups[Group2].Enable = true; // the empty-group rule would clear it
     const MemoryImage imageBefore = image;
     const Records recordsBefore = records;
     test::writeBytes(folder / "plain", "keep");
@@ -141,7 +145,8 @@ TEST_F(ImageFileTest, openRefusesAFileOfAnyOtherLength)
         flags = {};
         test::writeBytes(folder / "size.hex", content);
         EXPECT_FALSE(ImageFile::hasImageSize((folder / "size.hex").string(), image));
-        const FileOutcome outcome = ImageFile::open((folder / "size.hex").string(), records, image, context());
+        const FileOutcome outcome =
+            ImageFile::open((folder / "size.hex").string(), records, image, context());
         EXPECT_EQ(outcome.message.text, "bad file!!");
         EXPECT_EQ(outcome.message.title, "PC Program for MR4400");
         EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
@@ -159,10 +164,12 @@ TEST_F(ImageFileTest, openRefusesAWrongModelCode)
         other[address] = value;
         return bytesOf(other);
     };
-    for (const std::string& content : {variant(128, 0x12), variant(ImageSize - 1, 0x31), variant(129, 0x31)}) {
+    for (const std::string& content :
+         {variant(128, 0x12), variant(ImageSize - 1, 0x31), variant(129, 0x31)}) {
         flags = {};
         test::writeBytes(folder / "model.hex", content);
-        const FileOutcome outcome = ImageFile::open((folder / "model.hex").string(), records, image, context());
+        const FileOutcome outcome =
+            ImageFile::open((folder / "model.hex").string(), records, image, context());
         EXPECT_EQ(outcome.message.text, "ModelType Error !!");
         EXPECT_EQ(outcome.message.title, "Read from Radio");
         EXPECT_EQ(outcome.message.icon, MessageIcon::Critical);
@@ -181,7 +188,7 @@ TEST_F(ImageFileTest, openOfAMissingFileOrAFolderIsAReadError)
     const MemoryImage imageBefore = image;
     const Records recordsBefore = records;
     fs::create_directory(folder / "folder.hex");
-#ifndef _WIN32  // elsewhere the path stays missing, which must read alike
+#ifndef _WIN32 // elsewhere the path stays missing, which must read alike
     ASSERT_EQ(::mkfifo((folder / "pipe.hex").c_str(), 0600), 0);
 #endif
     for (const fs::path& path : {folder / "gone.hex", folder / "folder.hex", folder / "pipe.hex"}) {
@@ -200,7 +207,7 @@ TEST_F(ImageFileTest, openOfAMissingFileOrAFolderIsAReadError)
 TEST_F(ImageFileTest, silentLoadInstallsAndDecodesADestination)
 {
     MemoryImage destination = image;
-    destination[4864] = 'Z';  // first USA name
+    destination[4864] = 'Z'; // first USA name
     destination[4865] = 0xFF;
     test::writeBytes(folder / "USA_1130.ini", bytesOf(destination));
     flags.ErrorFlag = true;
@@ -261,11 +268,12 @@ TEST_F(ImageFileTest, installChecksSizeAndModelCodeOfBytes)
     target.fill(0x55);
     const std::string good = bytesOf(image);
     EXPECT_EQ(ImageFile::install(good.substr(0, 100), ModelMr4400, target), ImageFile::Check::WrongSize);
-    EXPECT_EQ(ImageFile::install(std::string(ImageSize, '\0'), ModelMr4400, target), ImageFile::Check::WrongModelCode);
+    EXPECT_EQ(ImageFile::install(std::string(ImageSize, '\0'), ModelMr4400, target),
+              ImageFile::Check::WrongModelCode);
     EXPECT_EQ(target[0], 0x55);
     EXPECT_EQ(ImageFile::install(good, ModelMr4400, target), ImageFile::Check::Accepted);
     EXPECT_EQ(target.bytes, image.bytes);
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

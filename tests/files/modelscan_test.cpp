@@ -127,7 +127,8 @@ TEST_F(ModelScanTest, lastModelTenIsNeverRestored)
 
 TEST_F(ModelScanTest, atisFlagAcceptsBooleansAndNumbers)
 {
-    test::writeBytes(path, "[model1]\natis=True\n[model2]\natis=0\n[model3]\natis=-1\n[model4]\natis=maybe\n");
+    test::writeBytes(path,
+                     "[model1]\natis=True\n[model2]\natis=0\n[model3]\natis=-1\n[model4]\natis=maybe\n");
     EXPECT_TRUE(ModelScan::atisFlag(path, 1));
     EXPECT_FALSE(ModelScan::atisFlag(path, 2));
     EXPECT_TRUE(ModelScan::atisFlag(path, 3));

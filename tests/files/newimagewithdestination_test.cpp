@@ -129,8 +129,8 @@ TEST(InstalledDestinationsTest, everyInstalledDestinationLoadsWithItsRegionsGrou
 {
     const char* programDir = std::getenv("ZMP_PROGRAM_DIR");
     ASSERT_NE(programDir, nullptr);
-    const std::vector<std::array<bool, 4>> groups{{true, false, true, false}, {false, true, false, false},
-                                                  {true, false, false, false}};
+    const std::vector<std::array<bool, 4>> groups{
+        {true, false, true, false}, {false, true, false, false}, {true, false, false, false}};
     const std::vector<std::int16_t> weather{3, 0, 3};
     for (int model : {ModelMr4400, ModelMr4400M}) {
         MemorySettingsStore store;
@@ -146,7 +146,8 @@ TEST(InstalledDestinationsTest, everyInstalledDestinationLoadsWithItsRegionsGrou
         for (std::size_t k = 0; k < names.size(); ++k) {
             ASSERT_TRUE(newImageWithDestination(model, "t", controller, records, image, flags, names[k]).ok);
             EXPECT_EQ(controller.loadedName(), names[k]);
-            for (std::size_t g = 0; g < 4; ++g) EXPECT_EQ(records.groups[g].Enable, groups[k][g]) << names[k] << g;
+            for (std::size_t g = 0; g < 4; ++g)
+                EXPECT_EQ(records.groups[g].Enable, groups[k][g]) << names[k] << g;
             EXPECT_EQ(records.groups[0].StatusName, "USA");
             EXPECT_EQ(records.groups[1].StatusName, "INTL");
             EXPECT_EQ(records.groups[2].StatusName, "CAN");

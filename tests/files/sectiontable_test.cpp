@@ -7,8 +7,8 @@ namespace {
 
 TEST(SectionTable, valuesAreTrimmedAndLoseOneLeadingHash)
 {
-    const SectionTable table =
-        SectionTable::fromText("[CHUSA0]\r\nChTag=#  AB  \r\nTwo=##x\r\nPlain=  text \r\nEmpty=\r\nMid=a#b\r\n");
+    const SectionTable table = SectionTable::fromText(
+        "[CHUSA0]\r\nChTag=#  AB  \r\nTwo=##x\r\nPlain=  text \r\nEmpty=\r\nMid=a#b\r\n");
     EXPECT_EQ(table.lookupValue("CHUSA0", "ChTag"), "  AB");
     EXPECT_EQ(table.lookupValue("CHUSA0", "Two"), "#x");
     EXPECT_EQ(table.lookupValue("CHUSA0", "Plain"), "text");
@@ -29,7 +29,8 @@ TEST(SectionTable, firstKeyWinsAcrossSectionsOfTheSameName)
 
 TEST(SectionTable, everyLineEndReadsAlike)
 {
-    for (const char* text : {"[A]\r\nk=1\r\nj=2\r\n", "[A]\nk=1\nj=2\n", "[A]\rk=1\rj=2", "[A]\r\nk=1\nj=2\r"}) {
+    for (const char* text :
+         {"[A]\r\nk=1\r\nj=2\r\n", "[A]\nk=1\nj=2\n", "[A]\rk=1\rj=2", "[A]\r\nk=1\nj=2\r"}) {
         const SectionTable table = SectionTable::fromText(text);
         EXPECT_EQ(table.lookupValue("A", "K"), "1") << text;
         EXPECT_EQ(table.lookupValue("A", "J"), "2") << text;
@@ -40,7 +41,8 @@ TEST(SectionTable, piecesSplitAnywhereGiveTheSameTable)
 {
     const std::string text = "[MAIN]\r\nMODELTYPE=1\r\n[CHUSA0]\r\nChTag=#  AB\r\n\r\nEnable=1\r\n";
     SectionTable table;
-    for (const char c : text) table.feed(std::string_view(&c, 1));
+    for (const char c : text)
+        table.feed(std::string_view(&c, 1));
     table.finish();
     EXPECT_EQ(table.lookupValue("MAIN", "MODELTYPE"), "1");
     EXPECT_EQ(table.lookupValue("CHUSA0", "CHTAG"), "  AB");
@@ -60,7 +62,8 @@ TEST(SectionTable, malformedHeadersAreDiscardedWithTheirKeys)
 
 TEST(SectionTable, lineWithBracketEndsTheSectionOtherLinesAreIgnored)
 {
-    const SectionTable table = SectionTable::fromText("[A]\nk=1\n=skipped\njunk\nj=2\nnot [a header\nl=3\n[B]\nm=4\n");
+    const SectionTable table =
+        SectionTable::fromText("[A]\nk=1\n=skipped\njunk\nj=2\nnot [a header\nl=3\n[B]\nm=4\n");
     EXPECT_EQ(table.lookupValue("A", "K"), "1");
     EXPECT_EQ(table.lookupValue("A", "J"), "2");
     EXPECT_EQ(table.lookupValue("A", "L"), "") << "key lines after a section's end belong to no section";
@@ -100,13 +103,15 @@ TEST(SectionTable, repeatedContentStaysWithinBoundsDistinctFloodIsRefused)
 {
     SectionTable repeated;
     const std::string block = "[CHUSA0]\r\nPosition=0\r\nChTag=#NAME\r\n";
-    for (int i = 0; i < 200000; ++i) repeated.feed(block);
+    for (int i = 0; i < 200000; ++i)
+        repeated.feed(block);
     repeated.finish();
     EXPECT_TRUE(repeated.ok());
     EXPECT_EQ(repeated.lookupValue("CHUSA0", "ChTag"), "NAME");
 
     SectionTable flood;
-    for (int i = 0; i < 200000 && flood.ok(); ++i) flood.feed("[S" + std::to_string(i) + "]\nkey=value\n");
+    for (int i = 0; i < 200000 && flood.ok(); ++i)
+        flood.feed("[S" + std::to_string(i) + "]\nkey=value\n");
     flood.finish();
     EXPECT_EQ(flood.status(), SectionTable::Status::TooManyEntries);
 }
@@ -120,5 +125,5 @@ TEST(SectionTable, binaryBytesAreJustText)
     EXPECT_EQ(table.lookupValue("C", "K"), std::string("\0v", 2));
 }
 
-}  // namespace
-}  // namespace zmp
+} // namespace
+} // namespace zmp

@@ -14,17 +14,19 @@ namespace {
 SystemError windowsError(int number, DWORD code)
 {
     char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string description = text ? text : "";
     LocalFree(text);
     // A sentence there; a reason beside a path here.
-    while (!description.empty() && std::strchr(" .\r\n", description.back())) description.pop_back();
+    while (!description.empty() && std::strchr(" .\r\n", description.back()))
+        description.pop_back();
     return {number, description};
 }
 #endif
 
-}  // namespace
+} // namespace
 
 SystemError missingFileError()
 {
@@ -44,4 +46,4 @@ SystemError pathThroughFileError()
 #endif
 }
 
-}  // namespace zmp::test
+} // namespace zmp::test

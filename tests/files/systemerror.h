@@ -19,4 +19,4 @@ SystemError missingFileError();
 // A path that goes on below a regular file as if it were a folder.
 SystemError pathThroughFileError();
 
-}  // namespace zmp::test
+} // namespace zmp::test

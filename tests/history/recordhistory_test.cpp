@@ -31,7 +31,8 @@ TEST(RecordsEqual, everyKindOfFieldCounts)
     changed[5].autoPos.RcEnable = 1;
     changed[6].callSigns[31].Disp = "X";
     changed[7].userMmsi = "3661234560";
-    for (const Records& records : changed) EXPECT_FALSE(recordsEqual(base, records));
+    for (const Records& records : changed)
+        EXPECT_FALSE(recordsEqual(base, records));
 }
 
 TEST(RecordHistory, undoAndRedoWalkTheSteps)
@@ -48,7 +49,7 @@ TEST(RecordHistory, undoAndRedoWalkTheSteps)
     EXPECT_FALSE(history.canUndo());
     EXPECT_EQ(history.redo().usa[0].ChTag, "B");
     EXPECT_TRUE(history.canRedo());
-    EXPECT_TRUE(history.record(withName("D")));  // a new edit drops the redo steps
+    EXPECT_TRUE(history.record(withName("D"))); // a new edit drops the redo steps
     EXPECT_FALSE(history.canRedo());
     EXPECT_EQ(history.undo().usa[0].ChTag, "B");
 }
@@ -84,7 +85,7 @@ TEST(RecordHistory, savedStepFollowsSaveAndIsLostWhenOverwritten)
     history.undo();
     EXPECT_TRUE(history.atSaved());
     history.undo();
-    history.record(withName("E"));  // the saved step B was on the dropped branch
+    history.record(withName("E")); // the saved step B was on the dropped branch
     EXPECT_FALSE(history.atSaved());
     history.undo();
     EXPECT_FALSE(history.atSaved());
@@ -94,9 +95,11 @@ TEST(RecordHistory, oldestStepsGoBeyondTheLimit)
 {
     RecordHistory history;
     history.reset(withName("0"), true);
-    for (std::size_t i = 1; i <= RecordHistory::StepLimit + 10; ++i) history.record(withName(std::to_string(i)));
+    for (std::size_t i = 1; i <= RecordHistory::StepLimit + 10; ++i)
+        history.record(withName(std::to_string(i)));
     EXPECT_EQ(history.size(), RecordHistory::StepLimit);
-    while (history.canUndo()) history.undo();
+    while (history.canUndo())
+        history.undo();
     EXPECT_EQ(history.current().usa[0].ChTag, "11");
     EXPECT_FALSE(history.atSaved());
 }

@@ -57,7 +57,8 @@ void keepMemberFlags(Directory& written, const Directory& read)
 void keepSettingsNotHeld(Records& written, const Records& read)
 {
     for (int s = 0; s < slot::Count; ++s)
-        if (!heldSetting(s)) written.settings[static_cast<std::size_t>(s)] = read.settings[static_cast<std::size_t>(s)];
+        if (!heldSetting(s))
+            written.settings[static_cast<std::size_t>(s)] = read.settings[static_cast<std::size_t>(s)];
     written.dscFlags[7] = read.dscFlags[7];
     for (int s = 59; s < dscslot::Count; ++s)
         written.dscFlags[static_cast<std::size_t>(s)] = read.dscFlags[static_cast<std::size_t>(s)];
@@ -73,7 +74,8 @@ Records withWhatTheImageDoesNotHold(Records written, const Records& read)
 {
     written.groups[ExpCh].PriorityCh = read.groups[ExpCh].PriorityCh;
     for (int g = 0; g < ExpCh; ++g)
-        written.groups[static_cast<std::size_t>(g)].ExpGroupFlags = read.groups[static_cast<std::size_t>(g)].ExpGroupFlags;
+        written.groups[static_cast<std::size_t>(g)].ExpGroupFlags =
+            read.groups[static_cast<std::size_t>(g)].ExpGroupFlags;
     keepSettingsNotHeld(written, read);
     keepTableFieldsNotHeld(written.usa, read.usa, TableKind::Plan);
     keepTableFieldsNotHeld(written.intl, read.intl, TableKind::Plan);

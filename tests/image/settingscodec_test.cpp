@@ -119,11 +119,11 @@ TEST(DscSettings, BeepBytesInTheirOddOrder)
 TEST(DscSettings, DecodedBeepsAndDistressCancelReachTheFileSettings)
 {
     MemoryImage image = filled(0);
-    image[667] = 1;                // Received Group
-    image[663] = 0x40;             // Distress Cancel Call only
+    image[667] = 1;    // Received Group
+    image[663] = 0x40; // Distress Cancel Call only
     Records records;
     records.settings[slot::BeepOut + 0] = 1;
-    records.settings[slot::BeepOut + 7] = 1;  // POS Reporting: not in the image
+    records.settings[slot::BeepOut + 7] = 1; // POS Reporting: not in the image
     decodeSettings(image, records);
     EXPECT_EQ(records.settings[slot::BeepOut + 0], 0);
     EXPECT_EQ(records.settings[slot::BeepOut + dscslot::ReceivedGroup], 1);

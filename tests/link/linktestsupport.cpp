@@ -141,7 +141,8 @@ std::string MiniRadio::answerWrite(const SentFrame& frame)
         memory[frame.address + i] = static_cast<std::uint8_t>(
             LinkFrame::parseHex(frame.data.substr(2 * static_cast<std::size_t>(i), 2)).value_or(0));
     }
-    if (covers(faults.misstoredByte)) memory[faults.misstoredByte] = std::uint8_t(~memory[faults.misstoredByte]);
+    if (covers(faults.misstoredByte))
+        memory[faults.misstoredByte] = std::uint8_t(~memory[faults.misstoredByte]);
     return "#CMDOK\r\n";
 }
 

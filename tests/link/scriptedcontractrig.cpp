@@ -38,7 +38,8 @@ std::vector<SeenRequest> ScriptedContractRig::requests() const
     return seen;
 }
 
-std::unique_ptr<ContractRig> ScriptedContractRig::make(const MemoryImage& radioMemory, const RadioFaults& faults)
+std::unique_ptr<ContractRig> ScriptedContractRig::make(const MemoryImage& radioMemory,
+                                                       const RadioFaults& faults)
 {
     return std::make_unique<ScriptedContractRig>(radioMemory, faults);
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/models.h"
 #include "link/transferoperation.h"
 #include "linktestsupport.h"
+#include "model/models.h"
 
 namespace zmp {
 namespace {

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "image/newimage.h"
-#include "message/messagetexts.h"
 #include "linkptyrig.h"
-#include "support/patternedradio.h"
+#include "message/messagetexts.h"
 #include "model/models.h"
+#include "support/patternedradio.h"
 
 using namespace zmp;
 using zmp::radiosim::RadioRequest;

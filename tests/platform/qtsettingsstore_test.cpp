@@ -4,10 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "files/appsettings.h"
 
@@ -77,7 +77,8 @@ TEST_F(QtSettingsStoreTest, textsWithCommasAndSpacesComeBackUnchanged)
 // writer: the store leaves it alone, says why, and keeps values in memory.
 TEST_F(QtSettingsStoreTest, aSettingsFileThatIsAFifoIsNeverOpened)
 {
-    const std::string file = std::string(std::getenv("XDG_CONFIG_HOME")) + "/ZMP/" + application.toStdString() + ".conf";
+    const std::string file =
+        std::string(std::getenv("XDG_CONFIG_HOME")) + "/ZMP/" + application.toStdString() + ".conf";
     std::filesystem::create_directories(std::filesystem::path(file).parent_path());
     ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
     QtSettingsStore store("ZMP", application);

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "model/processflags.h"
 #include "link/radiolink.h"
 #include "link/statuscheck.h"
 #include "link/synchroniser.h"
+#include "model/processflags.h"
 #include "platform/qtserialport.h"
 #include "radiosim/radioimage.h"
 #include "support/hostclock.h"

@@ -246,7 +246,8 @@ TEST_F(PrintedReportTest, pageOneHoldsTheSettingsSectionsOnAnyPaper)
         // Lines set closer get a font smaller in the same measure.
         const PrintItem& first = pages[0].front();
         const PrintItem& second = pages[0][1];
-        EXPECT_NEAR(first.pointSize / paper.pointSize, (second.yMm - first.yMm) / 2 / paper.lineHeightMm, 1e-9)
+        EXPECT_NEAR(first.pointSize / paper.pointSize, (second.yMm - first.yMm) / 2 / paper.lineHeightMm,
+                    1e-9)
             << height;
     }
     // A page with room to spare keeps the printer's line pitch and font.

@@ -13,9 +13,9 @@ namespace zmp::test {
 
 // What the radio is asked to get wrong, the same way on every rig.
 struct RadioFaults {
-    int refusedByte = -1;     // every write request covering this address is answered "ERROR"
-    int misstoredByte = -1;   // a write covering it is acknowledged and its complement stored
-    int busyStatusCount = 0;  // the first N status requests find the radio busy
+    int refusedByte = -1;    // every write request covering this address is answered "ERROR"
+    int misstoredByte = -1;  // a write covering it is acknowledged and its complement stored
+    int busyStatusCount = 0; // the first N status requests find the radio busy
 };
 
 // One request the radio received.

@@ -16,8 +16,8 @@ namespace {
 
 using Kind = SeenRequest::Kind;
 
-std::unique_ptr<ContractRig> newRig(const RigMaker& maker, const MemoryImage& radio, const RadioFaults& faults,
-                                    MemoryImage& before, Records& recordsBefore)
+std::unique_ptr<ContractRig> newRig(const RigMaker& maker, const MemoryImage& radio,
+                                    const RadioFaults& faults, MemoryImage& before, Records& recordsBefore)
 {
     std::unique_ptr<ContractRig> rig = maker.make(radio, faults);
     makeNewImage(ModelMr4400, rig->records, rig->image);
@@ -75,9 +75,8 @@ std::vector<int> readsAfterTheWrites(const ContractRig& rig)
 
 bool touches(const std::vector<Write>& writes, int first, int last)
 {
-    return std::any_of(writes.begin(), writes.end(), [&](const Write& w) {
-        return w.first <= last && w.first + w.second - 1 >= first;
-    });
+    return std::any_of(writes.begin(), writes.end(),
+                       [&](const Write& w) { return w.first <= last && w.first + w.second - 1 >= first; });
 }
 
 void addSingles(std::vector<Write>& writes, int first, int last)
@@ -126,7 +125,8 @@ std::unique_ptr<ContractRig> LinkContract::makeRig(const MemoryImage& radio, con
 }
 
 template <class Case>
-std::unique_ptr<ContractRig> LinkContractWith<Case>::makeRig(const MemoryImage& radio, const RadioFaults& faults)
+std::unique_ptr<ContractRig> LinkContractWith<Case>::makeRig(const MemoryImage& radio,
+                                                             const RadioFaults& faults)
 {
     return newRig(std::get<0>(this->GetParam()), radio, faults, before, recordsBefore);
 }
@@ -282,7 +282,8 @@ TEST_P(LinkContract, programWritesThePlanInAscendingOrder)
     const auto writes = writesOf(*rig);
     EXPECT_EQ(writes, programPlan());
     EXPECT_EQ(std::count_if(writes.begin(), writes.end(), [](const Write& w) { return w.second == 1; }), 160);
-    EXPECT_EQ(std::count_if(writes.begin(), writes.end(), [](const Write& w) { return w.second == 64; }), 306);
+    EXPECT_EQ(std::count_if(writes.begin(), writes.end(), [](const Write& w) { return w.second == 64; }),
+              306);
     for (std::size_t i = 1; i < writes.size(); ++i)
         EXPECT_LT(writes[i - 1].first, writes[i].first);
     EXPECT_EQ(rig->image[0x028B], 0x07);
@@ -348,7 +349,8 @@ TEST_P(LinkContractMisstoredByte, verifyReportsTheFirstByteTheRadioDidNotKeep)
     EXPECT_EQ(failure.title, "Program to Radio");
     const std::uint8_t written = rig->image[address];
     char expected[120];
-    std::snprintf(expected, sizeof expected, "The radio holds 0x%02X at 0x%04X where 0x%02X was written (%s).",
+    std::snprintf(expected, sizeof expected,
+                  "The radio holds 0x%02X at 0x%04X where 0x%02X was written (%s).",
                   unsigned(std::uint8_t(~written)), unsigned(address), unsigned(written), param().entry);
     EXPECT_EQ(failure.detail, expected);
     ASSERT_FALSE(readsAfterTheWrites(*rig).empty());
@@ -401,17 +403,23 @@ std::vector<ClearCase> clearCases()
     add("mmsi", OperationType::ClearMmsi, {{0x0280, 0x0284, 0xFF}, {0x0285, 0x0285, 0x00}},
         [](auto& w) { addSingles(w, 0x0280, 0x0285); });
     add("atis", OperationType::ClearAtis,
-        {{0x0286, 0x028A, 0xFF}, {0x028B, 0x028B, 0}, {0x0132, 0x0132, 0}, {0x0142, 0x0142, 0}, {0x0152, 0x0152, 0}},
+        {{0x0286, 0x028A, 0xFF},
+         {0x028B, 0x028B, 0},
+         {0x0132, 0x0132, 0},
+         {0x0142, 0x0142, 0},
+         {0x0152, 0x0152, 0}},
         [](auto& w) {
             addSingles(w, 0x0286, 0x028B);
             w.insert(w.end(), {{0x0132, 1}, {0x0142, 1}, {0x0152, 1}});
         });
-    add("dscLog", OperationType::ClearDscLog, {{0x6900, 0x78FF, 0xFF}}, [](auto& w) { addBlocks(w, 0x6900, 0x78FF); });
+    add("dscLog", OperationType::ClearDscLog, {{0x6900, 0x78FF, 0xFF}},
+        [](auto& w) { addBlocks(w, 0x6900, 0x78FF); });
     add("distressLog", OperationType::ClearDistressLog, {{0x7900, 0x7FBF, 0xFF}},
         [](auto& w) { addBlocks(w, 0x7900, 0x7FBF); });
     add("individual", OperationType::ClearIndividual, {{0x4700, 0x4BFF, 0xFF}},
         [](auto& w) { addBlocks(w, 0x4700, 0x4BFF); });
-    add("group", OperationType::ClearGroup, {{0x4F00, 0x50FF, 0xFF}}, [](auto& w) { addBlocks(w, 0x4F00, 0x50FF); });
+    add("group", OperationType::ClearGroup, {{0x4F00, 0x50FF, 0xFF}},
+        [](auto& w) { addBlocks(w, 0x4F00, 0x50FF); });
     add("wayPoint", OperationType::ClearWayPoint, {{0x5100, 0x5E7F, 0xFF}, {0x5100, 0x5163, 0x00}},
         [](auto& w) { addBlocks(w, 0x5100, 0x5E7F); });
     add("dscTxLog", OperationType::ClearDscTxLog, dscTx, [](auto& w) {

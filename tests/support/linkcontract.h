@@ -43,8 +43,8 @@ struct Fill {
 struct ClearCase {
     const char* name;
     OperationType type;
-    std::vector<Fill> changes;  // in order, on the image
-    std::vector<Write> writes;  // the write requests, in order
+    std::vector<Fill> changes; // in order, on the image
+    std::vector<Write> writes; // the write requests, in order
 };
 std::vector<ClearCase> clearCases();
 
@@ -97,13 +97,16 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<RigMaker, Case>>&
 
 } // namespace zmp::test
 
-#define ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, suite, cases)                                        \
-    INSTANTIATE_TEST_SUITE_P(prefix, suite, ::testing::Combine(::testing::Values(maker), ::testing::ValuesIn(cases)), \
+#define ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, suite, cases)                                      \
+    INSTANTIATE_TEST_SUITE_P(prefix, suite,                                                                  \
+                             ::testing::Combine(::testing::Values(maker), ::testing::ValuesIn(cases)),       \
                              ::zmp::test::caseName<decltype(cases)::value_type>)
 
-#define ZMP_INSTANTIATE_LINK_CONTRACT(prefix, maker)                                                             \
-    INSTANTIATE_TEST_SUITE_P(prefix, LinkContract, ::testing::Values(maker));                                    \
-    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractIdentity, ::zmp::test::identityCases());     \
-    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractClear, ::zmp::test::clearCases());           \
-    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractRefusedByte, ::zmp::test::refusedByteCases()); \
-    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractMisstoredByte, ::zmp::test::misstoredByteCases())
+#define ZMP_INSTANTIATE_LINK_CONTRACT(prefix, maker)                                                         \
+    INSTANTIATE_TEST_SUITE_P(prefix, LinkContract, ::testing::Values(maker));                                \
+    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractIdentity, ::zmp::test::identityCases());   \
+    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractClear, ::zmp::test::clearCases());         \
+    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractRefusedByte,                               \
+                                       ::zmp::test::refusedByteCases());                                     \
+    ZMP_INSTANTIATE_LINK_CONTRACT_WITH(prefix, maker, LinkContractMisstoredByte,                             \
+                                       ::zmp::test::misstoredByteCases())

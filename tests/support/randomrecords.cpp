@@ -101,8 +101,7 @@ void RandomRecords::fillSettings(Records& r)
         r.settings[static_cast<std::size_t>(s)] = static_cast<std::int16_t>(number(0, 255));
     r.settings[slot::OffsetTime] = static_cast<std::int16_t>(number(-24, 24));
     for (int g = 0; g < 4; ++g)
-        r.settings[static_cast<std::size_t>(slot::UsableDsc + g)] =
-            static_cast<std::int16_t>(number(0, 1));
+        r.settings[static_cast<std::size_t>(slot::UsableDsc + g)] = static_cast<std::int16_t>(number(0, 1));
     for (int s = 0; s < 56; ++s)
         if (s != 7) r.dscFlags[static_cast<std::size_t>(s)] = coin();
     for (int s = 56; s < 59; ++s)
@@ -110,15 +109,9 @@ void RandomRecords::fillSettings(Records& r)
     r.distressCancelCall = coin();
     r.userMmsi = coin() ? mmsi() : "";
     r.atisCode = coin() ? digits(number(1, 10)) : "";
-    r.autoPos = {coin(),
-                 number(0, 0x7FFF),
-                 number(0, 255),
-                 mmsi(),
-                 number(0, 255),
-                 number(0, 2),
-                 number(0, 255),
-                 0,
-                 0};
+    r.autoPos = {
+        coin(), number(0, 0x7FFF), number(0, 255), mmsi(), number(0, 255), number(0, 2), number(0, 255), 0,
+        0};
 }
 
 void RandomRecords::fillDirectory(Directory& directory)

@@ -11,8 +11,8 @@ std::string describe(const ChannelRecord& c)
     std::ostringstream out;
     out << "{Position " << c.Position << ", Enable " << c.Enable << ", LowPower " << c.LowPower << ", PowUp "
         << c.PowUp << ", Duplex " << c.Duplex << ", DuplexCapable " << c.DuplexCapable << ", TxEnable "
-        << c.TxEnable << ", DispayA " << c.DispayA << ", ScanMemory " << c.ScanMemory << ", ChTag \"" << c.ChTag
-        << "\", Scramble " << c.Scramble << ", ReceiveOnly " << c.ReceiveOnly << ", CHDisplayL \""
+        << c.TxEnable << ", DispayA " << c.DispayA << ", ScanMemory " << c.ScanMemory << ", ChTag \""
+        << c.ChTag << "\", Scramble " << c.Scramble << ", ReceiveOnly " << c.ReceiveOnly << ", CHDisplayL \""
         << c.CHDisplayL << "\", CHDisplayR \"" << c.CHDisplayR << "\", Txfreq " << c.Txfreq << ", Rxfreq "
         << c.Rxfreq << "}";
     return out.str();
@@ -37,7 +37,10 @@ std::string describe(const DirectoryEntry& e)
     return out.str();
 }
 
-std::string describe(const AtisCallSign& c) { return "{Mid \"" + c.Mid + "\", Disp \"" + c.Disp + "\"}"; }
+std::string describe(const AtisCallSign& c)
+{
+    return "{Mid \"" + c.Mid + "\", Disp \"" + c.Disp + "\"}";
+}
 
 std::string describe(const AutoPosSettings& a)
 {

@@ -2,7 +2,8 @@
 
 namespace zmp::test {
 
-RunningRadio::RunningRadio(const MemoryImage& memory, const radiosim::SimOptions& options, const std::string& log)
+RunningRadio::RunningRadio(const MemoryImage& memory, const radiosim::SimOptions& options,
+                           const std::string& log)
     : sim(memory, options)
 {
     if (!log.empty()) logOpened_ = sim.openLog(log);

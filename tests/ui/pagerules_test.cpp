@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "codec/channelplan.h"
-#include "ui/channeldisplay.h"
 #include "rules/fieldrules.h"
+#include "ui/channeldisplay.h"
 #include "ui/gridtext.h"
 
 using namespace zmp;

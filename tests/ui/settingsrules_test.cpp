@@ -3,8 +3,8 @@
 // and the layout maths.
 #include <gtest/gtest.h>
 
-#include "ui/hexviewtext.h"
 #include "rules/settingsrules.h"
+#include "ui/hexviewtext.h"
 #include "ui/windowlayout.h"
 
 using namespace zmp;

@@ -4,8 +4,8 @@
 // actions as they do with the mouse.
 #include <QtTest>
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -25,7 +25,7 @@ using namespace zmp::test;
 
 namespace {
 
-const QStringList PageKeys{"General", "Usable", "Common", "DSC", "ATIS", "Program", "PU", "PU1",
+const QStringList PageKeys{"General", "Usable", "Common", "DSC", "ATIS", "Program",    "PU", "PU1",
                            "PW",      "SM",     "SM1",    "SG",  "SG1",  "ExpChannel", "E1"};
 
 bool isInteractive(QAccessible::Role role)
@@ -63,7 +63,8 @@ void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed)
 {
     if (!node || node->state().invisible) return;
     if (isInteractive(node->role()) && nameOf(node).trimmed().isEmpty())
-        unnamed << QStringLiteral("%1 role %2").arg(node->object() ? node->object()->objectName() : "?")
+        unnamed << QStringLiteral("%1 role %2")
+                       .arg(node->object() ? node->object()->objectName() : "?")
                        .arg(node->role());
     // The cells of grids and trees are named by their text; their views are checked.
     if (node->role() == QAccessible::Table || node->role() == QAccessible::Tree) return;
@@ -179,8 +180,9 @@ class AccessibilityTest : public QObject {
         editor_->window->selectNodeByKey("DSC");
         QCOMPARE(control("txtUserMMSI")->accessibleName(), QString("User MMSI"));
         QCOMPARE(control("txtFCount")->accessibleName(), QString("MMSI entry count"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(control("txtUserMMSI"))->text(QAccessible::Description),
-                 QString("Numeric Only. Indispensable 9 figures."));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(control("txtUserMMSI"))->text(QAccessible::Description),
+            QString("Numeric Only. Indispensable 9 figures."));
         QCOMPARE(control("cmbUsableDscAllShipsCallTX_3")->accessibleName(),
                  QString("ALL Ships Call Routine power"));
         editor_->window->selectNodeByKey("ATIS");

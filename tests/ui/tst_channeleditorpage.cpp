@@ -35,7 +35,8 @@ struct EditorPage {
         page = std::make_unique<ChannelEditorPage>(PageContext{state, messages});
         page->show();
     }
-    template <typename T> T* child(const char* name) const
+    template <typename T>
+    T* child(const char* name) const
     {
         T* widget = page->findChild<T*>(QString::fromUtf8(name));
         if (!widget) qFatal("no control %s", name);

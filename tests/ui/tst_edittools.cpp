@@ -27,7 +27,8 @@ using namespace zmp::test;
 
 namespace {
 
-template <typename T> T* control(EditorFixture& editor, const QString& name)
+template <typename T>
+T* control(EditorFixture& editor, const QString& name)
 {
     T* found = editor.window->findChild<T*>(name);
     if (!found) qFatal("no control %s", qPrintable(name));
@@ -55,7 +56,8 @@ QStringList panelLines(EditorFixture& editor)
 {
     QStringList lines;
     const QListWidget* list = editor.window->checksPanel().list();
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
     return lines;
 }
 
@@ -110,13 +112,15 @@ class EditToolsTest : public QObject {
         editor.window->checksPanel().summary()->click();
         QVERIFY(!editor.window->checksPanel().isHidden());
         QListWidget* list = editor.window->checksPanel().list();
-        emit list->itemActivated(list->item(static_cast<int>(lines.indexOf("User MMSI 299123456: MID 299 is not allocated to any country"))));
+        emit list->itemActivated(list->item(
+            static_cast<int>(lines.indexOf("User MMSI 299123456: MID 299 is not allocated to any country"))));
         QCOMPARE(shownPage(editor), QString("pictDSC"));
         QCOMPARE(editor.window->focusWidget(), control<QWidget>(editor, "txtUserMMSI"));
         editor.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
         QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "window.png").string())));
-        QVERIFY(editor.window->checksPanel().grab().save(QString::fromStdString((editor.folder / "checks.png").string())));
+        QVERIFY(editor.window->checksPanel().grab().save(
+            QString::fromStdString((editor.folder / "checks.png").string())));
     }
 
     void programAsksOnceWhenTheChecksWarn()
@@ -139,7 +143,7 @@ class EditToolsTest : public QObject {
         startEditor(editor);
         const std::string csv = (editor.folder / "memory.csv").string();
         editor.state.records.memoryId[0] = {true, "HARBOUR", "003669999", {}};
-        editor.window->history().look();  // a configuration as opened: HARBOUR is where history starts
+        editor.window->history().look(); // a configuration as opened: HARBOUR is where history starts
         editor.dialogs.paths.push_back(csv);
         editor.window->findChild<QAction*>("mnuFileExport_memory-id")->trigger();
         QCOMPARE(readBytes(csv), std::string("No.,STATION NAME,MMSI\r\n1,HARBOUR,003669999\r\n"));
@@ -148,7 +152,8 @@ class EditToolsTest : public QObject {
         editor.dialogs.paths.push_back(csv);
         editor.window->findChild<QAction*>("mnuFileImport_memory-id")->trigger();
         QCOMPARE(QString::fromStdString(editor.state.records.memoryId[0].TagName), QString("HARBOUR"));
-        QVERIFY(editor.messages.texts().find("line 3, column MMSI: an MMSI has 9 digits") != std::string::npos);
+        QVERIFY(editor.messages.texts().find("line 3, column MMSI: an MMSI has 9 digits") !=
+                std::string::npos);
         QVERIFY(!editor.state.flags.modified);
 
         writeBytes(csv, "No.,STATION NAME,MMSI\r\n1,PILOT,211234560\r\n2,TUG,211234570\r\n");
@@ -156,7 +161,10 @@ class EditToolsTest : public QObject {
         editor.window->findChild<QAction*>("mnuFileImport_memory-id")->trigger();
         QCOMPARE(editor.state.records.memoryId[1].TagName, std::string("TUG"));
         QVERIFY(editor.state.flags.modified);
-        QVERIFY(editor.window->tree().node(editor.window->tree().indexOfKey("SM2"))->text(0).endsWith("[Enable]"));
+        QVERIFY(editor.window->tree()
+                    .node(editor.window->tree().indexOfKey("SM2"))
+                    ->text(0)
+                    .endsWith("[Enable]"));
         // An import is one step of the history.
         editor.window->actions().editUndo->trigger();
         QCOMPARE(editor.state.records.memoryId[0].TagName, std::string("HARBOUR"));
@@ -187,7 +195,7 @@ class EditToolsTest : public QObject {
         editor.window->actions().editUndo->trigger();
         QCOMPARE(editor.state.records.groups[Group2].Enable, group2);
         QCOMPARE(editor.window->tree().indexOfKey("PI") != 0, group2);
-        QVERIFY(!editor.state.flags.modified);  // back where the configuration started
+        QVERIFY(!editor.state.flags.modified); // back where the configuration started
         QVERIFY(!editor.window->actions().editUndo->isEnabled());
 
         editor.window->actions().editRedo->trigger();
@@ -244,7 +252,7 @@ class EditToolsTest : public QObject {
         control<QCheckBox>(editor, "chkUsable_1")->click();
         editor.window->history().look();
         editor.window->actions().editUndo->trigger();
-        QVERIFY(!editor.state.flags.modified);  // at the saved step
+        QVERIFY(!editor.state.flags.modified); // at the saved step
         editor.window->actions().editUndo->trigger();
         QVERIFY(editor.state.flags.modified);
     }

@@ -14,11 +14,11 @@
 
 #include "codec/frequencyformat.h"
 #include "files/configfilewriter.h"
+#include "message/messagetexts.h"
 #include "ui/filemenuhandler.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
-#include "message/messagetexts.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -26,7 +26,19 @@ using namespace zmp::test;
 
 namespace {
 
-enum class Leave { Tab, BackTab, TreeClick, TreeArrow, Enter, Save, SaveAs, Print, PrintToFile, Program, Exit };
+enum class Leave {
+    Tab,
+    BackTab,
+    TreeClick,
+    TreeArrow,
+    Enter,
+    Save,
+    SaveAs,
+    Print,
+    PrintToFile,
+    Program,
+    Exit
+};
 
 const std::vector<std::pair<Leave, const char*>>& leaves()
 {
@@ -75,7 +87,8 @@ const std::vector<FieldCase>& fieldCases()
     static const std::vector<FieldCase> all{
         {"EXP rx", "E1", "txtCRF", "158", expRx, "158.0000", "158.0000", ""},
         {"EXP tx", "E1", "txtCTF", "156.025", expTx, "156.0250", "156.0250", ""},
-        {"EXP name", "E1", "txtCTag", "BOAT", [](const Records& r) { return r.exp[0].ChTag; }, "BOAT", "BOAT", ""},
+        {"EXP name", "E1", "txtCTag", "BOAT", [](const Records& r) { return r.exp[0].ChTag; }, "BOAT", "BOAT",
+         ""},
         {"station name", "SM1", "txtGPosi", "HARBOR", [](const Records& r) { return r.memoryId[0].TagName; },
          "HARBOR", "HARBOR", ""},
         {"station MMSI", "SM1", "txtGMMSI", "987654321", [](const Records& r) { return r.memoryId[0].Mmsid; },
@@ -93,12 +106,12 @@ const std::vector<FieldCase>& fieldCases()
         {"EXP tx off the range", "E1", "txtCTF", "1", expTx, "157.4250", "", "Tx frequency"},
         {"station MMSI of 8 digits", "SM1", "txtGMMSI", "12345678",
          [](const Records& r) { return r.memoryId[0].Mmsid; }, "111111111", "", "Individual Directory"},
-        {"group MMSI of 7 digits", "SG1", "txtGMMSI", "1234567", [](const Records& r) { return r.groupId[0].Mmsid; },
-         "011111111", "", "Group Directory"},
-        {"user MMSI of 8 digits", "DSC", "txtUserMMSI", "12345678", [](const Records& r) { return r.userMmsi; }, "",
-         "", "User MMSI"},
-        {"ATIS code of 9 digits", "ATIS", "txtATIScode", "123456789", [](const Records& r) { return r.atisCode; },
-         "", "", "ATISNo"},
+        {"group MMSI of 7 digits", "SG1", "txtGMMSI", "1234567",
+         [](const Records& r) { return r.groupId[0].Mmsid; }, "011111111", "", "Group Directory"},
+        {"user MMSI of 8 digits", "DSC", "txtUserMMSI", "12345678",
+         [](const Records& r) { return r.userMmsi; }, "", "", "User MMSI"},
+        {"ATIS code of 9 digits", "ATIS", "txtATIScode", "123456789",
+         [](const Records& r) { return r.atisCode; }, "", "", "ATISNo"},
     };
     return all;
 }
@@ -144,7 +157,8 @@ struct Editor {
 
     MainWindow& window() { return *fixture.window; }
     NodeTree& tree() { return window().tree(); }
-    template <typename T> T* control(const char* name)
+    template <typename T>
+    T* control(const char* name)
     {
         T* found = window().findChild<T*>(QString::fromUtf8(name));
         if (!found) qFatal("no control %s", name);

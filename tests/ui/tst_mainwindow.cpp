@@ -125,7 +125,8 @@ class MainWindowTest : public QObject {
         QVERIFY(!editor.start());
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));
         QCOMPARE(editor.messages.shown[0].text, std::string("Unknown model!!"));
-        QVERIFY(editor.messages.shown[0].detail.ends_with("global.ini: No model offered (\"use=1\" in [model1] to [model10])"));
+        QVERIFY(editor.messages.shown[0].detail.ends_with(
+            "global.ini: No model offered (\"use=1\" in [model1] to [model10])"));
         QCOMPARE(editor.messages.shown[0].title, std::string("ZMP"));
         QCOMPARE(int(editor.messages.shown[0].icon), int(MessageIcon::Critical));
     }
@@ -455,7 +456,8 @@ class MainWindowTest : public QObject {
         QVERIFY(editor.start());
         MainActions& a = editor.window->actions();
         QCOMPARE(a.portItems[0]->text(), QString("COM&1\t/dev/ttyS0"));
-        QCOMPARE(a.portItems[1]->text(), QString("COM&2\t/dev/ttyUSB0  FT232R USB UART (FTDI, USB 0403:6001)"));
+        QCOMPARE(a.portItems[1]->text(),
+                 QString("COM&2\t/dev/ttyUSB0  FT232R USB UART (FTDI, USB 0403:6001)"));
         QCOMPARE(a.portItems[2]->text(), QString("COM&3"));
         a.portItems[1]->trigger();
         QCOMPARE(AppSettings(editor.settings).portDevice(2), adapter.stableName);

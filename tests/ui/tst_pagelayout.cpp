@@ -27,7 +27,7 @@ using namespace zmp::test;
 namespace {
 
 // A node of every kind of page; the DSC page is looked at tab by tab.
-const QStringList PageKeys{"General", "Usable", "Common", "DSC", "ATIS", "Program", "PU", "PU1",
+const QStringList PageKeys{"General", "Usable", "Common", "DSC", "ATIS", "Program",    "PU", "PU1",
                            "PW",      "SM",     "SM1",    "SG",  "SG1",  "ExpChannel", "E1"};
 
 // The controls a user reads or works: a cut or squashed one is a fault.
@@ -92,7 +92,9 @@ class PageLayoutTest : public QObject {
             const QString what = where + QStringLiteral(": ") + describe(widget);
             if (least.isValid()) {
                 QVERIFY2(widget->width() >= least.width(), qPrintable(what + " is too narrow"));
-                QVERIFY2(widget->height() >= least.height(), qPrintable(what + " is too low" + QString(" %1 < %2").arg(widget->height()).arg(least.height())));
+                QVERIFY2(widget->height() >= least.height(),
+                         qPrintable(what + " is too low" +
+                                    QString(" %1 < %2").arg(widget->height()).arg(least.height())));
             }
             if (showsWholeText(widget))
                 QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(what + " is cut"));

@@ -51,7 +51,8 @@ std::vector<PdfWord> wordsOf(const QString& pdf)
         if (match.hasMatch())
             words.push_back({page, match.captured(1).toDouble() / PointsPerMm,
                              match.captured(2).toDouble() / PointsPerMm, match.captured(5),
-                             match.captured(3).toDouble() / PointsPerMm, match.captured(4).toDouble() / PointsPerMm});
+                             match.captured(3).toDouble() / PointsPerMm,
+                             match.captured(4).toDouble() / PointsPerMm});
     }
     return words;
 }
@@ -243,8 +244,9 @@ class ReportTest : public QObject {
         editor.messages.shown.clear();
         editor.window->actions().filePrint->trigger();
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));
-        QCOMPARE(editor.messages.shown[0].text,
-                 std::string("No printer is installed.\nDo you want to save the report as a PDF file instead?"));
+        QCOMPARE(
+            editor.messages.shown[0].text,
+            std::string("No printer is installed.\nDo you want to save the report as a PDF file instead?"));
         QCOMPARE(editor.messages.shown[0].title, std::string("PC Program for MR4400"));
         QVERIFY(!std::filesystem::exists(editor.folder / "never.pdf"));
         editor.messages.answer(MessageAnswer::Yes);

@@ -16,10 +16,10 @@
 
 #include "files/appsettings.h"
 #include "image/imagemap.h"
+#include "support/simprocess.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
 #include "ui/page.h"
-#include "support/simprocess.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -27,7 +27,8 @@ using namespace zmp::test;
 
 namespace {
 
-template <typename T> T* control(EditorFixture& editor, const QString& name)
+template <typename T>
+T* control(EditorFixture& editor, const QString& name)
 {
     T* found = editor.window->findChild<T*>(name);
     if (!found) qFatal("no control %s", qPrintable(name));
@@ -208,7 +209,7 @@ class SettingsPagesTest : public QObject {
         editor.window->refreshTree();
         showNode(editor, "Usable");
         auto* name = control<QLineEdit>(editor, "txtUsable_0");
-        retype(name, "HAR,BOR"); // the comma is not a name character
+        retype(name, "HAR,BOR");                 // the comma is not a name character
         QCOMPARE(name->text(), QString("HARB")); // the field holds what is stored
         QVERIFY(editor.state.flags.modified);
         editor.window->selectNodeByKey("Common");

@@ -14,13 +14,13 @@
 #include "backup/backupstore.h"
 #include "files/appsettings.h"
 #include "image/imagecodec.h"
+#include "support/simprocess.h"
 #include "ui/backupsdialog.h"
 #include "ui/comparewindow.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
 #include "ui/transferdialog.h"
-#include "support/simprocess.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -45,7 +45,8 @@ class Radio {
     }
 
   private:
-    static std::vector<std::string> arguments(const std::filesystem::path& dump, std::vector<std::string> extra)
+    static std::vector<std::string> arguments(const std::filesystem::path& dump,
+                                              std::vector<std::string> extra)
     {
         extra.insert(extra.begin(), {"--baud", "0", "--dump", dump.string()});
         return extra;

@@ -62,7 +62,8 @@ class UiLogicTest : public QObject {
         QTest::addColumn<int>("boxButtons");
         const auto row = [](const char* name, MessageIcon icon, MessageButtons buttons, MessageAnswer answer,
                             QMessageBox::Icon boxIcon, QMessageBox::StandardButtons boxButtons) {
-            QTest::newRow(name) << int(icon) << int(buttons) << int(answer) << int(boxIcon) << int(boxButtons);
+            QTest::newRow(name) << int(icon) << int(buttons) << int(answer) << int(boxIcon)
+                                << int(boxButtons);
         };
         row("none", MessageIcon::None, MessageButtons::YesNoCancel, MessageAnswer::Yes, QMessageBox::NoIcon,
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -81,8 +82,9 @@ class UiLogicTest : public QObject {
         QFETCH(int, icon);
         QFETCH(int, buttons);
         QFETCH(int, defaultAnswer);
-        const Message message{"Program to Radio", "Radio is busy!!", MessageIcon(icon), MessageButtons(buttons),
-                              MessageAnswer(defaultAnswer), "/dev/ttyUSB0"};
+        const Message message{
+            "Program to Radio",           "Radio is busy!!", MessageIcon(icon), MessageButtons(buttons),
+            MessageAnswer(defaultAnswer), "/dev/ttyUSB0"};
         struct Seen {
             int icon = -1;
             int buttons = -1;

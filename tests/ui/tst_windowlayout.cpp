@@ -231,7 +231,8 @@ class WindowLayoutTest : public QObject {
             dialog->findChild<QPushButton*>("cmdHelp")->click();
             HelpViewer* viewer = nullptr;
             for (QWidget* widget : QApplication::allWidgets())
-                if (auto* found = qobject_cast<HelpViewer*>(widget); found && found->isVisible()) viewer = found;
+                if (auto* found = qobject_cast<HelpViewer*>(widget); found && found->isVisible())
+                    viewer = found;
             helpShown = viewer && QTest::qWaitForWindowExposed(viewer);
             if (helpShown) {
                 // Keys come through the desktop, which holds back input to windows a dialog blocks.

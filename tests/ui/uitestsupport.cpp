@@ -88,7 +88,7 @@ void writeDestination(const std::filesystem::path& folder, const std::string& fi
     MemoryImage image;
     makeNewImage(model, records, image);
     writeBytes(folder / fileName,
-              std::string(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size()));
+               std::string(reinterpret_cast<const char*>(image.bytes.data()), image.bytes.size()));
 }
 
 EditorFixture::EditorFixture(const std::string& name, const std::string& globalIni, bool debug)

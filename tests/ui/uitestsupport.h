@@ -1,8 +1,8 @@
 #pragma once
 
 #include <deque>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
