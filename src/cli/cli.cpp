@@ -6,6 +6,7 @@
 #include "cli/diffcommand.h"
 #include "cli/exchangecommands.h"
 #include "cli/filecommandset.h"
+#include "cli/fleetcommands.h"
 #include "cli/radiocommands.h"
 
 namespace zmp {
@@ -22,7 +23,7 @@ struct CommandEntry {
     SessionCommand run; // null: diff, which opens two configurations, and backups
 };
 
-constexpr std::array<CommandEntry, 12> Commands{{
+constexpr std::array<CommandEntry, 13> Commands{{
     {"new", 1, 1, &FileCommandSet::runNew},
     {"convert", 2, 2, &FileCommandSet::runConvert},
     {"report", 1, 2, &FileCommandSet::runReport},
@@ -35,6 +36,7 @@ constexpr std::array<CommandEntry, 12> Commands{{
     {"export", 3, 3, &ExchangeCommands::runExport},
     {"import", 4, 4, &ExchangeCommands::runImport},
     {"backups", 0, 0, nullptr},
+    {"fleet", 3, 3, &FleetCommands::run},
 }};
 
 int usageError(std::ostream& err, const std::string& reason)
@@ -102,6 +104,10 @@ std::string Cli::helpText()
            "  import IN TABLE CSV OUT  IN with TABLE replaced from CSV, saved as OUT; every problem is\n"
            "                           told as \"line N, column NAME: reason\" and then nothing is written\n"
            "                           TABLE: usa, intl, can, wx, exp, memory-id or group-id\n"
+           "  fleet check BASE FLEET.csv\n"
+           "                           checks a fleet list (CSV: Label, User MMSI, optional ATIS Code\n"
+           "                           and Group1..EXP CH Group Status Name) against BASE; every problem\n"
+           "                           as \"line N, column NAME: reason\" (exit 1 when the list is refused)\n"
            "\n"
            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
            "\n"
@@ -118,6 +124,9 @@ std::string Cli::helpText()
            "  --no-verify              program without reading the written ranges back\n"
            "  --raw                    write a .hex output exactly as the image stands\n"
            "  --no-backup              keep no backup of what read and program transfer\n"
+           "  --fill-directory         fleet: the other radios into each Individual Directory\n"
+           "  --group-mmsi 0MIDXXXXX   fleet: the fleet's group MMSI as Group ID 1\n"
+           "  --accept-warnings        fleet: accept a list whose problems are warnings only\n"
            "  -h, --help               this text\n"
            "  --version                the version\n"
            "\n"

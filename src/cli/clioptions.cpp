@@ -10,7 +10,8 @@ namespace {
 // Options that take a value, as "--name VALUE" or "--name=VALUE".
 bool takesValue(const std::string& name)
 {
-    return name == "--program-dir" || name == "--model" || name == "--destination" || name == "--port";
+    return name == "--program-dir" || name == "--model" || name == "--destination" || name == "--port" ||
+           name == "--group-mmsi";
 }
 
 bool setFlag(const std::string& name, CliOptions& options)
@@ -27,6 +28,10 @@ bool setFlag(const std::string& name, CliOptions& options)
         options.noVerify = true;
     else if (name == "--no-backup")
         options.noBackup = true;
+    else if (name == "--fill-directory")
+        options.fillDirectory = true;
+    else if (name == "--accept-warnings")
+        options.acceptWarnings = true;
     else if (name == "-h" || name == "--help")
         options.help = true;
     else if (name == "--version")
@@ -44,6 +49,8 @@ bool setValue(const std::string& name, const std::string& value, CliOptions& opt
         options.destination = value;
     else if (name == "--port")
         options.port = value;
+    else if (name == "--group-mmsi")
+        options.groupMmsi = value;
     else {
         const auto model = TextValue::number(value);
         if (!model || *model != static_cast<int>(*model) || !isKnownModel(static_cast<int>(*model))) {

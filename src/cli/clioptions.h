@@ -25,6 +25,9 @@ struct CliOptions {
     bool raw = false;
     bool noVerify = false;
     bool noBackup = false;
+    bool fillDirectory = false;  // fleet: the other radios into each Individual Directory
+    bool acceptWarnings = false; // fleet: a list with warnings only is accepted
+    std::string groupMmsi;       // fleet: the group MMSI for Group ID 1
     bool help = false;
     bool version = false;
     std::string command;

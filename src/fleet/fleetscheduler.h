@@ -1,0 +1,81 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "fleet/fleetdirectory.h"
+#include "fleet/fleetlist.h"
+#include "fleet/fleetlog.h"
+#include "fleet/fleetobserver.h"
+#include "fleet/fleetstation.h"
+#include "fleet/fleetsummary.h"
+#include "model/memoryimage.h"
+#include "model/records.h"
+
+namespace zmp {
+
+// What a fleet run programs: a checked list and the base every radio starts from.
+struct FleetPlan {
+    const FleetList& list;
+    const Records& base;
+    const MemoryImage& image;
+    int model = 0;
+    FleetDirectoryOptions directory;
+    // Program the radios the log has as done, and radios that hold another User MMSI.
+    bool again = false;
+};
+
+// Hands the rows of a fleet to its stations, one thread per station, each
+// taking the next row when it is free. A radio that fails does not stop
+// the others; each finished radio gets its line in the log at once.
+//
+//     FleetScheduler scheduler(plan, log, &observer);
+//     FleetSummary summary = scheduler.run({&port1, &port2});   // blocks
+//     // from another thread, or the observer: scheduler.cancel();
+//
+// Cancel lets the radios being programmed finish or cancel cleanly (their
+// stations see job.cancelRequested) and starts no other; the rows no
+// station took end as NotProgrammed.
+class FleetScheduler {
+  public:
+    using Clock = std::function<std::chrono::system_clock::time_point()>;
+
+    FleetScheduler(const FleetPlan& plan, FleetLog& log, FleetObserver* observer = nullptr,
+                   Clock clock = std::chrono::system_clock::now);
+
+    FleetSummary run(const std::vector<FleetStation*>& stations);
+    // Safe from any thread.
+    void cancel() { cancelled_ = true; }
+
+  private:
+    void start();
+    void serve(FleetStation& station);
+    bool take(std::size_t& row);
+    void giveBack(std::size_t row, const std::string& why);
+    FleetResult programSafely(FleetStation& station, const FleetJob& job);
+    void finish(std::size_t row, const std::string& device, const FleetResult& result);
+    void finishUntaken();
+    void update(std::size_t row, const std::function<void(FleetRadio&)>& change);
+    void tell(const FleetRadio& radio);
+
+    const FleetPlan& plan_;
+    FleetLog& log_;
+    FleetObserver* observer_;
+    Clock clock_;
+    std::atomic<bool> cancelled_{false};
+
+    // Everything below is shared by the stations' threads: under mutex_.
+    std::mutex mutex_;
+    std::deque<std::size_t> queue_;
+    std::vector<FleetRadio> radios_;
+    std::string logProblem_;
+    std::string stopReason_; // why the last station that gave up did
+};
+
+} // namespace zmp
