@@ -55,7 +55,12 @@ std::vector<int> readHeader(const CsvRow& row, FleetProblems& problems)
         const std::string name = trimSpaces(cell);
         int field = name.empty() ? Unnamed : fieldNamed(name);
         if (field == Ignored) {
-            problems.push_back({row.line, name, "not a column of a fleet list (" + knownHeaders() + ")"});
+            // Spreadsheets in some languages save CSV with semicolons.
+            const std::string hint = name.find(';') == std::string::npos
+                                         ? ""
+                                         : "; the cells of a CSV file are separated by commas";
+            problems.push_back(
+                {row.line, name, "not a column of a fleet list (" + knownHeaders() + ")" + hint});
         } else if (field >= 0 && seen[static_cast<std::size_t>(field)]) {
             problems.push_back({row.line, name, "named twice"});
             field = Ignored;

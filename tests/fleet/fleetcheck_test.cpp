@@ -75,6 +75,14 @@ const ListCase ListCases[] = {
       "Group2 Status Name, Group3 Status Name, EXP CH Group Status Name)",
       "line 1, column Label: named twice",
       "line 1, column User MMSI: missing; a fleet list names the columns Label and User MMSI"}},
+    {"semicolons",
+     "Label;User MMSI\r\nA;366123456\r\n",
+     {"line 1, column Label;User MMSI: not a column of a fleet list (Label, User MMSI, ATIS Code, Group1 "
+      "Status "
+      "Name, Group2 Status Name, Group3 Status Name, EXP CH Group Status Name); the cells of a CSV file are "
+      "separated by commas",
+      "line 1, column Label: missing; a fleet list names the columns Label and User MMSI",
+      "line 1, column User MMSI: missing; a fleet list names the columns Label and User MMSI"}},
     {"statusNames",
      "Label,User MMSI,Group1 Status Name,EXP CH Group Status Name\r\nA,366123456,HARBOR,\r\nB,366123457,H_1,"
      "PORT\r\n",
