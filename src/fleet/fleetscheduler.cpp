@@ -41,13 +41,12 @@ void FleetScheduler::start()
             continue;
         }
         FleetRadio& radio = radios_[row];
-        radio = {row,
-                 done->device,
-                 FleetPhase::Finished,
-                 100,
-                 FleetOutcome::AlreadyDone,
-                 "programmed " + done->time + " (the log)",
-                 done->backup};
+        radio.device = done->device;
+        radio.phase = FleetPhase::Finished;
+        radio.percent = 100;
+        radio.outcome = FleetOutcome::AlreadyDone;
+        radio.reason = "programmed " + done->time + " (the log)";
+        radio.backupName = done->backup;
         tell(radio);
     }
 }
@@ -62,21 +61,7 @@ void FleetScheduler::serve(FleetStation& station)
             radio.phase = FleetPhase::Waiting;
         });
         const Records records = FleetConfiguration::records(plan_.base, plan_.list, row, plan_.directory);
-        const auto total = static_cast<int>(plan_.list.rows.size());
-        const FleetJob job{row,
-                           static_cast<int>(row) + 1,
-                           total,
-                           plan_.list.rows[row],
-                           records,
-                           plan_.image,
-                           plan_.model,
-                           cancelled_,
-                           [this, row](FleetPhase phase, int percent) {
-                               update(row, [phase, percent](FleetRadio& radio) {
-                                   radio.phase = phase;
-                                   radio.percent = percent;
-                               });
-                           }};
+        const FleetJob job = jobFor(row, records);
         std::string reason;
         if (!station.awaitRadio(job, reason) || cancelled_) {
             giveBack(row, cancelled_ ? std::string() : device + ": " + reason);
@@ -84,6 +69,24 @@ void FleetScheduler::serve(FleetStation& station)
         }
         finish(row, device, programSafely(station, job));
     }
+}
+
+FleetJob FleetScheduler::jobFor(std::size_t row, const Records& records)
+{
+    return {.row = row,
+            .number = static_cast<int>(row) + 1,
+            .total = static_cast<int>(plan_.list.rows.size()),
+            .radio = plan_.list.rows[row],
+            .records = records,
+            .image = plan_.image,
+            .model = plan_.model,
+            .cancelRequested = cancelled_,
+            .report = [this, row](FleetPhase phase, int percent) {
+                update(row, [phase, percent](FleetRadio& radio) {
+                    radio.phase = phase;
+                    radio.percent = percent;
+                });
+            }};
 }
 
 bool FleetScheduler::take(std::size_t& row)

@@ -56,6 +56,7 @@ class FleetScheduler {
   private:
     void start();
     void serve(FleetStation& station);
+    FleetJob jobFor(std::size_t row, const Records& records);
     bool take(std::size_t& row);
     void giveBack(std::size_t row, const std::string& why);
     FleetResult programSafely(FleetStation& station, const FleetJob& job);
