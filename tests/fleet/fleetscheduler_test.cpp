@@ -172,6 +172,11 @@ TEST_F(FleetSchedulerTest, aRerunSkipsWhatTheLogHasDone)
     EXPECT_EQ(bench.programmed.count("3660000010"), 0u);
     EXPECT_EQ(bench.programmed["3660000020"], 1);
     EXPECT_TRUE(summary.succeeded());
+    const std::string text = summary.text(list);
+    EXPECT_EQ(
+        text.substr(0, text.find('\n')),
+        "1 of 6  A  366000001  /dev/a  already done: programmed 2026-01-02T10:00:00Z (the log) (backup b)");
+    EXPECT_NE(text.find("\n6 radios: 5 complete, 1 already done\n"), std::string::npos) << text;
     run({&port}, log, true);
     EXPECT_EQ(bench.programmed["3660000010"], 1);
 }
@@ -180,12 +185,16 @@ TEST_F(FleetSchedulerTest, cancelLetsTheRunningRadioFinishAndStartsNoOther)
 {
     watcher.cancelAfter = 2;
     FakeStation port("/dev/a", bench);
-    FleetLog log;
-    const FleetSummary summary = run({&port}, log);
+    std::string reason;
+    const std::string path = (test::scratchFolder() / "gone" / "log.csv").string();
+    auto log = FleetLog::open(path, reason);
+    ASSERT_TRUE(log) << reason;
+    const FleetSummary summary = run({&port}, *log);
     EXPECT_EQ(outcomes(summary)[1], "complete");
     EXPECT_EQ(outcomes(summary)[2], "not programmed: cancelled before a port took it");
     EXPECT_EQ(summary.count(FleetOutcome::NotProgrammed), 4u);
-    EXPECT_EQ(log.lines().size(), 2u);
+    EXPECT_EQ(log->lines().size(), 2u);
+    EXPECT_EQ(summary.logProblem, path + ": No such file or directory"); // told once, the fleet went on
 }
 
 TEST_F(FleetSchedulerTest, aPortWithoutARadioHandsItsRowToAnother)
