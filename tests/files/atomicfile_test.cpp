@@ -13,7 +13,7 @@
 
 #include "datafiletestsupport.h"
 #include "files/atomicfile.h"
-#include "systemerror.h"
+#include "support/systemerror.h"
 
 namespace zmp {
 namespace {

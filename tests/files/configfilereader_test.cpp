@@ -14,7 +14,7 @@
 #include "files/configlayout.h"
 #include "files/configvalue.h"
 #include "model/models.h"
-#include "systemerror.h"
+#include "support/systemerror.h"
 
 namespace zmp {
 namespace {

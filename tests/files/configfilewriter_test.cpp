@@ -9,7 +9,7 @@
 #include "files/configfilewriter.h"
 #include "files/configvalue.h"
 #include "model/models.h"
-#include "systemerror.h"
+#include "support/systemerror.h"
 
 namespace zmp {
 namespace {

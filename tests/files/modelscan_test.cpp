@@ -8,7 +8,7 @@
 #include "files/memorysettingsstore.h"
 #include "support/filebytes.h"
 #include "support/scratchfolder.h"
-#include "systemerror.h"
+#include "support/systemerror.h"
 
 namespace zmp {
 namespace {

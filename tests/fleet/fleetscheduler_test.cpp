@@ -9,6 +9,7 @@
 #include "fleet/fleetcheck.h"
 #include "fleet/fleetscheduler.h"
 #include "support/scratchfolder.h"
+#include "support/systemerror.h"
 #include "support/waitfor.h"
 
 namespace zmp {
@@ -194,7 +195,8 @@ TEST_F(FleetSchedulerTest, cancelLetsTheRunningRadioFinishAndStartsNoOther)
     EXPECT_EQ(outcomes(summary)[2], "not programmed: cancelled before a port took it");
     EXPECT_EQ(summary.count(FleetOutcome::NotProgrammed), 4u);
     EXPECT_EQ(log->lines().size(), 2u);
-    EXPECT_EQ(summary.logProblem, path + ": No such file or directory"); // told once, the fleet went on
+    EXPECT_EQ(summary.logProblem,
+              path + ": " + test::missingFolderError().text); // told once, the fleet went on
 }
 
 TEST_F(FleetSchedulerTest, aPortWithoutARadioHandsItsRowToAnother)

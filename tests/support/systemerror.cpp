@@ -1,4 +1,4 @@
-#include "systemerror.h"
+#include "support/systemerror.h"
 
 #include <cerrno>
 #include <cstring>
@@ -32,6 +32,15 @@ SystemError missingFileError()
 {
 #ifdef _WIN32
     return windowsError(ENOENT, ERROR_FILE_NOT_FOUND);
+#else
+    return {ENOENT, std::strerror(ENOENT)};
+#endif
+}
+
+SystemError missingFolderError()
+{
+#ifdef _WIN32
+    return windowsError(ENOENT, ERROR_PATH_NOT_FOUND);
 #else
     return {ENOENT, std::strerror(ENOENT)};
 #endif

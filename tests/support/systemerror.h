@@ -16,6 +16,8 @@ struct SystemError {
 
 // A file asked for that is not there.
 SystemError missingFileError();
+// A file asked for in a folder that is not there.
+SystemError missingFolderError();
 // A path that goes on below a regular file as if it were a folder.
 SystemError pathThroughFileError();
 
