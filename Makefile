@@ -34,9 +34,9 @@ package: build
 package-test: package
 	bash scripts/package-test.sh $(BUILD)
 
-# The core alone, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The core and zmp-cli, under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-test: setup
-	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_SANITIZE=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_SANITIZE=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_CLI=ON -DZMP_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
 

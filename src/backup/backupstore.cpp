@@ -1,13 +1,12 @@
 #include "backup/backupstore.h"
 
 #include <cctype>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 #include <utility>
 
 #include "backup/backupindex.h"
 #include "files/atomicfile.h"
+#include "files/filesystem.h"
 
 namespace zmp {
 
@@ -51,7 +50,13 @@ std::optional<BackupEntry> BackupStore::keep(BackupEntry entry, const MemoryImag
     entry.name = freeName(entry, now);
     const std::string_view bytes(reinterpret_cast<const char*>(image.bytes.data()),
                                  static_cast<std::size_t>(image.size()));
-    std::vector<BackupEntry> all = entries();
+    // An index that cannot be read is not written over with this entry alone.
+    std::string unreadable;
+    std::vector<BackupEntry> all = entries(&unreadable);
+    if (!unreadable.empty()) {
+        if (reason) *reason = unreadable;
+        return std::nullopt;
+    }
     all.push_back(entry);
     const std::vector<BackupEntry> expired = prune(all, now);
     if (!writeFile(imagePath(entry), bytes, reason) || !writeFile(configPath(entry), configText, reason) ||
@@ -65,13 +70,18 @@ std::optional<BackupEntry> BackupStore::keep(BackupEntry entry, const MemoryImag
     return entry;
 }
 
-std::vector<BackupEntry> BackupStore::entries() const
+std::vector<BackupEntry> BackupStore::entries(std::string* problem) const
 {
-    std::ifstream in(folder_ / IndexName, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return BackupIndex::parse(text.str());
+    const std::string index = (folder_ / IndexName).string();
+    std::string text;
+    FileError error;
+    const auto append = [&text](std::string_view chunk) {
+        text.append(chunk);
+        return true;
+    };
+    if (FileSystem::current().readChunks(index, 64 * 1024, append, error)) return BackupIndex::parse(text);
+    if (problem && error.number != ENOENT) *problem = error.reasonFor(index);
+    return {};
 }
 
 // Two backups within one second get "-2", "-3", ... rather than
@@ -80,10 +90,14 @@ std::string BackupStore::freeName(const BackupEntry& entry, BackupTime::TimePoin
 {
     const std::string stem = BackupTime::fileText(time) + "_" + namePart(entry.model, "model") + "_" +
                              namePart(entry.mmsi, "no-MMSI") + "_" + namePart(entry.operation, "backup");
+    // A folder that cannot be examined gives its reason when the files are written.
+    const auto taken = [this](const std::string& name) {
+        std::error_code error;
+        return std::filesystem::exists(folder_ / (name + ".hex"), error) ||
+               std::filesystem::exists(folder_ / (name + ".dat"), error);
+    };
     std::string name = stem;
-    for (int n = 2; std::filesystem::exists(folder_ / (name + ".hex")) ||
-                    std::filesystem::exists(folder_ / (name + ".dat"));
-         ++n)
+    for (int n = 2; taken(name); ++n)
         name = stem + "-" + std::to_string(n);
     return name;
 }

@@ -34,8 +34,9 @@ class BackupStore {
     // why); then no file of this backup is left behind.
     std::optional<BackupEntry> keep(BackupEntry entry, const MemoryImage& image,
                                     const std::string& configText, std::string* reason = nullptr);
-    // Oldest first.
-    std::vector<BackupEntry> entries() const;
+    // Oldest first. When the index exists but cannot be read, problem
+    // (when given) receives its path and the reason.
+    std::vector<BackupEntry> entries(std::string* problem = nullptr) const;
 
     std::filesystem::path imagePath(const BackupEntry& entry) const
     {

@@ -36,7 +36,13 @@ int BackupCommands::runList(CliEnvironment& environment, std::ostream& out, std:
         return ExitFailed;
     }
     const BackupStore store(environment.backupDir);
-    for (const BackupEntry& entry : store.entries()) {
+    std::string problem;
+    const std::vector<BackupEntry> entries = store.entries(&problem);
+    if (!problem.empty()) {
+        err << "zmp-cli: the backups cannot be listed: " << problem << '\n';
+        return ExitFailed;
+    }
+    for (const BackupEntry& entry : entries) {
         out << entry.time << '\t' << entry.operation << '\t' << shown(entry.model) << '\t'
             << shown(entry.mmsi) << '\t' << shown(entry.destination) << '\t' << shown(entry.port) << '\t'
             << shown(entry.outcome) << '\t' << store.configPath(entry).string() << '\n';

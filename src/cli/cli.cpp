@@ -1,6 +1,8 @@
 #include "cli/cli.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 #include "cli/backupcommands.h"
 #include "cli/diffcommand.h"
@@ -52,6 +54,16 @@ const CommandEntry* findCommand(const std::string& name)
     return nullptr;
 }
 
+// What a command printed must have reached standard output: a full disk
+// or a closed pipe is a failure, and told.
+int checkedOutput(int status, std::ostream& out, std::ostream& err)
+{
+    errno = 0;
+    if (out.flush()) return status;
+    err << "zmp-cli: standard output: " << std::strerror(errno != 0 ? errno : EIO) << '\n';
+    return status == ExitSuccess ? ExitFailed : status;
+}
+
 } // namespace
 
 int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::istream& in,
@@ -68,11 +80,14 @@ int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::size_t count = options.arguments.size();
     if (count < command->minArgs || count > command->maxArgs)
         return usageError(err, "wrong number of arguments for " + options.command);
-    if (options.command == "backups") return BackupCommands::runList(environment, out, err);
-    if (!command->run) return DiffCommand::run(options, environment, options.arguments, out, err, in);
+    if (options.command == "backups")
+        return checkedOutput(BackupCommands::runList(environment, out, err), out, err);
+    if (!command->run)
+        return checkedOutput(DiffCommand::run(options, environment, options.arguments, out, err, in), out,
+                             err);
     CliSession session(options, environment);
     if (!session.selectModel(err)) return ExitFailed;
-    return command->run(session, options.arguments, out, err, in);
+    return checkedOutput(command->run(session, options.arguments, out, err, in), out, err);
 }
 
 std::string Cli::versionText()

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "cli/messageprinter.h"
+#include "message/controltext.h"
 #include "message/messagetexts.h"
 
 namespace zmp {
@@ -32,7 +33,7 @@ MessageAnswer CliLinkHost::showMessage(const Message& message)
     if (message.buttons == MessageButtons::Ok) {
         MessagePrinter::print(err_, message);
         if (message.detail.empty() && message.text == msg::PortInitError && portReason_)
-            err_ << "zmp-cli: " << portReason_() << '\n';
+            err_ << "zmp-cli: " << escapeControls(portReason_()) << '\n';
         return MessageAnswer::Ok;
     }
     return ask(message);
@@ -44,10 +45,10 @@ MessageAnswer CliLinkHost::ask(const Message& message)
     const char* word = yes == MessageAnswer::Retry ? "retry" : "continue";
     if (settings_.yes) return answerAutomatically(message, yes, word);
     if (!settings_.ask) {
-        err_ << "zmp-cli: " << message.text << " (cancelled; --yes answers " << word << ")\n";
+        err_ << "zmp-cli: " << escapeControls(message.text) << " (cancelled; --yes answers " << word << ")\n";
         return MessageAnswer::Cancel;
     }
-    err_ << "zmp-cli: " << message.text << " [" << word << "? y/N] " << std::flush;
+    err_ << "zmp-cli: " << escapeControls(message.text) << " [" << word << "? y/N] " << std::flush;
     std::string answer;
     std::getline(in_, answer);
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y') ? yes : MessageAnswer::Cancel;
@@ -59,11 +60,12 @@ MessageAnswer CliLinkHost::answerAutomatically(const Message& message, MessageAn
 {
     auto& [given, since] = automatic_.try_emplace(message.text, 0, nowMs()).first->second;
     if (given >= settings_.automaticAnswers || nowMs() - since >= AutomaticAnswerMs) {
-        err_ << "zmp-cli: " << message.text << " (cancelled: --yes gave up after " << given << " answers)\n";
+        err_ << "zmp-cli: " << escapeControls(message.text) << " (cancelled: --yes gave up after " << given
+             << " answers)\n";
         return MessageAnswer::Cancel;
     }
     ++given;
-    err_ << "zmp-cli: " << message.text << " (" << word << ")\n";
+    err_ << "zmp-cli: " << escapeControls(message.text) << " (" << word << ")\n";
     if (yes == MessageAnswer::Retry) sleep(AutomaticRetryPauseMs);
     return yes;
 }
@@ -72,7 +74,7 @@ void CliLinkHost::showStatus(const std::string& text)
 {
     if (!settings_.statusLines) return;
     endProgressLine();
-    err_ << "zmp-cli: " << text << '\n';
+    err_ << "zmp-cli: " << escapeControls(text) << '\n';
 }
 
 void CliLinkHost::showProgress(int percent)

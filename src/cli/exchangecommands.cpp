@@ -7,6 +7,7 @@
 #include "exchange/csvfile.h"
 #include "exchange/tableexchange.h"
 #include "files/atomicfile.h"
+#include "message/controltext.h"
 
 namespace zmp {
 
@@ -36,7 +37,9 @@ int ExchangeCommands::runCheck(CliSession& session, const std::vector<std::strin
 int ExchangeCommands::runExport(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                                 std::ostream& err, std::istream&)
 {
-    if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
+    if (!FileCommandSet::checkInput(args[0], err) ||
+        !FileCommandSet::checkOutput(args[2], {args[0]}, OutputCheck::Writes::Csv, err))
+        return ExitUsage;
     const auto table = tableArgument(args[1], err);
     if (!table) return ExitUsage;
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
@@ -50,19 +53,21 @@ int ExchangeCommands::runExport(CliSession& session, const std::vector<std::stri
 int ExchangeCommands::runImport(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                                 std::ostream& err, std::istream&)
 {
-    if (!FileCommandSet::checkInput(args[0], err) || !FileCommandSet::checkOutput(args[3], err))
+    if (!FileCommandSet::checkInput(args[0], err) ||
+        !FileCommandSet::checkOutput(args[3], {args[0], args[2]}, OutputCheck::Writes::Configuration, err) ||
+        !FileCommandSet::checkRaw(session, args[0], err))
         return ExitUsage;
     const auto table = tableArgument(args[1], err);
     if (!table) return ExitUsage;
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     std::string text;
     if (const auto error = readCsvFile(args[2], text)) {
-        err << "zmp-cli: " << args[2] << ": " << *error << '\n';
+        err << "zmp-cli: " << args[2] << ": " << escapeControls(*error) << '\n';
         return ExitFailed;
     }
     const auto errors = TableExchange::importCsv(session.records(), *table, text);
     for (const auto& error : errors)
-        err << "zmp-cli: " << args[2] << ": " << error << '\n';
+        err << "zmp-cli: " << args[2] << ": " << escapeControls(error) << '\n';
     if (!errors.empty()) return ExitFailed;
     return FileCommandSet::save(session, args[3], err) ? ExitSuccess : ExitFailed;
 }

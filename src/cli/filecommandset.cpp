@@ -1,24 +1,9 @@
 #include "cli/filecommandset.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "files/appsettings.h"
 #include "files/textvalue.h"
 
 namespace zmp {
-
-namespace {
-
-// A report goes only where its extension says a report goes.
-bool checkReportOutput(const std::string& path, std::ostream& err)
-{
-    if (fileKindOf(path) == FileKind::Report) return true;
-    err << "zmp-cli: a report is written to a .txt file: " << path << '\n';
-    return false;
-}
-
-} // namespace
 
 bool FileCommandSet::checkInput(const std::string& path, std::ostream& err)
 {
@@ -28,19 +13,22 @@ bool FileCommandSet::checkInput(const std::string& path, std::ostream& err)
     return false;
 }
 
-bool FileCommandSet::checkOutput(const std::string& path, std::ostream& err)
+bool FileCommandSet::checkOutput(const std::string& out, const std::vector<std::string>& inputs,
+                                 OutputCheck::Writes writes, std::ostream& err)
 {
-    if (fileKindOf(path) != FileKind::Unknown) return true;
-    err << "zmp-cli: unknown output file type (.dat, .hex, .ini or .txt): " << path << '\n';
+    const std::string problem = OutputCheck::usageProblem(out, inputs, writes);
+    if (problem.empty()) return true;
+    err << "zmp-cli: " << problem << '\n';
     return false;
 }
 
-bool FileCommandSet::checkDistinct(const std::string& input, const std::string& output, std::ostream& err)
+// --raw writes the image as it stands, and a configuration file's content
+// reaches the image only when it is prepared: it would be lost.
+bool FileCommandSet::checkRaw(CliSession& session, const std::string& input, std::ostream& err)
 {
-    std::error_code error;
-    const bool same = input == output || std::filesystem::equivalent(input, output, error);
-    if (!same) return true;
-    err << "zmp-cli: the output would overwrite the input: " << output << '\n';
+    if (!session.options().raw || fileKindOf(input) != FileKind::Configuration) return true;
+    err << "zmp-cli: --raw writes an image as it stands, and the content of " << input
+        << " is not in one until it is prepared: leave out --raw\n";
     return false;
 }
 
@@ -64,7 +52,7 @@ bool FileCommandSet::save(CliSession& session, const std::string& path, std::ost
 int FileCommandSet::runNew(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                            std::ostream& err, std::istream&)
 {
-    if (!checkOutput(args[0], err)) return ExitUsage;
+    if (!checkOutput(args[0], {}, OutputCheck::Writes::Configuration, err)) return ExitUsage;
     const FileOutcome outcome = session.resetImage();
     CliSession::print(err, outcome);
     if (!outcome.ok) return ExitFailed;
@@ -74,7 +62,9 @@ int FileCommandSet::runNew(CliSession& session, const std::vector<std::string>& 
 int FileCommandSet::runConvert(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                                std::ostream& err, std::istream&)
 {
-    if (!checkInput(args[0], err) || !checkOutput(args[1], err) || !checkDistinct(args[0], args[1], err))
+    if (!checkInput(args[0], err) ||
+        !checkOutput(args[1], {args[0]}, OutputCheck::Writes::Configuration, err) ||
+        !checkRaw(session, args[0], err))
         return ExitUsage;
     if (!open(session, args[0], err)) return ExitFailed;
     return save(session, args[1], err) ? ExitSuccess : ExitFailed;
@@ -84,8 +74,8 @@ int FileCommandSet::runReport(CliSession& session, const std::vector<std::string
                               std::ostream& err, std::istream&)
 {
     if (!checkInput(args[0], err)) return ExitUsage;
-    if (args.size() > 1 && !checkDistinct(args[0], args[1], err)) return ExitUsage;
-    if (args.size() > 1 && !checkReportOutput(args[1], err)) return ExitUsage;
+    if (args.size() > 1 && !checkOutput(args[1], {args[0]}, OutputCheck::Writes::Report, err))
+        return ExitUsage;
     if (!open(session, args[0], err)) return ExitFailed;
     if (args.size() < 2) {
         out << session.reportText();
@@ -99,9 +89,10 @@ int FileCommandSet::runReport(CliSession& session, const std::vector<std::string
 int FileCommandSet::runDestinations(CliSession& session, const std::vector<std::string>&, std::ostream& out,
                                     std::ostream& err, std::istream&)
 {
-    CliSession::print(err, session.resetImage());
+    const FileOutcome reset = session.resetImage();
+    CliSession::print(err, reset);
     const DestinationMenu& menu = session.destinations().menu();
-    if (!menu.enabled) return ExitFailed;
+    if (!reset.ok || !menu.enabled) return ExitFailed;
     const std::string remembered =
         AppSettings(session.environment().settings).rememberedDestination(session.model());
     for (const auto& item : menu.items) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/clisession.h"
+#include "cli/outputcheck.h"
 
 namespace zmp {
 
@@ -26,13 +27,14 @@ class FileCommandSet {
     static int runDestinations(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err, std::istream& in);
 
-    // Usage checks shared by the commands: false (with the reason printed)
-    // when the file's extension does not suit it as an input or output.
+    // Usage checks shared by the commands, false with the reason printed:
+    // the file's extension does not suit it as an input; the output is one
+    // of the inputs or its extension names another format; --raw would
+    // drop the content of a configuration file.
     static bool checkInput(const std::string& path, std::ostream& err);
-    static bool checkOutput(const std::string& path, std::ostream& err);
-    // False (with the reason printed) when output names the same file as
-    // input: no command writes over one of its own inputs.
-    static bool checkDistinct(const std::string& input, const std::string& output, std::ostream& err);
+    static bool checkOutput(const std::string& out, const std::vector<std::string>& inputs,
+                            OutputCheck::Writes writes, std::ostream& err);
+    static bool checkRaw(CliSession& session, const std::string& input, std::ostream& err);
     // Opens IN as the start-up would leave it: the new image first, its
     // warnings printed, then the file. False with the message printed.
     static bool open(CliSession& session, const std::string& path, std::ostream& err);

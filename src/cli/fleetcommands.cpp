@@ -5,6 +5,7 @@
 #include "cli/filecommandset.h"
 #include "exchange/csvfile.h"
 #include "fleet/fleetcheck.h"
+#include "message/controltext.h"
 
 namespace zmp {
 
@@ -50,7 +51,7 @@ int FleetCommands::run(CliSession& session, const std::vector<std::string>& args
     if (!FileCommandSet::open(session, basePath, err)) return ExitFailed;
     std::string text;
     if (const auto error = readCsvFile(listPath, text)) {
-        err << "zmp-cli: " << listPath << ": " << *error << '\n';
+        err << "zmp-cli: " << listPath << ": " << escapeControls(*error) << '\n';
         return ExitFailed;
     }
     const CliOptions& options = session.options();
@@ -58,7 +59,7 @@ int FleetCommands::run(CliSession& session, const std::vector<std::string>& args
     const FleetList list = FleetCheck::read(text, {session.records(), session.model(), session.hasAtis()},
                                             {options.fillDirectory, options.groupMmsi}, problems);
     for (const FleetProblem& problem : problems)
-        out << placed(problem, basePath, listPath) << '\n';
+        out << escapeControls(placed(problem, basePath, listPath)) << '\n';
     out << listPath << ": " << verdict(problems, list.rows.size(), options.acceptWarnings) << '\n';
     return fleetAccepted(problems, options.acceptWarnings) ? ExitSuccess : ExitFailed;
 }

@@ -1,5 +1,9 @@
 #include "cli/outputcheck.h"
 
+#include "document/filekind.h"
+#include "files/fileerror.h"
+#include "files/textvalue.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -41,12 +45,53 @@ std::string folderProblem(const fs::path& folder, const fs::path& name)
     return {};
 }
 
+// Standard output and devices take whatever the command writes.
+bool takesAnyFormat(const std::string& out)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(out, error);
+    return out == "-" || fs::is_character_file(status) || fs::is_block_file(status) || fs::is_fifo(status);
+}
+
+std::string formatProblem(const std::string& out, OutputCheck::Writes writes)
+{
+    const FileKind kind = fileKindOf(out);
+    switch (writes) {
+    case OutputCheck::Writes::Configuration:
+        if (kind != FileKind::Unknown) return {};
+        return "unknown output file type (.dat, .hex, .ini or .txt): " + out;
+    case OutputCheck::Writes::Report:
+        if (kind == FileKind::Report) return {};
+        return "a report is written to a .txt file: " + out;
+    case OutputCheck::Writes::Csv:
+        if (TextValue::upper(fs::path(out).extension().string()) == ".CSV") return {};
+        return "a table is exported to a .csv file: " + out;
+    }
+    return {};
+}
+
+bool sameFile(const std::string& out, const std::string& input)
+{
+    std::error_code error;
+    return out == input || fs::equivalent(out, input, error);
+}
+
 } // namespace
+
+std::string OutputCheck::usageProblem(const std::string& out, const std::vector<std::string>& inputs,
+                                      Writes writes)
+{
+    for (const auto& input : inputs)
+        if (sameFile(out, input)) return "the output would overwrite the input: " + out;
+    return takesAnyFormat(out) ? std::string() : formatProblem(out, writes);
+}
 
 std::string OutputCheck::problem(const std::string& path)
 {
     const fs::path target(path);
     std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(target, error)) && !fs::exists(target, error))
+        return FileError::danglingLink().description;
     if (fs::exists(target, error)) {
         const std::string reason = existingFileProblem(target);
         if (!reason.empty()) return reason;

@@ -100,7 +100,7 @@ int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istrea
 int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                            std::ostream& err, std::istream& in)
 {
-    if (!FileCommandSet::checkOutput(args[0], err)) return ExitUsage;
+    if (!FileCommandSet::checkOutput(args[0], {}, OutputCheck::Writes::Configuration, err)) return ExitUsage;
     if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
         MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(),
                                                         MessageIcon::Warning, args[0] + ": " + problem)
@@ -145,8 +145,9 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
         return ExitUsage;
     }
     if (args.size() > 1 && !FileCommandSet::checkInput(args[1], err)) return ExitUsage;
-    if (args.size() > 2 && !FileCommandSet::checkOutput(args[2], err)) return ExitUsage;
-    if (args.size() > 2 && !FileCommandSet::checkDistinct(args[1], args[2], err)) return ExitUsage;
+    if (args.size() > 2 &&
+        !FileCommandSet::checkOutput(args[2], {args[1]}, OutputCheck::Writes::Configuration, err))
+        return ExitUsage;
     const bool opened = args.size() > 1 ? FileCommandSet::open(session, args[1], err)
                                         : (CliSession::print(err, session.resetImage()), true);
     if (!opened) return ExitFailed;

@@ -49,19 +49,20 @@ void addError(Errors& errors, int line, const std::string& column, const std::st
 
 bool blank(const CsvRow& row)
 {
-    return std::all_of(row.fields.begin(), row.fields.end(),
-                       [](const std::string& f) { return trimSpaces(f).empty(); });
+    return !row.malformed && std::all_of(row.fields.begin(), row.fields.end(),
+                                         [](const std::string& f) { return trimSpaces(f).empty(); });
 }
 
 template <class Record>
 bool headerMatches(const CsvRow& row, const ExchangeColumns<Record>& columns, Errors& errors)
 {
+    const std::size_t before = errors.size();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const std::string found = i < row.fields.size() ? trimSpaces(row.fields[i]) : std::string();
         if (found != columns[i].header)
             addError(errors, row.line, columns[i].header, "the header row must name this column here");
     }
-    return errors.empty();
+    return errors.size() == before;
 }
 
 // Applies one row to its record; true when any cell differed from the export.
@@ -69,6 +70,7 @@ template <class Record>
 bool applyRow(Record& record, int number, const CsvRow& row, const ExchangeColumns<Record>& columns,
               Errors& errors)
 {
+    if (row.malformed) return false;
     bool changed = false;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (i >= row.fields.size()) {
@@ -145,17 +147,14 @@ Errors importDirectory(Directory& directory, const std::vector<CsvRow>& rows,
     return errors;
 }
 
-// The parsed rows of the text, or the errors that stop the import.
+// The rows of the text, each malformed one told in errors so that the
+// other rows' problems are told as well; nothing without a row.
 std::optional<std::vector<CsvRow>> parsedRows(std::string_view text, Errors& errors)
 {
-    std::string error;
-    auto rows = CsvText::parse(text, error);
-    if (!rows)
-        errors.push_back(error);
-    else if (rows->empty())
-        errors.push_back("line 1: no header row");
-    if (!errors.empty()) return std::nullopt;
-    return rows;
+    auto rows = CsvText::parseAll(text, errors);
+    if (!rows.empty()) return rows;
+    if (errors.empty()) errors.push_back("line 1: no header row");
+    return std::nullopt;
 }
 
 template <class AnyRecords>

@@ -1,5 +1,6 @@
 #include "files/atomicfile.h"
 
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -39,6 +40,17 @@ bool checkTarget(FileSystem& system, const std::string& target, bool& exists, Fi
     return !exists || system.mayWrite(target, reason);
 }
 
+// A save in progress renames its file within moments; one a minute old
+// whose process is gone was left by a save that was killed.
+bool leftOver(const std::filesystem::directory_entry& entry)
+{
+    constexpr std::chrono::seconds StaleAfter{60};
+    std::error_code error;
+    const auto written = entry.last_write_time(error);
+    return !error && entry.is_regular_file(error) &&
+           std::filesystem::file_time_type::clock::now() - written >= StaleAfter;
+}
+
 bool writeTemporary(TemporaryFile& file, std::string_view bytes, const std::string& target, FileError& reason)
 {
     return file.write(bytes, reason) && file.sync(reason) && file.replace(target, reason);
@@ -49,9 +61,10 @@ bool writeTemporary(TemporaryFile& file, std::string_view bytes, const std::stri
 bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error)
 {
     FileSystem& system = FileSystem::current();
-    const std::string target = system.writeTarget(path);
+    std::string target;
     FileError reason;
     bool exists = false;
+    if (!system.writeTarget(path, target, reason)) return fail(error, reason);
     if (!checkTarget(system, target, exists, reason)) return fail(error, reason);
     removeStaleTemporaries(target);
     std::unique_ptr<TemporaryFile> file = system.createTemporary(target, reason);
@@ -75,8 +88,7 @@ void removeStaleTemporaries(const std::string& target)
     for (const std::filesystem::directory_iterator end; !failure && it != end; it.increment(failure)) {
         const std::string name = utf8Of(it->path().filename());
         const auto owner = TemporaryName::ownerOf(name);
-        if (!owner || *owner == self || system.processAlive(*owner) || !it->is_regular_file(failure))
-            continue;
+        if (!owner || *owner == self || system.processAlive(*owner) || !leftOver(*it)) continue;
         system.remove(utf8Of(it->path()));
     }
 }

@@ -17,7 +17,8 @@ namespace zmp {
 // an interrupted save left in the folder are removed first.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error = nullptr);
 
-// Removes the temporary files of saves into target's folder whose process is gone.
+// Removes the temporary files that saves into target's folder left when
+// they were killed: ours by name, a minute old, their process gone.
 void removeStaleTemporaries(const std::string& target);
 
 } // namespace zmp

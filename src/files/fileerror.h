@@ -19,6 +19,9 @@ struct FileError {
     static FileError fromErrno(int number) { return {number, std::strerror(number)}; }
     // A FIFO, a device or a socket where a file was expected.
     static FileError notRegularFile() { return {EINVAL, "Not a regular file"}; }
+    // A symbolic link whose file does not exist: a save neither replaces
+    // the link nor creates the file it names.
+    static FileError danglingLink() { return {ENOENT, "not writing through dangling symlink"}; }
 };
 
 } // namespace zmp

@@ -34,7 +34,8 @@ class FileSystem {
     virtual bool readChunks(const std::string& path, std::size_t chunkSize, const Consumer& consume,
                             FileError& error) = 0;
     // The file a write to path lands on: the file behind a symbolic link.
-    virtual std::string writeTarget(const std::string& path) = 0;
+    // False when the link leads nowhere: the link stays as it is.
+    virtual bool writeTarget(const std::string& path, std::string& target, FileError& error) = 0;
     // Whether the user may write the existing file at path.
     virtual bool mayWrite(const std::string& path, FileError& error) = 0;
     virtual std::unique_ptr<TemporaryFile> createTemporary(const std::string& target, FileError& error) = 0;

@@ -88,13 +88,21 @@ bool PosixFileSystem::readChunks(const std::string& path, std::size_t chunkSize,
     return ok;
 }
 
-std::string PosixFileSystem::writeTarget(const std::string& path)
+bool PosixFileSystem::writeTarget(const std::string& path, std::string& target, FileError& error)
 {
     char resolved[PATH_MAX];
     struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) && ::realpath(path.c_str(), resolved))
-        return resolved;
-    return path;
+    target = path;
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+    if (::realpath(path.c_str(), resolved)) {
+        target = resolved;
+        return true;
+    }
+    if (errno == ENOENT)
+        error = FileError::danglingLink();
+    else
+        fail(error);
+    return false;
 }
 
 bool PosixFileSystem::mayWrite(const std::string& path, FileError& error)

@@ -57,6 +57,11 @@ std::unique_ptr<TemporaryFile> PosixTemporaryFile::create(const std::string& tar
     return std::unique_ptr<TemporaryFile>(new PosixTemporaryFile(fd, name));
 }
 
+PosixTemporaryFile::PosixTemporaryFile(int fd, std::string name) : fd_(fd), name_(std::move(name))
+{
+    if (!name_.empty()) guard_ = std::make_unique<PosixNameGuard>(name_);
+}
+
 PosixTemporaryFile::~PosixTemporaryFile()
 {
     ::close(fd_);
@@ -102,15 +107,17 @@ bool PosixTemporaryFile::replace(const std::string& target, FileError& error)
 }
 
 // rename() needs a name; the one given here lives only until the rename
-// right after, and a save that dies in between leaves a name the next
-// save into the folder recognises as stale.
+// right after, and is guarded before it exists: a save killed in between
+// leaves nothing behind.
 bool PosixTemporaryFile::giveName(const std::string& target, FileError& error)
 {
     const std::string self = "/proc/self/fd/" + std::to_string(fd_);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = TemporaryName::beside(target, static_cast<int>(::getpid()), counter++);
+        auto guard = std::make_unique<PosixNameGuard>(name);
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             name_ = name;
+            guard_ = std::move(guard);
             return true;
         }
         if (errno != EEXIST) return fail(error);

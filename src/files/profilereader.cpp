@@ -48,6 +48,10 @@ class KeySearch {
     // False once the key is found.
     bool feed(std::string_view chunk)
     {
+        if (atStart_ && !chunk.empty()) {
+            chunk = TextValue::withoutByteOrderMark(chunk);
+            atStart_ = false;
+        }
         for (const char c : chunk) {
             if (c == '\n' && afterCr_) {
                 afterCr_ = false;
@@ -90,6 +94,7 @@ class KeySearch {
     std::string value_;
     bool inSection_ = false;
     bool afterCr_ = false;
+    bool atStart_ = true;
     bool found_ = false;
 };
 

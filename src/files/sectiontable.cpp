@@ -1,6 +1,7 @@
 #include "files/sectiontable.h"
 
 #include "files/filereading.h"
+#include "files/textvalue.h"
 
 #include <algorithm>
 #include <array>
@@ -74,6 +75,10 @@ bool SectionTable::parseFile(const std::string& path, FileError& error)
 // system read alike; a CR LF split across two pieces counts once.
 void SectionTable::feed(std::string_view chunk)
 {
+    if (atStart_ && !chunk.empty()) {
+        chunk = TextValue::withoutByteOrderMark(chunk);
+        atStart_ = false;
+    }
     std::size_t at = 0;
     while (ok() && at < chunk.size()) {
         if (afterCr_ && chunk[at] == '\n') ++at;

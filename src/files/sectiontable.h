@@ -59,6 +59,7 @@ class SectionTable {
     std::string partial_;
     std::string keyBuffer_;
     bool afterCr_ = false;
+    bool atStart_ = true;
     Status status_ = Status::Ok;
 };
 

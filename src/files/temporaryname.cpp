@@ -5,6 +5,7 @@
 namespace zmp {
 namespace {
 
+constexpr std::string_view Prefix = ".zmp-";
 constexpr std::string_view Suffix = ".tmp";
 #ifdef _WIN32
 constexpr const char* Separators = "/\\";
@@ -21,16 +22,17 @@ bool allDigits(std::string_view text)
 
 std::string TemporaryName::beside(const std::string& target, int processId, unsigned counter)
 {
-    return folderOf(target) + "/." + fileNameOf(target) + "." + std::to_string(processId) + "-" +
-           std::to_string(counter) + std::string(Suffix);
+    return folderOf(target) + "/" + std::string(Prefix) + fileNameOf(target) + "." +
+           std::to_string(processId) + "-" + std::to_string(counter) + std::string(Suffix);
 }
 
 std::optional<int> TemporaryName::ownerOf(const std::string& fileName)
 {
     std::string_view name = fileName;
-    if (name.size() <= Suffix.size() + 1 || name.front() != '.' || !name.ends_with(Suffix))
+    if (!name.starts_with(Prefix) || !name.ends_with(Suffix) || name.size() <= Prefix.size() + Suffix.size())
         return std::nullopt;
     name.remove_suffix(Suffix.size());
+    name.remove_prefix(Prefix.size());
     const auto dash = name.rfind('-');
     const auto dot = name.rfind('.', dash);
     if (dash == std::string_view::npos || dot == std::string_view::npos || dot == 0) return std::nullopt;

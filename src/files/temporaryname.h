@@ -6,7 +6,8 @@
 namespace zmp {
 
 // Names of the temporary files a save writes beside its target:
-// "." + the target's name + "." + process id + "-" + counter + ".tmp".
+// ".zmp-" + the target's name + "." + process id + "-" + counter + ".tmp";
+// the prefix keeps them apart from any other program's.
 class TemporaryName {
   public:
     static std::string beside(const std::string& target, int processId, unsigned counter);

@@ -44,6 +44,12 @@ std::size_t numberLength(const std::string& text)
 
 } // namespace
 
+std::string_view TextValue::withoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view Mark = "\xEF\xBB\xBF";
+    return text.starts_with(Mark) ? text.substr(Mark.size()) : text;
+}
+
 std::string TextValue::trimmed(const std::string& text)
 {
     const auto first = text.find_first_not_of(" \t\r\n");

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zmp {
 
@@ -10,6 +11,9 @@ namespace zmp {
 class TextValue {
   public:
     static std::string trimmed(const std::string& text);
+    // The text without the UTF-8 byte-order mark that a common Windows
+    // editor puts at the start of a file it saves.
+    static std::string_view withoutByteOrderMark(std::string_view text);
     static bool equalsIgnoringCase(const std::string& a, const std::string& b);
     static std::string upper(const std::string& text);
     // The number that the text begins with, 0 when it begins with none

@@ -69,9 +69,10 @@ bool Win32FileSystem::readChunks(const std::string& path, std::size_t chunkSize,
     return ok;
 }
 
-std::string Win32FileSystem::writeTarget(const std::string& path)
+bool Win32FileSystem::writeTarget(const std::string& path, std::string& target, FileError&)
 {
-    return path;
+    target = path;
+    return true;
 }
 
 bool Win32FileSystem::mayWrite(const std::string& path, FileError& error)

@@ -1,5 +1,6 @@
 #include "platform/helpviewer.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
 #include <QUrl>
@@ -19,8 +20,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent)
 bool HelpViewer::openAt(const QString& path, int context, QString* error)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable()) {
-        if (error) *error = QStringLiteral("Cannot open help file %1.").arg(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = info.isFile() ? file.errorString() : QStringLiteral("Not a regular file");
+        if (error) *error = QStringLiteral("Cannot open help file %1: %2").arg(path, reason);
         return false;
     }
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());

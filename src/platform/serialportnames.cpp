@@ -115,11 +115,11 @@ namespace {
 std::string stableNameOf(const std::string& location)
 {
     std::error_code error;
-    const std::filesystem::path byId("/dev/serial/by-id");
-    for (const auto& link : std::filesystem::directory_iterator(byId, error)) {
+    std::filesystem::directory_iterator it("/dev/serial/by-id", error);
+    for (const std::filesystem::directory_iterator end; !error && it != end; it.increment(error)) {
         std::error_code ignored;
-        if (std::filesystem::canonical(link.path(), ignored) == std::filesystem::path(location))
-            return link.path().string();
+        if (std::filesystem::canonical(it->path(), ignored) == std::filesystem::path(location))
+            return it->path().string();
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include <QAction>
 #include <QApplication>
@@ -745,16 +746,24 @@ QString MainWindow::helpFilePath() const
     return QString::fromStdString((services_.state.programDir / name).string());
 }
 
+// A help file that cannot be examined (a symbolic link loop, a folder that
+// may not be entered) counts as missing.
+bool MainWindow::helpFileExists() const
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(helpFilePath().toStdString(), error);
+}
+
 void MainWindow::updateHelpAvailability()
 {
-    actions_->helpContents->setEnabled(std::filesystem::is_regular_file(helpFilePath().toStdString()));
+    actions_->helpContents->setEnabled(helpFileExists());
 }
 
 void MainWindow::showHelp(int context, const QString& caption)
 {
     const QString path = helpFilePath();
     const std::string title = (caption.isEmpty() ? captionText() : caption).toStdString();
-    if (!std::filesystem::is_regular_file(path.toStdString())) {
+    if (!helpFileExists()) {
         services_.messages.inform(title, msg::NoHelp, MessageIcon::Information);
         return;
     }

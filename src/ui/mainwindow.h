@@ -92,6 +92,7 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     const ModelSelection& modelSelection() const { return models_; }
     EditorState& state() const { return services_.state; }
     QString helpFilePath() const;
+    bool helpFileExists() const;
     // Opens the help window at a context number, or says there is no help
     // (in a box with this caption, the window caption when empty).
     void showHelp(int context, const QString& caption = QString());

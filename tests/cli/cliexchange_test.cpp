@@ -87,5 +87,20 @@ TEST_F(CliExchangeTest, importWithProblemsNamesThemAndWritesNothing)
     EXPECT_EQ(run({"import", path("a.dat"), "usa", path("none.csv"), path("b.dat")}).status, 1);
 }
 
+// A cell's control bytes reach the terminal only as \xHH, whatever the fault.
+TEST_F(CliExchangeTest, problemsShowControlCharactersEscaped)
+{
+    newWithUserMmsi("3669876540");
+    using namespace std::string_literals;
+    for (const std::string& cell : {"A\x1B[2JB"s, "A\0B"s, "\"A\nB\""s}) {
+        writeBytes(file("d.csv"), "No.,STATION NAME,MMSI\r\n1," + cell + ",211234560\r\n");
+        const CliResult result = run({"import", path("a.dat"), "memory-id", path("d.csv"), path("b.dat")});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_NE(result.err.find("\\x"), std::string::npos) << result.err;
+        for (const char c : result.err)
+            EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n') << result.err;
+    }
+}
+
 } // namespace
 } // namespace zmp

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <utility>
+
+#include "cli/cli.h"
 #include "clitestsupport.h"
 
 namespace zmp {
@@ -95,11 +99,14 @@ TEST_F(CliFileCommandsTest, convertRoundTripsThroughAnImageFile)
 
 TEST_F(CliFileCommandsTest, rawImageOutputKeepsTheImageAsItStands)
 {
-    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    writeBytes(file("a.dat"), replaced(readBytes(file("a.dat")), "Status name 0=USA", "Status name 0=ABC"));
-    ASSERT_EQ(run({"--raw", "convert", path("a.dat"), path("raw.hex")}).status, 0);
-    // Reading a configuration file sets the records only; the image keeps the reset content.
-    EXPECT_EQ(readBytes(file("raw.hex")), readBytes(programDir / "CAN_1130.ini"));
+    ASSERT_EQ(run({"new", path("a.hex")}).status, 0);
+    std::string image = readBytes(file("a.hex"));
+    image[0x5F] = static_cast<char>(image[0x5F] ^ 0x55); // a checksum that preparing mends
+    writeBytes(file("b.hex"), image);
+    ASSERT_EQ(run({"--raw", "convert", path("b.hex"), path("raw.hex")}).status, 0);
+    EXPECT_TRUE(readBytes(file("raw.hex")) == image);
+    ASSERT_EQ(run({"convert", path("b.hex"), path("prepared.hex")}).status, 0);
+    EXPECT_FALSE(readBytes(file("prepared.hex")) == image);
 }
 
 TEST_F(CliFileCommandsTest, refusedInputsChangeNoFile)
@@ -135,29 +142,72 @@ TEST_F(CliFileCommandsTest, noCommandWritesOverItsOwnInput)
     ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
     const std::string original = readBytes(file("boat.dat"));
     std::filesystem::create_hard_link(file("boat.dat"), file("alias.dat"));
+    std::filesystem::create_symlink(file("boat.dat"), file("link.dat"));
+    ASSERT_EQ(run({"export", path("boat.dat"), "usa", path("usa.csv")}).status, 0);
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"report", path("boat.dat"), path("boat.dat")},
           {"convert", path("boat.dat"), path("boat.dat")},
           {"convert", path("boat.dat"), path("alias.dat")},
-          {"clear", "waypoint", path("boat.dat"), path("alias.dat")}}) {
+          {"convert", path("boat.dat"), (dir / "." / "boat.dat").string()},
+          {"clear", "waypoint", path("boat.dat"), path("alias.dat")},
+          {"export", path("boat.dat"), "usa", path("boat.dat")},
+          {"import", path("boat.dat"), "usa", path("usa.csv"), path("boat.dat")},
+          {"import", path("boat.dat"), "usa", path("usa.csv"), path("link.dat")},
+          {"import", path("alias.dat"), "usa", path("usa.csv"), path("usa.csv")}}) {
         const CliResult result = run(args);
-        EXPECT_EQ(result.status, 2) << args[0];
+        EXPECT_EQ(result.status, 2) << args[0] << ' ' << args.back();
         EXPECT_EQ(result.err, "zmp-cli: the output would overwrite the input: " + args.back() + "\n");
     }
     EXPECT_EQ(readBytes(file("boat.dat")), original);
 }
 
-TEST_F(CliFileCommandsTest, aReportIsWrittenOnlyToATextFile)
+// The extension names the one format an output is written in; --raw would
+// write a configuration file's image without the file's content.
+TEST_F(CliFileCommandsTest, anOutputIsWrittenOnlyInTheFormatItsExtensionNames)
 {
     ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
     writeBytes(file("other.dat"), "keep");
-    for (const char* output : {"other.dat", "out.hex", "out.ini", "out"}) {
-        const CliResult result = run({"report", path("boat.dat"), path(output)});
-        EXPECT_EQ(result.status, 2) << output;
-        EXPECT_EQ(result.err, "zmp-cli: a report is written to a .txt file: " + path(output) + "\n");
+    const std::string report = "zmp-cli: a report is written to a .txt file: ";
+    const std::string table = "zmp-cli: a table is exported to a .csv file: ";
+    const std::string raw = "zmp-cli: --raw writes an image as it stands, and the content of " +
+                            path("boat.dat") + " is not in one until it is prepared: leave out --raw\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"report", path("boat.dat"), path("other.dat")}, report + path("other.dat") + "\n"},
+        {{"report", path("boat.dat"), path("out.hex")}, report + path("out.hex") + "\n"},
+        {{"report", path("boat.dat"), path("out")}, report + path("out") + "\n"},
+        {{"export", path("boat.dat"), "usa", path("other.dat")}, table + path("other.dat") + "\n"},
+        {{"export", path("boat.dat"), "usa", path("out.hex")}, table + path("out.hex") + "\n"},
+        {{"--raw", "convert", path("boat.dat"), path("out.hex")}, raw},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliResult result = run(args);
+        EXPECT_EQ(result.status, 2) << args.back();
+        EXPECT_EQ(result.err, message);
     }
     EXPECT_EQ(readBytes(file("other.dat")), "keep");
     EXPECT_FALSE(std::filesystem::exists(file("out.hex")));
+}
+
+// A failure is never told as success: each ends non-zero with a message.
+TEST_F(CliFileCommandsTest, failuresAreNeverReportedAsSuccess)
+{
+    ASSERT_EQ(run({"new", path("boat.dat")}).status, 0);
+    environment.backupDir = path("backups");
+    std::filesystem::create_directories(file("backups") / "index.txt");
+    const CliResult backups = run({"backups"});
+    EXPECT_EQ(backups.status, 1);
+    EXPECT_EQ(backups.err,
+              "zmp-cli: the backups cannot be listed: " + path("backups/index.txt") + ": Is a directory\n");
+
+    const CliResult destinations = run({"--destination", "EU", "destinations"});
+    EXPECT_EQ(destinations.status, 1);
+    EXPECT_EQ(destinations.err.rfind("zmp-cli: Ini file read Error!!\n", 0), 0u) << destinations.err;
+
+    std::ostream full(nullptr);
+    std::ostringstream err;
+    std::istringstream in;
+    EXPECT_EQ(Cli::run({"report", path("boat.dat")}, full, err, in, environment), 1);
+    EXPECT_EQ(err.str(), "zmp-cli: standard output: Input/output error\n");
 }
 
 TEST_F(CliFileCommandsTest, modelMismatchIsRefused)

@@ -49,3 +49,21 @@ TEST(CsvText, malformedQuotesAreRefusedWithTheirLine)
     EXPECT_FALSE(CsvText::parse("a\r\n\"b\"c\r\n", error));
     EXPECT_EQ(error, "line 2: text after a closing quote");
 }
+
+// Every fault is told, and each malformed record keeps its place while
+// reading goes on from the next physical line.
+TEST(CsvText, readingGoesOnAfterEachMalformedRecord)
+{
+    std::vector<std::string> errors;
+    const auto rows = CsvText::parseAll("a,b\r\nx\"y,4\r\n\"z\"!,5\n2,3\r\n1,\"open\r\n6,7", errors);
+    EXPECT_EQ(errors, (std::vector<std::string>{"line 2: a quote inside an unquoted field",
+                                                "line 3: text after a closing quote",
+                                                "line 5: a quoted field is not closed"}));
+    ASSERT_EQ(rows.size(), 6u);
+    for (const std::size_t i : {1u, 2u, 4u})
+        EXPECT_TRUE(rows[i].malformed) << i;
+    EXPECT_EQ(rows[3].line, 4);
+    EXPECT_EQ(rows[3].fields, (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(rows[5].line, 6);
+    EXPECT_EQ(rows[5].fields, (std::vector<std::string>{"6", "7"}));
+}

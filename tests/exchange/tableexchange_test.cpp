@@ -131,6 +131,13 @@ TEST(TableExchange, badShapesAreRefusedWithLineAndColumn)
               std::vector<std::string>{"line 1: no header row"});
     EXPECT_EQ(importExpectingFailure(records, ExchangeTable::Usa, usa.substr(0, usa.size() - 20) + "\"x\r\n"),
               std::vector<std::string>{"line 241: a quoted field is not closed"});
+    // A quoting fault hides no other row's problem.
+    std::string faults = usa;
+    faults.insert(faults.find("\r\n", faults.find("\r\n") + 2), "x\"");
+    faults[faults.find(',', faults.rfind("\r\n", faults.find("CALL, 16"))) + 1] = '7'; // its Enable
+    EXPECT_EQ(importExpectingFailure(records, ExchangeTable::Usa, faults),
+              (std::vector<std::string>{"line 2: a quote inside an unquoted field",
+                                        "line 34, column Enable: not 1 or 0"}));
     const std::string header = usa.substr(0, usa.find("\r\n") + 2);
     const std::string firstRow =
         usa.substr(header.size(), usa.find("\r\n", header.size()) + 2 - header.size());

@@ -91,6 +91,13 @@ TEST(AtomicFile, writesThroughSymbolicLink)
     ASSERT_TRUE(writeFileAtomically((folder / "link.dat").string(), "new"));
     EXPECT_TRUE(fs::is_symlink(folder / "link.dat"));
     EXPECT_EQ(readBytes(folder / "real.dat"), "new");
+
+    fs::create_symlink(folder / "gone.dat", folder / "dangling.dat");
+    FileError error;
+    EXPECT_FALSE(writeFileAtomically((folder / "dangling.dat").string(), "new", &error));
+    EXPECT_EQ(error.description, "not writing through dangling symlink");
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.dat"));
+    EXPECT_FALSE(fs::exists(folder / "gone.dat"));
 }
 #endif
 

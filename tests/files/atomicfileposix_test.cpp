@@ -10,6 +10,9 @@
 #include "datafiletestsupport.h"
 #include "failingfilesystem.h"
 #include "files/atomicfile.h"
+#include "files/posixnameguard.h"
+#include "support/sharedscratchfolder.h"
+#include "support/waitfor.h"
 
 namespace zmp {
 namespace {
@@ -43,8 +46,10 @@ int asOrdinaryUser(const std::function<int()>& body)
 
 TEST(AtomicFilePosix, readOnlyTargetOfAnOrdinaryUserStaysAsItIs)
 {
-    const fs::path folder = scratchFolder();
-    fs::permissions(folder, fs::perms::all);
+    const test::SharedScratchFolder shared;
+    const fs::path& folder = shared.path();
+    if (asOrdinaryUser([&folder] { return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : 1; }) != 0)
+        GTEST_SKIP() << "an ordinary user cannot reach " << folder;
     const fs::path target = folder / "readonly.dat";
     const int status = asOrdinaryUser([&target] {
         writeBytes(target, "previous");
@@ -91,6 +96,30 @@ TEST(AtomicFilePosix, killedSaveLeavesNothingBehind)
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(readBytes(target), "previous");
     EXPECT_EQ(entriesIn(target.parent_path()), 1);
+}
+
+// A save killed while its temporary file has a name leaves no file: the
+// guard's watcher takes the name away. A released guard leaves it.
+TEST(AtomicFilePosix, aNameGuardRemovesTheNameWhenItsProcessIsKilled)
+{
+    const fs::path folder = scratchFolder();
+    const fs::path named = folder / ".zmp-boat.dat.1-1.tmp";
+    const fs::path released = folder / ".zmp-boat.dat.1-2.tmp";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        {
+            const PosixNameGuard guard(released.string());
+            writeBytes(released, "renamed in time");
+        }
+        const PosixNameGuard guard(named.string());
+        writeBytes(named, "half a save");
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_TRUE(test::waitFor([&named] { return !fs::exists(named); }));
+    EXPECT_TRUE(fs::exists(released));
 }
 
 TEST(AtomicFilePosix, aFifoIsNeverWrittenInto)

@@ -334,12 +334,13 @@ TEST_F(ConfigFileReaderTest, refusalSaysWhyWithThePath)
               nuls + ": Line longer than 65536 characters");
 }
 
+// Also with the UTF-8 byte-order mark a Windows editor puts first.
 TEST_F(ConfigFileReaderTest, everyLineEndReadsAlike)
 {
     const Records written = datatest::variedRecords(ModelMr4400);
     const std::string text = ConfigFileWriter::compose(written, ModelMr4400, true);
-    for (const char* lineEnd : {"\r", "\n"}) {
-        std::string converted;
+    for (const char* lineEnd : {"\r", "\n", "\r\n"}) {
+        std::string converted = lineEnd == std::string("\r\n") ? "\xEF\xBB\xBF" : "";
         for (std::size_t at = 0, next; at < text.size(); at = next + 2) {
             next = text.find("\r\n", at);
             converted += text.substr(at, next - at) + lineEnd;

@@ -61,9 +61,9 @@ bool FailingFileSystem::readChunks(const std::string& path, std::size_t chunkSiz
     return !fails("readChunks", error) && native().readChunks(path, chunkSize, consume, error);
 }
 
-std::string FailingFileSystem::writeTarget(const std::string& path)
+bool FailingFileSystem::writeTarget(const std::string& path, std::string& target, FileError& error)
 {
-    return native().writeTarget(path);
+    return native().writeTarget(path, target, error);
 }
 
 bool FailingFileSystem::mayWrite(const std::string& path, FileError& error)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
@@ -74,6 +75,8 @@ TEST(FileSystemSeam, fileWhoseOwnerCannotBeKeptIsWrittenInPlace)
     EXPECT_EQ(entriesIn(target.parent_path()), 1);
 }
 
+// Only files that are provably ours and left over: our name, a minute
+// old, their process gone. Another program's file of a like name stays.
 TEST(FileSystemSeam, staleTemporaryFilesOfGoneProcessesAreRemovedByTheNextSave)
 {
     const fs::path folder = scratchFolder();
@@ -82,26 +85,32 @@ TEST(FileSystemSeam, staleTemporaryFilesOfGoneProcessesAreRemovedByTheNextSave)
     system.goneProcesses = {gone};
     const std::string stale = TemporaryName::beside((folder / "boat.dat").string(), gone, 7);
     const std::string otherStale = TemporaryName::beside((folder / "other.hex").string(), gone, 0);
-    const std::string ours = TemporaryName::beside((folder / "boat.dat").string(), system.processId(), 99);
-    for (const std::string& name : {stale, otherStale, ours})
+    const std::string young = TemporaryName::beside((folder / "boat.dat").string(), gone, 8);
+    const std::string live = TemporaryName::beside((folder / "boat.dat").string(), system.processId(), 99);
+    const std::string foreign = (folder / (".boat.dat." + std::to_string(gone) + "-7.tmp")).string();
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const std::string& name : {stale, otherStale, young, live, foreign}) {
         writeBytes(name, "left over");
-    writeBytes(folder / ".hidden.notes", "keep");
+        if (name != young) fs::last_write_time(name, anHourAgo);
+    }
     ASSERT_TRUE(writeFileAtomically((folder / "boat.dat").string(), "new"));
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_FALSE(fs::exists(otherStale));
-    EXPECT_TRUE(fs::exists(ours)) << "a live process's file is never touched";
-    EXPECT_TRUE(fs::exists(folder / ".hidden.notes"));
+    EXPECT_TRUE(fs::exists(young)) << "a save may still be renaming it";
+    EXPECT_TRUE(fs::exists(live)) << "a live process's file is never touched";
+    EXPECT_TRUE(fs::exists(foreign)) << "another program's file is never touched";
 }
 
 TEST(FileSystemSeam, temporaryNamesAreRecognisedOnlyWhenTheyAreOurs)
 {
-    EXPECT_EQ(TemporaryName::ownerOf(".boat.dat.1234-5.tmp"), 1234);
-    EXPECT_EQ(TemporaryName::ownerOf(".a.b.c.77-0.tmp"), 77);
-    EXPECT_FALSE(TemporaryName::ownerOf("boat.dat.1234-5.tmp"));
-    EXPECT_FALSE(TemporaryName::ownerOf(".boat.dat.12x4-5.tmp"));
-    EXPECT_FALSE(TemporaryName::ownerOf(".boat.dat.1234-.tmp"));
-    EXPECT_FALSE(TemporaryName::ownerOf(".1234-5.tmp"));
-    EXPECT_FALSE(TemporaryName::ownerOf(".boat.dat.1234-5.tmp.bak"));
+    EXPECT_EQ(TemporaryName::ownerOf(".zmp-boat.dat.1234-5.tmp"), 1234);
+    EXPECT_EQ(TemporaryName::ownerOf(".zmp-a.b.c.77-0.tmp"), 77);
+    EXPECT_FALSE(TemporaryName::ownerOf(".boat.dat.1234-5.tmp"));
+    EXPECT_FALSE(TemporaryName::ownerOf("zmp-boat.dat.1234-5.tmp"));
+    EXPECT_FALSE(TemporaryName::ownerOf(".zmp-boat.dat.12x4-5.tmp"));
+    EXPECT_FALSE(TemporaryName::ownerOf(".zmp-boat.dat.1234-.tmp"));
+    EXPECT_FALSE(TemporaryName::ownerOf(".zmp-.1234-5.tmp"));
+    EXPECT_FALSE(TemporaryName::ownerOf(".zmp-boat.dat.1234-5.tmp.bak"));
 }
 
 TEST(FileSystemSeam, failingReadsAndStatusReachTheCaller)

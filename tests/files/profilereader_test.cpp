@@ -27,7 +27,7 @@ class ProfileReaderTest : public ::testing::Test {
 
 TEST_F(ProfileReaderTest, findsSectionsAndKeysWithoutRegardToCase)
 {
-    test::writeBytes(path, "[MODEL1]\r\nUSE = 1 \r\n[model2]\r\natis=True\r\n");
+    test::writeBytes(path, "\xEF\xBB\xBF[MODEL1]\r\nUSE = 1 \r\n[model2]\r\natis=True\r\n");
     EXPECT_EQ(read("model1", "use"), "1");
     EXPECT_EQ(read("Model2", "ATIS"), "True");
     EXPECT_EQ(read("model2", "use"), "");
