@@ -5,14 +5,7 @@ build=${1:?build folder}
 here=$(cd "$(dirname "$0")" && pwd)
 status=0
 
-# Inputs stay within libFuzzer's own limit, the largest seed (4096 bytes at
-# least): the seeds are as large as a target needs (a whole image for the
-# image readers), and longer inputs only slow every execution down. The
-# link alone needs room for the replies of a whole transfer.
-max_len() {
-  [[ "$1" == fuzz-link ]] && echo -max_len=40000
-  return 0
-}
+source "$here/maxlen.sh"
 for corpus in "$here"/corpus/*/; do
   target=$(basename "$corpus")
   if [[ ! -x "$build/$target" ]]; then echo "fuzz: no target $target" >&2; status=1; continue; fi
