@@ -60,6 +60,43 @@ const OptionList& distanceOptions()
     return list;
 }
 
+const OptionList& resumeTimeChoices()
+{
+    static const OptionList list = {{0, "Off"},  {1, "1Sec"}, {2, "2Sec"},
+                                    {3, "3Sec"}, {4, "4Sec"}, {5, "5Sec"}};
+    return list;
+}
+
+const OptionList& weatherAlertChoices()
+{
+    static const OptionList list = {{0, "Off"}, {3, "On"}};
+    return list;
+}
+
+const OptionList& offOnOptions()
+{
+    static const OptionList list = {{0, "Off"}, {1, "On"}};
+    return list;
+}
+
+const OptionList& timeDisplayOptions()
+{
+    static const OptionList list = {{0, "UTC"}, {1, "Local"}};
+    return list;
+}
+
+const OptionList& formatOptions()
+{
+    static const OptionList list = {{0, "12H"}, {1, "24H"}};
+    return list;
+}
+
+const OptionList& txPoDisplayOptions()
+{
+    static const OptionList list = {{0, "Lo Po Only"}, {1, "Lo Po on Changing CH"}, {2, "Last TX Po"}};
+    return list;
+}
+
 const OptionList& intervalOptions()
 {
     static const OptionList list = {{0, "OFF"},   {1, "15 sec"}, {2, "30 sec"}, {3, "1 min"},  {4, "2 min"},
@@ -86,16 +123,6 @@ std::vector<std::string> optionTexts(const OptionList& list)
 std::string onOffText(bool on)
 {
     return on ? "On" : "Off";
-}
-
-std::string timeDisplayText(bool local)
-{
-    return local ? "Local" : "UTC";
-}
-
-std::string formatText(bool twentyFourHours)
-{
-    return twentyFourHours ? "24H" : "12H";
 }
 
 std::string powerText(bool high)

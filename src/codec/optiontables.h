@@ -26,6 +26,18 @@ const OptionList& weaterOptions();
 const OptionList& sogOptions();
 // Distance: 0 "Nm", 1 "Sm", 2 "Km".
 const OptionList& distanceOptions();
+// The Common page's lists where they differ from the report's texts:
+// Resume Time 0 "Off", 1 "1Sec" .. 5 "5Sec"; Weather Alert 0 "Off", 3 "On".
+const OptionList& resumeTimeChoices();
+const OptionList& weatherAlertChoices();
+// Flags: 0 "Off", 1 "On".
+const OptionList& offOnOptions();
+// Time Display: 0 "UTC", 1 "Local".
+const OptionList& timeDisplayOptions();
+// Format: 0 "12H", 1 "24H".
+const OptionList& formatOptions();
+// TX Po Display: 0 "Lo Po Only", 1 "Lo Po on Changing CH", 2 "Last TX Po".
+const OptionList& txPoDisplayOptions();
 // Auto POS INTERVAL: 0 "OFF", 1 "15 sec" .. 9 "40 min".
 const OptionList& intervalOptions();
 
@@ -36,10 +48,6 @@ std::vector<std::string> optionTexts(const OptionList& list);
 
 // SCAN, PTT SCAN Clear, Dual Watch and the DSC flags: "On" or "Off".
 std::string onOffText(bool on);
-// Time Display: "Local" for local time, "UTC" otherwise.
-std::string timeDisplayText(bool local);
-// Format: "24H" for the 24-hour clock, "12H" otherwise.
-std::string formatText(bool twentyFourHours);
 // Power: "Hi" for high, "Low" for low power.
 std::string powerText(bool high);
 // Auto POS MARINE ENABLE: "No", or "Group1".."Group3" followed by "[" + that group's StatusName + "]"

@@ -4,6 +4,7 @@
 #include "files/configvalue.h"
 #include "files/profilereader.h"
 #include "image/dscmirror.h"
+#include "image/settingstable.h"
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "model/models.h"
@@ -67,6 +68,18 @@ class SectionFields {
     bool present_;
 };
 
+void readSettingRows(const SectionFields& fields, std::span<const SettingRow> rows, SettingValues& settings)
+{
+    for (const SettingRow& row : rows) {
+        if (!row.key) continue;
+        std::int16_t& field = settings[static_cast<std::size_t>(row.slot)];
+        if (isFlag(row))
+            fields.flagSetting(row.key, field);
+        else
+            fields.integer(row.key, field);
+    }
+}
+
 void readGroupSetup(const SectionTable& table, Records& records)
 {
     const SectionFields fields(table, GroupSetupSection);
@@ -83,13 +96,7 @@ void readGroupSetup(const SectionTable& table, Records& records)
 void readCommonSetup(const SectionTable& table, Records& records)
 {
     const SectionFields fields(table, CommonSetupSection);
-    for (const CommonSetting& setting : CommonSettings) {
-        std::int16_t& field = records.settings[setting.slot];
-        if (setting.kind == SettingKind::Flag)
-            fields.flagSetting(setting.key, field);
-        else
-            fields.integer(setting.key, field);
-    }
+    readSettingRows(fields, commonSettings(), records.settings);
 }
 
 void readDscBasic(const SectionTable& table, Records& records)
@@ -126,10 +133,7 @@ void readDscAdvancedAndDisplay(const SectionTable& table, Records& records)
 void readAtis(const SectionTable& table, Records& records)
 {
     const SectionFields common(table, AtisCommonSection);
-    for (int g = 0; g < AtisGroupCount; ++g) {
-        common.flagSetting(numbered(UsableAtisKey, g), records.settings[slot::UsableAtis + g]);
-        common.flagSetting(numbered(AtisKillerKey, g), records.settings[slot::AtisKiller + g]);
-    }
+    readSettingRows(common, atisSettings(), records.settings);
     common.textInto(AtisCodeKey, records.atisCode);
     const SectionFields callSigns(table, AtisCallSignSection);
     for (int i = 0; i < CallSignCount; ++i) {

@@ -1,10 +1,13 @@
 #include "files/configfilewriter.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "files/atomicfile.h"
 #include "files/configlayout.h"
 #include "files/configvalue.h"
+#include "image/settingstable.h"
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "model/models.h"
@@ -87,16 +90,26 @@ void writeGroupSetup(Lines& out, const Records& records)
         out.value(numbered(ExpChGroupKey, i), ConfigValue::namedFlag(records.groups[ExpCh].ExpGroupFlags[i]));
 }
 
+// The rows' keys in the order given.
+void writeSettingRows(Lines& out, std::span<const SettingRow> rows, const SettingValues& settings)
+{
+    for (const SettingRow& row : rows) {
+        const int value = settings[static_cast<std::size_t>(row.slot)];
+        if (row.fileForm == FileForm::Flag)
+            out.flag(row.key, value != 0);
+        else
+            out.integer(row.key, row.fileForm == FileForm::Integer ? std::abs(value) : value);
+    }
+}
+
 void writeCommonSetup(Lines& out, const Records& records)
 {
     out.section(CommonSetupSection);
-    for (const CommonSetting& setting : CommonSettings) {
-        const int value = records.settings[setting.slot];
-        if (setting.kind == SettingKind::Flag)
-            out.flag(setting.key, value != 0);
-        else
-            out.integer(setting.key, setting.kind == SettingKind::Integer ? std::abs(value) : value);
-    }
+    std::vector<SettingRow> rows;
+    for (const SettingRow& row : commonSettings())
+        if (row.key) rows.push_back(row);
+    std::ranges::sort(rows, {}, &SettingRow::filePosition);
+    writeSettingRows(out, rows, records.settings);
 }
 
 void writeDscBasic(Lines& out, const Records& records)
@@ -136,11 +149,11 @@ void writeDscDisplay(Lines& out, const Records& records)
 void writeAtis(Lines& out, const Records& records)
 {
     out.section(AtisCommonSection);
-    for (int g = 0; g < AtisGroupCount; ++g)
-        out.flag(numbered(UsableAtisKey, g), records.settings[slot::UsableAtis + g] != 0);
+    // The code stands between the usable groups and the killer groups.
+    const std::span<const SettingRow> boxes = atisSettings();
+    writeSettingRows(out, boxes.first(UsableGroupCount), records.settings);
     out.verbatim(AtisCodeKey, records.atisCode);
-    for (int g = 0; g < AtisGroupCount; ++g)
-        out.flag(numbered(AtisKillerKey, g), records.settings[slot::AtisKiller + g] != 0);
+    writeSettingRows(out, boxes.subspan(UsableGroupCount), records.settings);
     out.section(AtisCallSignSection);
     for (int i = 0; i < CallSignCount; ++i) {
         out.value(numbered(CallSignMidKey, i + 1), records.callSigns[i].Mid);

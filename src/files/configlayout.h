@@ -11,11 +11,9 @@ namespace zmp::configlayout {
 
 inline constexpr const char* MainSection = "MAIN";
 inline constexpr const char* GroupSetupSection = "Usable CH Group Setup";
-inline constexpr const char* CommonSetupSection = "Common Setup";
 inline constexpr const char* DscBasicSection = "DSC Setup (Basic Setup)";
 inline constexpr const char* DscAdvancedSection = "DSC Setup (Advanced Setup)";
 inline constexpr const char* DscDisplaySection = "DSC Setup (Display Setup)";
-inline constexpr const char* AtisCommonSection = "ATIS Setup (Common)";
 inline constexpr const char* AtisCallSignSection = "ATIS Setup (Call Sign)";
 
 inline constexpr const char* UsaPrefix = "CHUSA";
@@ -42,31 +40,6 @@ inline constexpr std::array<const char*, 3> DisplayMenuKeys{"Individual Reply Me
                                                             "POS Request Reply Menu"};
 inline constexpr std::array<int, 3> DisplayMenuSlots{dscslot::IndividualReplyMenu, dscslot::IndividualAckMenu,
                                                      dscslot::PosRequestReplyMenu};
-
-enum class SettingKind {
-    Flag,
-    SignedInteger,
-    Integer // written as its absolute value
-};
-
-struct CommonSetting {
-    const char* key;
-    int slot;
-    SettingKind kind;
-};
-
-inline constexpr std::array<CommonSetting, 10> CommonSettings{{
-    {"SCAN", slot::Scan, SettingKind::Flag},
-    {"Resume Time", slot::ResumeTime, SettingKind::SignedInteger},
-    {"PTT SCAN Clear", slot::PttScanClear, SettingKind::Flag},
-    {"Dual Watch", slot::DualWatch, SettingKind::Flag},
-    {"Offset Time", slot::OffsetTime, SettingKind::SignedInteger},
-    {"Time Display", slot::TimeDisplay, SettingKind::Flag},
-    {"Format", slot::Format, SettingKind::Flag},
-    {"Weater", slot::Weater, SettingKind::Integer},
-    {"SOG", slot::Sog, SettingKind::Integer},
-    {"Distance", slot::Distance, SettingKind::Integer},
-}};
 
 // How a record field is held in the file: a flag as 0/1, a text as is, a
 // text behind the "#" marker, a frequency in MHz with "." as decimal point.
@@ -152,15 +125,12 @@ inline constexpr const char* PosRequestKey = "PosRequest";
 inline constexpr const char* PosRequestTxKey = "PosRequestTX";
 inline constexpr const char* BeepOutKey = "BeepOut";
 inline constexpr const char* TransmitSuffix = "TX";
-inline constexpr const char* UsableAtisKey = "Usable ATIS CH Group";
-inline constexpr const char* AtisKillerKey = "Usable ATIS Kikker CH Group";
 inline constexpr const char* AtisCodeKey = "Atis Code";
 inline constexpr const char* CallSignMidKey = "MID";
 inline constexpr const char* CallSignDispKey = "DISP";
 
 inline constexpr int PosRequestCount = 4;
 inline constexpr int BeepOutCount = 8;
-inline constexpr int AtisGroupCount = 4;
 inline constexpr int ExpGroupFlagCount = 3;
 
 inline std::string numbered(const char* name, int number)

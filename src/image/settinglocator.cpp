@@ -4,6 +4,7 @@
 
 #include "image/channeltablecodec.h"
 #include "image/imagemap.h"
+#include "image/settingstable.h"
 
 namespace zmp {
 
@@ -30,15 +31,10 @@ struct NamedRange {
     const char* name;
 };
 
-constexpr std::array<NamedRange, 14> Settings{{
+constexpr std::array<NamedRange, 10> Settings{{
     {address::ChecksumFirst, address::Checksum, "image checksum"},
     {address::CurrentGroup, address::CurrentWeather + 1, "current channel"},
-    {address::DualWatch, address::DualWatch, "Dual Watch"},
-    {address::Scan, address::PttScanClear, "Scan"},
-    {address::ResumeTime, address::ResumeTime, "Resume Time"},
-    {address::TimeByte, address::TimeByte, "Time Display"},
-    {address::Sog, address::Sog, "SOG"},
-    {address::Distance, address::Weater, "common settings"},
+    {address::DualWatch, address::Weater, "common settings"},
     {address::PriorityChannel, address::PriorityChannel + 5, "priority channels"},
     {address::UserMmsi, address::UserMmsiCounter, "User MMSI"},
     {address::AtisCode, address::AtisCodeCounter, "ATIS code"},
@@ -47,6 +43,17 @@ constexpr std::array<NamedRange, 14> Settings{{
     {address::GroupChannelWords, address::GroupChannelWords + 4 * address::GroupChannelWordStride - 1,
      "group channels"},
 }};
+
+// A setting of the table is named by its report caption, without the colon.
+std::string tableSetting(int a)
+{
+    for (const SettingRow& row : commonSettings()) {
+        if (row.imageForm == ImageForm::None || row.address != a) continue;
+        const std::string caption = row.reportCaption;
+        return caption.substr(0, caption.size() - 1);
+    }
+    return {};
+}
 
 std::string entry(const char* kind, int index)
 {
@@ -89,6 +96,7 @@ std::string settingAt(int a)
     if (within(a, address::GroupBase, 4, address::GroupStride, i))
         return i < 3 ? "Group" + std::to_string(i + 1) : "Exp CH";
     if (std::string channel = channelSetting(a); !channel.empty()) return channel;
+    if (std::string setting = tableSetting(a); !setting.empty()) return setting;
     for (const NamedRange& range : Settings)
         if (a >= range.first && a <= range.last) return range.name;
     return {};

@@ -5,6 +5,7 @@
 #include "image/dscmirror.h"
 #include "image/fieldcodec.h"
 #include "image/imagemap.h"
+#include "image/settingstable.h"
 
 namespace zmp {
 
@@ -15,13 +16,6 @@ struct SlotAddress {
     int address;
 };
 
-constexpr std::array<SlotAddress, 3> CommonFlagBytes{{{slot::Scan, address::Scan},
-                                                      {slot::PttScanClear, address::PttScanClear},
-                                                      {slot::DualWatch, address::DualWatch}}};
-constexpr std::array<SlotAddress, 4> CommonOptionBytes{{{slot::ResumeTime, address::ResumeTime},
-                                                        {slot::Weater, address::Weater},
-                                                        {slot::Sog, address::Sog},
-                                                        {slot::Distance, address::Distance}}};
 // Slot 4 (Geografic) is byte 670, after the two position beeps.
 constexpr std::array<SlotAddress, 6> BeepBytes{
     {{dscslot::ReceivedAllShips, address::ReceivedAllShips},
@@ -63,26 +57,14 @@ int usableDscAddress(int g)
 
 void decodeCommon(const MemoryImage& image, SettingValues& settings)
 {
-    for (const auto& [s, a] : CommonFlagBytes)
-        settingAt(settings, s) = flagValue(decodeFlagByte(image, a));
-    for (const auto& [s, a] : CommonOptionBytes)
-        settingAt(settings, s) = static_cast<std::int16_t>(decodeByte(image, a));
-    const std::uint8_t time = image[address::TimeByte];
-    settingAt(settings, slot::TimeDisplay) = flagValue((time >> 7) & 1);
-    settingAt(settings, slot::Format) = flagValue((time >> 6) & 1);
-    settingAt(settings, slot::OffsetTime) = static_cast<std::int16_t>(decodeHalfHourOffset(time & 0x3F));
+    for (const SettingRow& row : commonSettings())
+        decodeSetting(row, image, settings);
 }
 
 void encodeCommon(MemoryImage& image, const SettingValues& settings)
 {
-    for (const auto& [s, a] : CommonFlagBytes)
-        encodeFlagByte(image, a, settingAt(settings, s) != 0);
-    for (const auto& [s, a] : CommonOptionBytes)
-        encodeByte(image, a, settingAt(settings, s));
-    const int timeDisplay = settingAt(settings, slot::TimeDisplay) != 0 ? 0x80 : 0;
-    const int format = settingAt(settings, slot::Format) != 0 ? 0x40 : 0;
-    image[address::TimeByte] = static_cast<std::uint8_t>(
-        timeDisplay | format | encodeHalfHourOffset(settingAt(settings, slot::OffsetTime)));
+    for (const SettingRow& row : commonSettings())
+        encodeSetting(row, image, settings);
 }
 
 void decodeDsc(const MemoryImage& image, Records& records)

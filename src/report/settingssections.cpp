@@ -3,6 +3,7 @@
 #include "codec/channellabels.h"
 #include "codec/fixedwidthtext.h"
 #include "codec/optiontables.h"
+#include "image/settingstable.h"
 
 #include <array>
 #include <utility>
@@ -130,24 +131,23 @@ SettingsSection usableGroupSection(const Records& records, ReportRendering rende
     return section;
 }
 
+// Each frame of the Common page is a titled group of the report.
 SettingsSection commonSection(const Records& records)
 {
-    const SettingValues& s = records.settings;
-    constexpr int WideValue = 35;
-    return {"##### Common Setup #####",
-            {title("[Scanning Function]"), valueLine("SCAN:", onOffText(setting(records, slot::Scan))),
-             valueLine("Resume Time:", optionText(resumeTimeOptions(), s[slot::ResumeTime])),
-             valueLine("PTT SCAN Clear:", onOffText(setting(records, slot::PttScanClear))),
-             valueLine("Dual Watch:", onOffText(setting(records, slot::DualWatch))), emptyLine(),
-             title("[Time Setup]"),
-             valueLine("Time Display:", timeDisplayText(setting(records, slot::TimeDisplay))),
-             valueLine("Offset Time:", optionText(offsetTimeOptions(), s[slot::OffsetTime])),
-             valueLine("Format:", formatText(setting(records, slot::Format))), emptyLine(),
-             title("[Weather CH Function]"),
-             valueLine("Weather Alert:", optionText(weaterOptions(), s[slot::Weater]), WideValue),
-             emptyLine(), title("[Units of Measure]"),
-             valueLine("SOG:", optionText(sogOptions(), s[slot::Sog]), WideValue),
-             valueLine("Distance:", optionText(distanceOptions(), s[slot::Distance]), WideValue)}};
+    SettingsSection section{"##### Common Setup #####", {}};
+    std::string frame;
+    for (const SettingRow& row : commonSettings()) {
+        if (!row.reportCaption) continue;
+        if (row.frame != frame) {
+            if (!frame.empty()) section.lines.push_back(emptyLine());
+            frame = row.frame;
+            section.lines.push_back(title("[" + frame + "]"));
+        }
+        section.lines.push_back(valueLine(row.reportCaption,
+                                          optionText(row.reportOptions(), shownValue(row, records.settings)),
+                                          row.reportWidth));
+    }
+    return section;
 }
 
 SettingsSection dscBasicSection(const ReportInput& input, ReportRendering rendering)

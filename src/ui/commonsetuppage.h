@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "codec/optiontables.h"
+#include "image/settingstable.h"
 #include "ui/page.h"
 
 class QComboBox;
@@ -22,27 +22,15 @@ class CommonSetupPage : public Page {
 
     void fill(const std::string& nodeKey) override;
 
-    // The choices of a list and the setting they store; a flag setting
-    // stores its choice as true or false.
-    struct Choice {
-        const char* frame;
-        const char* label;
-        const char* name;
-        int slot;
-        bool flag;
-        OptionList entries;
-    };
-    static const std::vector<Choice>& choices();
-
   private:
     struct Row {
-        const Choice* choice = nullptr;
+        const SettingRow* setting = nullptr;
         QLabel* label = nullptr;
         QComboBox* list = nullptr;
     };
 
     void createControls();
-    void addRow(QGroupBox* frame, const Choice& choice);
+    void addRow(QGroupBox* frame, const SettingRow& setting);
     int positionOf(const Row& row) const;
     void onChosen(const Row& row, int index);
     void applyScanRule();

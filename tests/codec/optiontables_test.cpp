@@ -41,10 +41,10 @@ TEST(OptionTables, storedValuesShowTheirTexts)
     EXPECT_EQ(optionTexts(distanceOptions()), (std::vector<std::string>{"Nm", "Sm", "Km"}));
     EXPECT_EQ(onOffText(true), "On");
     EXPECT_EQ(onOffText(false), "Off");
-    EXPECT_EQ(timeDisplayText(true), "Local");
-    EXPECT_EQ(timeDisplayText(false), "UTC");
-    EXPECT_EQ(formatText(false), "12H");
-    EXPECT_EQ(formatText(true), "24H");
+    EXPECT_EQ(optionText(timeDisplayOptions(), 1), "Local");
+    EXPECT_EQ(optionText(timeDisplayOptions(), 0), "UTC");
+    EXPECT_EQ(optionText(formatOptions(), 0), "12H");
+    EXPECT_EQ(optionText(formatOptions(), 1), "24H");
     EXPECT_EQ(powerText(true), "Hi");
     EXPECT_EQ(powerText(false), "Low");
 }

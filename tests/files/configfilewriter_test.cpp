@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -7,7 +8,6 @@
 
 #include "datafiletestsupport.h"
 #include "files/configfilewriter.h"
-#include "files/configvalue.h"
 #include "model/models.h"
 #include "support/systemerror.h"
 
@@ -56,40 +56,61 @@ class ConfigFileWriterTest : public ::testing::Test {
 
 TEST_F(ConfigFileWriterTest, fileBeginsWithHeaderGroupsAndCommonSetup)
 {
+    for (int g = 0; g < UsableGroupCount; ++g) {
+        records.groups[g].Enable = g % 2 == 0;
+        records.groups[g].PriorityCh = 32 * g;
+    }
     records.groups[0].StatusName = "USA";
-    records.groups[3].PriorityCh = 0;
-    records.groups[ExpCh].ExpGroupFlags = {false, false, false};
-    records.settings[slot::Scan] = 1;
-    records.settings[slot::ResumeTime] = 3;
-    const std::string text = ConfigFileWriter::compose(records, ModelMr4400, true);
-    const std::vector<std::string> lines = linesOf(text);
+    records.groups[2].StatusName = "B";
+    records.groups[ExpCh].ExpGroupFlags = {false, true, false};
+    const std::array<std::pair<int, int>, 10> common{{{slot::Scan, 1},
+                                                      {slot::ResumeTime, 3},
+                                                      {slot::PttScanClear, 0},
+                                                      {slot::DualWatch, 7},
+                                                      {slot::OffsetTime, -3},
+                                                      {slot::TimeDisplay, 1},
+                                                      {slot::Format, 0},
+                                                      {slot::Weater, 3},
+                                                      {slot::Sog, -2},
+                                                      {slot::Distance, 1}}};
+    for (const auto& [s, value] : common)
+        records.settings[s] = static_cast<std::int16_t>(value);
+    const std::vector<std::string> lines = linesOf(ConfigFileWriter::compose(records, ModelMr4400, true));
     const std::vector<std::string> expected = {"[MAIN]",
                                                "MODEL=#MR4400",
                                                "TYPE=#ZMP",
                                                "VERSION=#1.00",
                                                "MODELTYPE=1",
                                                "[Usable CH Group Setup]",
-                                               "Group1=" + ConfigValue::flag(records.groups[0].Enable),
-                                               "Group2=" + ConfigValue::flag(records.groups[1].Enable),
-                                               "Group3=" + ConfigValue::flag(records.groups[2].Enable),
-                                               "Exp CH=" + ConfigValue::flag(records.groups[3].Enable),
-                                               "Priority CH 0=32",
+                                               "Group1=1",
+                                               "Group2=0",
+                                               "Group3=1",
+                                               "Exp CH=0",
+                                               "Priority CH 0=0",
                                                "Priority CH 1=32",
-                                               "Priority CH 2=32",
-                                               "Priority CH 3=0",
+                                               "Priority CH 2=64",
+                                               "Priority CH 3=96",
                                                "Status name 0=USA",
-                                               "Status name 1=" + records.groups[1].StatusName,
-                                               "Status name 2=" + records.groups[2].StatusName,
-                                               "Status name 3=" + records.groups[3].StatusName,
+                                               "Status name 1=",
+                                               "Status name 2=B",
+                                               "Status name 3=",
                                                "Exp Ch Group 0=False",
-                                               "Exp Ch Group 1=False",
+                                               "Exp Ch Group 1=True",
                                                "Exp Ch Group 2=False",
                                                "[Common Setup]",
                                                "SCAN=1",
-                                               "Resume Time=3"};
+                                               "Resume Time=3",
+                                               "PTT SCAN Clear=0",
+                                               "Dual Watch=1",
+                                               "Offset Time=-3",
+                                               "Time Display=1",
+                                               "Format=0",
+                                               "Weater=3",
+                                               "SOG=2",
+                                               "Distance=1",
+                                               "[DSC Setup (Basic Setup)]"};
     ASSERT_GE(lines.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(lines[i], expected[i]) << "line " << i;
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + expected.size()), expected);
 }
 
 TEST_F(ConfigFileWriterTest, everySectionInItsOrderAndNoBlankLines)
@@ -139,16 +160,13 @@ TEST_F(ConfigFileWriterTest, valueEncodingsAndComposedKeys)
     records.usa[0].ChTag = "  AB";
     records.groups[0].StatusName = "  X";
     records.userMmsi.clear();
-    records.settings[slot::OffsetTime] = -3;
-    records.settings[slot::Sog] = -2;
     records.groups[ExpCh].ExpGroupFlags = {true, false, false};
     records.callSigns[0] = {"211", "My Boat"};
     const std::string text = ConfigFileWriter::compose(records, ModelMr4400, true);
     for (const char* line :
-         {"\r\nChTag=#  AB\r\n", "\r\nStatus name 0=  X\r\n", "\r\nUser MMSI=#\r\n", "\r\nOffset Time=-3\r\n",
-          "\r\nSOG=2\r\n", "\r\nExp Ch Group 0=True\r\n",
-          "\r\nPosRequest0=", "\r\nPosRequestTX3=", "\r\nBeepOut7=", "\r\nMID1=211\r\nDISP1=My Boat\r\n",
-          "\r\nUsable ATIS Kikker CH Group3=", "\r\nAtis Code=#"})
+         {"\r\nChTag=#  AB\r\n", "\r\nStatus name 0=  X\r\n", "\r\nUser MMSI=#\r\n",
+          "\r\nExp Ch Group 0=True\r\n", "\r\nPosRequest0=", "\r\nPosRequestTX3=", "\r\nBeepOut7=",
+          "\r\nMID1=211\r\nDISP1=My Boat\r\n", "\r\nUsable ATIS Kikker CH Group3=", "\r\nAtis Code=#"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
     EXPECT_EQ(text.find("Scramble"), std::string::npos) << "the scrambler option is off for every model";
 }
@@ -161,7 +179,7 @@ TEST_F(ConfigFileWriterTest, advancedSetupInterleavesReceiveAndTransmitPerCatego
         sectionLines(ConfigFileWriter::compose(records, ModelMr4400, true), "[DSC Setup (Advanced Setup)]");
     ASSERT_EQ(lines.size(), 48u);
     EXPECT_EQ(lines[0].substr(0, 16), "All Ships Call0=");
-    EXPECT_EQ(lines[1], "All Ships CallTX0=" + ConfigValue::flag(records.dscFlags[dscslot::transmit(0, 0)]));
+    EXPECT_EQ(lines[1], "All Ships CallTX0=0");
     EXPECT_EQ(lines[3], "All Ships CallTX1=1");
     EXPECT_EQ(lines[8].substr(0, 11), "Group Call0");
     EXPECT_EQ(lines[46], "Test Call3=1");

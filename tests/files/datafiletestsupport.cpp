@@ -4,6 +4,7 @@
 
 #include "image/dscmirror.h"
 #include "image/newimage.h"
+#include "image/settingstable.h"
 
 namespace zmp::datatest {
 
@@ -24,11 +25,8 @@ bool isAtisSlot(int s)
 // Slots the file carries: the common settings and the DSC and ATIS flags.
 bool isFileSlot(int s)
 {
-    static const int common[] = {slot::Scan,         slot::TimeDisplay, slot::Format,     slot::ResumeTime,
-                                 slot::PttScanClear, slot::DualWatch,   slot::OffsetTime, slot::Weater,
-                                 slot::Sog,          slot::Distance};
-    for (const int c : common)
-        if (s == c) return true;
+    for (const SettingRow& row : commonSettings())
+        if (row.key && s == row.slot) return true;
     return (s >= slot::UsableDsc && s < slot::UsableDsc + 3) ||
            (s >= slot::PosRequest && s < slot::BeepOut + 8) || isAtisSlot(s);
 }

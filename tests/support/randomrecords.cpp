@@ -1,5 +1,7 @@
 #include "support/randomrecords.h"
 
+#include "image/fieldcodec.h"
+
 namespace zmp::test {
 
 Records RandomRecords::records()
@@ -95,11 +97,8 @@ void RandomRecords::fillExp(ChannelRecord& c)
 
 void RandomRecords::fillSettings(Records& r)
 {
-    for (int s : {slot::Scan, slot::PttScanClear, slot::DualWatch, slot::TimeDisplay, slot::Format})
-        r.settings[static_cast<std::size_t>(s)] = static_cast<std::int16_t>(number(0, 1));
-    for (int s : {slot::ResumeTime, slot::Weater, slot::Sog, slot::Distance})
-        r.settings[static_cast<std::size_t>(s)] = static_cast<std::int16_t>(number(0, 255));
-    r.settings[slot::OffsetTime] = static_cast<std::int16_t>(number(-24, 24));
+    for (const SettingRow& row : commonSettings())
+        r.settings[static_cast<std::size_t>(row.slot)] = static_cast<std::int16_t>(settingValue(row));
     for (int g = 0; g < 4; ++g)
         r.settings[static_cast<std::size_t>(slot::UsableDsc + g)] = static_cast<std::int16_t>(number(0, 1));
     for (int s = 0; s < 56; ++s)
@@ -112,6 +111,23 @@ void RandomRecords::fillSettings(Records& r)
     r.autoPos = {
         coin(), number(0, 0x7FFF), number(0, 255), mmsi(), number(0, 255), number(0, 2), number(0, 255), 0,
         0};
+}
+
+// Any value the image can hold for the setting; 0 for one it holds nowhere.
+int RandomRecords::settingValue(const SettingRow& row)
+{
+    switch (row.imageForm) {
+    case ImageForm::FlagByte:
+    case ImageForm::Bit:
+        return number(0, 1);
+    case ImageForm::Byte:
+        return number(0, 255);
+    case ImageForm::HalfHourOffset:
+        return number(-MaxHalfHourOffset, MaxHalfHourOffset);
+    case ImageForm::None:
+        break;
+    }
+    return 0;
 }
 
 void RandomRecords::fillDirectory(Directory& directory)

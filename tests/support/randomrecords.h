@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "image/settingstable.h"
 #include "model/records.h"
 
 namespace zmp::test {
@@ -30,6 +31,7 @@ class RandomRecords {
     void fillPlanTable(ChannelTable& table);
     void fillExp(ChannelRecord& c);
     void fillSettings(Records& r);
+    int settingValue(const SettingRow& row);
     void fillDirectory(Directory& directory);
 
     std::mt19937 random_;
