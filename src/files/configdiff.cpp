@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "files/configlayout.h"
+#include "image/settingstable.h"
 
 namespace zmp {
 
@@ -81,6 +82,14 @@ std::vector<ConfigDiff::Difference> ConfigDiff::compare(const std::vector<Entry>
 std::vector<ConfigDiff::Difference> ConfigDiff::compareTexts(const std::string& a, const std::string& b)
 {
     return compare(entries(a), entries(b));
+}
+
+std::vector<ConfigDiff::Difference> ConfigDiff::compareWithRadio(const std::string& radio,
+                                                                 const std::string& editor)
+{
+    std::vector<Difference> differences = compareTexts(radio, editor);
+    std::erase_if(differences, [](const Difference& d) { return !isHeldByImage(d.section, d.key); });
+    return differences;
 }
 
 std::string ConfigDiff::line(const Difference& difference)

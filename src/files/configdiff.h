@@ -30,6 +30,10 @@ class ConfigDiff {
     // In the order of a, then the keys only b has.
     static std::vector<Difference> compare(const std::vector<Entry>& a, const std::vector<Entry>& b);
     static std::vector<Difference> compareTexts(const std::string& a, const std::string& b);
+    // A configuration read from the radio against the editor's: the keys
+    // of settings the image has no place for are left out, since the radio
+    // can hold neither side's value.
+    static std::vector<Difference> compareWithRadio(const std::string& radio, const std::string& editor);
     // "section key: a -> b"
     static std::string line(const Difference& difference);
 };

@@ -103,6 +103,8 @@ inline constexpr const char* AtisCodeTitle = "ATISNo";
 // Both the hint of a frequency field and the caption of its data error.
 inline constexpr const char* RxFrequency = "Rx frequency";
 inline constexpr const char* TxFrequency = "Tx frequency";
+// The note and tooltip of a setting kept in the .dat file only.
+inline constexpr const char* NotSentToRadio = "Saved in the file, not sent to the radio.";
 // The captions of the four usable groups' check boxes.
 inline constexpr std::array<const char*, 4> GroupCaptions{"Group1", "Group2", "Group3", "EXP CH Group"};
 

@@ -44,32 +44,41 @@ AtisSetupPage::AtisSetupPage(PageContext context, QWidget* parent) : Page(contex
     hints_ = new FocusHints(this);
     connect(hints_, &FocusHints::hintShown, this, &Page::hintChanged);
     auto* layout = new QVBoxLayout(scrolledBody());
-    layout->addWidget(createGroupBoxes("Usable ATIS CH Group", "chkATISChGroup", slot::UsableAtis, usable_));
+    const std::span<const SettingRow> rows = atisSettings();
+    layout->addWidget(createGroupBoxes(rows.first(UsableGroupCount), 0));
     layout->addWidget(createCodeFrame());
-    layout->addWidget(
-        createGroupBoxes("Usable ATIS Killer CH Group", "chkATISKiller", slot::AtisKiller, killer_));
+    layout->addWidget(createGroupBoxes(rows.subspan(UsableGroupCount), UsableGroupCount));
     layout->addStretch(1);
 }
 
-QGroupBox* AtisSetupPage::createGroupBoxes(const char* title, const char* name, int firstSlot,
-                                           std::array<QCheckBox*, UsableGroupCount>& boxes)
+// The boxes of one frame; a frame of settings the image has no place for
+// says so under its boxes and in each box's tooltip.
+QGroupBox* AtisSetupPage::createGroupBoxes(std::span<const SettingRow> rows, std::size_t first)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(title), this);
+    auto* frame = new QGroupBox(QString::fromLatin1(rows.front().frame), this);
     auto* layout = new QGridLayout(frame);
-    for (int group = 0; group < UsableGroupCount; ++group) {
+    const QString notSent = QString::fromLatin1(msg::NotSentToRadio);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const SettingRow& row = rows[i];
         auto* box = new QCheckBox(frame);
-        box->setObjectName(indexedName(name, group));
+        box->setObjectName(QString::fromLatin1(row.objectName));
+        if (row.imageForm == ImageForm::None) box->setToolTip(notSent);
+        const int group = static_cast<int>(i);
         layout->addWidget(box, group / BoxesPerLine, group % BoxesPerLine);
         hints_->add(box, msg::CheckBoxHint);
-        const int setting = firstSlot + group;
         // Boxes react to their state, however it changes: a click, the space
         // bar or assistive technology. Filling sets them quietly.
-        connect(box, &QCheckBox::toggled, this, [this, setting](bool on) {
+        connect(box, &QCheckBox::toggled, this, [this, setting = row.slot](bool on) {
             if (state().flags.filling) return;
             state().records.settings[at(setting)] = on ? 1 : 0;
             state().flags.modified = true;
         });
-        boxes[at(group)] = box;
+        boxes_[first + i] = box;
+    }
+    if (rows.front().imageForm == ImageForm::None) {
+        auto* note = new QLabel(notSent, frame);
+        note->setObjectName(indexedName("lblATISNotSent", static_cast<int>(first / UsableGroupCount)));
+        layout->addWidget(note, layout->rowCount(), 0, 1, BoxesPerLine);
     }
     return frame;
 }
@@ -110,14 +119,16 @@ QGroupBox* AtisSetupPage::createCodeFrame()
 void AtisSetupPage::fill(const std::string&)
 {
     const Records& records = state().records;
-    for (int group = 0; group < UsableGroupCount; ++group) {
-        const std::string caption = withStatusName(msg::GroupCaptions[at(group)], records.groups[at(group)]);
-        for (QCheckBox* box : {usable_[at(group)], killer_[at(group)]}) {
+    const std::span<const SettingRow> rows = atisSettings();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::size_t group = i % UsableGroupCount;
+        QCheckBox* box = boxes_[i];
+        {
             const QSignalBlocker blocker(box);
-            box->setText(QString::fromStdString(caption));
+            box->setText(
+                QString::fromStdString(withStatusName(msg::GroupCaptions[group], records.groups[group])));
         }
-        checkQuietly(usable_[at(group)], records.settings[at(slot::UsableAtis + group)] != 0);
-        checkQuietly(killer_[at(group)], records.settings[at(slot::AtisKiller + group)] != 0);
+        checkQuietly(box, shownValue(rows[i], records.settings) != 0);
     }
     // An ATIS code is only sent on a usable channel group.
     const bool anyGroup = std::any_of(records.groups.begin(), records.groups.end(),

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <span>
 
+#include "image/settingstable.h"
 #include "model/records.h"
 #include "ui/page.h"
 
@@ -27,13 +29,12 @@ class AtisSetupPage : public Page {
     bool canLeave() override;
 
   private:
-    QGroupBox* createGroupBoxes(const char* title, const char* name, int firstSlot,
-                                std::array<QCheckBox*, UsableGroupCount>& boxes);
+    QGroupBox* createGroupBoxes(std::span<const SettingRow> rows, std::size_t first);
     QGroupBox* createCodeFrame();
     void storeAtisCode(const std::string& code);
 
-    std::array<QCheckBox*, UsableGroupCount> usable_{};
-    std::array<QCheckBox*, UsableGroupCount> killer_{};
+    // One box per row of the ATIS settings, in the rows' order.
+    std::array<QCheckBox*, 2 * UsableGroupCount> boxes_{};
     QLabel* codeLabel_ = nullptr;
     QLineEdit* code_ = nullptr;
     ValidatedField* codeField_ = nullptr;

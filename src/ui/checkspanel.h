@@ -19,7 +19,6 @@ class ChecksPanel : public QDockWidget {
 
     // Runs the checks again on the records.
     void refresh();
-    int warningCount() const { return count_; }
     QListWidget* list() const { return list_; }
     // The count of warnings for the status bar; a click shows the panel.
     QToolButton* summary() const { return summary_; }

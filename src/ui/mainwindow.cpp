@@ -69,12 +69,6 @@ constexpr int StartHeightPixels = 444;
 constexpr int MainHelpContext = 1001;
 constexpr int DestinationChangePauseMs = 500;
 
-double screenDpi(const QWidget& widget)
-{
-    const QScreen* screen = widget.screen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
-}
-
 } // namespace
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
@@ -626,8 +620,8 @@ void MainWindow::compareWithRadio()
     if (!radio.flags.CompletedFlag) return;
     const EditorState& editor = services_.state;
     CompareWindow window(
-        ConfigDiff::compareTexts(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
-                                 ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
+        ConfigDiff::compareWithRadio(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
+                                     ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
         this);
     window.exec();
 }

@@ -89,7 +89,6 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     MainActions& actions() const { return *actions_; }
     FileMenuHandler& fileMenu() const { return *fileMenu_; }
     ConfigurationDocument& document() const { return *document_; }
-    const ModelSelection& modelSelection() const { return models_; }
     EditorState& state() const { return services_.state; }
     QString helpFilePath() const;
     bool helpFileExists() const;
@@ -99,7 +98,6 @@ class MainWindow : public QMainWindow, private DocumentObserver {
 
     EditHistory& history() const { return *history_; }
     ChecksPanel& checksPanel() const { return *checks_; }
-    TableExchangeUi& tableExchange() const { return *exchange_; }
     // Shows the field with this object name on the page of the node.
     void jumpToField(const QString& nodeKey, const QString& field);
 

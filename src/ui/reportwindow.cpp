@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 
 #include "files/atomicfile.h"
 #include "message/messagetexts.h"
@@ -21,12 +20,6 @@ constexpr int WidthPixels = 558;
 constexpr int HeightPixels = 409;
 constexpr int BuildDelayMs = 10;
 constexpr int AfterWorkPauseMs = 500;
-
-double dpiOf(const QWidget& widget)
-{
-    const QScreen* screen = widget.screen();
-    return screen ? screen->logicalDotsPerInch() : 96.0;
-}
 
 // The saved file is in the single-byte code page of the desktop; the
 // report itself is plain ASCII apart from what the user typed in names.
@@ -64,7 +57,7 @@ ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogS
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    const double dpi = dpiOf(*this);
+    const double dpi = screenDpi(*this);
     resize(twipsToPixels(WidthPixels * TwipsPerPixelAt96Dpi, dpi),
            twipsToPixels(HeightPixels * TwipsPerPixelAt96Dpi, dpi));
     // The window shows its wait text before the report is built.
@@ -114,7 +107,7 @@ void ReportWindow::saveAs()
 void ReportWindow::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    const double dpi = dpiOf(*this);
+    const double dpi = screenDpi(*this);
     const int menuHeight = menuBar_->sizeHint().height();
     const int width = event->size().width();
     const int height = event->size().height();

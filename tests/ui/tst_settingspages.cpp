@@ -555,6 +555,11 @@ class SettingsPagesTest : public QObject {
         showNode(editor, "ATIS");
         QCOMPARE(control<QCheckBox>(editor, "chkATISChGroup_0")->text(), QString("Group1[HARB]"));
         QCOMPARE(control<QCheckBox>(editor, "chkATISKiller_3")->text(), QString("EXP CH Group"));
+        // The image holds no ATIS groups: the page says they stay in the file.
+        const QString notSent("Saved in the file, not sent to the radio.");
+        QCOMPARE(control<QCheckBox>(editor, "chkATISKiller_1")->toolTip(), notSent);
+        QCOMPARE(control<QLabel>(editor, "lblATISNotSent_0")->text(), notSent);
+        QVERIFY(!control<QLabel>(editor, "lblATISNotSent_1")->isHidden());
         control<QCheckBox>(editor, "chkATISChGroup_2")->click();
         control<QCheckBox>(editor, "chkATISKiller_3")->click();
         QCOMPARE(int(records.settings[slot::UsableAtis + 2]), 1);
