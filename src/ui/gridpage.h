@@ -2,6 +2,10 @@
 
 #include <string>
 
+#include <QFont>
+#include <QHash>
+#include <QString>
+
 #include "ui/gridtext.h"
 #include "ui/page.h"
 
@@ -34,9 +38,15 @@ class GridPage : public Page {
     void applyColumns(const GridColumn* columns, int count);
     // The width the header and the widest cell of a column need.
     int textWidth(int column) const;
+    // The width of a cell's text in the grid's font.
+    int advanceOf(const QString& text) const;
     void jump(int row);
 
     QTableView* grid_ = nullptr;
+    // Measuring text is most of a page switch, and every switch shows the
+    // same texts again: each is measured once per font.
+    mutable QHash<QString, int> advances_;
+    mutable QFont measuredFont_;
 };
 
 } // namespace zmp
