@@ -1,13 +1,20 @@
 #include "ui/checknote.h"
 
+#include <algorithm>
+
 #include <QLayout>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace zmp {
 
 namespace {
+
+constexpr int NoteLines = 2;
 
 // The note sits under the field: the field's place in its layout goes to
 // a column of the field and the note, so every page keeps its own layout.
@@ -39,6 +46,8 @@ CheckNote::CheckNote(QLineEdit* field, Judge judge) : field_(field), judge_(std:
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     setFont(small);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setFixedHeight(NoteLines * fontMetrics().lineSpacing());
     placeUnder(field, this);
     // A page fills its field before it settles the rest of its state
     // (which directory it shows), so the note is judged once that is done.
@@ -51,9 +60,32 @@ void CheckNote::refresh()
 {
     const MmsiVerdict verdict = judge_(field_->text().trimmed().toStdString());
     setText(QString::fromStdString(verdict.shown()));
-    // An empty note takes no room from the page.
-    setVisible(!text().isEmpty());
+    setToolTip(text());
     setStyleSheet(verdict.problem.empty() ? QString() : QStringLiteral("color: #b00020;"));
+}
+
+// Whole words while they fit, the last line cut with "…".
+void CheckNote::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const int lineHeight = fontMetrics().lineSpacing();
+    QString rest = text();
+    for (int line = 0; line < NoteLines && !rest.isEmpty(); ++line) {
+        QString shown = fontMetrics().elidedText(rest, Qt::ElideRight, area.width());
+        if (line + 1 < NoteLines && shown != rest) {
+            QTextLayout layout(rest, font());
+            layout.beginLayout();
+            QTextLine first = layout.createLine();
+            first.setLineWidth(area.width());
+            layout.endLayout();
+            shown = rest.left(std::max(1, first.textLength()));
+        }
+        const QRect band(area.left(), area.top() + line * lineHeight, area.width(), lineHeight);
+        style()->drawItemText(&painter, band, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(), shown,
+                              foregroundRole());
+        rest = rest.mid(shown.size()).trimmed();
+    }
 }
 
 void CheckNote::attachAll(QWidget& root)

@@ -13,7 +13,10 @@ namespace zmp {
 
 // A small note under a number field that says, as the number is typed,
 // what it stands for ("366… United States of America") or why it is
-// doubtful. It only explains; the field's own rules still decide.
+// doubtful. It only explains; the field's own rules still decide. Its
+// place is kept whether it says something or not, and it is never wider
+// than its field: a note does not move the page. What does not fit in
+// its lines ends in "…"; the tooltip and the accessible name hold it all.
 class CheckNote : public QLabel {
     Q_OBJECT
 
@@ -26,6 +29,9 @@ class CheckNote : public QLabel {
     // Notes under the User MMSI, ATIS code and directory MMSI fields
     // found below root.
     static void attachAll(QWidget& root);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void refresh();

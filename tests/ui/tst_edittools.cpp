@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +95,40 @@ class EditToolsTest : public QObject {
         QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "entry.png").string())));
         showNode(editor, "DSC");
         QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "dsc.png").string())));
+    }
+
+    // A note that appears, grows or turns red moves nothing on its page.
+    void notesKeepTheirPlace()
+    {
+        EditorFixture editor("notePlace");
+        startEditor(editor);
+        editor.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+        showNode(editor, "DSC");
+        auto* mmsi = control<QLineEdit>(editor, "txtUserMMSI");
+        auto* beep = control<QComboBox>(editor, "cmbUsableDscBeepOut_0");
+        const auto placeOf = [&editor](const QWidget* w) {
+            return QRect(w->mapTo(editor.window.get(), QPoint()), w->size());
+        };
+        const QRect field = placeOf(mmsi);
+        const QRect list = placeOf(beep);
+        mmsi->setFocus();
+        QTest::keyClicks(mmsi, "012");
+        QTRY_COMPARE(control<QLabel>(editor, "lblNote_txtUserMMSI")->text(),
+                     QString("a ship station's MMSI begins with 2 to 7"));
+        QApplication::processEvents();
+        QCOMPARE(placeOf(mmsi), field);
+        QCOMPARE(placeOf(beep), list);
+        mmsi->clear();
+
+        QList<int> widths;
+        for (const char* number : {"", "211234560", "111232001", "012"}) {
+            editor.state.records.memoryId[0] = {true, "RESCUE", number, {}};
+            showNode(editor, "SM1");
+            QApplication::processEvents();
+            widths << control<QLineEdit>(editor, "txtGMMSI")->width();
+        }
+        QCOMPARE(widths, QList<int>(4, widths.front()));
     }
 
     void checksPanelListsWarningsAndJumpsToTheField()
