@@ -11,6 +11,7 @@ packages=(
   clang clang-format-14 clang-tidy-14
   poppler-utils fonts-liberation2 fonts-dejavu-core
   desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev
+  xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 
 # `setup.sh windows` adds what the Windows cross-build and its tests need.

@@ -260,8 +260,10 @@ QComboBox* DscSetupPage::addRow(QGroupBox* frame, const std::string& label, cons
                                 int slot)
 {
     const int line = gridOf(frame)->rowCount();
-    gridOf(frame)->addWidget(new QLabel(QString::fromStdString(label), frame), line, 0);
+    auto* caption = new QLabel(QString::fromStdString(label), frame);
+    gridOf(frame)->addWidget(caption, line, 0);
     QComboBox* list = newList(frame, name, OffOn);
+    caption->setBuddy(list);
     const QString title = frame->title();
     list->setAccessibleName((title.isEmpty() ? QString() : title + QLatin1Char(' ')) +
                             QString::fromStdString(label));
@@ -279,6 +281,12 @@ QComboBox* DscSetupPage::addPowerList(QGroupBox* frame, const QString& name, boo
     QComboBox* list = newList(frame, name, LowHi);
     const auto* call = static_cast<QWidget*>(gridOf(frame)->itemAtPosition(line, 1)->widget());
     list->setAccessibleName(call->accessibleName() + QStringLiteral(" power"));
+    // The row's caption labels its call list; the power list gets a label
+    // of its own that only assistive technology reads.
+    const auto* caption = static_cast<QLabel*>(gridOf(frame)->itemAtPosition(line, 0)->widget());
+    auto* label = new QLabel(caption->text() + QStringLiteral(" power"), frame);
+    label->setBuddy(list);
+    label->hide();
     gridOf(frame)->addWidget(list, line, 2);
     bindings_.push_back({list, dscFlag, slot, nullptr});
     const std::size_t index = bindings_.size() - 1;

@@ -83,6 +83,8 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
         state().flags, messages());
     const QString caption = QString::fromLatin1(msg::GroupCaptions[at(group)]);
     row.priority->setAccessibleName(caption + QStringLiteral(" priority channel"));
+    row.priorityLabel->setBuddy(row.priority);
+    row.statusLabel->setBuddy(row.statusName);
     row.statusName->setAccessibleName(caption + QStringLiteral(" status name"));
     grid->addWidget(row.usable, line, 0);
     grid->addWidget(row.priorityLabel, line, 1);
