@@ -15,6 +15,8 @@ struct BackupEntry {
     std::string port;        // the serial device
     std::string outcome;     // "complete", "failed" or "cancelled"
     std::string name;
+    // A fleet radio's label: part of the name only, made safe for a file name.
+    std::string label = {};
 };
 
 namespace backupoperation {

@@ -21,6 +21,22 @@ std::string namePart(const std::string& text, const char* whenEmpty)
     return part.empty() ? whenEmpty : part;
 }
 
+// "_Sea-Breeze" for "Sea Breeze": letters and digits kept, every other run
+// of characters one '-'; nothing for a label without either.
+std::string labelPart(const std::string& label)
+{
+    std::string part;
+    for (const char c : label) {
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            part += c;
+        else if (!part.empty() && part.back() != '-')
+            part += '-';
+    }
+    while (!part.empty() && part.back() == '-')
+        part.pop_back();
+    return part.empty() ? part : "_" + part;
+}
+
 bool writeFile(const std::filesystem::path& path, std::string_view bytes, std::string* reason)
 {
     FileError error;
@@ -89,7 +105,8 @@ std::vector<BackupEntry> BackupStore::entries(std::string* problem) const
 std::string BackupStore::freeName(const BackupEntry& entry, BackupTime::TimePoint time) const
 {
     const std::string stem = BackupTime::fileText(time) + "_" + namePart(entry.model, "model") + "_" +
-                             namePart(entry.mmsi, "no-MMSI") + "_" + namePart(entry.operation, "backup");
+                             namePart(entry.mmsi, "no-MMSI") + "_" + namePart(entry.operation, "backup") +
+                             labelPart(entry.label);
     // A folder that cannot be examined gives its reason when the files are written.
     const auto taken = [this](const std::string& name) {
         std::error_code error;

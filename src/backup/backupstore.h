@@ -17,9 +17,9 @@ namespace zmp {
 // The folder of automatic backups: every image read from a radio or
 // programmed into one, kept as the raw image (NAME.hex) and as a
 // configuration file (NAME.dat), listed in a small index. NAME is the UTC
-// date and time, the model, the user MMSI and the operation. Keeping a
-// backup prunes those older than a year, but the newest KeepAtLeast stay
-// whatever their age.
+// date and time, the model, the user MMSI, the operation and, for a radio
+// of a fleet, its label. Keeping a backup prunes those older than a year,
+// but the newest KeepAtLeast stay whatever their age.
 class BackupStore {
   public:
     using Clock = std::function<BackupTime::TimePoint()>;

@@ -80,6 +80,9 @@ int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::size_t count = options.arguments.size();
     if (count < command->minArgs || count > command->maxArgs)
         return usageError(err, "wrong number of arguments for " + options.command);
+    if (options.ports.size() > 1 && options.command != "fleet")
+        return usageError(err, "--port given " + std::to_string(options.ports.size()) +
+                                   " times; only fleet program takes several");
     if (options.command == "backups")
         return checkedOutput(BackupCommands::runList(environment, out, err), out, err);
     if (!command->run)
@@ -123,6 +126,13 @@ std::string Cli::helpText()
            "                           checks a fleet list (CSV: Label, User MMSI, optional ATIS Code\n"
            "                           and Group1..EXP CH Group Status Name) against BASE; every problem\n"
            "                           as \"line N, column NAME: reason\" (exit 1 when the list is refused)\n"
+           "  fleet program BASE FLEET.csv\n"
+           "                           programs each radio of the list with BASE and its own User MMSI\n"
+           "                           and ATIS Code, verified and kept in the backups under its label;\n"
+           "                           one --port: asks for each radio on a terminal, or with --yes waits\n"
+           "                           until the radio is taken off and the next answers; several --port:\n"
+           "                           one radio on each at the same time, each port taking the next\n"
+           "                           (exit 1 when any radio was not programmed)\n"
            "\n"
            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
            "\n"
@@ -131,7 +141,7 @@ std::string Cli::helpText()
            "  --model N                1 = MR4400, 11 = MR4400M (default: as the editor starts)\n"
            "  --destination NAME       destination of every new image (default: the remembered one)\n"
            "  --port DEV               serial device, e.g. /dev/ttyUSB0 or COM3\n"
-           "                           (default: the editor's port number)\n"
+           "                           (default: the editor's port number); fleet program: once a port\n"
            "  --slow                   keep the transfer at 19200 baud\n"
            "  --debug                  link status lines on stderr, err.log written\n"
            "  --yes                    answer OK / Retry to the link's questions (each at most\n"
@@ -142,6 +152,10 @@ std::string Cli::helpText()
            "  --fill-directory         fleet: the other radios into each Individual Directory\n"
            "  --group-mmsi 0MIDXXXXX   fleet: the fleet's group MMSI as Group ID 1\n"
            "  --accept-warnings        fleet: accept a list whose problems are warnings only\n"
+           "  --log LOG.csv            fleet: one line per radio as it finishes; a rerun with the same\n"
+           "                           log skips the radios it has done\n"
+           "  --again                  fleet: program radios the log has done and radios that already\n"
+           "                           hold another User MMSI\n"
            "  -h, --help               this text\n"
            "  --version                the version\n"
            "\n"

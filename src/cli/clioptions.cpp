@@ -11,7 +11,7 @@ namespace {
 bool takesValue(const std::string& name)
 {
     return name == "--program-dir" || name == "--model" || name == "--destination" || name == "--port" ||
-           name == "--group-mmsi";
+           name == "--group-mmsi" || name == "--log";
 }
 
 bool setFlag(const std::string& name, CliOptions& options)
@@ -32,6 +32,8 @@ bool setFlag(const std::string& name, CliOptions& options)
         options.fillDirectory = true;
     else if (name == "--accept-warnings")
         options.acceptWarnings = true;
+    else if (name == "--again")
+        options.again = true;
     else if (name == "-h" || name == "--help")
         options.help = true;
     else if (name == "--version")
@@ -41,6 +43,12 @@ bool setFlag(const std::string& name, CliOptions& options)
     return true;
 }
 
+void addPort(const std::string& device, CliOptions& options)
+{
+    if (!options.port) options.port = device;
+    options.ports.push_back(device);
+}
+
 bool setValue(const std::string& name, const std::string& value, CliOptions& options, std::string& error)
 {
     if (name == "--program-dir")
@@ -48,7 +56,9 @@ bool setValue(const std::string& name, const std::string& value, CliOptions& opt
     else if (name == "--destination")
         options.destination = value;
     else if (name == "--port")
-        options.port = value;
+        addPort(value, options);
+    else if (name == "--log")
+        options.log = value;
     else if (name == "--group-mmsi")
         options.groupMmsi = value;
     else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,10 @@ using FleetProblems = std::vector<FleetProblem>;
 
 // Whether the list may go to the radios: no error, and no warning unless accepted.
 bool fleetAccepted(const FleetProblems& problems, bool acceptWarnings);
+// What is decided about a list of radios: "refused: 3 errors, 2 warnings",
+// "refused: 2 warnings; " + acceptHint, "12 radios, 2 warnings accepted" or
+// "12 radios, no problems".
+std::string fleetVerdict(const FleetProblems& problems, std::size_t radios, bool acceptWarnings,
+                         const std::string& acceptHint);
 
 } // namespace zmp

@@ -14,14 +14,20 @@ FleetScheduler::FleetScheduler(const FleetPlan& plan, FleetLog& log, FleetObserv
 {
 }
 
-FleetSummary FleetScheduler::run(const std::vector<FleetStation*>& stations)
+void FleetScheduler::runOnThreads(const std::vector<std::function<void()>>& bodies)
+{
+    std::vector<std::jthread> threads;
+    for (const auto& body : bodies)
+        threads.emplace_back(body);
+}
+
+FleetSummary FleetScheduler::run(const std::vector<FleetStation*>& stations, const ThreadRunner& threads)
 {
     start();
-    {
-        std::vector<std::jthread> threads;
-        for (FleetStation* station : stations)
-            threads.emplace_back([this, station] { serve(*station); });
-    }
+    std::vector<std::function<void()>> bodies;
+    for (FleetStation* station : stations)
+        bodies.emplace_back([this, station] { serve(*station); });
+    threads(bodies);
     finishUntaken();
     const std::lock_guard lock(mutex_);
     return {radios_, logProblem_};

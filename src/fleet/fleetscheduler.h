@@ -45,11 +45,16 @@ struct FleetPlan {
 class FleetScheduler {
   public:
     using Clock = std::function<std::chrono::system_clock::time_point()>;
+    // Runs each body on a thread of its own and returns once all have ended.
+    using ThreadRunner = std::function<void(const std::vector<std::function<void()>>& bodies)>;
+    // The runner of plain threads.
+    static void runOnThreads(const std::vector<std::function<void()>>& bodies);
 
     FleetScheduler(const FleetPlan& plan, FleetLog& log, FleetObserver* observer = nullptr,
                    Clock clock = std::chrono::system_clock::now);
 
-    FleetSummary run(const std::vector<FleetStation*>& stations);
+    // threads: a port adapter that needs threads of its own kind gives its runner.
+    FleetSummary run(const std::vector<FleetStation*>& stations, const ThreadRunner& threads = runOnThreads);
     // Safe from any thread.
     void cancel() { cancelled_ = true; }
 
