@@ -48,7 +48,16 @@ TEST_F(CliFleetTest, checkPrintsEveryProblemAndRefusesWarningsUnlessAccepted)
 TEST_F(CliFleetTest, usageErrorsAndUnreadableListsHaveTheirOwnStatus)
 {
     writeBytes(file("fleet.csv"), "Label,User MMSI\r\nTern,366123457\r\n");
-    EXPECT_EQ(run({"fleet", "program", path("base.dat"), path("fleet.csv")}).status, 2);
+    EXPECT_EQ(run({"fleet", "send", path("base.dat"), path("fleet.csv")}).status, 2);
+    // Nobody to ask for each radio, and --yes not given to wait for them.
+    const CliResult unattended =
+        run({"fleet", "program", path("base.dat"), path("fleet.csv"), "--accept-warnings"});
+    EXPECT_EQ(unattended.status, 2);
+    EXPECT_NE(
+        unattended.err.find("zmp-cli: no terminal to ask for each radio on; --yes waits for each radio by "
+                            "itself\n"),
+        std::string::npos)
+        << unattended.err;
     EXPECT_EQ(run({"fleet", "check", path("fleet.csv"), path("fleet.csv")}).status, 2);
     EXPECT_EQ(run({"fleet", "check", path("base.dat")}).status, 2);
     const CliResult missing = run({"fleet", "check", path("base.dat"), path("none.csv")});
