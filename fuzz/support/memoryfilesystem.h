@@ -22,7 +22,11 @@ class MemoryFileSystem : public FileSystem {
     bool status(const std::string& path, PathStatus& status, FileError& error) override;
     bool readChunks(const std::string& path, std::size_t chunkSize, const Consumer& consume,
                     FileError& error) override;
-    std::string writeTarget(const std::string& path) override { return path; }
+    bool writeTarget(const std::string& path, std::string& target, FileError&) override
+    {
+        target = path;
+        return true;
+    }
     bool mayWrite(const std::string& path, FileError& error) override;
     std::unique_ptr<TemporaryFile> createTemporary(const std::string& target, FileError& error) override;
     bool overwrite(const std::string& path, std::string_view bytes, FileError& error) override;
