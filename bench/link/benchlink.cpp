@@ -97,7 +97,7 @@ Measurement measure(OperationType type, bool verify = false)
         QtSerialPort port{SerialPortNames(nullptr)};
         port.setDevicePath(sim.devicePath());
         BenchHost host;
-        ProcessFlags flags;
+        TransferFlags flags;
         MemoryImage image;
         Records records;
         makeNewImage(ModelMr4400, records, image);

@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto type = static_cast<zmp::OperationType>(data[0] % 11);
     FuzzPort port(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
     FuzzHost host;
-    zmp::ProcessFlags flags;
+    zmp::TransferFlags flags;
     flags.SlowLink = (data[0] & 0x80) != 0;
     zmp::MemoryImage image = startImage();
     zmp::Records records;

@@ -5,13 +5,7 @@
 
 namespace zmp {
 
-std::string TransferBackup::outcome(const ProcessFlags& flags)
-{
-    if (flags.CompletedFlag && !flags.ErrorFlag) return "complete";
-    return flags.CancelFlag ? "cancelled" : "failed";
-}
-
-std::optional<BackupEntry> TransferBackup::keep(BackupStore& store, const ProcessFlags& flags,
+std::optional<BackupEntry> TransferBackup::keep(BackupStore& store, const std::string& outcome,
                                                 std::string* reason) const
 {
     BackupEntry entry;
@@ -20,7 +14,7 @@ std::optional<BackupEntry> TransferBackup::keep(BackupStore& store, const Proces
     entry.mmsi = records.userMmsi.find_first_not_of(' ') == std::string::npos ? "" : records.userMmsi;
     entry.destination = destination;
     entry.port = port;
-    entry.outcome = outcome(flags);
+    entry.outcome = outcome;
     return store.keep(entry, image, ConfigFileWriter::compose(records, model, hasAtis), reason);
 }
 

@@ -5,7 +5,6 @@
 
 #include "backup/backupstore.h"
 #include "model/memoryimage.h"
-#include "model/processflags.h"
 #include "model/records.h"
 
 namespace zmp {
@@ -22,11 +21,9 @@ struct TransferBackup {
     std::string destination;
     std::string port;
 
-    // "complete" after "Complete!!", "cancelled" or "failed" otherwise.
-    static std::string outcome(const ProcessFlags& flags);
-
-    // Keeps the image and its configuration-file text in the store.
-    std::optional<BackupEntry> keep(BackupStore& store, const ProcessFlags& flags,
+    // Keeps the image and its configuration-file text in the store, with
+    // the outcome's word (backupoutcome).
+    std::optional<BackupEntry> keep(BackupStore& store, const std::string& outcome,
                                     std::string* reason = nullptr) const;
 };
 

@@ -51,19 +51,32 @@ int BackupCommands::runList(CliEnvironment& environment, std::ostream& out, std:
 }
 
 std::optional<BackupEntry> BackupCommands::keep(CliSession& session, const char* operation,
-                                                const ProcessFlags& flags, std::ostream& err)
+                                                const char* outcome, std::ostream& err)
 {
     if (session.environment().backupDir.empty()) return std::nullopt;
     BackupStore store(session.environment().backupDir);
     const TransferBackup backup{operation,         session.image(),        session.records(), session.model(),
                                 session.hasAtis(), destinationOf(session), portOf(session)};
     std::string reason;
-    const auto kept = backup.keep(store, flags, &reason);
-    if (kept)
-        session.setLastBackup(*kept);
-    else
-        err << "zmp-cli: no backup kept: " << reason << '\n';
+    const auto kept = backup.keep(store, outcome, &reason);
+    told(session, kept, reason, err);
     return kept;
+}
+
+void BackupCommands::keep(CliSession& session, const Transfer& transfer, std::ostream& err)
+{
+    if (session.environment().backupDir.empty()) return;
+    BackupStore store(session.environment().backupDir);
+    std::string problem;
+    const auto kept = transfer.keepBackup(store, {destinationOf(session), portOf(session)}, problem);
+    told(session, kept, problem, err);
+}
+
+void BackupCommands::told(CliSession& session, const std::optional<BackupEntry>& kept,
+                          const std::string& problem, std::ostream& err)
+{
+    if (kept) session.setLastBackup(*kept);
+    if (!problem.empty()) err << "zmp-cli: no backup kept: " << problem << '\n';
 }
 
 std::string BackupCommands::configPath(CliSession& session, const BackupEntry& entry)

@@ -6,6 +6,7 @@
 
 #include "backup/backupentry.h"
 #include "cli/clisession.h"
+#include "transfer/transfer.h"
 
 namespace zmp {
 
@@ -19,12 +20,17 @@ class BackupCommands {
     static int runList(CliEnvironment& environment, std::ostream& out, std::ostream& err);
 
     // Keeps the session's image and records as a backup of operation, with
-    // the outcome the flags tell. A failure is told on err and changes no
-    // exit status.
-    static std::optional<BackupEntry> keep(CliSession& session, const char* operation,
-                                           const ProcessFlags& flags, std::ostream& err);
+    // the outcome's word. A failure is told on err and changes no exit status.
+    static std::optional<BackupEntry> keep(CliSession& session, const char* operation, const char* outcome,
+                                           std::ostream& err);
+    // Keeps the backup the transfer calls for, told the same way.
+    static void keep(CliSession& session, const Transfer& transfer, std::ostream& err);
     // Where a kept backup's configuration file lies.
     static std::string configPath(CliSession& session, const BackupEntry& entry);
+
+  private:
+    static void told(CliSession& session, const std::optional<BackupEntry>& kept, const std::string& problem,
+                     std::ostream& err);
 };
 
 } // namespace zmp

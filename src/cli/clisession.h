@@ -71,13 +71,11 @@ class CliSession {
     bool hasAtis() const { return configuration_.hasAtis; }
     std::string title() const { return configuration_.title(); }
     ProcessFlags& flags() { return configuration_.flags; }
+    DocumentState& configuration() { return configuration_; }
     Records& records() { return configuration_.records; }
     MemoryImage& image() { return configuration_.image; }
     ConfigurationDocument& document() { return document_; }
     DestinationController& destinations() { return document_.destinations(); }
-    // A radio transfer got as far as the port: the radio may have been touched.
-    bool transferRan() const { return transferRan_; }
-    void setTransferRan() { transferRan_ = true; }
     // The backup this run kept last.
     const std::optional<BackupEntry>& lastBackup() const { return lastBackup_; }
     void setLastBackup(const BackupEntry& entry) { lastBackup_ = entry; }
@@ -88,7 +86,6 @@ class CliSession {
     std::string programDir_;
     DocumentState configuration_;
     ConfigurationDocument document_;
-    bool transferRan_ = false;
     std::optional<BackupEntry> lastBackup_;
 };
 

@@ -10,8 +10,8 @@
 #include "cli/outputcheck.h"
 #include "files/appsettings.h"
 #include "image/imagecodec.h"
-#include "link/transferoperation.h"
 #include "message/messagetexts.h"
+#include "transfer/transfer.h"
 
 namespace zmp {
 
@@ -36,6 +36,19 @@ CliLinkHost::Settings hostSettings(CliSession& session)
     CliEnvironment& environment = session.environment();
     return {session.options().yes, environment.stdinIsTerminal, environment.stderrIsTerminal,
             session.options().debug, session.flags().RetryCount};
+}
+
+int exitStatus(TransferOutcome outcome)
+{
+    switch (outcome) {
+    case TransferOutcome::Complete:
+    case TransferOutcome::CompleteNotVerified:
+        return ExitSuccess;
+    case TransferOutcome::Cancelled:
+        return ExitCancelled;
+    default:
+        return ExitFailed;
+    }
 }
 
 } // namespace
@@ -63,9 +76,8 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
                      environment.interrupted ? *environment.interrupted : NeverInterrupted);
     const LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
                               !session.options().noVerify};
-    TransferOperation operation(*port, host, session.flags(), session.image(), session.records(),
-                                session.model(), options);
-    host.onInterrupt([&operation] { operation.cancel(); });
+    Transfer transfer(type, *port, host, session.configuration(), options);
+    host.onInterrupt([&transfer] { transfer.cancel(); });
     host.onPortError([&session, &port, &options] {
         const std::string device =
             session.options().port.value_or("port " + std::to_string(options.portNumber));
@@ -73,25 +85,18 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
         return device + ": " + (reason.empty() ? "Cannot be opened" : reason);
     });
     if (environment.transferActive) environment.transferActive(true);
-    session.setTransferRan();
-    const bool done = operation.run(type);
+    transfer.run();
     if (environment.transferActive) environment.transferActive(false);
-    operation.release();
-    if (session.flags().CancelFlag) return ExitCancelled;
-    // Only "Complete!!" is success: a radio found not ready ends the
-    // operation with the flags clear and nothing done.
-    const bool completed = session.flags().CompletedFlag && !session.flags().ErrorFlag;
-    return done && completed ? ExitSuccess : ExitFailed;
+    transfer.release();
+    if (!session.options().noBackup) BackupCommands::keep(session, transfer, err);
+    transfer.takeRead(session.document());
+    return exitStatus(transfer.outcome());
 }
 
 int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istream& in)
 {
     CliSession::print(err, session.resetImage());
-    const int status = transfer(session, OperationType::Read, err, in);
-    if (status == ExitSuccess) session.document().takeRead();
-    if (status == ExitSuccess && !session.options().noBackup)
-        BackupCommands::keep(session, backupoperation::Read, session.flags(), err);
-    return status;
+    return transfer(session, OperationType::Read, err, in);
 }
 
 // Twelve seconds of reading are not thrown away for a file that cannot be
@@ -114,10 +119,10 @@ int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& 
 
 int RadioCommands::saveRead(CliSession& session, const std::string& path, std::ostream& err)
 {
-    const ProcessFlags transferFlags = session.flags();
     if (FileCommandSet::save(session, path, err)) return ExitSuccess;
+    // Only a completed read comes here.
     std::optional<BackupEntry> kept = session.lastBackup();
-    if (!kept) kept = BackupCommands::keep(session, backupoperation::Read, transferFlags, err);
+    if (!kept) kept = BackupCommands::keep(session, backupoperation::Read, backupoutcome::Complete, err);
     if (kept)
         err << "zmp-cli: what was read is kept in " << BackupCommands::configPath(session, *kept) << '\n';
     return ExitFailed;
@@ -128,11 +133,7 @@ int RadioCommands::runProgram(CliSession& session, const std::vector<std::string
 {
     if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
-    const int status = transfer(session, OperationType::Program, err, in);
-    // Whatever the outcome: the radio may hold part of it.
-    if (session.transferRan() && !session.options().noBackup)
-        BackupCommands::keep(session, backupoperation::Programmed, session.flags(), err);
-    return status;
+    return transfer(session, OperationType::Program, err, in);
 }
 
 int RadioCommands::runClear(CliSession& session, const std::vector<std::string>& args, std::ostream&,

@@ -26,6 +26,15 @@ struct DocumentState {
     bool currentFileIsImage = false;
 
     std::string title() const;
+    // A file step the user left (a file dialog closed without a choice)
+    // ends cancelled; one that failed ends with the error and the cancel
+    // flags both set.
+    void declineFileStep() { flags.CancelFlag = true; }
+    void failFileStep()
+    {
+        flags.ErrorFlag = true;
+        flags.CancelFlag = true;
+    }
 };
 
 } // namespace zmp

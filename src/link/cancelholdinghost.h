@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/linkhost.h"
-#include "model/processflags.h"
+#include "link/transferflags.h"
 
 namespace zmp {
 
@@ -13,7 +13,7 @@ namespace zmp {
 // link ends as cancelled whenever the user pressed Cancel.
 class CancelHoldingHost : public LinkHost {
   public:
-    CancelHoldingHost(LinkHost& host, ProcessFlags& flags) : host_(host), flags_(flags) {}
+    CancelHoldingHost(LinkHost& host, TransferFlags& flags) : host_(host), flags_(flags) {}
 
     void hold() { held_ = true; }
     void forget() { held_ = false; }
@@ -30,7 +30,7 @@ class CancelHoldingHost : public LinkHost {
     void reassert();
 
     LinkHost& host_;
-    ProcessFlags& flags_;
+    TransferFlags& flags_;
     bool held_ = false;
 };
 

@@ -43,7 +43,7 @@ void ClearOperation::clearBytes(OperationType type) const
             image_[addresses[i]] = saved[i];
         return;
     }
-    steps.complete();
+    steps.complete(msg::Complete);
     (mmsi ? records_.userMmsi : records_.atisCode).clear();
 }
 
@@ -58,7 +58,7 @@ void ClearOperation::clearBlocks(OperationType type) const
         image_ = *saved;
         return;
     }
-    steps.complete();
+    steps.complete(msg::Complete);
 }
 
 void ClearOperation::writeBlocks(OperationType type) const

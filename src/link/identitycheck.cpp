@@ -23,7 +23,7 @@ bool IdentityCheck::run() const
 {
     // A Cancel served during the last acknowledgement must stop here: the
     // next block's first attempt would clear it.
-    const ProcessFlags& flags = link_.context().flags;
+    const TransferFlags& flags = link_.context().flags;
     checkModel();
     if (!flags.ErrorFlag && !flags.CancelFlag) checkProduct();
     return !flags.ErrorFlag && !flags.CancelFlag;
@@ -83,7 +83,7 @@ void IdentityCheck::compareProduct(const MemoryImage& scratch) const
 // A cancelled block ends the check quietly; a failed one is reported.
 bool IdentityCheck::reportedBlockFailure() const
 {
-    const ProcessFlags& flags = link_.context().flags;
+    const TransferFlags& flags = link_.context().flags;
     if (flags.CancelFlag) return true;
     if (!flags.ErrorFlag) return false;
     link_.context().message(msg::CommunicationError, msg::ModelCheckTitle);

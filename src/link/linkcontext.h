@@ -4,11 +4,11 @@
 
 #include "link/linkhost.h"
 #include "link/serialport.h"
-#include "model/processflags.h"
+#include "link/transferflags.h"
 
 namespace zmp {
 
-// Settings of one transfer that do not live in ProcessFlags.
+// Settings of one transfer that do not live in its flags.
 struct LinkOptions {
     int portNumber = 1;     // the serial-port menu's choice
     std::string programDir; // folder of "err.log" (written in debug mode only)
@@ -16,11 +16,11 @@ struct LinkOptions {
 };
 
 // What every part of the link shares during one operation: the port, the
-// host, the process flags, the options and the dialog caption.
+// host, the transfer's flags, the options and the dialog caption.
 struct LinkContext {
     SerialPort& port;
     LinkHost& host;
-    ProcessFlags& flags;
+    TransferFlags& flags;
     LinkOptions options;
     std::string caption;
 

@@ -14,11 +14,11 @@ bool OperationSteps::start() const
     return false;
 }
 
-void OperationSteps::complete() const
+void OperationSteps::complete(const char* text) const
 {
     context_.flags.CompletedFlag = true;
     context_.status("");
-    context_.message(msg::Complete, context_.caption, MessageIcon::Information);
+    context_.message(text, context_.caption, MessageIcon::Information);
 }
 
 } // namespace zmp

@@ -13,8 +13,8 @@ class OperationSteps {
     // Checks that the radio is ready; when it is not, says so and returns
     // false. A Cancel served during the check ends the operation quietly.
     bool start() const;
-    // CompletedFlag, the status line cleared, "Complete!!".
-    void complete() const;
+    // CompletedFlag, the status line cleared, "Complete!!" or another closing text.
+    void complete(const char* text) const;
     bool failed() const { return context_.flags.ErrorFlag || context_.flags.CancelFlag; }
 
   private:

@@ -23,11 +23,12 @@ void ProgramOperation::run() const
         link_.context().status(msg::Writing);
         const FailureGuard guard(link_.context(), link_.ports());
         guard.run(msg::SourceWriteData, msg::ProgramTitle, [&] { writeData(); });
-        if (!steps.failed() && link_.context().options.verify) {
+        const bool verify = link_.context().options.verify;
+        if (!steps.failed() && verify) {
             guard.run(msg::SourceVerifyData, msg::ProgramTitle,
                       [&] { ProgramVerifier(link_, image_).run(); });
         }
-        if (!steps.failed()) steps.complete();
+        if (!steps.failed()) steps.complete(verify ? msg::Complete : msg::CompleteNotVerified);
     }
 }
 

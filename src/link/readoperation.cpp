@@ -35,7 +35,7 @@ void ReadOperation::readAll() const
     if (steps.failed()) return;
     copyRanges(*buffer, image_);
     ImageCodec::decode(image_, records_);
-    steps.complete();
+    steps.complete(msg::Complete);
 }
 
 void ReadOperation::readData(MemoryImage& buffer) const

@@ -14,7 +14,7 @@
 
 namespace zmp {
 
-TransferOperation::TransferOperation(SerialPort& port, LinkHost& host, ProcessFlags& flags,
+TransferOperation::TransferOperation(SerialPort& port, LinkHost& host, TransferFlags& flags,
                                      MemoryImage& image, Records& records, int model, LinkOptions options)
     : port_(port), host_(host, flags), flags_(flags), image_(image), records_(records), model_(model),
       options_(std::move(options))

@@ -5,8 +5,8 @@
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
+#include "link/transferflags.h"
 #include "model/memoryimage.h"
-#include "model/processflags.h"
 #include "model/records.h"
 
 namespace zmp {
@@ -14,7 +14,7 @@ namespace zmp {
 // The logic of the transfer dialog: one object per dialog (or per zmp-cli
 // command), driving every radio operation over a port and a host.
 //
-//     ProcessFlags flags;                       // DebugMode, SlowLink, RetryCount as started
+//     TransferFlags flags;                       // DebugMode, SlowLink, RetryCount as started
 //     TransferOperation transfer(port, host, flags, image, records, model, {portNumber, programDir});
 //     bool close = transfer.run(OperationType::Read);   // the OK button
 //     // flags.CompletedFlag: "Complete!!" was shown (a read has decoded the image into the records)
@@ -30,7 +30,7 @@ namespace zmp {
 // image; a program changes the image by the preparation even when it fails.
 class TransferOperation {
   public:
-    TransferOperation(SerialPort& port, LinkHost& host, ProcessFlags& flags, MemoryImage& image,
+    TransferOperation(SerialPort& port, LinkHost& host, TransferFlags& flags, MemoryImage& image,
                       Records& records, int model, LinkOptions options);
 
     // The OK button. True when the dialog should close: the operation ran
@@ -56,7 +56,7 @@ class TransferOperation {
 
     SerialPort& port_;
     CancelHoldingHost host_;
-    ProcessFlags& flags_;
+    TransferFlags& flags_;
     MemoryImage& image_;
     Records& records_;
     int model_;

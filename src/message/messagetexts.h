@@ -36,6 +36,8 @@ inline constexpr const char* PortInitError = "port inicialize error!!";
 inline constexpr const char* RadioBusy = "Radio is busy!!";
 inline constexpr const char* RadioNotReady = "Radio not ready!!";
 inline constexpr const char* Complete = "Complete!!";
+// A program whose read-back was switched off.
+inline constexpr const char* CompleteNotVerified = "Complete!! (not verified)";
 inline constexpr const char* CommunicationError = "Communication Error!!";
 inline constexpr const char* ConnectionLostPrefix = "The connection to ";
 inline constexpr const char* ConnectionLostSuffix = " was lost.";
@@ -209,6 +211,7 @@ inline constexpr std::array Texts{FileSaveError,
                                   RadioBusy,
                                   RadioNotReady,
                                   Complete,
+                                  CompleteNotVerified,
                                   CommunicationError,
                                   ConnectionLostPrefix,
                                   ConnectionLostSuffix,

@@ -64,7 +64,7 @@ void FileMenuHandler::open()
     if (!window_.leavePageCheck() || !askToSaveChanges()) return;
     EditorState& state = window_.state();
     const BusyWindow busy(window_);
-    state.flags.CancelFlag = true;
+    state.declineFileStep();
     const std::string path = dialogs_.openFileName(msg::DatFilter, programFolder());
     if (!path.empty()) readConfiguration(path);
 }
@@ -98,7 +98,7 @@ void FileMenuHandler::saveCommand(bool useCurrentPath)
     const bool ask = !useCurrentPath || state.currentFilePath.empty() || state.currentFileIsImage;
     const std::string path =
         ask ? dialogs_.saveFileName(msg::DatFilter, programFolder()) : state.currentFilePath;
-    state.flags.CancelFlag = true;
+    state.declineFileStep();
     if (path.empty()) return;
     show(window_.document().save(path, FileKind::Configuration));
 }
@@ -164,7 +164,7 @@ void FileMenuHandler::openImageFile()
     if (!state.flags.DebugMode) return;
     const std::string path = dialogs_.openFileName(msg::HexFilter, programFolder());
     if (path.empty()) {
-        state.flags.CancelFlag = true;
+        state.declineFileStep();
         return;
     }
     const BusyWindow busy(window_);
@@ -183,7 +183,7 @@ void FileMenuHandler::saveImageFile()
     if (!state.flags.DebugMode || !window_.leavePageCheck()) return;
     const std::string path = dialogs_.saveFileName(msg::HexFilter, programFolder());
     if (path.empty()) {
-        state.flags.CancelFlag = true;
+        state.declineFileStep();
         return;
     }
     const BusyWindow busy(window_);

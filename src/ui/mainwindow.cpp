@@ -22,7 +22,6 @@
 #include <QToolBar>
 
 #include "backup/backupstore.h"
-#include "backup/transferbackup.h"
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
@@ -31,6 +30,7 @@
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "platform/helpviewer.h"
+#include "transfer/transfer.h"
 #include "ui/aboutbox.h"
 #include "ui/atissetuppage.h"
 #include "ui/backupsdialog.h"
@@ -547,54 +547,38 @@ void MainWindow::onPortItem(int port)
 bool MainWindow::runTransfer(int operation)
 {
     if (!leavePageCheck()) return false;
-    ProcessFlags& flags = services_.state.flags;
-    const auto type = static_cast<OperationType>(operation);
-    const bool read = type == OperationType::Read;
-    flags.CompletedFlag = false;
-    bool ran = false;
-    execTransferDialog(type, services_.state, ran);
-    keepBackup(type, services_.state, ran);
-    // Only an operation that ended with "Complete!!" changed the image: a
-    // failed or cancelled one leaves the editor as it was.
-    const bool completed = flags.CompletedFlag;
-    if (read && completed) document_->takeRead();
-    flags.CompletedFlag = false;
+    const bool completed =
+        execTransferDialog(static_cast<OperationType>(operation), services_.state, document_.get());
     history_->look();
     return completed;
 }
 
-bool MainWindow::execTransferDialog(OperationType type, EditorState& state, bool& ran)
+// A failed or cancelled operation leaves the editor as it was; a completed
+// read replaces the document's configuration when there is one to replace.
+bool MainWindow::execTransferDialog(OperationType type, EditorState& state, ConfigurationDocument* document)
 {
     const std::unique_ptr<SerialPort> port = services_.makePort();
     TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this);
     connect(&dialog, &TransferDialog::helpRequested, this,
             [this](int context, const QString& caption) { showHelp(context, caption); });
-    const bool succeeded = dialog.exec() == QDialog::Accepted;
-    ran = dialog.operationStarted();
-    return succeeded;
+    dialog.exec();
+    const Transfer& transfer = dialog.transfer();
+    keepBackup(transfer, state);
+    if (document) transfer.takeRead(*document);
+    return transfer.completed();
 }
 
-// A program is kept whatever its outcome: after a failure the radio may
-// hold part of it, and the user needs to know what was sent.
-void MainWindow::keepBackup(OperationType type, const EditorState& state, bool ran)
+void MainWindow::keepBackup(const Transfer& transfer, const EditorState& state)
 {
-    const bool read = type == OperationType::Read;
-    const bool wanted = read ? state.flags.CompletedFlag : type == OperationType::Program && ran;
-    if (services_.backupDir.empty() || !wanted) return;
+    if (services_.backupDir.empty()) return;
     const AppSettings settings(services_.settings);
-    const TransferBackup backup{read ? backupoperation::Read : backupoperation::Programmed,
-                                state.image,
-                                state.records,
-                                state.model,
-                                state.hasAtis,
-                                settings.rememberedDestination(state.model),
-                                services_.portDevice ? services_.portDevice(settings.comNum())
-                                                     : std::string()};
+    const BackupPlace place{settings.rememberedDestination(state.model),
+                            services_.portDevice ? services_.portDevice(settings.comNum()) : std::string()};
     BackupStore store(services_.backupDir);
-    std::string reason;
-    if (!backup.keep(store, state.flags, &reason))
-        services_.messages.inform(state.title(), msg::NoBackupKept + std::string("\n") + reason,
-                                  MessageIcon::Warning);
+    std::string problem;
+    if (!transfer.keepBackup(store, place, problem) && !problem.empty())
+        services_.messages.show({state.title(), msg::NoBackupKept, MessageIcon::Warning, MessageButtons::Ok,
+                                 MessageAnswer::Ok, problem});
 }
 
 void MainWindow::showBackups()
@@ -613,11 +597,7 @@ void MainWindow::compareWithRadio()
     // The read lands in a copy, exactly as Read from Radio would leave the
     // editor, so that the comparison is with what a read would bring in.
     EditorState radio = services_.state;
-    radio.flags.CompletedFlag = false;
-    bool ran = false;
-    execTransferDialog(OperationType::Read, radio, ran);
-    keepBackup(OperationType::Read, radio, ran);
-    if (!radio.flags.CompletedFlag) return;
+    if (!execTransferDialog(OperationType::Read, radio, nullptr)) return;
     const EditorState& editor = services_.state;
     CompareWindow window(
         ConfigDiff::compareWithRadio(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),

@@ -35,6 +35,7 @@ class MainActions;
 class NodeTree;
 class Page;
 class TableExchangeUi;
+class Transfer;
 
 // What the main window works with; the program entry and the tests make them.
 struct MainWindowServices {
@@ -135,10 +136,10 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     void onPortItem(int port);
     // True when the operation ended with "Complete!!".
     bool runTransfer(int operation);
-    // The transfer dialog on state; ran tells whether OK was pressed.
-    bool execTransferDialog(OperationType type, EditorState& state, bool& ran);
-    // A complete read, or a program that was started, of state into the backups.
-    void keepBackup(OperationType type, const EditorState& state, bool ran);
+    // The transfer dialog on state, the backup its transfer calls for, and a
+    // completed read taken into document (none: a copy is read). True when it completed.
+    bool execTransferDialog(OperationType type, EditorState& state, ConfigurationDocument* document);
+    void keepBackup(const Transfer& transfer, const EditorState& state);
     void showBackups();
     // Reads the radio into a copy of the editor's state and shows what differs.
     void compareWithRadio();

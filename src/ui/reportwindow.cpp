@@ -88,7 +88,7 @@ void ReportWindow::saveAs()
 {
     const std::string path = dialogs_.saveFileName(msg::TxtFilter, state_.programDir.string());
     if (path.empty()) {
-        state_.flags.CancelFlag = true;
+        state_.declineFileStep();
         return;
     }
     FileError error;
@@ -99,8 +99,7 @@ void ReportWindow::saveAs()
         if (written) pauseMs(AfterWorkPauseMs);
     }
     if (written) return;
-    state_.flags.ErrorFlag = true;
-    state_.flags.CancelFlag = true;
+    state_.failFileStep();
     messages_.inform(modelName(state_.model) + " " + state_.title(), error.description, MessageIcon::Warning);
 }
 

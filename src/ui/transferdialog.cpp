@@ -65,8 +65,7 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
     const AppSettings appSettings(settings);
     const LinkOptions options{appSettings.comNum(), state.programDir.string(),
                               appSettings.verifyAfterProgram()};
-    operation_ = std::make_unique<TransferOperation>(port, *this, state.flags, state.image, state.records,
-                                                     state.model, options);
+    transfer_ = std::make_unique<Transfer>(type, port, *this, state, options);
     createControls();
     createVerifyBox(settings, options.verify);
     placeControls();
@@ -74,7 +73,7 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
 
 TransferDialog::~TransferDialog()
 {
-    operation_->release();
+    transfer_->release();
 }
 
 void TransferDialog::createControls()
@@ -125,7 +124,7 @@ void TransferDialog::createVerifyBox(SettingsStore& settings, bool checked)
     verify_->setVisible(type_ == OperationType::Program);
     connect(verify_, &QCheckBox::toggled, this, [this, &settings](bool on) {
         AppSettings(settings).setVerifyAfterProgram(on);
-        operation_->setVerify(on);
+        transfer_->setVerify(on);
     });
 }
 
@@ -229,21 +228,20 @@ std::int64_t TransferDialog::nowMs()
 
 void TransferDialog::onOk()
 {
-    if (state_.flags.BusyFlag) return;
-    operationStarted_ = true;
-    const bool close = operation_->run(type_);
+    if (transfer_->busy()) return;
+    const bool close = transfer_->run();
     showProgress(0);
     if (close) accept();
 }
 
 void TransferDialog::onCancel()
 {
-    if (operation_->cancel()) reject();
+    if (transfer_->cancel()) reject();
 }
 
 void TransferDialog::closeEvent(QCloseEvent* event)
 {
-    if (!operation_->mayClose()) {
+    if (transfer_->busy()) {
         event->ignore();
         return;
     }
@@ -257,7 +255,7 @@ void TransferDialog::keyPressEvent(QKeyEvent* event)
 {
     // Escape is the close box of a dialog; it is refused while busy.
     if (event->key() == Qt::Key_Escape) {
-        if (operation_->mayClose()) reject();
+        if (!transfer_->busy()) reject();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -10,7 +10,7 @@
 #include "link/linkhost.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
-#include "link/transferoperation.h"
+#include "transfer/transfer.h"
 #include "ui/editorstate.h"
 #include "ui/messageservice.h"
 
@@ -42,8 +42,8 @@ class TransferDialog : public QDialog, public LinkHost {
     std::int64_t nowMs() override;
 
     int progress() const { return progress_; }
-    // OK was pressed: the radio may have been read or written.
-    bool operationStarted() const { return operationStarted_; }
+    // What the dialog ran and how it ended.
+    const Transfer& transfer() const { return *transfer_; }
     // The left edge of the bar inside the progress box at a percentage.
     static int barLeft(int boxWidth, int percent);
 
@@ -65,7 +65,7 @@ class TransferDialog : public QDialog, public LinkHost {
     OperationType type_;
     EditorState& state_;
     MessageService& messages_;
-    std::unique_ptr<TransferOperation> operation_;
+    std::unique_ptr<Transfer> transfer_;
     QElapsedTimer clock_;
     QLabel* message_ = nullptr;
     QLabel* monitor_ = nullptr;
@@ -80,7 +80,6 @@ class TransferDialog : public QDialog, public LinkHost {
     QCheckBox* verify_ = nullptr;
     int progress_ = 0;
     bool started_ = false;
-    bool operationStarted_ = false;
 };
 
 } // namespace zmp

@@ -119,16 +119,5 @@ TEST(BackupTime, readsBackOnlyWhatItWrites)
     EXPECT_FALSE(BackupTime::parse("2026-12-08 06:26:10"));
 }
 
-TEST(TransferBackup, outcomeFollowsTheFlags)
-{
-    ProcessFlags flags;
-    EXPECT_EQ(TransferBackup::outcome(flags), "failed");
-    flags.CompletedFlag = true;
-    EXPECT_EQ(TransferBackup::outcome(flags), "complete");
-    flags.CompletedFlag = false;
-    flags.CancelFlag = true;
-    EXPECT_EQ(TransferBackup::outcome(flags), "cancelled");
-}
-
 } // namespace
 } // namespace zmp

@@ -10,8 +10,8 @@
 #include "link/linkcontext.h"
 #include "link/linkhost.h"
 #include "link/serialport.h"
+#include "link/transferflags.h"
 #include "model/memoryimage.h"
-#include "model/processflags.h"
 #include "support/contractrig.h"
 #include "support/hostclock.h"
 #include "support/recordinghost.h"
@@ -95,7 +95,7 @@ struct LinkRig {
     FakeClock clock;
     RecordingHost host{clock};
     ScriptedPort port{clock};
-    ProcessFlags flags;
+    TransferFlags flags;
     MiniRadio radio;
     LinkOptions options{1, scratchFolder().string()}; // the program folder, for the error log
     LinkContext context{port, host, flags, options, "Read from Radio"};

@@ -5,7 +5,7 @@
 #include "link/radiolink.h"
 #include "link/statuscheck.h"
 #include "link/synchroniser.h"
-#include "model/processflags.h"
+#include "link/transferflags.h"
 #include "platform/qtserialport.h"
 #include "radiosim/radioimage.h"
 #include "support/hostclock.h"
@@ -25,7 +25,7 @@ TEST(SerialLink, synchronisesAndChecksStatusOverAPseudoTerminal)
     test::RecordingHost host(clock);
     // The serial-port adapter lives on Qt's event machinery, as in the editor.
     host.eventLoop = [] { QCoreApplication::processEvents(); };
-    ProcessFlags flags;
+    TransferFlags flags;
     const LinkContext context{port, host, flags, LinkOptions{}, "Read from Radio"};
     const RadioLink link(context);
     ASSERT_TRUE(Synchroniser(link).run());

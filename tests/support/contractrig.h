@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "link/operationtype.h"
+#include "link/transferflags.h"
 #include "model/memoryimage.h"
 #include "model/models.h"
-#include "model/processflags.h"
 #include "model/records.h"
 #include "support/recordinghost.h"
 
@@ -51,7 +51,7 @@ class ContractRig {
     std::vector<SeenRequest> requestsOf(SeenRequest::Kind kind) const;
 
     RecordingHost host;
-    ProcessFlags flags;
+    TransferFlags flags;
     MemoryImage image;
     Records records;
 };

@@ -172,7 +172,6 @@ class TransferTest : public QObject {
         QVERIFY2(editor.messages.texts().find("Complete!!") != std::string::npos,
                  editor.messages.texts().c_str());
         QVERIFY(!editor.state.flags.modified);
-        QVERIFY(!editor.state.flags.CompletedFlag);
         QVERIFY(editor.state.currentFilePath.empty());
         QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
         QCOMPARE(editor.window->tree().keyOf(editor.window->tree().selectedIndex()), std::string("General"));
@@ -190,7 +189,6 @@ class TransferTest : public QObject {
         editor.window->actions().transferRead->trigger();
         QCOMPARE(driver.opened, 1);
         QCOMPARE(editor.messages.shown.size(), shown);
-        QVERIFY(!editor.state.flags.BusyFlag);
     }
 
     void cancelDuringReadLeavesRecordsUnchanged()
@@ -207,7 +205,7 @@ class TransferTest : public QObject {
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
-            if (dialog && editor.state.flags.CancelFlag && !editor.state.flags.BusyFlag)
+            if (dialog && dialog->transfer().flags().CancelFlag && !dialog->transfer().busy())
                 dialog->findChild<QPushButton*>("cmdCancel")->click();
         });
         closer.start(20);
@@ -245,7 +243,7 @@ class TransferTest : public QObject {
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
-            if (!dialog || editor.messages.shown.size() == before || editor.state.flags.BusyFlag) return;
+            if (!dialog || editor.messages.shown.size() == before || dialog->transfer().busy()) return;
             okAgain = dialog->findChild<QPushButton*>("cmdOK")->isEnabled();
             dialog->findChild<QPushButton*>("cmdCancel")->click();
         });
@@ -253,7 +251,6 @@ class TransferTest : public QObject {
         editor.window->actions().transferRead->trigger();
         QVERIFY(editor.messages.shown.size() > before);
         QVERIFY(okAgain);
-        QVERIFY(!editor.state.flags.BusyFlag);
         QVERIFY(editor.window->isEnabled());
     }
 
@@ -271,7 +268,7 @@ class TransferTest : public QObject {
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
-            if (dialog && editor.messages.shown.size() > before && !editor.state.flags.BusyFlag)
+            if (dialog && editor.messages.shown.size() > before && !dialog->transfer().busy())
                 dialog->findChild<QPushButton*>("cmdCancel")->click();
         });
         closer.start(20);

@@ -1,0 +1,10 @@
+#!/bin/sh
+# The front ends show outcomes; the core decides them. Fails when the editor
+# or zmp-cli assigns the error, cancel, completed or busy flag itself.
+# $1: the src folder.
+found=$(grep -rnE '(ErrorFlag|CancelFlag|CompletedFlag|BusyFlag)[[:space:]]*=[^=]' "$1/ui" "$1/cli")
+if [ -n "$found" ]; then
+    echo "the front ends assign a flag the core owns:"
+    echo "$found"
+    exit 1
+fi
