@@ -20,7 +20,7 @@ bool Transfer::run()
     flags_.CompletedFlag = false;
     const bool close = operation_.run(type_);
     outcome_ = transferOutcome(flags_, type_, verify_);
-    return close && completed();
+    return close;
 }
 
 void Transfer::setVerify(bool verify)

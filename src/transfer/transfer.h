@@ -37,8 +37,9 @@ class Transfer {
     Transfer(OperationType type, SerialPort& port, LinkHost& host, DocumentState& state, LinkOptions options);
 
     // The OK button: runs the operation on the state's image and records.
-    // True when the dialog should close (it completed); after a failure or
-    // a Cancel the user may run it again.
+    // True when the dialog should close: the operation ran without an error
+    // or a Cancel (a radio found not ready too); otherwise the user may run
+    // it again. Whether it completed is outcome()'s to tell.
     bool run();
     // The Cancel button: while busy it asks the operation to stop and
     // returns false; otherwise true (close the dialog).
