@@ -13,7 +13,7 @@ namespace {
 constexpr const char* PartlyWritten =
     "the radio may hold a partly written configuration: connect it again and program it again";
 
-FleetOutcome outcomeOf(const ProcessFlags& flags, bool verify)
+FleetOutcome outcomeOf(const TransferFlags& flags, bool verify)
 {
     if (flags.CompletedFlag && !flags.ErrorFlag && !flags.CancelFlag)
         return verify ? FleetOutcome::Complete : FleetOutcome::CompleteNotVerified;
@@ -42,13 +42,9 @@ SerialPort& LinkStation::port()
     return *port_;
 }
 
-ProcessFlags LinkStation::freshFlags() const
+TransferFlags LinkStation::freshFlags() const
 {
-    ProcessFlags flags;
-    flags.RetryCount = settings_.switches.RetryCount;
-    flags.DebugMode = settings_.switches.DebugMode;
-    flags.SlowLink = settings_.switches.SlowLink;
-    return flags;
+    return TransferFlags::startingFrom(settings_.switches);
 }
 
 bool LinkStation::awaitRadio(const FleetJob& job, std::string& reason)
@@ -59,7 +55,7 @@ bool LinkStation::awaitRadio(const FleetJob& job, std::string& reason)
 FleetResult LinkStation::programRadio(const FleetJob& job, const IdentityCheck& mayProgram)
 {
     servedRadio_ = true;
-    ProcessFlags flags = freshFlags();
+    TransferFlags flags = freshFlags();
     StationHost host(job, flags);
     host.setPhase(FleetPhase::Reading);
     const LinkContext context{port(), host, flags, settings_.link, operationCaption(OperationType::Read)};
@@ -82,7 +78,7 @@ FleetResult LinkStation::program(const FleetJob& job)
 {
     auto image = std::make_unique<MemoryImage>(job.image);
     Records records = job.records;
-    ProcessFlags flags = freshFlags();
+    TransferFlags flags = freshFlags();
     StationHost host(job, flags);
     host.setPhase(FleetPhase::Programming);
     TransferOperation operation(port(), host, flags, *image, records, job.model, settings_.link);

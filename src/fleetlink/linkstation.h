@@ -10,6 +10,7 @@
 #include "fleetlink/stationhost.h"
 #include "link/linkcontext.h"
 #include "link/serialport.h"
+#include "link/transferflags.h"
 #include "model/processflags.h"
 
 namespace zmp {
@@ -36,7 +37,7 @@ class LinkStation : public FleetStation {
 
   private:
     SerialPort& port();
-    ProcessFlags freshFlags() const;
+    TransferFlags freshFlags() const;
     FleetResult program(const FleetJob& job);
     FleetResult unread(const FleetJob& job, const StationHost& host) const;
 

@@ -6,7 +6,7 @@
 #include "fleet/fleetradio.h"
 #include "fleet/fleetstation.h"
 #include "link/linkhost.h"
-#include "model/processflags.h"
+#include "link/transferflags.h"
 
 namespace zmp {
 
@@ -16,7 +16,7 @@ namespace zmp {
 // the transfer's own flags until the link winds down.
 class StationHost : public LinkHost {
   public:
-    StationHost(const FleetJob& job, ProcessFlags& flags) : job_(job), flags_(flags) {}
+    StationHost(const FleetJob& job, TransferFlags& flags) : job_(job), flags_(flags) {}
 
     MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override;
@@ -34,7 +34,7 @@ class StationHost : public LinkHost {
 
   private:
     const FleetJob& job_;
-    ProcessFlags& flags_;
+    TransferFlags& flags_;
     FleetPhase phase_ = FleetPhase::Reading;
     std::string failure_;
     std::map<std::string, int> retries_;

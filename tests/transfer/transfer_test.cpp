@@ -114,8 +114,7 @@ TEST_P(TransferCase, decidesTheOutcomeAndTheBackup)
         host.onEvents = [&] {
             if (static_cast<int>(rig.radio.writeFrames().size()) >= c.cancelAtWrite) transfer.cancel();
         };
-    EXPECT_EQ(transfer.run(),
-              c.outcome == TransferOutcome::Complete || c.outcome == TransferOutcome::CompleteNotVerified);
+    transfer.run();
     EXPECT_EQ(transfer.outcome(), c.outcome);
     const auto texts = host.messageTexts();
     if (c.lastMessage) {
