@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "codec/errorlog.h"
+#include "link/timescale.h"
 
 namespace zmp {
 
@@ -24,7 +25,7 @@ void LinkContext::progress(int percent) const
 
 void LinkContext::pause(int ms) const
 {
-    host.sleep(ms);
+    host.sleep(scaledMs(ms));
 }
 
 MessageAnswer LinkContext::message(const std::string& text, const std::string& title, MessageIcon icon,

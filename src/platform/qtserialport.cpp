@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <sstream>
 #include <thread>
 #include <utility>
 
 #include "link/linkerror.h"
 #include "link/portlosterror.h"
+#include "link/timescale.h"
 #include "platform/portaccessadvice.h"
 
 namespace zmp {
@@ -114,7 +116,8 @@ void QtSerialPort::drain()
 std::chrono::microseconds QtSerialPort::lineTime(qint64 bytes) const
 {
     if (baud_ <= 0 || bytes <= 0) return {};
-    return std::chrono::microseconds(bytes * BitsPerByte * 1'000'000 / baud_);
+    const double micros = static_cast<double>(bytes) * BitsPerByte * 1'000'000 / baud_;
+    return std::chrono::microseconds(std::llround(micros * linkTimeScale()));
 }
 
 int QtSerialPort::waitingCount()
