@@ -14,10 +14,16 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zmp)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "ZMP developers <zmp@localhost>")
+set(CPACK_PACKAGE_CONTACT "${ZMP_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming tool for MR4400 marine VHF radios")
-set(CPACK_PACKAGE_DESCRIPTION
-    "ZMP reads the configuration memory of an MR4400 series marine VHF radio over a serial cable, lets you edit it, saves it as a .dat file, prints it and programs it back into the radio. With the command-line companion zmp-cli and the radio emulator zmp-radio-sim.")
+# Lines of at most 80 characters, as Debian's control files want them
+# (CPack puts the summary before them).
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "ZMP reads the configuration memory of an MR4400 series marine VHF radio\n"
+    "over a serial cable, lets you edit it, saves it as a .dat file, prints it\n"
+    "and programs it back into the radio. With the command-line companion\n"
+    "zmp-cli and the radio emulator zmp-radio-sim.")
+string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -27,4 +33,19 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+
+# A source install (not the package, which dpkg removes) lists what it put
+# where in share/zmp/installed-files.txt, beside share/zmp/uninstall.sh
+# that removes exactly that. Last of the install rules, so that the list is
+# complete.
+install(PROGRAMS data/package/uninstall.sh DESTINATION ${CMAKE_INSTALL_DATADIR}/zmp COMPONENT source-install)
+install(CODE [[
+  set(zmp_list "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/zmp/installed-files.txt")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_PREFIX}/share/zmp/installed-files.txt")
+  list(JOIN CMAKE_INSTALL_MANIFEST_FILES "\n" zmp_files)
+  file(WRITE "${zmp_list}" "${zmp_files}\n")
+  message(STATUS "Installing: ${zmp_list}")
+]] COMPONENT source-install)
+# The package holds everything but the source install's own uninstall.
+set(CPACK_COMPONENTS_ALL Unspecified)
 include(CPack)

@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format-14 clang-tidy-14
   poppler-utils fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev
+  desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev python3 lintian
   xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi
 )
 

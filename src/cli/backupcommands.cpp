@@ -2,6 +2,7 @@
 
 #include "backup/backupstore.h"
 #include "backup/transferbackup.h"
+#include "cli/jsondocument.h"
 #include "files/appsettings.h"
 
 namespace zmp {
@@ -27,9 +28,27 @@ std::string destinationOf(CliSession& session)
     return AppSettings(session.environment().settings).rememberedDestination(session.model());
 }
 
+std::string jsonList(const BackupStore& store, const std::vector<BackupEntry>& entries)
+{
+    JsonDocument json;
+    for (const BackupEntry& entry : entries) {
+        json.beginObject();
+        json.add("time", entry.time);
+        json.add("operation", entry.operation);
+        json.add("model", entry.model);
+        json.add("mmsi", entry.mmsi);
+        json.add("destination", entry.destination);
+        json.add("port", entry.port);
+        json.add("outcome", entry.outcome);
+        json.add("file", store.configPath(entry).string());
+    }
+    return json.text();
+}
+
 } // namespace
 
-int BackupCommands::runList(CliEnvironment& environment, std::ostream& out, std::ostream& err)
+int BackupCommands::runList(CliEnvironment& environment, const CliOptions& options, std::ostream& out,
+                            std::ostream& err)
 {
     if (environment.backupDir.empty()) {
         err << "zmp-cli: no folder for backups in this build\n";
@@ -42,12 +61,13 @@ int BackupCommands::runList(CliEnvironment& environment, std::ostream& out, std:
         err << "zmp-cli: the backups cannot be listed: " << problem << '\n';
         return ExitFailed;
     }
+    if (options.json) return out << jsonList(store, entries), ExitSuccess;
     for (const BackupEntry& entry : entries) {
         out << entry.time << '\t' << entry.operation << '\t' << shown(entry.model) << '\t'
             << shown(entry.mmsi) << '\t' << shown(entry.destination) << '\t' << shown(entry.port) << '\t'
             << shown(entry.outcome) << '\t' << store.configPath(entry).string() << '\n';
     }
-    return out ? ExitSuccess : ExitFailed;
+    return ExitSuccess;
 }
 
 std::optional<BackupEntry> BackupCommands::keep(CliSession& session, const char* operation,

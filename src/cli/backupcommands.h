@@ -16,8 +16,10 @@ class BackupCommands {
   public:
     // backups: one line per backup, oldest first, tab-separated: time (UTC),
     // read or programmed, model, MMSI, destination, port, outcome and the
-    // path of its .dat file; "-" for an empty field.
-    static int runList(CliEnvironment& environment, std::ostream& out, std::ostream& err);
+    // path of its .dat file; "-" for an empty field. With --json the same
+    // fields by name, null for an empty one.
+    static int runList(CliEnvironment& environment, const CliOptions& options, std::ostream& out,
+                       std::ostream& err);
 
     // Keeps the session's image and records as a backup of operation, with
     // the outcome's word. A failure is told on err and changes no exit status.

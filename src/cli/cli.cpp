@@ -1,45 +1,14 @@
 #include "cli/cli.h"
 
-#include <array>
-#include <cerrno>
-#include <cstring>
+#include <algorithm>
 
-#include "cli/backupcommands.h"
-#include "cli/diffcommand.h"
-#include "cli/exchangecommands.h"
-#include "cli/filecommandset.h"
-#include "cli/fleetcommands.h"
-#include "cli/radiocommands.h"
+#include "cli/clicommands.h"
+#include "cli/streampath.h"
+#include "usage/helptext.h"
 
 namespace zmp {
 
 namespace {
-
-using SessionCommand = int (*)(CliSession&, const std::vector<std::string>&, std::ostream&, std::ostream&,
-                               std::istream&);
-
-struct CommandEntry {
-    const char* name;
-    std::size_t minArgs;
-    std::size_t maxArgs;
-    SessionCommand run; // null: diff, which opens two configurations, and backups
-};
-
-constexpr std::array<CommandEntry, 13> Commands{{
-    {"new", 1, 1, &FileCommandSet::runNew},
-    {"convert", 2, 2, &FileCommandSet::runConvert},
-    {"report", 1, 2, &FileCommandSet::runReport},
-    {"destinations", 0, 0, &FileCommandSet::runDestinations},
-    {"read", 1, 1, &RadioCommands::runRead},
-    {"program", 1, 1, &RadioCommands::runProgram},
-    {"clear", 1, 3, &RadioCommands::runClear},
-    {"diff", 2, 2, nullptr},
-    {"check", 1, 1, &ExchangeCommands::runCheck},
-    {"export", 3, 3, &ExchangeCommands::runExport},
-    {"import", 4, 4, &ExchangeCommands::runImport},
-    {"backups", 0, 0, nullptr},
-    {"fleet", 3, 3, &FleetCommands::run},
-}};
 
 int usageError(std::ostream& err, const std::string& reason)
 {
@@ -47,11 +16,30 @@ int usageError(std::ostream& err, const std::string& reason)
     return ExitUsage;
 }
 
-const CommandEntry* findCommand(const std::string& name)
+int runCommand(const CliCommand& command, const CliOptions& options, std::ostream& out, std::ostream& err,
+               std::istream& in, CliEnvironment& environment)
 {
-    for (const auto& entry : Commands)
-        if (name == entry.name) return &entry;
-    return nullptr;
+    if (command.run) return command.run(options, environment, out, err, in);
+    CliSession session(options, environment);
+    if (!session.selectModel(err)) return ExitFailed;
+    if (!session.knowsDestination(err)) return ExitUsage;
+    return command.runInSession(session, options.arguments, out, err, in);
+}
+
+std::vector<UsageCommand> commandUsages()
+{
+    std::vector<UsageCommand> usages;
+    for (const CliCommand& command : cliCommands())
+        usages.push_back(command.usage);
+    return usages;
+}
+
+std::vector<UsageOption> optionUsages()
+{
+    std::vector<UsageOption> usages;
+    for (const CliOption& option : cliOptions())
+        usages.push_back(option.usage);
+    return usages;
 }
 
 // What a command printed must have reached standard output: a full disk
@@ -72,10 +60,11 @@ int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostre
     CliOptions options;
     std::string error;
     if (!CliOptions::parse(args, options, error)) return usageError(err, error);
-    if (options.help) return out << helpText(), ExitSuccess;
+    const CliCommand* command = findCliCommand(options.command);
+    if (options.help && command) return out << HelpText::command(usage(), command->usage), ExitSuccess;
+    if (options.help) return out << HelpText::program(usage()), ExitSuccess;
     if (options.version) return out << versionText(), ExitSuccess;
     if (options.command.empty()) return usageError(err, "no command given");
-    const CommandEntry* command = findCommand(options.command);
     if (!command) return usageError(err, "unknown command: " + options.command);
     const std::size_t count = options.arguments.size();
     if (count < command->minArgs || count > command->maxArgs)
@@ -83,14 +72,9 @@ int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (options.ports.size() > 1 && options.command != "fleet")
         return usageError(err, "--port given " + std::to_string(options.ports.size()) +
                                    " times; only fleet program takes several");
-    if (options.command == "backups")
-        return checkedOutput(BackupCommands::runList(environment, out, err), out, err);
-    if (!command->run)
-        return checkedOutput(DiffCommand::run(options, environment, options.arguments, out, err, in), out,
-                             err);
-    CliSession session(options, environment);
-    if (!session.selectModel(err)) return ExitFailed;
-    return checkedOutput(command->run(session, options.arguments, out, err, in), out, err);
+    const int status = runCommand(*command, options, out, err, in, environment);
+    if (StreamPath::flush(out, err)) return status;
+    return std::max(status, command->troubleStatus);
 }
 
 std::string Cli::versionText()
@@ -98,68 +82,19 @@ std::string Cli::versionText()
     return std::string("zmp-cli ") + ZMP_VERSION + "\n";
 }
 
-// One string literal, line by line as printed; there is no logic to split.
-// NOLINTNEXTLINE(readability-function-size)
-std::string Cli::helpText()
+ProgramUsage Cli::usage()
 {
-    return "Usage: zmp-cli [OPTIONS] COMMAND [ARGS]\n"
-           "\n"
-           "Commands:\n"
-           "  new OUT                  new image with the destination loaded, saved as OUT\n"
-           "  convert IN OUT           open IN, save it as OUT\n"
-           "  report IN [OUT]          text report of IN to OUT, or to stdout\n"
-           "  read OUT                 read the radio, save the image as OUT\n"
-           "  program IN               program IN into the radio\n"
-           "  clear WHAT [IN] [OUT]    clear data in the radio; WHAT is mmsi, atis, dsc-log,\n"
-           "                           distress-log, individual, group, waypoint, dsc-tx-log or all\n"
-           "  destinations             the model's destinations, the remembered one marked *\n"
-           "  diff A B                 differences between two configurations (exit 1 when any);\n"
-           "                           A or B may be the word radio: the radio's configuration\n"
-           "  backups                  the backups of every read and program, oldest first\n"
-           "  check IN                 marine checks of IN: MMSIs, MIDs, ATIS code and settings\n"
-           "                           that contradict each other, one warning a line (exit 1 when any)\n"
-           "  export IN TABLE OUT.csv  a channel table or directory of IN as CSV (UTF-8, RFC 4180)\n"
-           "  import IN TABLE CSV OUT  IN with TABLE replaced from CSV, saved as OUT; every problem is\n"
-           "                           told as \"line N, column NAME: reason\" and then nothing is written\n"
-           "                           TABLE: usa, intl, can, wx, exp, memory-id or group-id\n"
-           "  fleet check BASE FLEET.csv\n"
-           "                           checks a fleet list (CSV: Label, User MMSI, optional ATIS Code\n"
-           "                           and Group1..EXP CH Group Status Name) against BASE; every problem\n"
-           "                           as \"line N, column NAME: reason\" (exit 1 when the list is refused)\n"
-           "  fleet program BASE FLEET.csv\n"
-           "                           programs each radio of the list with BASE and its own User MMSI\n"
-           "                           and ATIS Code, verified and kept in the backups under its label;\n"
-           "                           one --port: asks for each radio on a terminal, or with --yes waits\n"
-           "                           until the radio is taken off and the next answers; several --port:\n"
-           "                           one radio on each at the same time, each port taking the next\n"
-           "                           (exit 1 when any radio was not programmed)\n"
-           "\n"
-           "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
-           "\n"
-           "Options (before or after the command):\n"
-           "  --program-dir DIR        folder of global.ini, destination files and err.log\n"
-           "  --model N                1 = MR4400, 11 = MR4400M (default: as the editor starts)\n"
-           "  --destination NAME       destination of every new image (default: the remembered one)\n"
-           "  --port DEV               serial device, e.g. /dev/ttyUSB0 or COM3\n"
-           "                           (default: the editor's port number); fleet program: once a port\n"
-           "  --slow                   keep the transfer at 19200 baud\n"
-           "  --debug                  link status lines on stderr, err.log written\n"
-           "  --yes                    answer OK / Retry to the link's questions (each at most\n"
-           "                           three times and for 30 s)\n"
-           "  --no-verify              program without reading the written ranges back\n"
-           "  --raw                    write a .hex output exactly as the image stands\n"
-           "  --no-backup              keep no backup of what read and program transfer\n"
-           "  --fill-directory         fleet: the other radios into each Individual Directory\n"
-           "  --group-mmsi 0MIDXXXXX   fleet: the fleet's group MMSI as Group ID 1\n"
-           "  --accept-warnings        fleet: accept a list whose problems are warnings only\n"
-           "  --log LOG.csv            fleet: one line per radio as it finishes; a rerun with the same\n"
-           "                           log skips the radios it has done\n"
-           "  --again                  fleet: program radios the log has done and radios that already\n"
-           "                           hold another User MMSI\n"
-           "  -h, --help               this text\n"
-           "  --version                the version\n"
-           "\n"
-           "Exit status: 0 success, 1 the operation failed, 2 usage error, 3 cancelled.\n";
+    return {"zmp-cli",
+            "[OPTIONS] COMMAND [ARGS]",
+            "",
+            commandUsages(),
+            optionUsages(),
+            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
+            "Options may stand before or after the command; \"--\" ends them.",
+            "0 success, 1 the operation failed, 2 usage error (also an unknown\n"
+            "destination, table or model), 3 cancelled. diff and check as diff(1): 0 nothing\n"
+            "found, 1 differences or warnings found, 2 trouble (usage, a file or the radio\n"
+            "cannot be read), 3 cancelled. A write error on stdout is a failure."};
 }
 
 } // namespace zmp

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/clisession.h"
+#include "usage/programusage.h"
 
 namespace zmp {
 
@@ -15,7 +16,9 @@ class Cli {
   public:
     static int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    std::istream& in, CliEnvironment& environment);
-    static std::string helpText();
+    // The commands and options, as --help, the manual page and the
+    // completions show them.
+    static ProgramUsage usage();
     static std::string versionText();
 };
 

@@ -7,90 +7,131 @@ namespace zmp {
 
 namespace {
 
-// Options that take a value, as "--name VALUE" or "--name=VALUE".
-bool takesValue(const std::string& name)
+template <bool CliOptions::*member>
+bool setFlag(CliOptions& options, const std::string&, std::string&)
 {
-    return name == "--program-dir" || name == "--model" || name == "--destination" || name == "--port" ||
-           name == "--group-mmsi" || name == "--log";
-}
-
-bool setFlag(const std::string& name, CliOptions& options)
-{
-    if (name == "--slow")
-        options.slow = true;
-    else if (name == "--debug")
-        options.debug = true;
-    else if (name == "--yes")
-        options.yes = true;
-    else if (name == "--raw")
-        options.raw = true;
-    else if (name == "--no-verify")
-        options.noVerify = true;
-    else if (name == "--no-backup")
-        options.noBackup = true;
-    else if (name == "--fill-directory")
-        options.fillDirectory = true;
-    else if (name == "--accept-warnings")
-        options.acceptWarnings = true;
-    else if (name == "--again")
-        options.again = true;
-    else if (name == "-h" || name == "--help")
-        options.help = true;
-    else if (name == "--version")
-        options.version = true;
-    else
-        return false;
+    options.*member = true;
     return true;
 }
 
-void addPort(const std::string& device, CliOptions& options)
+template <std::optional<std::string> CliOptions::*member>
+bool setText(CliOptions& options, const std::string& value, std::string&)
+{
+    options.*member = value;
+    return true;
+}
+
+bool addPort(CliOptions& options, const std::string& device, std::string&)
 {
     if (!options.port) options.port = device;
     options.ports.push_back(device);
+    return true;
 }
 
-bool setValue(const std::string& name, const std::string& value, CliOptions& options, std::string& error)
+bool setGroupMmsi(CliOptions& options, const std::string& value, std::string&)
 {
-    if (name == "--program-dir")
-        options.programDir = value;
-    else if (name == "--destination")
-        options.destination = value;
-    else if (name == "--port")
-        addPort(value, options);
-    else if (name == "--log")
-        options.log = value;
-    else if (name == "--group-mmsi")
-        options.groupMmsi = value;
-    else {
-        const auto model = TextValue::number(value);
-        if (!model || *model != static_cast<int>(*model) || !isKnownModel(static_cast<int>(*model))) {
-            error = "unknown model number: " + value + " (1 = MR4400, 11 = MR4400M)";
-            return false;
-        }
-        options.model = static_cast<int>(*model);
-    }
+    options.groupMmsi = value;
     return true;
+}
+
+bool setModel(CliOptions& options, const std::string& value, std::string& error)
+{
+    const auto model = TextValue::number(value);
+    if (!model || *model != static_cast<int>(*model) || !isKnownModel(static_cast<int>(*model))) {
+        error = "unknown model number: " + value + " (1 = MR4400, 11 = MR4400M)";
+        return false;
+    }
+    options.model = static_cast<int>(*model);
+    return true;
+}
+
+// The table, one entry an option, in the order of --help.
+// NOLINTNEXTLINE(readability-function-size)
+std::vector<CliOption> makeOptions()
+{
+    const std::string fleet = "Fleet";
+    return {
+        {{"--program-dir", "", "DIR", "folder of global.ini, destination files and err.log", "",
+          UsageValue::Folder},
+         &setText<&CliOptions::programDir>},
+        {{"--model",
+          "",
+          "N",
+          "1 = MR4400, 11 = MR4400M (default: as the editor starts)",
+          "",
+          UsageValue::Word,
+          {"1", "11"}},
+         &setModel},
+        {{"--destination", "", "NAME", "destination of every new image (default: the remembered one)"},
+         &setText<&CliOptions::destination>},
+        {{"--port", "", "DEV",
+          "serial device, e.g. /dev/ttyUSB0 or COM3\n(default: the editor's port number); fleet program: once a port",
+          "", UsageValue::Device},
+         &addPort},
+        {{"--slow", "", "", "keep the transfer at 19200 baud"}, &setFlag<&CliOptions::slow>},
+        {{"--debug", "", "", "link status lines on stderr, err.log written"}, &setFlag<&CliOptions::debug>},
+        {{"--yes", "", "",
+          "answer OK / Retry to the link's questions (each at most\nthree times and for 30 s)"},
+         &setFlag<&CliOptions::yes>},
+        {{"--no-verify", "", "", "program without reading the written ranges back"},
+         &setFlag<&CliOptions::noVerify>},
+        {{"--raw", "", "", "write a .hex output exactly as the image stands"}, &setFlag<&CliOptions::raw>},
+        {{"--no-backup", "", "", "keep no backup of what read and program transfer"},
+         &setFlag<&CliOptions::noBackup>},
+        {{"--json", "", "",
+          "diff, check, backups, destinations: one JSON array of\nobjects, null for an empty field"},
+         &setFlag<&CliOptions::json>},
+        {{"--help", "-h", "", "this text; after a command, that command's usage"},
+         &setFlag<&CliOptions::help>},
+        {{"--version", "", "", "the version"}, &setFlag<&CliOptions::version>},
+        {{"--fill-directory", "", "", "the other radios into each Individual Directory", fleet},
+         &setFlag<&CliOptions::fillDirectory>},
+        {{"--group-mmsi", "", "0MIDXXXXX", "the fleet's group MMSI as Group ID 1", fleet}, &setGroupMmsi},
+        {{"--accept-warnings", "", "", "accept a list whose problems are warnings only", fleet},
+         &setFlag<&CliOptions::acceptWarnings>},
+        {{"--log", "", "LOG.csv",
+          "one line per radio as it finishes; a rerun with the same\nlog skips the radios it has done", fleet,
+          UsageValue::File},
+         &setText<&CliOptions::log>},
+        {{"--again", "", "",
+          "program radios the log has done and radios that already\nhold another User MMSI", fleet},
+         &setFlag<&CliOptions::again>},
+    };
+}
+
+const CliOption* findOption(const std::string& name)
+{
+    for (const CliOption& option : cliOptions())
+        if (option.usage.name == name || option.usage.shortName == name) return &option;
+    return nullptr;
 }
 
 bool takeOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& options, std::string& error)
 {
     const std::string& arg = args[i];
     const auto equals = arg.find('=');
-    const std::string name = arg.substr(0, equals);
-    if (!takesValue(name)) {
-        if (equals == std::string::npos && setFlag(name, options)) return true;
+    const CliOption* option = findOption(arg.substr(0, equals));
+    const bool takesValue = option && !option->usage.value.empty();
+    if (!option || (!takesValue && equals != std::string::npos)) {
         error = "unknown option: " + arg;
         return false;
     }
-    if (equals != std::string::npos) return setValue(name, arg.substr(equals + 1), options, error);
+    if (!takesValue) return option->set(options, {}, error);
+    if (equals != std::string::npos) return option->set(options, arg.substr(equals + 1), error);
     if (i + 1 >= args.size()) {
-        error = "option " + name + " needs a value";
+        error = "option " + option->usage.name + " needs a value";
         return false;
     }
-    return setValue(name, args[++i], options, error);
+    return option->set(options, args[++i], error);
 }
 
 } // namespace
+
+const std::vector<CliOption>& cliOptions()
+{
+    static const std::vector<CliOption> options = makeOptions();
+    return options;
+}
 
 bool CliOptions::parse(const std::vector<std::string>& args, CliOptions& options, std::string& error)
 {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "usage/programusage.h"
+
 namespace zmp {
 
 // Exit statuses of zmp-cli.
@@ -11,6 +13,9 @@ inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFailed = 1;
 inline constexpr int ExitUsage = 2;
 inline constexpr int ExitCancelled = 3;
+// diff and check, like diff(1): 1 says differences or warnings were found,
+// so trouble (a usage error, a file or radio that cannot be read) is 2.
+inline constexpr int ExitTrouble = 2;
 
 // The command line of zmp-cli: options (before or after the command), the
 // command and its arguments.
@@ -26,6 +31,7 @@ struct CliOptions {
     bool raw = false;
     bool noVerify = false;
     bool noBackup = false;
+    bool json = false;              // one JSON document instead of lines of text
     bool fillDirectory = false;     // fleet: the other radios into each Individual Directory
     bool acceptWarnings = false;    // fleet: a list with warnings only is accepted
     std::string groupMmsi;          // fleet: the group MMSI for Group ID 1
@@ -40,5 +46,15 @@ struct CliOptions {
     // false with the reason in error.
     static bool parse(const std::vector<std::string>& args, CliOptions& options, std::string& error);
 };
+
+// One option of zmp-cli: its usage, as --help, the manual page and the
+// completions show it, and what it sets (a switch is given no value). A new
+// option is a member of CliOptions and one entry of the table.
+struct CliOption {
+    UsageOption usage;
+    bool (*set)(CliOptions& options, const std::string& value, std::string& error);
+};
+
+const std::vector<CliOption>& cliOptions();
 
 } // namespace zmp

@@ -1,7 +1,10 @@
 #include "cli/clisession.h"
 
 #include "cli/messageprinter.h"
+#include "files/destinationlist.h"
 #include "files/modelscan.h"
+#include "files/textvalue.h"
+#include "message/messagetexts.h"
 
 namespace zmp {
 
@@ -46,6 +49,23 @@ bool CliSession::selectModel(std::ostream& err)
     configuration_.model = selection.model;
     configuration_.hasAtis = selection.atis;
     return true;
+}
+
+bool CliSession::knowsDestination(std::ostream& err) const
+{
+    if (!options_.destination) return true;
+    const auto names = DestinationList::names(programDir_, configuration_.model);
+    std::string list;
+    for (const std::string& name : names) {
+        if (TextValue::equalsIgnoringCase(name, *options_.destination)) return true;
+        list += (list.empty() ? "" : ", ") + name;
+    }
+    const std::string file = DestinationList::fileNameOf(*options_.destination, configuration_.model);
+    MessagePrinter::print(
+        err, {title(), msg::IniFileReadError, MessageIcon::Warning, MessageButtons::Ok, MessageAnswer::Ok,
+              (std::filesystem::path(programDir_) / file).string() + ": No such destination (" +
+                  (list.empty() ? "this model has none" : list) + ")"});
+    return false;
 }
 
 FileOutcome CliSession::resetImage()

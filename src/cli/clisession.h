@@ -48,6 +48,10 @@ class CliSession {
     // Chooses the model (--model, or the start-up's choice). False with the
     // message printed when no model is offered.
     bool selectModel(std::ostream& err);
+    // False with the system's message printed when --destination names
+    // none of the model's destinations: a usage error, found before any
+    // work is done.
+    bool knowsDestination(std::ostream& err) const;
 
     // The new image with the destination loaded.
     FileOutcome resetImage();

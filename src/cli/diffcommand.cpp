@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cli/filecommandset.h"
+#include "cli/jsondocument.h"
 #include "cli/radiocommands.h"
 #include "files/configdiff.h"
 #include "files/configfilewriter.h"
@@ -16,12 +17,13 @@ int composeSide(const CliOptions& options, CliEnvironment& environment, const st
                 std::ostream& err, std::istream& in, std::string& text)
 {
     CliSession session(options, environment);
-    if (!session.selectModel(err)) return ExitFailed;
+    if (!session.selectModel(err)) return ExitTrouble;
+    if (!session.knowsDestination(err)) return ExitUsage;
     if (side == DiffCommand::RadioWord) {
         const int status = RadioCommands::readRadio(session, err, in);
-        if (status != ExitSuccess) return status;
+        if (status != ExitSuccess) return status == ExitCancelled ? ExitCancelled : ExitTrouble;
     } else if (!FileCommandSet::open(session, side, err)) {
-        return ExitFailed;
+        return ExitTrouble;
     }
     text = ConfigFileWriter::compose(session.records(), session.model(), session.hasAtis());
     return ExitSuccess;
@@ -30,6 +32,19 @@ int composeSide(const CliOptions& options, CliEnvironment& environment, const st
 bool checkSide(const std::string& side, std::ostream& err)
 {
     return side == DiffCommand::RadioWord || FileCommandSet::checkInput(side, err);
+}
+
+std::string jsonDifferences(const std::vector<ConfigDiff::Difference>& differences)
+{
+    JsonDocument json;
+    for (const auto& difference : differences) {
+        json.beginObject();
+        json.add("section", difference.section);
+        json.add("key", difference.key);
+        json.add("a", difference.a);
+        json.add("b", difference.b);
+    }
+    return json.text();
 }
 
 } // namespace
@@ -55,8 +70,11 @@ int DiffCommand::run(const CliOptions& options, CliEnvironment& environment,
     const std::string& a = texts[0];
     const std::string& b = texts[1];
     const auto differences = ConfigDiff::compareTexts(a, b);
-    for (const auto& difference : differences)
-        out << ConfigDiff::line(difference) << '\n';
+    if (options.json)
+        out << jsonDifferences(differences);
+    else
+        for (const auto& difference : differences)
+            out << ConfigDiff::line(difference) << '\n';
     return differences.empty() ? ExitSuccess : ExitFailed;
 }
 

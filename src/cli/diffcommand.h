@@ -13,7 +13,9 @@ namespace zmp {
 // keys of their configuration-file form, one line per difference
 // ("section key: a -> b"). A or B may be the word "radio": the radio is
 // read into a start-up image, as read does, and its configuration takes
-// that side. Exit 0 when equal, 1 when they differ or a side cannot be had.
+// that side. With --json one JSON array of {section, key, a, b}, null for
+// a key that side lacks. Exit statuses as diff(1): 0 equal, 1 different,
+// 2 trouble (a side that cannot be had), 3 cancelled.
 class DiffCommand {
   public:
     static int run(const CliOptions& options, CliEnvironment& environment,

@@ -1,5 +1,7 @@
 #include "cli/filecommandset.h"
 
+#include "cli/jsondocument.h"
+#include "cli/streampath.h"
 #include "files/appsettings.h"
 #include "files/textvalue.h"
 
@@ -73,14 +75,11 @@ int FileCommandSet::runConvert(CliSession& session, const std::vector<std::strin
 int FileCommandSet::runReport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
                               std::ostream& err, std::istream&)
 {
+    const bool toFile = args.size() > 1 && !StreamPath::isStandardOutput(args[1]);
     if (!checkInput(args[0], err)) return ExitUsage;
-    if (args.size() > 1 && !checkOutput(args[1], {args[0]}, OutputCheck::Writes::Report, err))
-        return ExitUsage;
+    if (toFile && !checkOutput(args[1], {args[0]}, OutputCheck::Writes::Report, err)) return ExitUsage;
     if (!open(session, args[0], err)) return ExitFailed;
-    if (args.size() < 2) {
-        out << session.reportText();
-        return out ? ExitSuccess : ExitFailed;
-    }
+    if (!toFile) return out << session.reportText(), ExitSuccess;
     const FileOutcome outcome = session.saveReport(args[1]);
     CliSession::print(err, outcome);
     return outcome.ok ? ExitSuccess : ExitFailed;
@@ -95,10 +94,19 @@ int FileCommandSet::runDestinations(CliSession& session, const std::vector<std::
     if (!reset.ok || !menu.enabled) return ExitFailed;
     const std::string remembered =
         AppSettings(session.environment().settings).rememberedDestination(session.model());
+    JsonDocument json;
     for (const auto& item : menu.items) {
         if (!item.visible) continue;
-        out << item.caption << (TextValue::equalsIgnoringCase(item.caption, remembered) ? " *" : "") << '\n';
+        const bool isRemembered = TextValue::equalsIgnoringCase(item.caption, remembered);
+        if (!session.options().json) {
+            out << item.caption << (isRemembered ? " *" : "") << '\n';
+            continue;
+        }
+        json.beginObject();
+        json.add("name", item.caption);
+        json.add("remembered", isRemembered);
     }
+    if (session.options().json) out << json.text();
     return ExitSuccess;
 }
 

@@ -23,7 +23,8 @@ class FileCommandSet {
     // report IN [OUT]: to OUT with a final CR LF, or to stdout without it.
     static int runReport(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
                          std::ostream& err, std::istream& in);
-    // destinations: the menu in order, the remembered one marked " *".
+    // destinations: the menu in order, the remembered one marked " *";
+    // with --json each name and whether it is the remembered one.
     static int runDestinations(CliSession& session, const std::vector<std::string>& args, std::ostream& out,
                                std::ostream& err, std::istream& in);
 

@@ -60,6 +60,14 @@ std::optional<OperationType> RadioCommands::clearOperation(const std::string& wh
     return std::nullopt;
 }
 
+std::vector<std::string> RadioCommands::clearWords()
+{
+    std::vector<std::string> words;
+    for (const auto& entry : ClearWords)
+        words.emplace_back(entry.first);
+    return words;
+}
+
 int RadioCommands::transfer(CliSession& session, OperationType type, std::ostream& err, std::istream& in)
 {
     CliEnvironment& environment = session.environment();

@@ -30,6 +30,8 @@ class RadioCommands {
 
     // The operation a clear WHAT names; nothing for an unknown word.
     static std::optional<OperationType> clearOperation(const std::string& what);
+    // The words clear takes, in the order of the radio's operations.
+    static std::vector<std::string> clearWords();
 
     // Reads the radio into the session's start-up image; a complete read is
     // kept as a backup unless --no-backup says otherwise.

@@ -7,6 +7,10 @@
 #include <fstream>
 #include <utility>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace zmp {
 
 namespace fs = std::filesystem;
@@ -44,19 +48,44 @@ std::string environment(const char* name)
     return value != nullptr ? value : "";
 }
 
-// Where the log goes when the program folder is read-only (an installed program usually is).
-fs::path userDataFolder()
+// Where the log goes unless it may be kept beside the program: the user's
+// state folder, which holds what a program leaves behind for later.
+fs::path userStateFolder()
 {
 #ifdef _WIN32
-    const std::string appData = environment("APPDATA");
-    return appData.empty() ? fs::path() : fs::path(appData) / "zmp";
+    const std::string localAppData = environment("LOCALAPPDATA");
+    return localAppData.empty() ? fs::path() : fs::path(localAppData) / "ZMP";
 #else
-    // A relative XDG_DATA_HOME is invalid and is ignored, as the base-directory rules say.
-    const fs::path dataHome = environment("XDG_DATA_HOME");
-    if (dataHome.is_absolute()) return dataHome / "zmp";
+    // A relative XDG_STATE_HOME is invalid and is ignored, as the base-directory rules say.
+    const fs::path stateHome = environment("XDG_STATE_HOME");
+    if (stateHome.is_absolute()) return stateHome / "ZMP";
     const std::string home = environment("HOME");
-    return home.empty() ? fs::path() : fs::path(home) / ".local" / "share" / "zmp";
+    return home.empty() ? fs::path() : fs::path(home) / ".local" / "state" / "ZMP";
 #endif
+}
+
+// The folders of the operating system and its packages.
+bool isSystemFolder(const fs::path& folder)
+{
+    const std::string path = fs::absolute(folder).lexically_normal().generic_string() + "/";
+    for (const char* system : {"/usr/", "/opt/", "/etc/", "/var/", "/bin/", "/sbin/", "/lib/", "/srv/"})
+        if (path.rfind(system, 0) == 0) return true;
+    return false;
+}
+
+// The log is kept in the program folder only where the executables sit in
+// it (the build folder), never in share/zmp of an installed copy and never
+// by root in a folder of the system, which packages own.
+bool keptBesideTheProgram(const fs::path& programDir)
+{
+    const fs::path folder = programDir.lexically_normal();
+    const fs::path name = folder.has_filename() ? folder.filename() : folder.parent_path().filename();
+    const fs::path parent = folder.has_filename() ? folder.parent_path() : folder.parent_path().parent_path();
+    if (name == "zmp" && parent.filename() == "share") return false;
+#ifndef _WIN32
+    if (::geteuid() == 0 && isSystemFolder(folder)) return false;
+#endif
+    return true;
 }
 
 bool appendLine(const fs::path& file, const std::string& line)
@@ -79,12 +108,12 @@ void ErrorLog::write(const std::string& source, const std::string& text) const
 {
     if (!debugMode_) return;
     const std::string line = timestamp() + ":" + source + " -> " + oneLine(text);
-    if (appendLine(fs::path(programDir_) / LogFileName, line)) return;
-    const fs::path dataFolder = userDataFolder();
-    if (dataFolder.empty()) return;
+    if (keptBesideTheProgram(programDir_) && appendLine(fs::path(programDir_) / LogFileName, line)) return;
+    const fs::path stateFolder = userStateFolder();
+    if (stateFolder.empty()) return;
     std::error_code ignored;
-    fs::create_directories(dataFolder, ignored);
-    appendLine(dataFolder / LogFileName, line);
+    fs::create_directories(stateFolder, ignored);
+    appendLine(stateFolder / LogFileName, line);
 }
 
 } // namespace zmp

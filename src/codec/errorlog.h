@@ -11,8 +11,9 @@ class ErrorLog {
     ErrorLog(std::string programDir, bool debugMode);
 
     // In debug mode appends "date,time:source -> text" (the system's short date and time) to err.log
-    // in the program folder, or, when that folder cannot be written, to err.log in the user's data
-    // folder. Outside debug mode nothing is written.
+    // in the program folder of the build, or to err.log in the user's state folder
+    // ($XDG_STATE_HOME/ZMP, %LOCALAPPDATA%\ZMP) for an installed copy, a folder that cannot be
+    // written, or root in a folder of the system. Outside debug mode nothing is written.
     void write(const std::string& source, const std::string& text) const;
 
   private:

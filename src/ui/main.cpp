@@ -17,6 +17,7 @@
 #include "platform/backupfolder.h"
 #include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
+#include "ui/displaycheck.h"
 #include "ui/editorstate.h"
 #include "ui/filemenuhandler.h"
 #include "ui/mainwindow.h"
@@ -51,10 +52,19 @@ void openAfterStartUp(zmp::MainWindow& window, const std::string& filePath)
 
 int main(int argc, char* argv[])
 {
-    // Answered before the window system is touched, so that it works without a display.
+    // Answered before the window system is touched, so that they work without a display.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         std::cout << "zmp " << zmp::zmpVersionText() << '\n';
         return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::cout << zmp::zmpHelpText();
+        return 0;
+    }
+    if (const std::string reason = zmp::DisplayCheck::missingDisplay(); !reason.empty()) {
+        std::cerr << "zmp: the editor needs a display to show its window (" << reason
+                  << "); zmp-cli works without one\n";
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(zmp::msg::ApplicationTitle));

@@ -39,7 +39,7 @@ TEST_F(CliExchangeTest, checkPrintsOneWarningALineAndFailsWhenAny)
     EXPECT_EQ(doubtful.out,
               "User MMSI 012345678: a ship station's MMSI begins with 2 to 7\n" + destinationWarnings);
 
-    EXPECT_EQ(run({"check", path("missing.dat")}).status, 1);
+    EXPECT_EQ(run({"check", path("missing.dat")}).status, 2);
     newWithUserMmsi("3669876540");
     std::string usable = readBytes(file("a.dat"));
     for (const char* key : {"Group2=0\r\nGroup3", "Exp CH=0"}) {

@@ -45,9 +45,10 @@ TEST_F(CliFileCommandsTest, newWithAChosenDestination)
     EXPECT_FALSE(store.contains("IniFilePath", "IniFileName_1"));
 
     const CliResult unknown = run({"--destination", "EU", "new", path("c.dat")});
-    EXPECT_EQ(unknown.status, 1);
-    EXPECT_EQ(unknown.err, "zmp-cli: Ini file read Error!!\nzmp-cli: " +
-                               (programDir / "EU_1130.ini").string() + ": No such destination\n");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err,
+              "zmp-cli: Ini file read Error!!\nzmp-cli: " + (programDir / "EU_1130.ini").string() +
+                  ": No such destination (CAN, INTL, USA)\n");
     EXPECT_FALSE(std::filesystem::exists(file("c.dat")));
 }
 
@@ -262,7 +263,7 @@ TEST_F(CliFileCommandsTest, diffNamesEveryDifferingKey)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "Usable CH Group Setup Status name 0: USA -> ABC\nCommon Setup Weater: 3 -> 0\n");
     const CliResult missing = run({"diff", path("a.dat"), path("none.dat")});
-    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err,
               "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
 }

@@ -30,4 +30,15 @@ CliResult CliFixtureBase::run(const std::vector<std::string>& args, const std::s
     return result;
 }
 
+std::string CliFixtureBase::parsedJson(const std::string& text) const
+{
+    writeBytes(file("json.in"), text);
+    const std::string command =
+        "python3 -c 'import json, sys; print(json.dumps(json.load(open(sys.argv[1])), "
+        "sort_keys=True))' '" +
+        path("json.in") + "' >'" + path("json.out") + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0) return "not JSON";
+    return readBytes(file("json.out"));
+}
+
 } // namespace zmp::test

@@ -23,6 +23,9 @@ class CliFixtureBase {
     CliFixtureBase();
 
     CliResult run(const std::vector<std::string>& args, const std::string& input = "");
+    // A JSON document as python3's json module reads it, written back with
+    // sorted keys; "not JSON" when it does not read it.
+    std::string parsedJson(const std::string& text) const;
     std::filesystem::path file(const std::string& name) const { return dir / name; }
     std::string path(const std::string& name) const { return file(name).string(); }
 

@@ -23,7 +23,17 @@ TEST_F(CliUsageTest, helpAndVersion)
                              "clear WHAT [IN] [OUT]", "destinations", "diff A B", "--program-dir", "--model",
                              "--destination", "--port", "--slow", "--debug", "--yes", "--raw", "--version"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
-    EXPECT_EQ(run({"destinations", "-h"}).out, help.out);
+    EXPECT_EQ(run({"help"}).out, help.out);
+    // Every command has its own usage, asked either way.
+    for (const char* command :
+         {"new", "report", "clear", "destinations", "export", "import", "fleet", "help"}) {
+        const CliResult own = run({"help", command});
+        EXPECT_EQ(own.status, 0);
+        EXPECT_EQ(own.out.rfind(std::string("Usage: zmp-cli [OPTIONS] ") + command, 0), 0u) << own.out;
+        EXPECT_EQ(run({command, "--help"}).out, own.out);
+    }
+    EXPECT_EQ(run({"help", "frobnicate"}).status, 2);
+    EXPECT_EQ(run({"models"}).out, "1 MR4400\n11 MR4400M\n");
     EXPECT_EQ(run({"--version"}).out.rfind("zmp-cli ", 0), 0u);
 }
 
@@ -77,13 +87,14 @@ TEST_F(CliUsageTest, clearWordsNameTheOperations)
 // The real binary, run through the shell with this test's own settings folder.
 class CliBinaryTest : public ::testing::Test, public test::CliFixtureBase {
   protected:
-    int exitStatus(const std::string& arguments)
+    int exitStatus(const std::string& arguments, const std::string& output = "")
     {
         const std::string binary =
             (std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-cli").string();
         const std::string command = "XDG_CONFIG_HOME='" + (dir / "config").string() + "' '" + binary +
                                     "' --program-dir '" + programDir.string() + "' " + arguments +
-                                    " </dev/null >'" + path("stdout") + "' 2>'" + path("stderr") + "'";
+                                    " </dev/null >'" + (output.empty() ? path("stdout") : output) + "' 2>'" +
+                                    path("stderr") + "'";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -99,6 +110,10 @@ TEST_F(CliBinaryTest, exitStatusesOfTheRealProgram)
               "zmp-cli: FileRead Error!!\nzmp-cli: " + path("none.dat") + ": No such file or directory\n");
     EXPECT_EQ(exitStatus("--model 7 destinations"), 2);
     EXPECT_EQ(exitStatus("diff '" + path("a.dat") + "' '" + path("a.dat") + "'"), 0);
+    // A full disk behind standard output is a failure, and says so.
+    EXPECT_EQ(exitStatus("report '" + path("a.dat") + "' -", "/dev/full"), 1);
+    EXPECT_EQ(test::readBytes(file("stderr")), "zmp-cli: standard output: No space left on device\n");
+    EXPECT_EQ(exitStatus("--json diff '" + path("a.dat") + "' '" + path("a.dat") + "'", "/dev/full"), 2);
     // The settings store of the real program is the per-user file.
     EXPECT_TRUE(std::filesystem::exists(dir / "config" / "ZMP" / "ZMP.conf"));
 }

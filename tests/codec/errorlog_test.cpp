@@ -30,9 +30,9 @@ class ErrorLogTest : public ::testing::Test {
         root_ = test::scratchFolder();
         fs::create_directories(programDir());
 #ifdef _WIN32
-        ::_putenv_s("APPDATA", (root_ / "data").string().c_str());
+        ::_putenv_s("LOCALAPPDATA", (root_ / "state").string().c_str());
 #else
-        ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+        ::setenv("XDG_STATE_HOME", (root_ / "state").c_str(), 1);
 #endif
     }
 
@@ -40,9 +40,9 @@ class ErrorLogTest : public ::testing::Test {
     {
         return root_ / "program";
     }
-    fs::path dataLog() const
+    fs::path stateLog() const
     {
-        return root_ / "data" / "zmp" / "err.log";
+        return root_ / "state" / "ZMP" / "err.log";
     }
 
     fs::path root_;
@@ -55,7 +55,7 @@ TEST_F(ErrorLogTest, writesNothingOutsideDebugMode)
 {
     ErrorLog(programDir().string(), false).write("frmMain.FileReadIni", "53File not found");
     EXPECT_FALSE(fs::exists(programDir() / "err.log"));
-    EXPECT_FALSE(fs::exists(dataLog()));
+    EXPECT_FALSE(fs::exists(stateLog()));
 }
 
 TEST_F(ErrorLogTest, appendsOneLinePerEntryInTheProgramFolder)
@@ -76,7 +76,7 @@ TEST_F(ErrorLogTest, appendsOneLinePerEntryInTheProgramFolder)
     EXPECT_EQ(match[1], "frmRadio.WriteData");
     EXPECT_EQ(match[2], "8020Error reading  from port");
     EXPECT_FALSE(std::getline(lines, line));
-    EXPECT_FALSE(fs::exists(dataLog()));
+    EXPECT_FALSE(fs::exists(stateLog()));
 }
 
 TEST_F(ErrorLogTest, keepsEarlierEntriesOfAnExistingLog)
@@ -88,7 +88,19 @@ TEST_F(ErrorLogTest, keepsEarlierEntriesOfAnExistingLog)
     EXPECT_NE(text.find(":frmMain.SaveFileAs -> 75Path/File access error\n"), std::string::npos);
 }
 
-TEST_F(ErrorLogTest, fallsBackToTheUserDataFolderWhenTheProgramFolderIsNotWritable)
+TEST_F(ErrorLogTest, anInstalledCopyNeverWritesIntoItsProgramFolder)
+{
+    const fs::path installed = root_ / "prefix" / "share" / "zmp";
+    fs::create_directories(installed);
+    ErrorLog(installed.string(), true).write("frmMain.FileReadIni", "53File not found");
+    ErrorLog(installed.string() + "/", true).write("frmMain.FileRead2", "62Input past end of file");
+    EXPECT_FALSE(fs::exists(installed / "err.log"));
+    const std::string text = fileText(stateLog());
+    EXPECT_NE(text.find(":frmMain.FileReadIni -> 53File not found\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(":frmMain.FileRead2 -> 62Input past end of file\n"), std::string::npos) << text;
+}
+
+TEST_F(ErrorLogTest, fallsBackToTheUserStateFolderWhenTheProgramFolderIsNotWritable)
 {
     // A folder below a regular file cannot be created or written, not even by root.
     std::ofstream(root_ / "blocker") << "x";
@@ -97,7 +109,7 @@ TEST_F(ErrorLogTest, fallsBackToTheUserDataFolderWhenTheProgramFolderIsNotWritab
     log.write("frmMain.FileReadIni", "53File not found");
     log.write("frmMain.FileRead2", "62Input past end of file");
 
-    std::istringstream lines(fileText(dataLog()));
+    std::istringstream lines(fileText(stateLog()));
     std::string line;
     ASSERT_TRUE(std::getline(lines, line));
     EXPECT_TRUE(std::regex_match(line, entryLine)) << line;
@@ -108,9 +120,9 @@ TEST_F(ErrorLogTest, fallsBackToTheUserDataFolderWhenTheProgramFolderIsNotWritab
 }
 
 #ifndef _WIN32
-TEST_F(ErrorLogTest, fallsBackToHomeWhenNoDataHomeIsSet)
+TEST_F(ErrorLogTest, fallsBackToHomeWhenNoStateHomeIsSet)
 {
-    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("XDG_STATE_HOME");
     const char* oldHome = std::getenv("HOME");
     const std::string savedHome = oldHome != nullptr ? oldHome : "";
     ::setenv("HOME", (root_ / "home").c_str(), 1);
@@ -120,7 +132,7 @@ TEST_F(ErrorLogTest, fallsBackToHomeWhenNoDataHomeIsSet)
     ::setenv("HOME", savedHome.c_str(), 1);
 
     EXPECT_NE(
-        fileText(root_ / "home" / ".local" / "share" / "zmp" / "err.log").find(":frmRadio.ReadData -> "),
+        fileText(root_ / "home" / ".local" / "state" / "ZMP" / "err.log").find(":frmRadio.ReadData -> "),
         std::string::npos);
 }
 

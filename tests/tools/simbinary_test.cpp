@@ -74,5 +74,5 @@ TEST(SimBinary, refusesBadArgumentsAndImages)
     EXPECT_EQ(SimProcess({"--busy"}).wait(), 2);
     SimProcess help({"--help"});
     EXPECT_EQ(help.wait(), 0);
-    EXPECT_EQ(help.restOfOutput().rfind("usage: zmp-radio-sim", 0), 0u);
+    EXPECT_EQ(help.restOfOutput().rfind("Usage: zmp-radio-sim", 0), 0u);
 }

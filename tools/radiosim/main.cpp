@@ -79,6 +79,10 @@ int main(int argc, char** argv)
         std::cout << zmp::radiosim::SimOptionsParser::usage();
         return 0;
     }
+    if (options.version) {
+        std::cout << "zmp-radio-sim " << ZMP_VERSION << '\n';
+        return 0;
+    }
     zmp::MemoryImage memory;
     if (!loadMemory(options, memory)) return 1;
     try {

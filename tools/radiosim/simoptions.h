@@ -26,6 +26,7 @@ struct SimOptions {
     int baud = FollowLine; // bits per second; 0: no pacing
     FaultPlan faults;
     bool help = false;
+    bool version = false;
 };
 
 } // namespace zmp::radiosim

@@ -1,9 +1,9 @@
 #include "radiosim/simoptionsparser.h"
 
 #include <charconv>
-#include <set>
 
 #include "radiosim/linktext.h"
+#include "usage/helptext.h"
 
 namespace zmp::radiosim {
 
@@ -52,19 +52,19 @@ bool SimOptionsParser::parse(const std::vector<std::string>& args, SimOptions& o
 // 0 for a switch, 1 for an option with a value, -1 for an unknown name.
 int SimOptionsParser::valueCount(const std::string& name)
 {
-    static const std::set<std::string> switches{"--help", "-h", "--acmd-error"};
-    static const std::set<std::string> options{
-        "--image",        "--poke",    "--log",         "--dump",         "--link",        "--baud",
-        "--no-answer",    "--error",   "--busy",        "--bad-checksum", "--bad-address", "--bad-length",
-        "--hangup-after", "--no-echo", "--reply-delay", "--data-delay",   "--refuse-byte", "--misstore-byte"};
-    if (switches.count(name)) return 0;
-    return options.count(name) ? 1 : -1;
+    for (const UsageOption& option : programUsage().options)
+        if (option.name == name || option.shortName == name) return option.value.empty() ? 0 : 1;
+    return -1;
 }
 
 bool SimOptionsParser::parseOption(const std::string& name, const std::string& value, SimOptions& options)
 {
     if (name == "--help" || name == "-h") {
         options.help = true;
+        return true;
+    }
+    if (name == "--version") {
+        options.version = true;
         return true;
     }
     if (name == "--image")
@@ -126,33 +126,52 @@ bool SimOptionsParser::parsePoke(const std::string& value, SimOptions::Poke& pok
 
 std::string SimOptionsParser::usage()
 {
-    return "usage: zmp-radio-sim [options]\n"
-           "Emulates a radio in PC-control mode on a pseudo-terminal; the first line of\n"
-           "output is the device to open as the serial port. Stops on Ctrl+C, SIGTERM\n"
-           "or SIGHUP, writing the --dump file.\n"
-           "\n"
-           "  --image FILE         start from a 32768-byte image file (default: a fresh radio)\n"
-           "  --poke ADDR=HEX      then overwrite bytes, e.g. 0x0105=58 (repeatable)\n"
-           "  --baud RATE|line     pace the bytes at RATE bits/s, 0 for no pacing, or\n"
-           "                       'line' for the speed the computer set (default)\n"
-           "  --log FILE           write a traffic log\n"
-           "  --dump FILE          write the memory to FILE on exit\n"
-           "  --link PATH          also reach the device through a symbolic link at PATH\n"
-           "Faults (LIST: 1-based ordinals such as 3 or 2,5-7; frames are status, read\n"
-           "and write requests, counted with their retries):\n"
-           "  --no-answer LIST     give no answer to these frames\n"
-           "  --error LIST         answer \"ERROR\" to these frames\n"
-           "  --busy N             report busy to the first N status requests\n"
-           "  --refuse-byte ADDR   answer \"ERROR\" to every write request covering ADDR\n"
-           "  --misstore-byte ADDR acknowledge writes covering ADDR but store another byte\n"
-           "  --bad-checksum LIST  wrong checksum in these data replies\n"
-           "  --bad-address LIST   wrong address in these data replies\n"
-           "  --bad-length LIST    wrong length in these data replies\n"
-           "  --hangup-after N     drop the line after answering frame N\n"
-           "  --no-echo N          no echo to the first N wake-up bytes\n"
-           "  --acmd-error         answer \"ERROR\" to \"ACMD:002\"\n"
-           "  --reply-delay MS     pause before every answer\n"
-           "  --data-delay MS      pause between an acknowledgement and its data reply\n";
+    return HelpText::program(programUsage());
+}
+
+// One entry an option, in the order of --help.
+// NOLINTNEXTLINE(readability-function-size)
+ProgramUsage SimOptionsParser::programUsage()
+{
+    const std::string faults = "Faults";
+    return {
+        "zmp-radio-sim",
+        "[OPTIONS]",
+        "Emulates a radio in PC-control mode on a pseudo-terminal; the first line of\n"
+        "output is the device to open as the serial port. Stops on Ctrl+C, SIGTERM\n"
+        "or SIGHUP, writing the --dump file.",
+        {},
+        {
+            {"--image", "", "FILE", "start from a 32768-byte image file (default: a fresh radio)", "",
+             UsageValue::File},
+            {"--poke", "", "ADDR=HEX", "then overwrite bytes, e.g. 0x0105=58 (repeatable)"},
+            {"--baud", "", "RATE|line",
+             "pace the bytes at RATE bits/s, 0 for no pacing, or 'line' for the speed the computer set "
+             "(default)"},
+            {"--log", "", "FILE", "write a traffic log", "", UsageValue::File},
+            {"--dump", "", "FILE", "write the memory to FILE on exit", "", UsageValue::File},
+            {"--link", "", "PATH", "also reach the device through a symbolic link at PATH", "",
+             UsageValue::File},
+            {"--help", "-h", "", "this text"},
+            {"--version", "", "", "the version"},
+            {"--no-answer", "", "LIST", "give no answer to these frames", faults},
+            {"--error", "", "LIST", "answer \"ERROR\" to these frames", faults},
+            {"--busy", "", "N", "report busy to the first N status requests", faults},
+            {"--refuse-byte", "", "ADDR", "answer \"ERROR\" to every write request covering ADDR", faults},
+            {"--misstore-byte", "", "ADDR", "acknowledge writes covering ADDR but store another byte",
+             faults},
+            {"--bad-checksum", "", "LIST", "wrong checksum in these data replies", faults},
+            {"--bad-address", "", "LIST", "wrong address in these data replies", faults},
+            {"--bad-length", "", "LIST", "wrong length in these data replies", faults},
+            {"--hangup-after", "", "N", "drop the line after answering frame N", faults},
+            {"--no-echo", "", "N", "no echo to the first N wake-up bytes", faults},
+            {"--acmd-error", "", "", "answer \"ERROR\" to \"ACMD:002\"", faults},
+            {"--reply-delay", "", "MS", "pause before every answer", faults},
+            {"--data-delay", "", "MS", "pause between an acknowledgement and its data reply", faults},
+        },
+        "LIST: 1-based ordinals such as 3 or 2,5-7; frames are status, read and write\n"
+        "requests, counted with their retries.",
+        "0 stopped as asked, 1 a file that cannot be read or written or no pseudo-terminal, 2 usage error."};
 }
 
 } // namespace zmp::radiosim

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "radiosim/simoptions.h"
+#include "usage/programusage.h"
 
 namespace zmp::radiosim {
 
@@ -13,6 +14,8 @@ class SimOptionsParser {
     // args without the program name. On failure error names the bad argument.
     static bool parse(const std::vector<std::string>& args, SimOptions& options, std::string& error);
     static std::string usage();
+    // The options, as --help and the manual page show them.
+    static ProgramUsage programUsage();
 
   private:
     static bool parseOption(const std::string& name, const std::string& value, SimOptions& options);
