@@ -42,16 +42,6 @@ std::vector<UsageOption> optionUsages()
     return usages;
 }
 
-// What a command printed must have reached standard output: a full disk
-// or a closed pipe is a failure, and told.
-int checkedOutput(int status, std::ostream& out, std::ostream& err)
-{
-    errno = 0;
-    if (out.flush()) return status;
-    err << "zmp-cli: standard output: " << std::strerror(errno != 0 ? errno : EIO) << '\n';
-    return status == ExitSuccess ? ExitFailed : status;
-}
-
 } // namespace
 
 int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, std::istream& in,

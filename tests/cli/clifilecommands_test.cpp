@@ -200,8 +200,9 @@ TEST_F(CliFileCommandsTest, failuresAreNeverReportedAsSuccess)
     EXPECT_EQ(backups.err,
               "zmp-cli: the backups cannot be listed: " + path("backups/index.txt") + ": Is a directory\n");
 
+    // An unknown destination is a usage error, told with the system's message.
     const CliResult destinations = run({"--destination", "EU", "destinations"});
-    EXPECT_EQ(destinations.status, 1);
+    EXPECT_EQ(destinations.status, 2);
     EXPECT_EQ(destinations.err.rfind("zmp-cli: Ini file read Error!!\n", 0), 0u) << destinations.err;
 
     std::ostream full(nullptr);
