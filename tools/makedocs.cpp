@@ -34,7 +34,9 @@ bool make(const fs::path& from, const fs::path& to, const Parts& parts)
         std::cerr << "zmp-make-docs: " << from.string() << ": nothing to put in for " << missing << '\n';
         return false;
     }
-    fs::create_directories(to.parent_path());
+    // A folder that cannot be made shows as a file that cannot be written.
+    std::error_code error;
+    fs::create_directories(to.parent_path(), error);
     std::ofstream out(to, std::ios::binary);
     out << filled;
     if (out.flush()) return true;

@@ -79,11 +79,11 @@ ProgramUsage Cli::usage()
             "",
             commandUsages(),
             optionUsages(),
-            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report.\n"
+            "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report. "
             "Options may stand before or after the command; \"--\" ends them.",
-            "0 success, 1 the operation failed, 2 usage error (also an unknown\n"
-            "destination, table or model), 3 cancelled. diff and check as diff(1): 0 nothing\n"
-            "found, 1 differences or warnings found, 2 trouble (usage, a file or the radio\n"
+            "0 success, 1 the operation failed, 2 usage error (also an unknown "
+            "destination, table or model), 3 cancelled. diff and check as diff(1): 0 nothing "
+            "found, 1 differences or warnings found, 2 trouble (usage, a file or the radio "
             "cannot be read), 3 cancelled. A write error on stdout is a failure."};
 }
 

@@ -54,7 +54,7 @@ std::vector<CliCommand> makeCommands()
          1,
          &FileCommandSet::runNew},
         {{"convert", "IN OUT", "open IN, save it as OUT"}, 2, 2, &FileCommandSet::runConvert},
-        {{"report", "IN [OUT]", "text report of IN to OUT, or to stdout (also for OUT -)"},
+        {{"report", "IN [OUT]", "text report of IN to OUT, or to stdout when OUT is - or not given"},
          1,
          2,
          &FileCommandSet::runReport},
@@ -70,7 +70,7 @@ std::vector<CliCommand> makeCommands()
          &FileCommandSet::runDestinations},
         {{"models", "", "the models: number and name"}, 0, 0, nullptr, &UsageCommands::runModels},
         {{"diff", "A B",
-          "differences between two configurations (exit 1 when any);\n"
+          "differences between two configurations (exit 1 when any); "
           "A or B may be the word radio: the radio's configuration"},
          2,
          2,
@@ -79,7 +79,7 @@ std::vector<CliCommand> makeCommands()
          ExitTrouble},
         {{"backups", "", "the backups of every read and program, oldest first"}, 0, 0, nullptr, &runBackups},
         {{"check", "IN",
-          "marine checks of IN: MMSIs, MIDs, ATIS code and settings\n"
+          "marine checks of IN: MMSIs, MIDs, ATIS code and settings "
           "that contradict each other, one warning a line (exit 1 when any)"},
          1,
          1,
@@ -87,15 +87,15 @@ std::vector<CliCommand> makeCommands()
          nullptr,
          ExitTrouble},
         {{"export", "IN TABLE OUT.csv",
-          "a channel table or directory of IN as CSV (UTF-8, RFC 4180);\n"
+          "a channel table or directory of IN as CSV (UTF-8, RFC 4180); "
           "OUT.csv - writes to stdout",
           tables, true},
          3,
          3,
          &ExchangeCommands::runExport},
         {{"import", "IN TABLE CSV OUT",
-          "IN with TABLE replaced from CSV, saved as OUT; every problem is\n"
-          "told as \"line N, column NAME: reason\" and then nothing is written;\n"
+          "IN with TABLE replaced from CSV, saved as OUT; every problem is "
+          "told as \"line N, column NAME: reason\" and then nothing is written; "
           "CSV - reads stdin. TABLE: " +
               wordList(tables),
           tables, true},
@@ -104,14 +104,14 @@ std::vector<CliCommand> makeCommands()
          &ExchangeCommands::runImport},
         {{"fleet",
           "check|program BASE FLEET.csv",
-          "check: checks a fleet list (CSV: Label, User MMSI, optional ATIS\n"
-          "Code and Group1..EXP CH Group Status Name) against BASE; every problem\n"
-          "as \"line N, column NAME: reason\" (exit 1 when the list is refused)\n"
-          "program: programs each radio of the list with BASE and its own User\n"
-          "MMSI and ATIS Code, verified and kept in the backups under its label;\n"
-          "one --port: asks for each radio on a terminal, or with --yes waits\n"
-          "until the radio is taken off and the next answers; several --port:\n"
-          "one radio on each at the same time, each port taking the next\n"
+          "check: checks a fleet list (CSV: Label, User MMSI, optional ATIS "
+          "Code and Group1..EXP CH Group Status Name) against BASE; every problem "
+          "as \"line N, column NAME: reason\" (exit 1 when the list is refused); "
+          "program: programs each radio of the list with BASE and its own User "
+          "MMSI and ATIS Code, verified and kept in the backups under its label; "
+          "one --port: asks for each radio on a terminal, or with --yes waits "
+          "until the radio is taken off and the next answers; several --port: "
+          "one radio on each at the same time, each port taking the next "
           "(exit 1 when any radio was not programmed)",
           {"check", "program"}},
          3,

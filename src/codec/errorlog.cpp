@@ -67,7 +67,9 @@ fs::path userStateFolder()
 // The folders of the operating system and its packages.
 bool isSystemFolder(const fs::path& folder)
 {
-    const std::string path = fs::absolute(folder).lexically_normal().generic_string() + "/";
+    std::error_code error;
+    const fs::path absolute = fs::absolute(folder, error);
+    const std::string path = (error ? folder : absolute).lexically_normal().generic_string() + "/";
     for (const char* system : {"/usr/", "/opt/", "/etc/", "/var/", "/bin/", "/sbin/", "/lib/", "/srv/"})
         if (path.rfind(system, 0) == 0) return true;
     return false;

@@ -9,15 +9,14 @@ namespace {
 constexpr std::size_t TermWidth = 25;
 constexpr std::size_t LineWidth = 80;
 
-// The help's words in lines that end before the line width, each line
-// after the first indented to the right column; a '\n' of the help starts
-// a line of its own.
+// The help's words filled into lines that end before the line width, each
+// line after the first indented to the right column.
 std::string wrapped(const std::string& help, const std::string& indent)
 {
     std::string text;
     std::size_t column = indent.size();
-    std::size_t at = 0;
-    while (at < help.size()) {
+    std::size_t at = help.find_first_not_of(" \n");
+    while (at != std::string::npos) {
         const std::size_t end = std::min(help.find_first_of(" \n", at), help.size());
         const std::string word = help.substr(at, end - at);
         if (column > indent.size() && column + 1 + word.size() > LineWidth) {
@@ -26,11 +25,7 @@ std::string wrapped(const std::string& help, const std::string& indent)
         }
         text += (column > indent.size() ? " " : "") + word;
         column += (column > indent.size() ? 1 : 0) + word.size();
-        if (end < help.size() && help[end] == '\n') {
-            text += "\n" + indent;
-            column = indent.size();
-        }
-        at = end + 1;
+        at = help.find_first_not_of(" \n", end);
     }
     return text;
 }
@@ -76,13 +71,13 @@ std::string HelpText::optionTerm(const UsageOption& option)
 std::string HelpText::program(const ProgramUsage& usage)
 {
     std::string text = "Usage: " + usage.name + " " + usage.synopsis + "\n";
-    if (!usage.summary.empty()) text += "\n" + usage.summary + "\n";
+    if (!usage.summary.empty()) text += "\n" + wrapped(usage.summary, "") + "\n";
     if (!usage.commands.empty()) text += "\nCommands:\n";
     for (const UsageCommand& command : usage.commands)
         text += row(commandTerm(command), command.help);
     text += "\nOptions:\n" + optionRows(usage);
-    if (!usage.notes.empty()) text += "\n" + usage.notes + "\n";
-    if (!usage.exitStatus.empty()) text += "\nExit status: " + usage.exitStatus + "\n";
+    if (!usage.notes.empty()) text += "\n" + wrapped(usage.notes, "") + "\n";
+    if (!usage.exitStatus.empty()) text += "\n" + wrapped("Exit status: " + usage.exitStatus, "") + "\n";
     return text;
 }
 

@@ -14,7 +14,7 @@ std::string italic(const std::string& text)
     return "\\fI" + ManPage::escaped(text) + "\\fR";
 }
 
-// One paragraph of help: its lines joined, as roff fills them anyway.
+// One paragraph of help, on one line: roff fills it.
 std::string paragraph(const std::string& help)
 {
     std::string text = ManPage::escaped(help);

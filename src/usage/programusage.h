@@ -20,7 +20,7 @@ struct UsageOption {
     std::string name;       // "--program-dir"
     std::string shortName;  // "-h", or empty
     std::string value;      // "DIR"; empty for a switch
-    std::string help;       // lines joined by '\n'
+    std::string help;       // one paragraph, filled to the width
     std::string group = {}; // a heading of its own; empty for the main options
     UsageValue completes = UsageValue::None;
     std::vector<std::string> words = {}; // for UsageValue::Word
@@ -30,7 +30,7 @@ struct UsageOption {
 struct UsageCommand {
     std::string name;      // "export"
     std::string arguments; // "IN TABLE OUT.csv"
-    std::string help;      // lines joined by '\n'
+    std::string help;      // one paragraph, filled to the width
     // The words its first argument completes to (clear's kinds), or the
     // words of its second (export's tables) when firstIsFile.
     std::vector<std::string> words = {};
@@ -42,10 +42,10 @@ struct UsageCommand {
 struct ProgramUsage {
     std::string name;
     std::string synopsis; // after the name: "[OPTIONS] COMMAND [ARGS]"
-    std::string summary;  // lines joined by '\n', before the commands
+    std::string summary;  // one paragraph, filled to the width, before the commands
     std::vector<UsageCommand> commands;
     std::vector<UsageOption> options;
-    std::string notes = {};      // paragraphs after the options
+    std::string notes = {};      // one paragraph after the options
     std::string exitStatus = {}; // what each exit status means
 };
 

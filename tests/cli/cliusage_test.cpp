@@ -19,9 +19,13 @@ TEST_F(CliUsageTest, helpAndVersion)
     const CliResult help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("Usage: zmp-cli [OPTIONS] COMMAND [ARGS]\n", 0), 0u);
-    for (const char* word : {"new OUT", "convert IN OUT", "report IN [OUT]", "read OUT", "program IN",
-                             "clear WHAT [IN] [OUT]", "destinations", "diff A B", "--program-dir", "--model",
-                             "--destination", "--port", "--slow", "--debug", "--yes", "--raw", "--version"})
+    for (const char* word : {"new OUT",       "convert IN OUT", "report IN [OUT]",
+                             "read OUT",      "program IN",     "clear WHAT [IN] [OUT]",
+                             "destinations",  "diff A B",       "--program-dir",
+                             "--model",       "--destination",  "--port",
+                             "--slow",        "--debug",        "--yes",
+                             "--raw",         "--version",      "fleet check|program BASE FLEET.csv",
+                             "--log LOG.csv", "--again"})
         EXPECT_NE(help.out.find(word), std::string::npos) << word;
     EXPECT_EQ(run({"help"}).out, help.out);
     // Every command has its own usage, asked either way.

@@ -83,6 +83,7 @@ completes() {
 [[ "$(completes zmp-cli --debug clear dsc)" == "dsc-log dsc-tx-log" ]] || fail "bash: clear dsc"
 [[ "$(completes zmp-cli import x.dat me)" == "memory-id" ]] || fail "bash: import x.dat me"
 [[ "$(completes zmp-cli --model '')" == "1 11" ]] || fail "bash: --model"
+[[ "$(completes zmp-cli fleet '')" == "check program" ]] || fail "bash: fleet"
 
 desktop-file-validate "$prefix/share/applications/org.zmp.zmp.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.zmp.zmp.metainfo.xml" > "$scratch/appstream.log" ||

@@ -137,8 +137,8 @@ ProgramUsage SimOptionsParser::programUsage()
     return {
         "zmp-radio-sim",
         "[OPTIONS]",
-        "Emulates a radio in PC-control mode on a pseudo-terminal; the first line of\n"
-        "output is the device to open as the serial port. Stops on Ctrl+C, SIGTERM\n"
+        "Emulates a radio in PC-control mode on a pseudo-terminal; the first line of "
+        "output is the device to open as the serial port. Stops on Ctrl+C, SIGTERM "
         "or SIGHUP, writing the --dump file.",
         {},
         {
@@ -169,7 +169,7 @@ ProgramUsage SimOptionsParser::programUsage()
             {"--reply-delay", "", "MS", "pause before every answer", faults},
             {"--data-delay", "", "MS", "pause between an acknowledgement and its data reply", faults},
         },
-        "LIST: 1-based ordinals such as 3 or 2,5-7; frames are status, read and write\n"
+        "LIST: 1-based ordinals such as 3 or 2,5-7; frames are status, read and write "
         "requests, counted with their retries.",
         "0 stopped as asked, 1 a file that cannot be read or written or no pseudo-terminal, 2 usage error."};
 }
