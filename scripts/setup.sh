@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format-14 clang-tidy-14
-  poppler-utils fonts-liberation2 fonts-dejavu-core
+  poppler-utils fonts-liberation2 fonts-dejavu-core openbox x11-utils
   desktop-file-utils appstream shared-mime-info groff-base file dpkg-dev python3 lintian
   xvfb xauth dbus dbus-x11 at-spi2-core python3-pyatspi
 )

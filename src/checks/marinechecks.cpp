@@ -38,6 +38,15 @@ void checkNumber(NumberRole role, const std::string& digits, std::size_t length,
     warnings.push_back(where);
 }
 
+void checkTenthDigit(const std::string& stored, const std::string& item, CheckWarning where,
+                     Warnings& warnings)
+{
+    const std::string problem = strayTenthDigitProblem(stored);
+    if (problem.empty()) return;
+    where.text = item + " " + nineDigitMmsi(stored) + ": " + problem;
+    warnings.push_back(where);
+}
+
 void checkDirectory(const Directory& directory, bool groupId, Warnings& warnings)
 {
     const CheckSubject subject = groupId ? CheckSubject::GroupId : CheckSubject::MemoryId;
@@ -49,6 +58,7 @@ void checkDirectory(const Directory& directory, bool groupId, Warnings& warnings
         if (!digits.empty()) {
             checkNumber(groupId ? NumberRole::GroupId : NumberRole::MemoryId, digits, 9, item,
                         {subject, number, {}}, warnings);
+            checkTenthDigit(directory[i].Mmsid, item, {subject, number, {}}, warnings);
         } else if (directory[i].Enable) {
             warnings.push_back(
                 {subject, number,
@@ -101,9 +111,11 @@ std::vector<CheckWarning> MarineChecks::run(const Records& records)
 {
     Warnings warnings;
     const std::string userMmsi = nineDigitMmsi(records.userMmsi);
-    if (!userMmsi.empty())
+    if (!userMmsi.empty()) {
         checkNumber(NumberRole::UserMmsi, userMmsi, 9, "User MMSI", {CheckSubject::UserMmsi, 0, {}},
                     warnings);
+        checkTenthDigit(records.userMmsi, "User MMSI", {CheckSubject::UserMmsi, 0, {}}, warnings);
+    }
     const std::string atis = trimSpaces(records.atisCode);
     if (!atis.empty())
         checkNumber(NumberRole::AtisCode, atis, 10, "ATIS code", {CheckSubject::AtisCode, 0, {}}, warnings);

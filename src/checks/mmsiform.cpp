@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "codec/mmsitext.h"
 #include "rules/fieldrules.h"
 #include "rules/settingsrules.h"
 
@@ -97,6 +98,13 @@ bool neverCalled(MmsiForm form)
 std::string nineDigitMmsi(const std::string& stored)
 {
     return userMmsiFieldText(trimSpaces(stored));
+}
+
+std::string strayTenthDigitProblem(const std::string& stored)
+{
+    const char digit = strayTenthDigit(trimSpaces(stored));
+    if (digit == '\0') return {};
+    return std::string("tenth digit ") + digit + " is not part of the MMSI; it is written as 0";
 }
 
 } // namespace zmp

@@ -41,4 +41,9 @@ bool neverCalled(MmsiForm form);
 // 0 that is not part of the MMSI. Spaces around the text are dropped.
 std::string nineDigitMmsi(const std::string& stored);
 
+// Why the tenth place of a stored MMSI is doubtful: an image may hold a
+// digit other than 0 there, which the radio, the file and a backup all get
+// as 0. Empty when there is nothing to say.
+std::string strayTenthDigitProblem(const std::string& stored);
+
 } // namespace zmp

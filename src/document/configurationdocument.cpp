@@ -105,7 +105,7 @@ FileOutcome ConfigurationDocument::openBackup(const std::string& imagePath)
     if (!outcome.ok) return outcome;
     nameFile(std::string(), false);
     c.flags.modified = true;
-    if (observer_) observer_->configurationReplaced();
+    if (observer_) observer_->configurationReplaced("Open Backup");
     return outcome;
 }
 
@@ -143,7 +143,7 @@ void ConfigurationDocument::takeRead()
 {
     nameFile(std::string(), false);
     state_.flags.modified = false;
-    if (observer_) observer_->configurationReplaced();
+    if (observer_) observer_->configurationReplaced("Read from Radio");
 }
 
 std::string ConfigurationDocument::reportText()

@@ -2,6 +2,8 @@
 
 #include "files/fileoutcome.h"
 
+#include <string>
+
 namespace zmp {
 
 // Told by a ConfigurationDocument what changed, so that a front end shows
@@ -19,7 +21,8 @@ class DocumentObserver {
     virtual void configurationLoaded() = 0;
     // The records and image came from somewhere other than a file (a read
     // from the radio, a backup): what is shown starts again from the top.
-    virtual void configurationReplaced() = 0;
+    // step names it as the user's command did: "Read from Radio".
+    virtual void configurationReplaced(const std::string& step) = 0;
     // The current file changed its name or was let go.
     virtual void fileChanged() = 0;
 };

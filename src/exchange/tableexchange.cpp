@@ -99,8 +99,10 @@ Errors importChannels(ChannelTable& table, const std::vector<CsvRow>& rows, bool
 {
     const std::size_t count = std::min(rows.size(), table.size());
     for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t before = errors.size();
         const bool changed = applyRow(table[i], static_cast<int>(i) + 1, rows[i], columns, errors);
-        if (!expansion || !changed) continue;
+        // A row with a refused cell is told once, by that cell.
+        if (!expansion || !changed || errors.size() != before) continue;
         if (auto problem = expRowProblem(table[i]))
             addError(errors, rows[i].line, problem->first, problem->second);
     }

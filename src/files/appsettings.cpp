@@ -50,6 +50,16 @@ std::optional<WindowPlaceTwips> AppSettings::mainWindowGeometry() const
     return place;
 }
 
+std::string AppSettings::mainWindowFrame() const
+{
+    return store_.value(SettingsSection, MainFrameKey, "");
+}
+
+void AppSettings::storeMainWindowFrame(const std::string& frame)
+{
+    store_.setValue(SettingsSection, MainFrameKey, frame);
+}
+
 std::string AppSettings::rememberedDestination(int model) const
 {
     return store_.value(IniFilePathSection, IniFileNamePrefix + std::to_string(model), "");

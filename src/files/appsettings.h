@@ -27,6 +27,8 @@ class AppSettings {
     static constexpr const char* MainTopKey = "MainTop";
     static constexpr const char* MainWidthKey = "MainWidth";
     static constexpr const char* MainHeightKey = "MainHeight";
+    // The window system's own record of the window's frame, as text.
+    static constexpr const char* MainFrameKey = "MainFrame";
     static constexpr const char* IniFilePathSection = "IniFilePath";
     static constexpr const char* IniFileNamePrefix = "IniFileName_";
     static constexpr const char* ComPathSection = "ComPath";
@@ -47,6 +49,10 @@ class AppSettings {
     // The place stored at the last exit; none when a key is missing or not
     // a number, or the size is not positive.
     std::optional<WindowPlaceTwips> mainWindowGeometry() const;
+    // The frame record beside the twips: restoring it places the window
+    // exactly, frame and all. Empty when none is stored.
+    std::string mainWindowFrame() const;
+    void storeMainWindowFrame(const std::string& frame);
     std::string rememberedDestination(int model) const;
     void setRememberedDestination(int model, const std::string& name);
     // The serial port number; a stored text that is no number gives the default.

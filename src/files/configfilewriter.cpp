@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "codec/mmsitext.h"
 #include "files/atomicfile.h"
 #include "files/configlayout.h"
 #include "files/configvalue.h"
@@ -44,6 +45,9 @@ class Lines {
                 break;
             case FieldKind::Frequency:
                 value(key.key, ConfigValue::frequency(source.*key.number));
+                break;
+            case FieldKind::Mmsi:
+                value(key.key, mmsiAsWritten(source.*key.text));
                 break;
             }
         }
@@ -117,7 +121,7 @@ void writeDscBasic(Lines& out, const Records& records)
     out.section(DscBasicSection);
     for (int g = 0; g < DscGroupCount; ++g)
         out.flag(GroupKeys[g], records.settings[slot::UsableDsc + g] != 0);
-    out.verbatim(UserMmsiKey, records.userMmsi);
+    out.verbatim(UserMmsiKey, mmsiAsWritten(records.userMmsi));
     for (int i = 0; i < PosRequestCount; ++i) {
         out.flag(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i] != 0);
         out.flag(numbered(PosRequestTxKey, i), records.settings[slot::PosRequestTx + i] != 0);

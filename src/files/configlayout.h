@@ -42,8 +42,9 @@ inline constexpr std::array<int, 3> DisplayMenuSlots{dscslot::IndividualReplyMen
                                                      dscslot::PosRequestReplyMenu};
 
 // How a record field is held in the file: a flag as 0/1, a text as is, a
-// text behind the "#" marker, a frequency in MHz with "." as decimal point.
-enum class FieldKind { Flag, Text, MarkedText, Frequency };
+// text behind the "#" marker, a frequency in MHz with "." as decimal point,
+// an MMSI as the radio holds it (the tenth place 0).
+enum class FieldKind { Flag, Text, MarkedText, Frequency, Mmsi };
 
 // One key of a record's section and the field it holds; exactly one of the
 // member pointers is set, the one the kind names.
@@ -113,7 +114,7 @@ inline constexpr const char* MmsidKey = "Mmsid";
 inline constexpr std::array<FieldKey<DirectoryEntry>, 3> DirectoryKeys{{
     flagKey("Enable", &DirectoryEntry::Enable),
     textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText),
-    textKey(MmsidKey, &DirectoryEntry::Mmsid),
+    textKey(MmsidKey, &DirectoryEntry::Mmsid, FieldKind::Mmsi),
 }};
 
 // Numbered keys of the other sections: the number follows the name.

@@ -6,12 +6,12 @@ namespace zmp {
 
 void RecordHistory::reset(const Records& records, bool clean)
 {
-    steps_.assign(1, Step{records, {}});
+    steps_.assign(1, Step{records, {}, {}});
     at_ = 0;
     saved_ = clean ? std::optional<std::size_t>(0) : std::nullopt;
 }
 
-bool RecordHistory::record(const Records& records, const std::string& coalesce)
+bool RecordHistory::record(const Records& records, const std::string& coalesce, StepLabel label)
 {
     if (recordsEqual(records, current())) return false;
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(at_) + 1, steps_.end());
@@ -26,7 +26,7 @@ bool RecordHistory::record(const Records& records, const std::string& coalesce)
         }
         return true;
     }
-    steps_.push_back(Step{records, coalesce});
+    steps_.push_back(Step{records, coalesce, std::move(label)});
     ++at_;
     if (steps_.size() > StepLimit) dropOldest();
     return true;
@@ -44,6 +44,18 @@ const Records& RecordHistory::redo()
     if (canRedo()) ++at_;
     steps_[at_].coalesce.clear();
     return current();
+}
+
+const StepLabel& RecordHistory::undoLabel() const
+{
+    static const StepLabel none;
+    return canUndo() ? steps_[at_].label : none;
+}
+
+const StepLabel& RecordHistory::redoLabel() const
+{
+    static const StepLabel none;
+    return canRedo() ? steps_[at_ + 1].label : none;
 }
 
 void RecordHistory::dropOldest()

@@ -9,6 +9,13 @@
 
 namespace zmp {
 
+// What a step did and where, so that undo can name it and show its page:
+// "Edit ATIS Code" on the node "ATIS".
+struct StepLabel {
+    std::string name;
+    std::string place;
+};
+
 // The steps of an editing session as whole snapshots of the records: a
 // whole configuration is a few tens of kilobytes, so a snapshot per edit
 // is cheap and undo can never miss a field. The history also knows which
@@ -23,7 +30,7 @@ class RecordHistory {
     // Takes the records after an edit as a new step; false when they equal
     // the current step. A step with the same non-empty coalescing key as
     // the newest one replaces it, so typing in one field is one step.
-    bool record(const Records& records, const std::string& coalesce = {});
+    bool record(const Records& records, const std::string& coalesce = {}, StepLabel label = {});
     // The current step's records.
     const Records& current() const { return steps_[at_].records; }
 
@@ -32,6 +39,10 @@ class RecordHistory {
     // Moves one step back or forward and returns that step's records.
     const Records& undo();
     const Records& redo();
+    // The step undo would take back and the one redo would bring again;
+    // an empty label when there is none.
+    const StepLabel& undoLabel() const;
+    const StepLabel& redoLabel() const;
 
     // The current step is what the file holds now.
     void markSaved() { saved_ = at_; }
@@ -42,6 +53,7 @@ class RecordHistory {
     struct Step {
         Records records;
         std::string coalesce;
+        StepLabel label;
     };
     void dropOldest();
 

@@ -128,6 +128,7 @@ inline constexpr const char* NoPrinter = "No printer is installed.";
 inline constexpr const char* PrinterFailed = "The report could not be printed.";
 inline constexpr const char* OfferPdf = "Do you want to save the report as a PDF file instead?";
 inline constexpr const char* PdfFailed = "The PDF file could not be written.";
+inline constexpr const char* PdfWritten = "PDF file written:";
 
 // Status-bar hints of the pages.
 inline constexpr const char* SelectionHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
@@ -273,6 +274,7 @@ inline constexpr std::array Texts{FileSaveError,
                                   PrinterFailed,
                                   OfferPdf,
                                   PdfFailed,
+                                  PdfWritten,
                                   SelectionHint,
                                   CheckBoxHint,
                                   ListHint,

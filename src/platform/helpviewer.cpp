@@ -1,20 +1,52 @@
 #include "platform/helpviewer.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QStyle>
+#include <QTextBrowser>
 #include <QTextDocument>
+#include <QToolBar>
 #include <QUrl>
 
 namespace zmp {
 
-HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent)
+HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("helpViewer"));
-    // A window of its own even when it belongs to a dialog.
-    setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Help"));
-    setOpenLinks(true);
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setAccessibleName(windowTitle());
+    browser_->setOpenLinks(true);
+    setFocusProxy(browser_);
+    setCentralWidget(browser_);
+    createToolBar();
     resize(640, 520);
+}
+
+void HelpViewer::createToolBar()
+{
+    QToolBar* tools = addToolBar(tr("Help"));
+    tools->setObjectName(QStringLiteral("tbHelp"));
+    tools->setMovable(false);
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
+    back->setObjectName(QStringLiteral("cmdHelpBack"));
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
+    forward->setObjectName(QStringLiteral("cmdHelpForward"));
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    QAction* close = tools->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"));
+    close->setObjectName(QStringLiteral("cmdHelpClose"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
+    connect(close, &QAction::triggered, this, &QWidget::close);
 }
 
 bool HelpViewer::openAt(const QString& path, int context, QString* error)
@@ -28,11 +60,12 @@ bool HelpViewer::openAt(const QString& path, int context, QString* error)
     }
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
     // The files end in ".HLP"; they are HTML all the same.
-    setSource(url, QTextDocument::HtmlResource);
-    scrollToAnchor(anchorFor(context));
+    browser_->setSource(url, QTextDocument::HtmlResource);
+    browser_->scrollToAnchor(anchorFor(context));
     show();
     raise();
     activateWindow();
+    browser_->setFocus();
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "codec/channellabels.h"
 #include "codec/fixedwidthtext.h"
+#include "codec/mmsitext.h"
 #include "codec/optiontables.h"
 #include "image/settingstable.h"
 
@@ -78,7 +79,8 @@ void addTextBasicLines(const ReportInput& input, std::vector<SettingsLine>& line
     const Records& records = input.records;
     const std::string count = std::to_string(input.image[UserMmsiCountAddress]);
     lines.push_back(
-        {"User MMSI:", {{records.userMmsi, 12}, {"-----", 5}, {" ", 1}, {"Count", 7}, {count, 0}}});
+        {"User MMSI:",
+         {{mmsiAsWritten(records.userMmsi), 12}, {"-----", 5}, {" ", 1}, {"Count", 7}, {count, 0}}});
     lines.push_back(valueLine("Distress Cancel Call:", onOffText(records.distressCancelCall)));
     lines.push_back(emptyLine());
     lines.push_back(title("[DSC Beep Output]"));
@@ -92,7 +94,7 @@ void addPrintedBasicLines(const ReportInput& input, std::vector<SettingsLine>& l
 {
     const Records& records = input.records;
     const std::string count = std::to_string(input.image[UserMmsiCountAddress]);
-    lines.push_back({"User MMSI:", {{records.userMmsi, 0}, {"Count", 0}, {count, 0}}});
+    lines.push_back({"User MMSI:", {{mmsiAsWritten(records.userMmsi), 0}, {"Count", 0}, {count, 0}}});
     const std::array<const char*, 4> callLabels{
         "Distress Cancel Call:", "Stanby Mode:", "POS Request:", "POS Reporting:"};
     for (int i = 0; i < 4; ++i) {

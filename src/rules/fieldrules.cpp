@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "codec/frequencyformat.h"
+#include "codec/mmsitext.h"
 
 namespace zmp {
 
@@ -98,8 +99,9 @@ std::optional<std::string> acceptedDirectoryMmsi(const std::string& text, bool g
 
 std::string directoryMmsiFieldText(const std::string& mmsid, bool groupId)
 {
-    if (!groupId) return mmsid;
-    return mmsid.size() > 1 ? mmsid.substr(1) : std::string();
+    const std::string digits = shownMmsi(mmsid);
+    if (!groupId) return digits;
+    return digits.size() > 1 ? digits.substr(1) : std::string();
 }
 
 std::string trimSpaces(const std::string& text)

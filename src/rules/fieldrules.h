@@ -42,8 +42,9 @@ std::optional<double> acceptedExpFrequency(const std::string& text);
 // the eight typed digits: the image and the file hold the whole MMSI.
 std::optional<std::string> acceptedDirectoryMmsi(const std::string& text, bool groupId);
 
-// What the MMSI field of a directory entry shows for a stored MMSI: the
-// whole MMSI for a Memory ID, the digits after the fixed "0" for a Group ID.
+// What the MMSI field of a directory entry shows for a stored MMSI: its
+// nine digits for a Memory ID, the eight after the fixed "0" for a Group
+// ID; never the tenth place of an MMSI read from a radio.
 std::string directoryMmsiFieldText(const std::string& mmsid, bool groupId);
 
 // Text without leading and trailing spaces.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "codec/mmsitext.h"
 #include "rules/fieldrules.h"
 
 namespace zmp {
@@ -52,8 +53,7 @@ std::optional<std::string> acceptedUserMmsi(const std::string& text)
 
 std::string userMmsiFieldText(const std::string& stored)
 {
-    if (stored.size() == 10 && stored.back() == '0') return stored.substr(0, 9);
-    return stored;
+    return shownMmsi(stored);
 }
 
 std::optional<std::string> acceptedAtisCode(const std::string& text)

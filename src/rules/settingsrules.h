@@ -25,8 +25,8 @@ std::string withStatusName(const std::string& caption, const UsableGroup& group)
 // The trimmed text must be empty (stored empty) or exactly 9 digits, which
 // are stored followed by the tenth digit "0" the radio's MMSI form holds.
 std::optional<std::string> acceptedUserMmsi(const std::string& text);
-// What the User MMSI field shows: the nine digits the user types, so that
-// a stored ten-digit MMSI with its final 0 validates back to itself.
+// What the User MMSI field shows: the nine digits the user types, never
+// the tenth place of a stored ten-digit MMSI.
 std::string userMmsiFieldText(const std::string& stored);
 
 // The ATIS code stored for the typed text, or nothing when it is refused:

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -21,6 +22,7 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, QWidget* parent)
     setWindowTitle(QString::fromUtf8(msg::BackupsCaption));
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lstBackups"));
+    list_->setAccessibleName(tr("Backups"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels(
         {tr("Date"), tr("Operation"), tr("MMSI"), tr("Destination"), tr("Port"), tr("Outcome")});
@@ -44,8 +46,11 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, QWidget* parent)
 
 void BackupsDialog::fillList()
 {
-    // Newest first: the one a user looks for is nearly always recent.
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
+    // Newest transfer first, whatever order the index holds them in: the
+    // one a user looks for is nearly always recent.
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const BackupEntry& a, const BackupEntry& b) { return a.time > b.time; });
+    for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, localTime(entry->time));
         item->setText(1, QString::fromStdString(entry->operation));
@@ -53,7 +58,7 @@ void BackupsDialog::fillList()
         item->setText(3, QString::fromStdString(entry->destination));
         item->setText(4, QString::fromStdString(entry->port));
         item->setText(5, QString::fromStdString(entry->outcome));
-        item->setData(0, Qt::UserRole, static_cast<int>(std::distance(entry, entries_.rend()) - 1));
+        item->setData(0, Qt::UserRole, static_cast<int>(std::distance(entries_.begin(), entry)));
     }
     for (int column = 0; column < list_->columnCount(); ++column)
         list_->resizeColumnToContents(column);

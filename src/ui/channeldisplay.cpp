@@ -40,8 +40,7 @@ ChannelNumberBoxes channelNumberBoxes(const std::string& label)
     const std::string s = upper(label);
     const std::size_t a = s.find('A');
     if (a == std::string::npos) return {channelNumberForm(static_cast<int>(leadingNumber(s))), ""};
-    // The radio's display has two places for the number of an "A" channel.
-    return {channelNumberForm(static_cast<int>(leadingNumber(s.substr(0, 2)))), s.substr(a, MaxSuffixLength)};
+    return {channelNumberForm(static_cast<int>(leadingNumber(s.substr(0, a)))), s.substr(a, MaxSuffixLength)};
 }
 
 std::array<std::string, 3> expDisplayBoxes(const std::string& left, const std::string& right)

@@ -13,8 +13,8 @@ namespace zmp {
 std::string channelNumberForm(int number);
 
 // The two channel number boxes of a plan channel: the display form of the
-// number and empty, or for an "A" channel the display form of its first two
-// characters and the suffix from the "A" on.
+// number and empty, or for an "A" channel the display form of the whole
+// number before the "A" (117A: "'7") and the suffix from the "A" on.
 struct ChannelNumberBoxes {
     std::string number;
     std::string suffix;

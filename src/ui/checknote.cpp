@@ -10,6 +10,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "checks/mmsiform.h"
+#include "codec/mmsitext.h"
+#include "rules/fieldrules.h"
+
 namespace zmp {
 
 namespace {
@@ -38,6 +42,17 @@ bool showsGroupId(const QLineEdit* field)
     return zero && !zero->isHidden();
 }
 
+const char* const StoredMmsiProperty = "storedMmsi";
+
+// A digit the field leaves out of a stored MMSI, while the field still
+// shows that MMSI.
+std::string strayDigitProblem(const QLineEdit& field, const std::string& text)
+{
+    const std::string stored = field.property(StoredMmsiProperty).toString().toStdString();
+    if (text.empty() || !shownMmsi(trimSpaces(stored)).ends_with(text)) return {};
+    return strayTenthDigitProblem(stored);
+}
+
 } // namespace
 
 CheckNote::CheckNote(QLineEdit* field, Judge judge) : field_(field), judge_(std::move(judge))
@@ -58,7 +73,9 @@ CheckNote::CheckNote(QLineEdit* field, Judge judge) : field_(field), judge_(std:
 
 void CheckNote::refresh()
 {
-    const MmsiVerdict verdict = judge_(field_->text().trimmed().toStdString());
+    const std::string typed = field_->text().trimmed().toStdString();
+    MmsiVerdict verdict = judge_(typed);
+    if (verdict.problem.empty()) verdict.problem = strayDigitProblem(*field_, typed);
     setText(QString::fromStdString(verdict.shown()));
     setToolTip(text());
     setStyleSheet(verdict.problem.empty() ? QString() : QStringLiteral("color: #b00020;"));
@@ -86,6 +103,14 @@ void CheckNote::paintEvent(QPaintEvent*)
                               foregroundRole());
         rest = rest.mid(shown.size()).trimmed();
     }
+}
+
+void CheckNote::keepStoredMmsi(QLineEdit& field, const std::string& stored)
+{
+    field.setProperty(StoredMmsiProperty, QString::fromStdString(stored));
+    if (auto* note =
+            field.parentWidget()->findChild<CheckNote*>(QStringLiteral("lblNote_") + field.objectName()))
+        note->refresh();
 }
 
 void CheckNote::attachAll(QWidget& root)

@@ -30,6 +30,10 @@ class CheckNote : public QLabel {
     // found below root.
     static void attachAll(QWidget& root);
 
+    // The page that fills an MMSI field tells its note the stored MMSI, so
+    // that the note can warn of what the field's digits leave out.
+    static void keepStoredMmsi(QLineEdit& field, const std::string& stored);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 

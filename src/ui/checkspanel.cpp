@@ -47,6 +47,7 @@ ChecksPanel::ChecksPanel(const Records& records, QWidget* parent)
                 QDockWidget::DockWidgetFloatable);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstChecks"));
+    list_->setAccessibleName(tr("Checks"));
     setWidget(list_);
     connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString key = item->data(NodeKeyRole).toString();

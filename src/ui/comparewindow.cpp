@@ -18,6 +18,7 @@ CompareWindow::CompareWindow(const std::vector<ConfigDiff::Difference>& differen
     label->setObjectName(QStringLiteral("lblSummary"));
     auto* list = new QTreeWidget(this);
     list->setObjectName(QStringLiteral("lstDifferences"));
+    list->setAccessibleName(tr("Differences"));
     list->setRootIsDecorated(false);
     list->setHeaderLabels({tr("Section"), tr("Key"), tr("Radio"), tr("Editor")});
     for (const auto& difference : differences) {

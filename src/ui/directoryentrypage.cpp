@@ -12,6 +12,7 @@
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "rules/fieldrules.h"
+#include "ui/checknote.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
@@ -110,11 +111,6 @@ void DirectoryEntryPage::connectControls()
     hints->add(name_, msg::DirectoryNameHint);
     hints->add(mmsi_, msg::MmsiHint);
     connect(hints, &FocusHints::hintShown, this, &Page::hintChanged);
-    // Once the typed text fits the MMSI's length, typing is held to it again.
-    connect(mmsi_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int limit = groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength;
-        if (text.size() <= limit) mmsi_->setMaxLength(limit);
-    });
     // Boxes react to their state, however it changes: a click, the space bar
     // or assistive technology.
     connect(add_, &QCheckBox::toggled, this, &DirectoryEntryPage::onAdd);
@@ -150,12 +146,9 @@ void DirectoryEntryPage::fill(const std::string& nodeKey)
     const auto registered =
         std::count_if(list.begin(), list.end(), [](const DirectoryEntry& e) { return e.Enable; });
     name_->setText(QString::fromStdString(current->TagName));
-    // A decoded MMSI has ten digits: the field shows all the record holds,
-    // while validation still takes only the digits the user may type.
-    const QString shown = QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_));
-    mmsi_->setMaxLength(
-        std::max<int>(groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength, static_cast<int>(shown.size())));
-    mmsi_->setText(shown);
+    mmsi_->setMaxLength(groupId_ ? GroupIdMmsiLength : MemoryIdMmsiLength);
+    CheckNote::keepStoredMmsi(*mmsi_, current->Mmsid);
+    mmsi_->setText(QString::fromStdString(directoryMmsiFieldText(current->Mmsid, groupId_)));
     showSlotState(static_cast<int>(registered));
     emit directoryTextsChanged();
 }
@@ -260,6 +253,7 @@ void DirectoryEntryPage::storeMmsi(const std::string& mmsi)
     DirectoryEntry* current = entry();
     if (!current) return;
     current->Mmsid = mmsi;
+    CheckNote::keepStoredMmsi(*mmsi_, mmsi);
     state().flags.modified = true;
     if (!mmsi.empty()) return;
     deleteEntry();

@@ -16,6 +16,7 @@
 #include "message/messagetexts.h"
 #include "rules/fieldrules.h"
 #include "rules/settingsrules.h"
+#include "ui/checknote.h"
 #include "ui/focushints.h"
 #include "ui/keyfiltervalidator.h"
 #include "ui/pagecontrols.h"
@@ -322,6 +323,7 @@ void DscSetupPage::fill(const std::string&)
     for (int group = 0; group < UsableGroupCount; ++group)
         usableLabels_[at(group)]->setText(
             QString::fromStdString(withStatusName(UsableCaptions[at(group)], records.groups[at(group)])));
+    CheckNote::keepStoredMmsi(*userMmsi_, records.userMmsi);
     userMmsi_->setText(QString::fromStdString(userMmsiFieldText(records.userMmsi)));
     userMmsiField_->forgetEdit();
     count_->setText(QString::number(state().image[address::UserMmsiCounter]));
@@ -336,6 +338,7 @@ void DscSetupPage::fill(const std::string&)
 void DscSetupPage::storeUserMmsi(const std::string& mmsi)
 {
     state().records.userMmsi = mmsi;
+    CheckNote::keepStoredMmsi(*userMmsi_, mmsi);
     userMmsi_->setText(QString::fromStdString(userMmsiFieldText(mmsi)));
 }
 

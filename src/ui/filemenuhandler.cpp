@@ -1,14 +1,17 @@
 #include "ui/filemenuhandler.h"
 
+#include <QFileInfo>
 #include <QPrinter>
+#include <QStandardPaths>
 
 #include "document/configurationdocument.h"
+#include "document/filekind.h"
 #include "files/fileoutcome.h"
 #include "message/messagetexts.h"
 #include "platform/reportprinter.h"
 #include "report/printedreport.h"
 #include "ui/busywindow.h"
-#include "ui/mainwindow.h"
+#include "ui/filemenuhost.h"
 #include "ui/pause.h"
 #include "ui/reportwindow.h"
 #include "ui/waitcursor.h"
@@ -22,17 +25,22 @@ constexpr int NewPauseMs = 500;
 
 } // namespace
 
-FileMenuHandler::FileMenuHandler(MainWindow& window, MessageService& messages, DialogService& dialogs)
-    : window_(window), messages_(messages), dialogs_(dialogs)
+FileMenuHandler::FileMenuHandler(FileMenuHost& window, MessageService& messages, DialogService& dialogs,
+                                 SettingsStore& settings)
+    : window_(window), messages_(messages), dialogs_(dialogs), recent_(settings)
 {
     newTimer_.setSingleShot(true);
     newTimer_.setInterval(NewDelayMs);
     QObject::connect(&newTimer_, &QTimer::timeout, &newTimer_, [this] { runNew(); });
 }
 
-std::string FileMenuHandler::programFolder() const
+// The file dialogs start in the program folder; an installed copy's folder
+// cannot be written, so there they start in the user's documents.
+std::string FileMenuHandler::dialogFolder() const
 {
-    return window_.state().programDir.string();
+    const QString folder = QString::fromStdString(window_.state().programDir.string());
+    if (QFileInfo(folder).isWritable()) return folder.toStdString();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
 }
 
 void FileMenuHandler::show(const FileOutcome& outcome)
@@ -53,7 +61,7 @@ void FileMenuHandler::startNew()
 
 void FileMenuHandler::runNew()
 {
-    const BusyWindow busy(window_);
+    const BusyWindow busy(window_.hostWindow());
     window_.selectNodeByKey("General");
     pauseMs(NewPauseMs);
     window_.rebuild(true);
@@ -63,21 +71,43 @@ void FileMenuHandler::open()
 {
     if (!window_.leavePageCheck() || !askToSaveChanges()) return;
     EditorState& state = window_.state();
-    const BusyWindow busy(window_);
+    const BusyWindow busy(window_.hostWindow());
     state.declineFileStep();
-    const std::string path = dialogs_.openFileName(msg::DatFilter, programFolder());
+    const std::string path = dialogs_.openFileName(msg::DatFilter, dialogFolder());
     if (!path.empty()) readConfiguration(path);
 }
 
 void FileMenuHandler::openPath(const std::string& path)
 {
-    const BusyWindow busy(window_);
+    const BusyWindow busy(window_.hostWindow());
     readConfiguration(path);
+}
+
+void FileMenuHandler::openChosen(const std::string& path)
+{
+    if (!opens(path)) return;
+    if (fileKindOf(path) == FileKind::Image) {
+        const BusyWindow busy(window_.hostWindow());
+        show(window_.document().open(path, FileKind::Image));
+        return;
+    }
+    if (!window_.leavePageCheck() || !askToSaveChanges()) return;
+    const BusyWindow busy(window_.hostWindow());
+    readConfiguration(path);
+}
+
+bool FileMenuHandler::opens(const std::string& path) const
+{
+    if (fileKindOf(path) == FileKind::Configuration) return true;
+    const QString suffix = QFileInfo(QString::fromStdString(path)).suffix();
+    return window_.state().flags.DebugMode && suffix.compare(QStringLiteral("hex"), Qt::CaseInsensitive) == 0;
 }
 
 void FileMenuHandler::readConfiguration(const std::string& path)
 {
-    show(window_.document().open(path, FileKind::Configuration));
+    const FileOutcome outcome = window_.document().open(path, FileKind::Configuration);
+    if (outcome.ok) recent_.add(path);
+    show(outcome);
 }
 
 void FileMenuHandler::save()
@@ -97,10 +127,12 @@ void FileMenuHandler::saveCommand(bool useCurrentPath)
     // configuration text: Save asks for a path as Save As does.
     const bool ask = !useCurrentPath || state.currentFilePath.empty() || state.currentFileIsImage;
     const std::string path =
-        ask ? dialogs_.saveFileName(msg::DatFilter, programFolder()) : state.currentFilePath;
+        ask ? dialogs_.saveFileName(msg::DatFilter, dialogFolder()) : state.currentFilePath;
     state.declineFileStep();
     if (path.empty()) return;
-    show(window_.document().save(path, FileKind::Configuration));
+    const FileOutcome outcome = window_.document().save(path, FileKind::Configuration);
+    if (outcome.ok) recent_.add(path);
+    show(outcome);
 }
 
 void FileMenuHandler::print()
@@ -130,13 +162,15 @@ void FileMenuHandler::offerPdf(const char* reason)
 
 void FileMenuHandler::writePdf()
 {
-    std::string path = dialogs_.saveFileName(msg::PdfFilter, programFolder());
+    std::string path = dialogs_.saveFileName(msg::PdfFilter, dialogFolder());
     if (path.empty()) return;
     if (std::filesystem::path(path).extension().empty()) path += ".pdf";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(path));
-    if (!printReport(printer))
+    if (printReport(printer))
+        window_.showStatus(std::string(msg::PdfWritten) + " " + path);
+    else
         messages_.inform(window_.state().title(), std::string(msg::PdfFailed) + "\n" + path,
                          MessageIcon::Warning);
 }
@@ -154,7 +188,7 @@ void FileMenuHandler::printToFile()
     // The report must show what the page shows: a value typed but not yet
     // stored is validated first, as for Print.
     if (!window_.leavePageCheck()) return;
-    ReportWindow report(window_.state(), messages_, dialogs_, &window_);
+    ReportWindow report(window_.state(), messages_, dialogs_, &window_.hostWindow());
     report.exec();
 }
 
@@ -162,18 +196,18 @@ void FileMenuHandler::openImageFile()
 {
     EditorState& state = window_.state();
     if (!state.flags.DebugMode) return;
-    const std::string path = dialogs_.openFileName(msg::HexFilter, programFolder());
+    const std::string path = dialogs_.openFileName(msg::HexFilter, dialogFolder());
     if (path.empty()) {
         state.declineFileStep();
         return;
     }
-    const BusyWindow busy(window_);
+    const BusyWindow busy(window_.hostWindow());
     show(window_.document().open(path, FileKind::Image));
 }
 
 void FileMenuHandler::openBackup(const std::string& imagePath)
 {
-    const BusyWindow busy(window_);
+    const BusyWindow busy(window_.hostWindow());
     show(window_.document().openBackup(imagePath));
 }
 
@@ -181,12 +215,12 @@ void FileMenuHandler::saveImageFile()
 {
     EditorState& state = window_.state();
     if (!state.flags.DebugMode || !window_.leavePageCheck()) return;
-    const std::string path = dialogs_.saveFileName(msg::HexFilter, programFolder());
+    const std::string path = dialogs_.saveFileName(msg::HexFilter, dialogFolder());
     if (path.empty()) {
         state.declineFileStep();
         return;
     }
-    const BusyWindow busy(window_);
+    const BusyWindow busy(window_.hostWindow());
     show(window_.document().save(path, FileKind::Image));
 }
 

@@ -7,19 +7,21 @@
 
 class QPrinter;
 
+#include "files/recentfiles.h"
 #include "ui/dialogservice.h"
 #include "ui/messageservice.h"
 
 namespace zmp {
 
-class MainWindow;
+class FileMenuHost;
 struct FileOutcome;
 
 // The File menu and its shortcuts: New, Open, Save, Save As, Print, Print
 // to File, the image files of the service mode and the exit prompt.
 class FileMenuHandler {
   public:
-    FileMenuHandler(MainWindow& window, MessageService& messages, DialogService& dialogs);
+    FileMenuHandler(FileMenuHost& window, MessageService& messages, DialogService& dialogs,
+                    SettingsStore& settings);
 
     void newFile();
     // New without its checks, for a caller that has made them.
@@ -28,6 +30,13 @@ class FileMenuHandler {
     void open();
     // Open without asking: the configuration file named on the command line.
     void openPath(const std::string& path);
+    // A file of the recent-files list or dropped on the window: a
+    // configuration file after the save question; an image file only in
+    // the engineering mode, as Ctrl+F2 opens one.
+    void openChosen(const std::string& path);
+    // True for a file openChosen takes.
+    bool opens(const std::string& path) const;
+    RecentFiles& recentFiles() { return recent_; }
     void save();
     void saveAs();
     // Save (true) and Save As (false); the outcome is in CancelFlag and ErrorFlag.
@@ -56,12 +65,13 @@ class FileMenuHandler {
     void writePdf();
     bool printReport(QPrinter& printer);
     void show(const FileOutcome& outcome);
-    std::string programFolder() const;
+    std::string dialogFolder() const;
 
-    MainWindow& window_;
+    FileMenuHost& window_;
     MessageService& messages_;
     DialogService& dialogs_;
     QTimer newTimer_;
+    RecentFiles recent_;
 };
 
 } // namespace zmp

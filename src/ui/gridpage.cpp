@@ -22,6 +22,8 @@ GridPage::GridPage(PageContext context, const char* gridName, QWidget* parent) :
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setWordWrap(false);
+    // Tab leaves the grid as in every view; the arrows move inside it.
+    grid_->setTabKeyNavigation(false);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(twipsToPixels(GridRowHeightTwips, logicalDpiY()));

@@ -34,10 +34,16 @@ void MainActions::createFileMenu(QMainWindow& window)
     QMenu* menu = window.menuBar()->addMenu(QStringLiteral("&File"));
     menu->setObjectName(QStringLiteral("mnuFile"));
     fileNew = item(menu, "mnuFileNew", "&New");
+    fileNew->setShortcut(QKeySequence::New);
     fileOpen = item(menu, "mnuFileOpen", "&Open");
+    fileOpen->setShortcut(QKeySequence::Open);
+    fileRecent = menu->addMenu(QStringLiteral("Recent &Files"));
+    fileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     menu->addSeparator();
     fileSave = item(menu, "mnuFileSave", "&Save");
+    fileSave->setShortcut(QKeySequence::Save);
     fileSaveAs = item(menu, "mnuFileSaveAs", "Save &As...");
+    fileSaveAs->setShortcut(QKeySequence::SaveAs);
     // Nothing is attached to it; it is shown greyed.
     fileSaveAsDefault = item(menu, "mnuFileSaveAsDefault", "Save As &Default");
     fileSaveAsDefault->setEnabled(false);
@@ -47,12 +53,14 @@ void MainActions::createFileMenu(QMainWindow& window)
     fileImport->setObjectName(QStringLiteral("mnuFileImport"));
     menu->addSeparator();
     filePrint = item(menu, "mnuFilePrint", "&Print");
-    fileExportPdf = item(menu, "mnuFileExportPdf", "&Export PDF\u2026");
+    filePrint->setShortcut(QKeySequence::Print);
+    fileExportPdf = item(menu, "mnuFileExportPdf", "Expor&t PDF\u2026");
     filePrintToFile = item(menu, "mnuFilePrintToFile", "P&rint to File");
     menu->addSeparator();
-    fileBackups = item(menu, "mnuFileBackups", "Backups…");
+    fileBackups = item(menu, "mnuFileBackups", "&Backups…");
     menu->addSeparator();
     fileExit = item(menu, "mnuFileExit", "E&xit");
+    fileExit->setShortcut(QKeySequence::Quit);
 }
 
 void MainActions::createEditMenu(QMainWindow& window)
@@ -62,8 +70,10 @@ void MainActions::createEditMenu(QMainWindow& window)
     editUndo = item(editMenu, "mnuEditUndo", "&Undo");
     editUndo->setShortcut(QKeySequence::Undo);
     editRedo = item(editMenu, "mnuEditRedo", "&Redo");
-    editRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // The platform's keys, and Ctrl+Y, which every desktop's users know.
+    QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) redo << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    editRedo->setShortcuts(redo);
     editMenu->addSeparator();
     editModel = editMenu->addMenu(QStringLiteral("&Model"));
     editModel->setObjectName(QStringLiteral("mnuEditModel"));
@@ -82,7 +92,7 @@ void MainActions::createTransferMenu(QMainWindow& window)
     transferProgram = item(menu, "mnuTransferProgram", "&Program to Radio");
     transferRead = item(menu, "mnuTransferRead", "&Read from Radio");
     menu->addSeparator();
-    transferCompare = item(menu, "mnuTransferCompare", "Compare with Radio");
+    transferCompare = item(menu, "mnuTransferCompare", "&Compare with Radio");
 }
 
 void MainActions::createDestinationMenu(QMainWindow& window)
@@ -145,9 +155,11 @@ void MainActions::createToolBar(QMainWindow& window)
     toolBar->addSeparator();
     // Buttons 10 and 11: the same transfers with the radio's picture.
     addToolButton(QStringLiteral("Program2"), style->standardIcon(QStyle::SP_ComputerIcon),
-                  QStringLiteral("Program to Radio"));
+                  QStringLiteral("Program to Radio"),
+                  QStringLiteral("Program to Radio, with the radio's picture"));
     addToolButton(QStringLiteral("Read2"), style->standardIcon(QStyle::SP_DriveHDIcon),
-                  QStringLiteral("Read from Radio"));
+                  QStringLiteral("Read from Radio"),
+                  QStringLiteral("Read from Radio, with the radio's picture"));
     // The toolbar's own button for the buttons a narrow window cannot show.
     if (auto* more = toolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
         more->setAccessibleName(QStringLiteral("More toolbar buttons"));
@@ -155,12 +167,14 @@ void MainActions::createToolBar(QMainWindow& window)
     }
 }
 
-void MainActions::addToolButton(const QString& key, const QIcon& icon, const QString& tip)
+void MainActions::addToolButton(const QString& key, const QIcon& icon, const QString& tip,
+                                const QString& name)
 {
     QAction* action = toolBar->addAction(icon, tip);
     action->setObjectName(QStringLiteral("tb") + key);
     action->setData(key);
     action->setToolTip(tip);
+    toolBar->widgetForAction(action)->setAccessibleName(name.isEmpty() ? tip : name);
     connect(action, &QAction::triggered, this, [this, key] { emit toolButtonPressed(key); });
 }
 

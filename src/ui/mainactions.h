@@ -27,6 +27,7 @@ class MainActions : public QObject {
 
     QAction* fileNew = nullptr;
     QAction* fileOpen = nullptr;
+    QMenu* fileRecent = nullptr; // filled when it opens
     QAction* fileSave = nullptr;
     QAction* fileSaveAs = nullptr;
     QAction* fileSaveAsDefault = nullptr;
@@ -73,7 +74,8 @@ class MainActions : public QObject {
     void createOptionsMenu(QMainWindow& window);
     void createHelpMenu(QMainWindow& window);
     void createToolBar(QMainWindow& window);
-    void addToolButton(const QString& key, const QIcon& icon, const QString& tip);
+    // name: what assistive technology reads, when it is not the tip.
+    void addToolButton(const QString& key, const QIcon& icon, const QString& tip, const QString& name = {});
 };
 
 } // namespace zmp

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +13,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
-#include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -29,9 +27,9 @@
 #include "files/configfilewriter.h"
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
-#include "platform/helpviewer.h"
 #include "transfer/transfer.h"
 #include "ui/aboutbox.h"
+#include "ui/accesskeys.h"
 #include "ui/atissetuppage.h"
 #include "ui/backupsdialog.h"
 #include "ui/busywindow.h"
@@ -43,21 +41,25 @@
 #include "ui/dscsetuppage.h"
 #include "ui/edithistory.h"
 #include "ui/expgridpage.h"
+#include "ui/filedrops.h"
 #include "ui/filemenuhandler.h"
 #include "ui/focushints.h"
 #include "ui/greypage.h"
 #include "ui/gridwheel.h"
 #include "ui/groupgridpage.h"
+#include "ui/helpwindows.h"
 #include "ui/hexview.h"
 #include "ui/logopage.h"
 #include "ui/mainactions.h"
 #include "ui/nodetree.h"
 #include "ui/pause.h"
+#include "ui/recentfilesmenu.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
 #include "ui/usablesetuppage.h"
 #include "ui/weatherpage.h"
 #include "ui/windowlayout.h"
+#include "ui/windowplacement.h"
 
 namespace zmp {
 
@@ -79,7 +81,13 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     document_ = std::make_unique<ConfigurationDocument>(services_.state, services_.settings);
     document_->setObserver(this);
     document_->setPendingEvents([] { QApplication::processEvents(); });
-    fileMenu_ = std::make_unique<FileMenuHandler>(*this, services_.messages, services_.dialogs);
+    help_ = std::make_unique<HelpWindows>(*this, services_.state, services_.messages,
+                                          [this] { return captionText(); });
+    placement_ = new WindowPlacement(*this, services_.settings);
+    fileMenu_ = std::make_unique<FileMenuHandler>(static_cast<FileMenuHost&>(*this), services_.messages,
+                                                  services_.dialogs, services_.settings);
+    new RecentFilesMenu(*actions_->fileRecent, *fileMenu_);
+    new FileDrops(*this, *fileMenu_);
     createPages();
     createStatusBar();
     connectActions();
@@ -164,36 +172,47 @@ void MainWindow::createStatusBar()
     connect(hints, &FocusHints::hintShown, hintPanel_, &QLabel::setText);
 }
 
+void MainWindow::showStatus(const std::string& text)
+{
+    statusPanel_->setText(QString::fromStdString(text));
+}
+
+bool MainWindow::blockedByModal() const
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal != this;
+}
+
 void MainWindow::connectActions()
 {
     MainActions& a = *actions_;
-    connect(a.fileNew, &QAction::triggered, this, [this] { fileMenu_->newFile(); });
-    connect(a.fileOpen, &QAction::triggered, this, [this] { fileMenu_->open(); });
-    connect(a.fileSave, &QAction::triggered, this, [this] { fileMenu_->save(); });
-    connect(a.fileSaveAs, &QAction::triggered, this, [this] { fileMenu_->saveAs(); });
-    connect(a.filePrint, &QAction::triggered, this, [this] { fileMenu_->print(); });
-    connect(a.fileExportPdf, &QAction::triggered, this, [this] { fileMenu_->exportPdf(); });
-    connect(a.filePrintToFile, &QAction::triggered, this, [this] { fileMenu_->printToFile(); });
-    connect(a.fileExit, &QAction::triggered, this, &QWidget::close);
-    connect(a.transferProgram, &QAction::triggered, this, [this] {
-        if (programDespiteWarnings()) runTransfer(1);
-    });
-    connect(a.transferRead, &QAction::triggered, this, [this] { runTransfer(0); });
-    connect(a.transferCompare, &QAction::triggered, this, &MainWindow::compareWithRadio);
-    connect(a.fileBackups, &QAction::triggered, this, &MainWindow::showBackups);
-    connect(a.helpContents, &QAction::triggered, this, [this] { showHelp(MainHelpContext); });
-    connect(a.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(a.fileNew, &QAction::triggered, this, whenFree([this] { fileMenu_->newFile(); }));
+    connect(a.fileOpen, &QAction::triggered, this, whenFree([this] { fileMenu_->open(); }));
+    connect(a.fileSave, &QAction::triggered, this, whenFree([this] { fileMenu_->save(); }));
+    connect(a.fileSaveAs, &QAction::triggered, this, whenFree([this] { fileMenu_->saveAs(); }));
+    connect(a.filePrint, &QAction::triggered, this, whenFree([this] { fileMenu_->print(); }));
+    connect(a.fileExportPdf, &QAction::triggered, this, whenFree([this] { fileMenu_->exportPdf(); }));
+    connect(a.filePrintToFile, &QAction::triggered, this, whenFree([this] { fileMenu_->printToFile(); }));
+    connect(a.fileExit, &QAction::triggered, this, whenFree([this] { close(); }));
+    connect(a.transferProgram, &QAction::triggered, this, whenFree([this] {
+                if (programDespiteWarnings()) runTransfer(1);
+            }));
+    connect(a.transferRead, &QAction::triggered, this, whenFree([this] { runTransfer(0); }));
+    connect(a.transferCompare, &QAction::triggered, this, whenFree([this] { compareWithRadio(); }));
+    connect(a.fileBackups, &QAction::triggered, this, whenFree([this] { showBackups(); }));
+    connect(a.helpContents, &QAction::triggered, this, whenFree([this] { showHelp(MainHelpContext); }));
+    connect(a.helpAbout, &QAction::triggered, this, whenFree([this] { showAbout(); }));
     connect(a.optionsHexdump, &QAction::triggered, this, &MainWindow::showHexView);
     connect(&a, &MainActions::toolButtonPressed, this, &MainWindow::onToolButton);
     for (int k = 0; k < ModelItemCount; ++k)
         connect(a.modelItems[static_cast<std::size_t>(k)], &QAction::triggered, this,
-                [this, k] { onModelItem(k); });
+                whenFree([this, k] { onModelItem(k); }));
     for (int k = 0; k < DestinationItemCount; ++k)
         connect(a.destinationItems[static_cast<std::size_t>(k)], &QAction::triggered, this,
-                [this, k] { onDestinationItem(k); });
+                whenFree([this, k] { onDestinationItem(k); }));
     for (int port = 1; port <= SerialPortItemCount; ++port)
         connect(a.portItems[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
-                [this, port] { onPortItem(port); });
+                whenFree([this, port] { onPortItem(port); }));
     auto* openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
     connect(openImage, &QShortcut::activated, this, [this] { fileMenu_->openImageFile(); });
     auto* saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
@@ -233,7 +252,7 @@ bool MainWindow::startUp()
     applyPortMenu();
     const double dpi = screenDpi(*this);
     applyLayoutLimits(dpi);
-    placeAtStartUp(dpi);
+    placement_->placeAtStartUp(startSize(dpi), dpi);
     const int treeWidth = twipsToPixels(SplitterTwips, dpi);
     splitter_->setSizes({treeWidth, width() - treeWidth});
     rebuild(true);
@@ -255,7 +274,7 @@ void MainWindow::applyModelMenu()
         action->setChecked(item.checked);
     }
     modelPanel_->setText(QString::fromStdString(modelName(services_.state.model)));
-    updateHelpAvailability();
+    actions_->helpContents->setEnabled(help_->available());
 }
 
 void MainWindow::applyPortMenu()
@@ -279,10 +298,14 @@ void MainWindow::applyDestinationMenu()
     const DestinationMenu& menu = document_->destinations().menu();
     actions_->destinationMenu->setEnabled(menu.enabled);
     actions_->destinationMenu->menuAction()->setEnabled(menu.enabled);
+    QStringList captions;
+    for (const DestinationMenuItem& item : menu.items)
+        captions << QString::fromStdString(item.caption);
+    captions = withAccessKeys(captions);
     for (int k = 0; k < DestinationItemCount; ++k) {
         const DestinationMenuItem& item = menu.items[static_cast<std::size_t>(k)];
         QAction* action = actions_->destinationItems[static_cast<std::size_t>(k)];
-        action->setText(QString::fromStdString(item.caption));
+        action->setText(captions[k]);
         action->setVisible(item.visible);
         action->setChecked(item.checked);
     }
@@ -325,10 +348,11 @@ void MainWindow::configurationLoaded()
     refreshCurrentPage();
 }
 
-void MainWindow::configurationReplaced()
+void MainWindow::configurationReplaced(const std::string& step)
 {
     selectNodeByKey("General");
     configurationLoaded();
+    history_->replaceStep(step);
 }
 
 void MainWindow::fileChanged()
@@ -449,7 +473,10 @@ void MainWindow::showNodePage(int index)
 bool MainWindow::leavePageCheck()
 {
     Page* page = shownPage();
-    return page == nullptr || page->canLeave();
+    if (page && !page->canLeave()) return false;
+    // What the page stored on leaving is a step of the page it was made on.
+    history_->look();
+    return true;
 }
 
 QString MainWindow::captionText() const
@@ -626,53 +653,6 @@ void MainWindow::refreshGroupTexts()
 // The window reopens where the user left it; the first time it opens large
 // enough to show every page whole. Either way it lands on a screen that
 // exists now.
-void MainWindow::placeAtStartUp(double dpi)
-{
-    ensurePolished();
-    const QSize pages = stack_->sizeHint();
-    const QSize whole(windowWidthForPages(pages.width() + splitter_->handleWidth()), sizeHint().height());
-    const QSize start = whole.expandedTo(QSize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
-                                               twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi)));
-    startPlace_ = {x(), y(), start.width(), start.height()};
-    startPlaceIsOuter_ = false;
-    if (const auto stored = AppSettings(services_.settings).mainWindowGeometry()) {
-        startPlace_ = {twipsToPixels(stored->left, dpi), twipsToPixels(stored->top, dpi),
-                       twipsToPixels(stored->width, dpi), twipsToPixels(stored->height, dpi)};
-        startPlaceIsOuter_ = true;
-    }
-    applyStartPlace(QSize());
-    startPlacePending_ = true;
-}
-
-// The stored place is the outer one, frame included; the size the pages
-// need is the inner one. The frame is known once the window is shown.
-void MainWindow::applyStartPlace(const QSize& frame)
-{
-    DesktopArea outer = startPlace_;
-    if (!startPlaceIsOuter_) {
-        outer.width += frame.width();
-        outer.height += frame.height();
-    }
-    std::vector<DesktopArea> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.x(), area.y(), area.width(), area.height()});
-    }
-    const DesktopArea placed =
-        placeOnScreens(outer, screens, minimumWidth() + frame.width(), minimumHeight() + frame.height());
-    move(placed.left, placed.top);
-    resize(placed.width - frame.width(), placed.height - frame.height());
-}
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!startPlacePending_) return;
-    startPlacePending_ = false;
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.width() > 0 || frame.height() > 0) applyStartPlace(frame);
-}
-
 void MainWindow::applyLayoutLimits(double dpi)
 {
     setMinimumSize(twipsToPixels(MinimumWindowWidthTwips, dpi), twipsToPixels(MinimumWindowHeightTwips, dpi));
@@ -716,47 +696,22 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 QString MainWindow::helpFilePath() const
 {
-    const char* name = services_.state.hasAtis ? "QMxx.HLP" : "QMxx_NA.HLP";
-    return QString::fromStdString((services_.state.programDir / name).string());
-}
-
-// A help file that cannot be examined (a symbolic link loop, a folder that
-// may not be entered) counts as missing.
-bool MainWindow::helpFileExists() const
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(helpFilePath().toStdString(), error);
-}
-
-void MainWindow::updateHelpAvailability()
-{
-    actions_->helpContents->setEnabled(helpFileExists());
+    return help_->filePath();
 }
 
 void MainWindow::showHelp(int context, const QString& caption)
 {
-    const QString path = helpFilePath();
-    const std::string title = (caption.isEmpty() ? captionText() : caption).toStdString();
-    if (!helpFileExists()) {
-        services_.messages.inform(title, msg::NoHelp, MessageIcon::Information);
-        return;
-    }
-    QString error;
-    if (!helpViewerFor(QApplication::activeModalWidget())->openAt(path, context, &error))
-        services_.messages.inform(title, error.toStdString(), MessageIcon::Warning);
+    help_->show(context, caption);
 }
 
-// A modal dialog blocks every window but its own, so help asked for while
-// one is open is the dialog's window: it scrolls, follows links and closes
-// while the dialog waits, and goes with the dialog.
-HelpViewer* MainWindow::helpViewerFor(QWidget* modal)
+// The size the pages need beside the tree, at least the start-up size.
+QSize MainWindow::startSize(double dpi)
 {
-    if (modal && modal != this) {
-        if (auto* own = modal->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly)) return own;
-        return new HelpViewer(modal);
-    }
-    if (!helpViewer_) helpViewer_ = std::make_unique<HelpViewer>();
-    return helpViewer_.get();
+    ensurePolished();
+    const QSize pages = stack_->sizeHint();
+    const QSize whole(windowWidthForPages(pages.width() + splitter_->handleWidth()), sizeHint().height());
+    return whole.expandedTo(QSize(twipsToPixels(StartWidthPixels * TwipsPerPixelAt96Dpi, dpi),
+                                  twipsToPixels(StartHeightPixels * TwipsPerPixelAt96Dpi, dpi)));
 }
 
 void MainWindow::showAbout()
@@ -765,24 +720,14 @@ void MainWindow::showAbout()
     about.exec();
 }
 
-void MainWindow::storeWindowGeometry()
-{
-    if (isMinimized()) return;
-    const double dpi = screenDpi(*this);
-    const QRect frame = frameGeometry();
-    AppSettings(services_.settings)
-        .storeMainWindowGeometry(pixelsToTwips(frame.left(), dpi), pixelsToTwips(frame.top(), dpi),
-                                 pixelsToTwips(frame.width(), dpi), pixelsToTwips(frame.height(), dpi));
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!fileMenu_->exitPrompt()) {
         event->ignore();
         return;
     }
-    if (helpViewer_) helpViewer_->close();
-    storeWindowGeometry();
+    help_->closeAll();
+    placement_->store(screenDpi(*this));
     event->accept();
 }
 

@@ -15,6 +15,7 @@
 #include "link/serialport.h"
 #include "ui/dialogservice.h"
 #include "ui/editorstate.h"
+#include "ui/filemenuhost.h"
 #include "ui/messageservice.h"
 #include "ui/pageid.h"
 #include "ui/windowlayout.h"
@@ -30,12 +31,13 @@ class ChecksPanel;
 class EditHistory;
 class FileMenuHandler;
 class HexView;
-class HelpViewer;
+class HelpWindows;
 class MainActions;
 class NodeTree;
 class Page;
 class TableExchangeUi;
 class Transfer;
+class WindowPlacement;
 
 // What the main window works with; the program entry and the tests make them.
 struct MainWindowServices {
@@ -58,7 +60,7 @@ struct MainWindowServices {
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
 // toolbar and status bar around them.
-class MainWindow : public QMainWindow, private DocumentObserver {
+class MainWindow : public QMainWindow, private DocumentObserver, private FileMenuHost {
     Q_OBJECT
 
   public:
@@ -70,13 +72,13 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     bool startUp();
 
     // Makes a new image; the tree and pages follow the document's reset.
-    void rebuild(bool withDestination);
+    void rebuild(bool withDestination) override;
     void refreshTree();
     void refreshCurrentPage();
     // Selects the first node with this key and runs the node selection on it.
-    void selectNodeByKey(const std::string& key);
+    void selectNodeByKey(const std::string& key) override;
     // Validates the shown page; false keeps the user on it.
-    bool leavePageCheck();
+    bool leavePageCheck() override;
     void updateTitle();
     QString captionText() const;
     // Shows the wait cursor and disables the window, or undoes both.
@@ -89,10 +91,9 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     NodeTree& tree() const { return *tree_; }
     MainActions& actions() const { return *actions_; }
     FileMenuHandler& fileMenu() const { return *fileMenu_; }
-    ConfigurationDocument& document() const { return *document_; }
-    EditorState& state() const { return services_.state; }
+    ConfigurationDocument& document() const override { return *document_; }
+    EditorState& state() const override { return services_.state; }
     QString helpFilePath() const;
-    bool helpFileExists() const;
     // Opens the help window at a context number, or says there is no help
     // (in a box with this caption, the window caption when empty).
     void showHelp(int context, const QString& caption = QString());
@@ -105,17 +106,28 @@ class MainWindow : public QMainWindow, private DocumentObserver {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QWidget& hostWindow() override { return *this; }
+    void showStatus(const std::string& text) override;
     void createPages();
     void createStatusBar();
     void createEditTools();
     void afterRecordsChanged();
-    void showRestoredRecords();
+    void showRestoredRecords(const std::string& place);
     // Asks once before programming when the checks warn; true to go on.
     bool programDespiteWarnings();
+    // A command from the menus, the toolbar or assistive technology does
+    // nothing while a modal dialog is open, as a click on the window does.
+    bool blockedByModal() const;
+    template <class Command>
+    auto whenFree(Command command)
+    {
+        return [this, command] {
+            if (!blockedByModal()) command();
+        };
+    }
     void connectActions();
     void connectTree();
     void applyModelMenu();
@@ -124,7 +136,7 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     void showOutcome(const FileOutcome& outcome);
     void configurationReset(const FileOutcome& outcome) override;
     void configurationLoaded() override;
-    void configurationReplaced() override;
+    void configurationReplaced(const std::string& step) override;
     void fileChanged() override;
     void onNodeSelected(int index);
     void onNodeClicked(int index);
@@ -146,15 +158,11 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     void runClear(int operation);
     void refreshGroupTexts();
     void applyLayoutLimits(double dpi);
-    void placeAtStartUp(double dpi);
-    void applyStartPlace(const QSize& frame);
+    QSize startSize(double dpi);
     void showHexView(bool shown);
     void placeHexView();
     void refreshDirectoryTexts();
     void showAbout();
-    void storeWindowGeometry();
-    void updateHelpAvailability();
-    HelpViewer* helpViewerFor(QWidget* modal);
     std::string globalIniPath() const;
 
     MainWindowServices services_;
@@ -170,16 +178,14 @@ class MainWindow : public QMainWindow, private DocumentObserver {
     QLabel* statusPanel_ = nullptr;
     QLabel* modelPanel_ = nullptr;
     std::unique_ptr<FileMenuHandler> fileMenu_;
-    std::unique_ptr<HelpViewer> helpViewer_;
+    std::unique_ptr<HelpWindows> help_;
+    WindowPlacement* placement_ = nullptr;
     HexView* hexView_ = nullptr;
     EditHistory* history_ = nullptr;
     ChecksPanel* checks_ = nullptr;
     TableExchangeUi* exchange_ = nullptr;
     int currentNodeIndex_ = -1;
     bool restorePending_ = false;
-    DesktopArea startPlace_;
-    bool startPlaceIsOuter_ = false;
-    bool startPlacePending_ = false;
 };
 
 } // namespace zmp

@@ -4,10 +4,10 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include "checks/marinechecks.h"
+#include "ui/bringforward.h"
 #include "ui/checknote.h"
 #include "ui/checkspanel.h"
 #include "ui/edithistory.h"
@@ -22,18 +22,18 @@ namespace zmp {
 
 namespace {
 
-// Brings every tab and stacked page between the field and the window to
-// the front, so that a field on a later tab can take the focus.
-void bringForward(QWidget* field)
+// The node's text without its "[Enable]" mark, and its key.
+StepLabel nodeLabel(const NodeTree& tree, int index)
 {
-    for (QWidget* child = field; child && child->parentWidget(); child = child->parentWidget()) {
-        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget())) {
-            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
-                tabs->setCurrentWidget(child);
-            else
-                stack->setCurrentWidget(child);
-        }
-    }
+    const QTreeWidgetItem* node = tree.node(index);
+    const QString text = node ? node->text(0).section(QLatin1Char('['), 0, 0) : QString();
+    return {text.toStdString(), tree.keyOf(index)};
+}
+
+QString withStep(const char* command, const StepLabel& step)
+{
+    const QString caption = QString::fromUtf8(command);
+    return step.name.empty() ? caption : caption + QLatin1Char(' ') + QString::fromStdString(step.name);
 }
 
 } // namespace
@@ -42,9 +42,13 @@ void MainWindow::createEditTools()
 {
     EditorState& state = services_.state;
     history_ = new EditHistory(
-        state, [this] { return tree_->keyOf(tree_->selectedIndex()); }, this);
-    connect(actions_->editUndo, &QAction::triggered, history_, &EditHistory::undo);
-    connect(actions_->editRedo, &QAction::triggered, history_, &EditHistory::redo);
+        state,
+        [this] {
+            return nodeLabel(*tree_, currentNodeIndex_ > 0 ? currentNodeIndex_ : tree_->selectedIndex());
+        },
+        this);
+    connect(actions_->editUndo, &QAction::triggered, history_, whenFree([this] { history_->undo(); }));
+    connect(actions_->editRedo, &QAction::triggered, history_, whenFree([this] { history_->redo(); }));
     connect(history_, &EditHistory::recordsRestored, this, &MainWindow::showRestoredRecords);
     connect(history_, &EditHistory::recordsChanged, this, &MainWindow::afterRecordsChanged);
 
@@ -66,10 +70,10 @@ void MainWindow::createEditTools()
     exchange_->fillMenus(*actions_->fileExport, *actions_->fileImport);
     for (const PageId id : {PageId::GroupGrid, PageId::ExpGrid, PageId::DirectoryGrid})
         if (auto* grid = dynamic_cast<GridPage*>(pages_.at(id))) exchange_->addGridMenu(*grid->grid());
-    connect(exchange_, &TableExchangeUi::imported, this, [this] {
+    connect(exchange_, &TableExchangeUi::imported, this, [this](const std::string& step) {
+        history_->recordEdit(step);
         refreshTree();
         refreshCurrentPage();
-        history_->look();
     });
     CheckNote::attachAll(*stack_);
     afterRecordsChanged();
@@ -79,14 +83,19 @@ void MainWindow::afterRecordsChanged()
 {
     actions_->editUndo->setEnabled(history_->canUndo());
     actions_->editRedo->setEnabled(history_->canRedo());
+    actions_->editUndo->setText(withStep("&Undo", history_->undoLabel()));
+    actions_->editRedo->setText(withStep("&Redo", history_->redoLabel()));
     checks_->refresh();
 }
 
-void MainWindow::showRestoredRecords()
+void MainWindow::showRestoredRecords(const std::string& place)
 {
     refreshTree();
     refreshDirectoryTexts();
     refreshCurrentPage();
+    // The step's page comes to the front, so that no undo changes a page
+    // out of sight.
+    if (!place.empty() && place != tree_->keyOf(tree_->selectedIndex())) selectNodeByKey(place);
 }
 
 void MainWindow::jumpToField(const QString& nodeKey, const QString& field)

@@ -17,6 +17,9 @@ PageScroller::PageScroller(QWidget* parent) : QScrollArea(parent)
 {
     setObjectName(QStringLiteral("pageScroller"));
     setFrameShape(QFrame::NoFrame);
+    // The first Tab goes to the page's first control, not to the frame
+    // around it that the user cannot see.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     auto* body = new PageBody(this);
     body->setObjectName(QStringLiteral("pageBody"));

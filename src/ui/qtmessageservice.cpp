@@ -1,6 +1,8 @@
 #include "ui/qtmessageservice.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace zmp {
@@ -74,6 +76,20 @@ MessageAnswer answerOf(int button)
     }
 }
 
+// Room for the title bar's icon and buttons beside the title.
+constexpr int TitleBarAllowance = 120;
+
+// A box is at least as wide as its title, so that a short text never cuts
+// the title down to "Re…io".
+void fitTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleBarAllowance;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 } // namespace
 
 MessageAnswer QtMessageService::show(const Message& request)
@@ -82,7 +98,9 @@ MessageAnswer QtMessageService::show(const Message& request)
                     QString::fromStdString(request.text), boxButtons(request.buttons),
                     QApplication::activeWindow());
     box.setDefaultButton(boxButton(request.defaultAnswer));
+    if (QAbstractButton* retry = box.button(QMessageBox::Retry)) retry->setText(QStringLiteral("&Retry"));
     if (!request.detail.empty()) box.setInformativeText(QString::fromStdString(request.detail));
+    fitTitle(box);
     const int button = box.exec();
     // The close box of a box with Cancel answers Cancel; of one without, its only button.
     if (button == QMessageBox::NoButton || button < 0)

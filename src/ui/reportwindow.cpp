@@ -49,6 +49,7 @@ ReportWindow::ReportWindow(EditorState& state, MessageService& messages, DialogS
     connect(exit, &QAction::triggered, this, &QDialog::accept);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("txtPrn"));
+    text_->setAccessibleName(tr("Report"));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);

@@ -103,8 +103,7 @@ void TableExchangeUi::importTable(ExchangeTable table)
     if (const auto error = readCsvFile(path, text)) return tell(msg::UnableToRead + path + "\n" + *error);
     const auto problems = TableExchange::importCsv(window_.state().records, table, text);
     if (!problems.empty()) return tell(msg::NothingImported + path + ":" + problemList(problems));
-    window_.state().flags.modified = true;
-    emit imported();
+    emit imported("Import " + exchangeTableCaption(table));
 }
 
 void TableExchangeUi::tell(const std::string& text)

@@ -37,7 +37,8 @@ class TableExchangeUi : public QObject {
 
   signals:
     // An import changed the records.
-    void imported();
+    // An import changed the records: the step's name for the edit history.
+    void imported(const std::string& step);
 
   private:
     void showGridMenu(QTableView& grid, const QPoint& at);

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "message/messagetexts.h"
+#include "ui/bringforward.h"
 
 namespace zmp {
 
@@ -32,6 +33,9 @@ bool ValidatedField::validate()
     inMessage_ = true;
     messages_.inform(rules_.errorTitle, msg::DataError, MessageIcon::Warning);
     inMessage_ = false;
+    // The user may have turned to another tab meanwhile: the field's own
+    // comes back first, or the focus could not return to it.
+    bringForward(field_);
     field_->setFocus(Qt::OtherFocusReason);
     return false;
 }

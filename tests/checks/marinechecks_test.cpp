@@ -71,6 +71,19 @@ TEST(MarineChecks, storedNumbersAreJudgedWithTheirItem)
     EXPECT_EQ(warnings[4].index, 1);
 }
 
+TEST(MarineChecks, strayTenthDigitsAreNamedWithTheirItem)
+{
+    Records records = soundRecords();
+    records.userMmsi = "2321234567";
+    records.memoryId[0] = {true, "FRIEND", "2321234565", {}};
+    records.groupId[0] = {true, "FLEET", "0366123450", {}};
+    EXPECT_EQ(texts(MarineChecks::run(records)),
+              (std::vector<std::string>{
+                  "User MMSI 232123456: tenth digit 7 is not part of the MMSI; it is written as 0",
+                  "Memory ID 1 232123456: tenth digit 5 is not part of the MMSI; it is written as 0",
+              }));
+}
+
 TEST(MarineChecks, contradictingSettingsAreFound)
 {
     Records records = soundRecords();

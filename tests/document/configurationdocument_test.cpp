@@ -31,7 +31,7 @@ class Recorder : public DocumentObserver {
         resetMessage = outcome.message.text;
     }
     void configurationLoaded() override { events.push_back("loaded"); }
-    void configurationReplaced() override { events.push_back("replaced"); }
+    void configurationReplaced(const std::string& step) override { events.push_back("replaced " + step); }
     void fileChanged() override { events.push_back("file"); }
 
   private:
@@ -217,14 +217,14 @@ TEST_F(ConfigurationDocumentTest, aBackupOrAReadComesInUnnamedAndStartsFromTheTo
     EXPECT_EQ(configuration.records.exp[0].ChTag, "BACK");
     EXPECT_TRUE(configuration.currentFilePath.empty());
     EXPECT_TRUE(configuration.flags.modified);
-    EXPECT_EQ(recorder.events, Events({"file", "replaced"}));
+    EXPECT_EQ(recorder.events, Events({"file", "replaced Open Backup"}));
 
     configuration.currentFilePath = "mine.dat";
     recorder.events.clear();
     document.takeRead();
     EXPECT_TRUE(configuration.currentFilePath.empty());
     EXPECT_FALSE(configuration.flags.modified);
-    EXPECT_EQ(recorder.events, Events({"file", "replaced"}));
+    EXPECT_EQ(recorder.events, Events({"file", "replaced Read from Radio"}));
 }
 
 TEST_F(ConfigurationDocumentTest, changingTheDestinationLoadsItIntoANewImageAndRemembersIt)

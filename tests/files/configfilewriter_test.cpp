@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "datafiletestsupport.h"
+#include "files/configfilereader.h"
 #include "files/configfilewriter.h"
+#include "files/sectiontable.h"
+#include "image/imagecodec.h"
 #include "model/models.h"
 #include "support/systemerror.h"
 
@@ -218,6 +221,28 @@ TEST_F(ConfigFileWriterTest, priorityOfNoneKeepsItsSign)
     records.groups[ExpCh].PriorityCh = -1;
     const std::string text = ConfigFileWriter::compose(records, ModelMr4400, true);
     EXPECT_NE(text.find("\r\nPriority CH 3=-1\r\n"), std::string::npos);
+}
+
+// An image may hold a tenth MMSI digit other than 0; the radio always gets
+// 0 there, so the file must say the same as the radio and a backup's image.
+TEST_F(ConfigFileWriterTest, mmsiTenthDigitIsWrittenAsTheRadioGetsIt)
+{
+    records.userMmsi = "2801234567";
+    records.memoryId[0] = {true, "FRIEND", "2321234565", {}};
+    records.groupId[0] = {true, "FLEET", "0366123459", {}};
+    Records fromFile = records;
+    ConfigFileReader::fill(SectionTable::fromText(ConfigFileWriter::compose(records, ModelMr4400, true)),
+                           fromFile, true);
+    Records sent = records;
+    MemoryImage image{};
+    ImageCodec::encode(sent, ModelMr4400, image);
+    Records fromImage = records;
+    ImageCodec::decode(image, fromImage);
+    EXPECT_EQ(fromFile.userMmsi, "2801234560");
+    EXPECT_EQ(fromFile.userMmsi, fromImage.userMmsi);
+    EXPECT_EQ(fromFile.memoryId[0].Mmsid, "2321234560");
+    EXPECT_EQ(fromFile.memoryId[0].Mmsid, fromImage.memoryId[0].Mmsid);
+    EXPECT_EQ(fromFile.groupId[0].Mmsid, fromImage.groupId[0].Mmsid);
 }
 
 TEST_F(ConfigFileWriterTest, lineBreaksInsideTextsCannotStartNewLines)

@@ -54,6 +54,23 @@ TEST(RecordHistory, undoAndRedoWalkTheSteps)
     EXPECT_EQ(history.undo().usa[0].ChTag, "B");
 }
 
+TEST(RecordHistory, undoAndRedoNameTheStepTheyTakeAndItsPlace)
+{
+    RecordHistory history;
+    history.reset(withName("A"), true);
+    EXPECT_EQ(history.undoLabel().name, "");
+    history.record(withName("B"), "", {"Edit CH Name", "UA0"});
+    history.record(withName("C"), "", {"Import USA channels (Group1)", "PU"});
+    EXPECT_EQ(history.undoLabel().name, "Import USA channels (Group1)");
+    EXPECT_EQ(history.redoLabel().name, "");
+    history.undo();
+    EXPECT_EQ(history.undoLabel().place, "UA0");
+    EXPECT_EQ(history.redoLabel().place, "PU");
+    history.undo();
+    EXPECT_EQ(history.undoLabel().name, "");
+    EXPECT_EQ(history.redoLabel().name, "Edit CH Name");
+}
+
 TEST(RecordHistory, typingInOneFieldIsOneStep)
 {
     RecordHistory history;

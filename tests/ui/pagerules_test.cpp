@@ -81,10 +81,15 @@ TEST(DirectoryMmsi, memoryIdTakesNineDigitsGroupIdEightAfterTheFixedZero)
     EXPECT_FALSE(acceptedDirectoryMmsi("1234 5678", false));
 }
 
-TEST(DirectoryMmsi, fieldShowsTheDigitsAfterTheGroupZero)
+// A field shows the digits the user types, never the tenth place an MMSI
+// read from a radio carries, whatever digit it holds.
+TEST(DirectoryMmsi, fieldsShowTheTypedDigitsOnly)
 {
-    EXPECT_EQ(directoryMmsiFieldText("1234567890", false), "1234567890");
-    EXPECT_EQ(directoryMmsiFieldText("0123456780", true), "123456780");
+    EXPECT_EQ(directoryMmsiFieldText("1113661230", false), "111366123");
+    EXPECT_EQ(directoryMmsiFieldText("2801234567", false), "280123456");
+    EXPECT_EQ(directoryMmsiFieldText("123456789", false), "123456789");
+    EXPECT_EQ(directoryMmsiFieldText("0123456780", true), "12345678");
+    EXPECT_EQ(directoryMmsiFieldText("012345678", true), "12345678");
     EXPECT_EQ(directoryMmsiFieldText("", true), "");
 }
 
@@ -99,18 +104,28 @@ TEST(ChannelDisplay, numberFormsOfTheTwoDigitDisplay)
     EXPECT_EQ(channelNumberForm(117), "'7");
 }
 
-TEST(ChannelDisplay, numberBoxesSplitTheSuffix)
+namespace {
+
+// The number a display form stands for: "o5" is 105, "'7" is 117.
+int numberOfDisplayForm(const std::string& form)
 {
-    const auto boxes22A = channelNumberBoxes("22A");
-    EXPECT_EQ(boxes22A.number, "22");
-    EXPECT_EQ(boxes22A.suffix, "A");
-    EXPECT_EQ(channelNumberBoxes("105").number, "o5");
-    EXPECT_EQ(channelNumberBoxes("105").suffix, "");
-    EXPECT_EQ(channelNumberBoxes("117").number, "'7");
-    // An "A" channel's number is the display form of its first two characters.
-    EXPECT_EQ(channelNumberBoxes("105A").number, "10");
-    EXPECT_EQ(channelNumberBoxes("117A").number, "11");
-    EXPECT_EQ(channelNumberBoxes("117A").suffix, "A");
+    if (form.front() == 'o') return 100 + std::stoi(form.substr(1));
+    if (form.front() == '\'') return 110 + std::stoi(form.substr(1));
+    return std::stoi(form);
+}
+
+} // namespace
+
+TEST(ChannelDisplay, numberBoxesNameTheChannelOfEveryPlanRow)
+{
+    for (const ChannelPlanEntry& row : channelPlan()) {
+        const auto boxes = channelNumberBoxes(row.Label);
+        const std::size_t a = row.Label.find('A');
+        EXPECT_EQ(numberOfDisplayForm(boxes.number), std::stoi(row.Label.substr(0, a))) << row.Label;
+        EXPECT_EQ(boxes.suffix, a == std::string::npos ? "" : row.Label.substr(a)) << row.Label;
+        EXPECT_EQ(boxes.number.size(), 2u) << row.Label;
+    }
+    EXPECT_EQ(channelNumberBoxes("117A").number, "'7");
     EXPECT_EQ(channelNumberBoxes("105a").suffix, "A");
     EXPECT_EQ(channelNumberBoxes("00").number, "00");
 }

@@ -52,7 +52,7 @@ TEST(SettingsRules, userMmsiFieldShowsTheNineTypedDigits)
 {
     EXPECT_EQ(userMmsiFieldText("1234567890"), "123456789");
     EXPECT_EQ(acceptedUserMmsi(userMmsiFieldText("1234567890")), std::optional<std::string>("1234567890"));
-    EXPECT_EQ(userMmsiFieldText("1234567891"), "1234567891");
+    EXPECT_EQ(userMmsiFieldText("2801234567"), "280123456");
     EXPECT_EQ(userMmsiFieldText(""), "");
 }
 

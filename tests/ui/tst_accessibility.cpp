@@ -123,6 +123,9 @@ class AccessibilityTest : public QObject {
             if (!page->isAncestorOf(w) || !w->isVisibleTo(page) || !(w->focusPolicy() & Qt::TabFocus) ||
                 !w->isEnabledTo(page) || qobject_cast<QTabBar*>(w))
                 continue;
+            // The frame that scrolls a page is not a stop of its own.
+            QVERIFY2(w->objectName() != "pageScroller",
+                     qPrintable(where + ": Tab stops on the page's scroll area"));
             QWidget* frame = w->parentWidget();
             if (!frames.isEmpty() && frames.back() != frame) {
                 QVERIFY2(!frames.contains(frame), qPrintable(where + ": comes back to " + w->objectName()));

@@ -9,6 +9,7 @@
 
 #include "image/newimage.h"
 #include "message/messagetexts.h"
+#include "ui/checknote.h"
 #include "ui/directoryentrypage.h"
 #include "uitestsupport.h"
 
@@ -215,9 +216,7 @@ class DirectoryEntryPageTest : public QObject {
         e.page->fill("SG1");
         QVERIFY(e.page->findChild<QLabel*>("lblGroup")->isVisible());
         QCOMPARE(e.page->findChild<QLabel*>("lblGPosi")->text(), QString("Group Name"));
-        // The field shows the whole ten-digit MMSI decoded from an image,
-        // but what the user types is held to eight digits.
-        QCOMPARE(e.mmsi()->text(), QString("123456780"));
+        QCOMPARE(e.mmsi()->text(), QString("12345678"));
         QCOMPARE(e.add()->property("helpContext").toInt(), 2305);
         QCOMPARE(e.name()->property("helpContext").toInt(), 2307);
         QCOMPARE(e.mmsi()->property("helpContext").toInt(), 2309);
@@ -228,6 +227,51 @@ class DirectoryEntryPageTest : public QObject {
         QCOMPARE(e.mmsi()->text(), QString("87654321"));
         QVERIFY(e.page->canLeave());
         QCOMPARE(e.state.records.groupId[0].Mmsid, std::string("087654321"));
+    }
+
+    // The field shows the digits the user types, never the tenth place of
+    // an MMSI read from a radio; a tenth digit other than 0 is told in the
+    // field's note, since the radio gets 0 there.
+    void fieldShowsTypedDigitsAndNotesAStrayTenth_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("memory, padding 0") << "SM1"
+                                           << "2321234560"
+                                           << "232123456" << false;
+        QTest::newRow("memory, typed") << "SM1"
+                                       << "232123456"
+                                       << "232123456" << false;
+        QTest::newRow("memory, stray 7") << "SM1"
+                                         << "2321234567"
+                                         << "232123456" << true;
+        QTest::newRow("group, padding 0") << "SG1"
+                                          << "0232123450"
+                                          << "23212345" << false;
+        QTest::newRow("group, stray 9") << "SG1"
+                                        << "0232123459"
+                                        << "23212345" << true;
+    }
+    void fieldShowsTypedDigitsAndNotesAStrayTenth()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(bool, warned);
+        EntryPage e;
+        CheckNote::attachAll(*e.page);
+        Directory& list = key == "SG1" ? e.state.records.groupId : e.state.records.memoryId;
+        e.registerEntries(list, 1);
+        list[0].Mmsid = stored.toStdString();
+        e.page->fill(key.toStdString());
+        QCOMPARE(e.mmsi()->text(), shown);
+        auto* note = e.page->findChild<QLabel*>("lblNote_txtGMMSI");
+        QTRY_VERIFY(!note->text().isEmpty());
+        QCOMPARE(note->text().contains("tenth digit " + stored.right(1)), warned);
+        QVERIFY(e.page->canLeave());
+        QCOMPARE(list[0].Mmsid, stored.toStdString());
     }
 
     void nameIsFilteredAndStoredWhenValidated()

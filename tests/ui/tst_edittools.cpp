@@ -242,6 +242,38 @@ class EditToolsTest : public QObject {
         QVERIFY(!editor.window->actions().editRedo->isEnabled());
     }
 
+    // Undo names the step it takes back and shows its page: the ATIS code
+    // is never cleared out of sight while a directory entry is shown.
+    void undoNamesItsStepAndShowsItsPage()
+    {
+        EditorFixture editor("undoNames");
+        startEditor(editor);
+        editor.window->show();
+        editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+        showNode(editor, "ATIS");
+        auto* code = control<QLineEdit>(editor, "txtATIScode");
+        code->setFocus();
+        QTest::keyClicks(code, "9211123456");
+        showNode(editor, "SM1");
+        QCOMPARE(editor.state.records.atisCode, std::string("9211123456"));
+        QTRY_COMPARE(editor.window->actions().editUndo->text(), QString("&Undo Edit ATIS Code"));
+        editor.window->actions().editUndo->trigger();
+        QCOMPARE(editor.state.records.atisCode, std::string());
+        QCOMPARE(shownPage(editor), QString("pictATIS"));
+        QCOMPARE(editor.window->actions().editRedo->text(), QString("&Redo Edit ATIS Code"));
+
+        const std::string csv = (editor.folder / "usa.csv").string();
+        editor.dialogs.paths.push_back(csv);
+        editor.window->findChild<QAction*>("mnuFileExport_usa")->trigger();
+        editor.state.records.usa[0].ChTag = "CHANGED";
+        editor.state.flags.modified = true;
+        editor.window->history().look();
+        editor.dialogs.paths.push_back(csv);
+        editor.window->findChild<QAction*>("mnuFileImport_usa")->trigger();
+        QCOMPARE(editor.window->actions().editUndo->text(), QString("&Undo Import USA channels (Group1)"));
+    }
+
     void typedTextIsOneStepAndTheShortcutsWork()
     {
         EditorFixture editor("typing");

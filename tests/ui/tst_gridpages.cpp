@@ -246,6 +246,39 @@ class GridPagesTest : public QObject {
         QCOMPARE(editor.shownPage(), QString("pictG"));
     }
 
+    // Tab leaves a grid as in every view, both ways; the arrows still move
+    // inside it.
+    void tabLeavesEveryGrid_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("gridName");
+        QTest::newRow("group") << "PU"
+                               << "pageGroupGrid"
+                               << "MSFlexGrid1";
+        QTest::newRow("directory") << "SM"
+                                   << "pageDirectoryGrid"
+                                   << "MSFlexGrid2";
+    }
+    void tabLeavesEveryGrid()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, page);
+        QFETCH(QString, gridName);
+        Editor editor("gridTab");
+        editor.window().selectNodeByKey(key.toStdString());
+        QTableView* grid = editor.grid(page.toUtf8().constData(), gridName.toUtf8().constData());
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->currentIndex().row(), 1);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != grid);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Backtab);
+        QVERIFY(QApplication::focusWidget() != grid);
+    }
+
     void enabledExpChannelWithoutFrequencyKeepsItsNode()
     {
         Editor editor("expLeave");

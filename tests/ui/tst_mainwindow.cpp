@@ -3,14 +3,18 @@
 // the toolbar.
 #include <QtTest>
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTextDocument>
 
 #include "files/appsettings.h"
@@ -90,7 +94,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(editor.window->currentNodeIndex(), -1);
         QVERIFY(!editor.state.flags.modified);
         QVERIFY(editor.messages.shown.empty());
-        QCOMPARE(editor.window->actions().destinationItems[0]->text(), QString("USA"));
+        QCOMPARE(editor.window->actions().destinationItems[0]->text(), QString("&USA"));
         QVERIFY(editor.window->actions().destinationItems[0]->isChecked());
     }
 
@@ -402,9 +406,9 @@ class MainWindowTest : public QObject {
         writeDestination(editor.folder, "CAN_1130.ini", ModelMr4400);
         QVERIFY(editor.start());
         MainActions& a = editor.window->actions();
-        QCOMPARE(a.destinationItems[0]->text(), QString("CAN"));
-        QCOMPARE(a.destinationItems[1]->text(), QString("INTL"));
-        QCOMPARE(a.destinationItems[2]->text(), QString("USA"));
+        QCOMPARE(a.destinationItems[0]->text(), QString("&CAN"));
+        QCOMPARE(a.destinationItems[1]->text(), QString("&INTL"));
+        QCOMPARE(a.destinationItems[2]->text(), QString("&USA"));
         QVERIFY(!a.destinationItems[3]->isVisible());
         QVERIFY(a.destinationItems[0]->isChecked());
         // Cancel keeps everything.
@@ -530,8 +534,15 @@ class MainWindowTest : public QObject {
             if (auto* found = qobject_cast<HelpViewer*>(widget)) viewer = found;
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->source().fileName(), QString("QMxx.HLP"));
-        QVERIFY(viewer->toHtml().contains("ctx1001"));
+        QCOMPARE(viewer->browser()->source().fileName(), QString("QMxx.HLP"));
+        QVERIFY(viewer->browser()->toHtml().contains("ctx1001"));
+        // A window to assistive technology, with a way back and out.
+        QCOMPARE(QAccessible::queryAccessibleInterface(viewer)->role(), QAccessible::Window);
+        QVERIFY(viewer->findChild<QAction*>("cmdHelpBack"));
+        QVERIFY(viewer->findChild<QAction*>("cmdHelpForward"));
+        QVERIFY(QTest::qWaitForWindowExposed(viewer));
+        QTest::keyClick(viewer->windowHandle(), Qt::Key_Escape);
+        QVERIFY(!viewer->isVisible());
         QVERIFY(editor.messages.texts().find(msg::NoHelp) == std::string::npos);
         // Without the file the transfer dialog's Help says so, titled with its caption.
         std::filesystem::remove(editor.folder / "QMxx.HLP");
@@ -606,6 +617,107 @@ class MainWindowTest : public QObject {
         about.show();
         about.findChild<QPushButton*>("cmdOK")->click();
         QVERIFY(!about.isVisible());
+    }
+
+    // The File and Edit commands answer the platform's standard keys.
+    void standardKeysRunTheirCommands_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("asksForFile");
+        QTest::newRow("open") << int(QKeySequence::Open) << true;
+        QTest::newRow("save") << int(QKeySequence::Save) << true;
+        QTest::newRow("save as") << int(QKeySequence::SaveAs) << true;
+        QTest::newRow("new") << int(QKeySequence::New) << false;
+    }
+    void standardKeysRunTheirCommands()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, asksForFile);
+        const auto standard = QKeySequence::StandardKey(key);
+        if (QKeySequence::keyBindings(standard).isEmpty()) QSKIP("no such key on this platform");
+        EditorFixture editor("keys", OneModel);
+        QVERIFY(editor.start());
+        editor.window->show();
+        editor.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+        editor.state.flags.modified = true;
+        editor.messages.answer(MessageAnswer::No);
+        const std::size_t before = editor.messages.shown.size();
+        QTest::keySequence(editor.window.get(), QKeySequence(standard));
+        if (asksForFile) {
+            QCOMPARE(editor.dialogs.filtersAsked, std::vector<std::string>{msg::DatFilter});
+        } else {
+            QVERIFY(editor.messages.shown.size() > before);
+            QCOMPARE(editor.messages.shown[before].text, msg::exitQuestion());
+        }
+    }
+
+    // Files saved or opened come back from File > Recent Files (after the
+    // save question) and by a drop on the window; an image file is taken
+    // only in the engineering mode.
+    void recentAndDroppedFilesOpenAfterTheSaveQuestion()
+    {
+        EditorFixture editor("recent", OneModel);
+        QVERIFY(editor.start());
+        editor.window->show();
+        const std::string first = (editor.folder / "first.dat").string();
+        const std::string second = (editor.folder / "second.dat").string();
+        editor.state.records.groups[1].StatusName = "ONE";
+        editor.dialogs.paths = {first, second};
+        editor.window->actions().fileSaveAs->trigger();
+        editor.state.records.groups[1].StatusName = "TWO";
+        editor.window->actions().fileSaveAs->trigger();
+        QMenu* recent = editor.window->actions().fileRecent;
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 2);
+        QVERIFY(recent->actions()[0]->text().endsWith("second.dat"));
+        QVERIFY(recent->actions()[1]->text().startsWith("&2 "));
+
+        editor.state.flags.modified = true;
+        editor.messages.answer(MessageAnswer::No);
+        const std::size_t before = editor.messages.shown.size();
+        recent->actions()[1]->trigger();
+        QVERIFY(editor.messages.shown.size() > before);
+        QCOMPARE(editor.messages.shown[before].text, msg::exitQuestion());
+        QCOMPARE(editor.state.currentFilePath, first);
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("ONE"));
+
+        // A drop reaches the window whose drag enter it accepted.
+        auto dropOf = [&](const std::string& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(editor.window.get(), &enter);
+            if (!enter.isAccepted()) return false;
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(editor.window.get(), &drop);
+            return drop.isAccepted();
+        };
+        QVERIFY(!dropOf((editor.folder / "image.hex").string()));
+        QVERIFY(dropOf(second));
+        QTRY_COMPARE(editor.state.currentFilePath, second);
+        QCOMPARE(editor.state.records.groups[1].StatusName, std::string("TWO"));
+        emit recent->aboutToShow();
+        QVERIFY(recent->actions()[0]->text().endsWith("second.dat"));
+    }
+
+    // A menu item pressed by assistive technology (a trigger without a
+    // click) while a modal dialog is open does nothing, as a click does.
+    void menuCommandsWaitForAModalDialog()
+    {
+        EditorFixture editor("modal", OneModel);
+        QVERIFY(editor.start());
+        editor.window->show();
+        QDialog dialog(editor.window.get());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QTRY_COMPARE(QApplication::activeModalWidget(), &dialog);
+        editor.window->actions().fileOpen->trigger();
+        QVERIFY(editor.dialogs.filtersAsked.empty());
+        dialog.close();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        editor.window->actions().fileOpen->trigger();
+        QCOMPARE(editor.dialogs.filtersAsked.size(), std::size_t(1));
     }
 
     void screenshotOfMainWindow()

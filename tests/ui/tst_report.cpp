@@ -275,7 +275,7 @@ class ReportTest : public QObject {
     {
         EditorFixture editor("exportPdf", "[model1]\nuse=1\natis=False\n");
         QVERIFY(editor.start());
-        QCOMPARE(editor.window->actions().fileExportPdf->text(), QString("&Export PDF\u2026"));
+        QCOMPARE(editor.window->actions().fileExportPdf->text(), QString("Expor&t PDF\u2026"));
         editor.messages.shown.clear();
         editor.dialogs.paths.push_back((editor.folder / "report").string());
         editor.window->actions().fileExportPdf->trigger();

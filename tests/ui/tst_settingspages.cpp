@@ -423,12 +423,20 @@ class SettingsPagesTest : public QObject {
         QTRY_VERIFY(mmsi->hasFocus());
         QCOMPARE(editor.messages.shown.size(), std::size_t(1));
         QCOMPARE(editor.messages.shown.back().title, std::string("User MMSI"));
+        // Turning to another tab: the refusal brings the field's tab back
+        // with the focus.
+        auto* tabs = control<QTabWidget>(editor, "tbsDSC_USER");
+        const int own = tabs->currentIndex();
+        tabs->setCurrentIndex(own == 0 ? 1 : 0);
+        QTRY_COMPARE(editor.messages.shown.size(), std::size_t(2));
+        QCOMPARE(tabs->currentIndex(), own);
+        QTRY_VERIFY(mmsi->hasFocus());
         // An accepted text is stored on leaving without a message.
         QTest::keyClicks(mmsi, "56789");
         control<QComboBox>(editor, "cmbUsableDsc_0")->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(!mmsi->hasFocus());
         QCOMPARE(editor.state.records.userMmsi, std::string("1234567890"));
-        QCOMPARE(editor.messages.shown.size(), std::size_t(1));
+        QCOMPARE(editor.messages.shown.size(), std::size_t(2));
     }
 
     void mmsiClearCancelledLeavesTheCount()

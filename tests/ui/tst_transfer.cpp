@@ -176,6 +176,8 @@ class TransferTest : public QObject {
         QCOMPARE(editor.window->windowTitle(), QString("ZMP  PC Program for MR4400"));
         QCOMPARE(editor.window->tree().keyOf(editor.window->tree().selectedIndex()), std::string("General"));
         QCOMPARE(editor.state.image[0x0300], std::uint8_t(0x41));
+        // The read is one step that undo can take back.
+        QCOMPARE(editor.window->actions().editUndo->text(), QString("&Undo Read from Radio"));
     }
 
     void cancelBeforeOkClosesWithoutTouchingThePort()

@@ -7,9 +7,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "codec/channelplan.h"
 #include "image/newimage.h"
+#include "ui/accesskeys.h"
+#include "ui/backupsdialog.h"
 #include "ui/dialogservice.h"
 #include "ui/pageid.h"
 #include "ui/qtmessageservice.h"
@@ -88,14 +91,18 @@ class UiLogicTest : public QObject {
         struct Seen {
             int icon = -1;
             int buttons = -1;
-            QString title, text, detail;
+            QString title, text, detail, retry;
         } seen;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || box->defaultButton() == nullptr) return;
-            seen = {int(box->icon()), int(box->standardButtons()), box->windowTitle(), box->text(),
-                    box->informativeText()};
+            seen = {int(box->icon()),
+                    int(box->standardButtons()),
+                    box->windowTitle(),
+                    box->text(),
+                    box->informativeText(),
+                    box->button(QMessageBox::Retry) ? box->button(QMessageBox::Retry)->text() : QString()};
             box->defaultButton()->click();
         });
         poll.start(10);
@@ -108,6 +115,60 @@ class UiLogicTest : public QObject {
         QCOMPARE(seen.text, QString("Radio is busy!!"));
         QCOMPARE(seen.detail, QString("/dev/ttyUSB0"));
         QCOMPARE(int(answer), defaultAnswer);
+        // Retry has an access key, as Yes, No and Cancel have.
+        if (boxButtons & QMessageBox::Retry) QCOMPARE(seen.retry, QString("&Retry"));
+    }
+
+    // A box with a short text is still as wide as its title.
+    void messageBoxShowsItsWholeTitle()
+    {
+        int width = 0;
+        int titleWidth = 0;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible()) return;
+            width = box->width();
+            titleWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            box->defaultButton()->click();
+        });
+        poll.start(10);
+        QtMessageService().show({"Read from Radio, then Program to Radio", "!", MessageIcon::None,
+                                 MessageButtons::Ok, MessageAnswer::Ok, ""});
+        QVERIFY(titleWidth > 0);
+        QVERIFY2(width > titleWidth, qPrintable(QString("%1 <= %2").arg(width).arg(titleWidth)));
+    }
+
+    // The backups are listed by the time of their transfer, newest first,
+    // whatever order the index holds them in; Open takes the row's own.
+    void backupsListNewestTransferFirst()
+    {
+        auto entry = [](const char* time, const char* name) {
+            BackupEntry e;
+            e.time = time;
+            e.name = name;
+            return e;
+        };
+        BackupsDialog dialog({entry("2026-12-08T06:26:10Z", "middle"),
+                              entry("2026-12-09T01:00:00Z", "newest"),
+                              entry("2026-12-01T10:00:00Z", "oldest")});
+        auto* list = dialog.findChild<QTreeWidget*>("lstBackups");
+        QStringList shown;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            shown << list->topLevelItem(row)->text(0);
+        QCOMPARE(shown, QStringList({BackupsDialog::localTime("2026-12-09T01:00:00Z"),
+                                     BackupsDialog::localTime("2026-12-08T06:26:10Z"),
+                                     BackupsDialog::localTime("2026-12-01T10:00:00Z")}));
+        list->setCurrentItem(list->topLevelItem(1));
+        dialog.findChild<QPushButton*>("cmdOpen")->click();
+        QCOMPARE(dialog.chosen()->name, std::string("middle"));
+    }
+
+    // Every item of a menu gets a key of its own; a caption's own "&" stays text.
+    void accessKeysAreUniqueInAMenu()
+    {
+        QCOMPARE(withAccessKeys({"USA", "UK", "UAE", "", "A&B", "12"}),
+                 QStringList({"&USA", "U&K", "U&AE", "", "A&&&B", "&12"}));
     }
 
     void treeHasAtisNodeOnlyWithAtis()

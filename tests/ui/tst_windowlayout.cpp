@@ -14,6 +14,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -236,7 +237,7 @@ class WindowLayoutTest : public QObject {
             helpShown = viewer && QTest::qWaitForWindowExposed(viewer);
             if (helpShown) {
                 // Keys come through the desktop, which holds back input to windows a dialog blocks.
-                QScrollBar* bar = viewer->verticalScrollBar();
+                QScrollBar* bar = viewer->browser()->verticalScrollBar();
                 const bool atTop = bar->value() == bar->minimum();
                 QTest::keyClick(viewer->windowHandle(), atTop ? Qt::Key_End : Qt::Key_Home);
                 scrolled = atTop ? bar->value() > bar->minimum() : bar->value() == bar->minimum();
