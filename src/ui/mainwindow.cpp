@@ -350,9 +350,11 @@ void MainWindow::configurationLoaded()
 
 void MainWindow::configurationReplaced(const std::string& step)
 {
+    // The step is taken before the page changes: leaving a page looks for
+    // edits, and would take the new configuration for a fresh one.
+    history_->replaceStep(step);
     selectNodeByKey("General");
     configurationLoaded();
-    history_->replaceStep(step);
 }
 
 void MainWindow::fileChanged()

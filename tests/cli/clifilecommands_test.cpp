@@ -284,9 +284,13 @@ TEST_F(CliFileCommandsTest, diffComparesMmsisInOneForm)
     const CliResult same = run({"diff", path("saved.dat"), path("read.dat")});
     EXPECT_EQ(same.out, "");
     EXPECT_EQ(same.status, 0);
+    // A tenth digit other than 0 is not part of the MMSI either: the file
+    // and the radio get 0 there.
     writeBytes(file("other.dat"), replaced(saved, "Mmsid=367123450", "Mmsid=3671234501"));
+    EXPECT_EQ(run({"diff", path("saved.dat"), path("other.dat")}).out, "");
+    writeBytes(file("other.dat"), replaced(saved, "Mmsid=367123450", "Mmsid=367123451"));
     EXPECT_EQ(run({"diff", path("saved.dat"), path("other.dat")}).out,
-              "CHMMSID1 Mmsid: 367123450 -> 3671234501\n");
+              "CHMMSID1 Mmsid: 367123450 -> 367123451\n");
 }
 
 } // namespace
