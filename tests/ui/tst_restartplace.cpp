@@ -15,14 +15,18 @@ using namespace zmp::test;
 namespace {
 
 const std::string OneModel = "[model1]\r\nuse=1\r\natis=True\r\n";
+// A busy machine may take long to map and frame a window: the waits are
+// generous so that only a window that never gets there fails.
+constexpr int WaitMs = 60000;
 
 // Shown, and framed when a window manager frames it.
 bool showFramed(MainWindow& window)
 {
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    if (!QTest::qWaitForWindowExposed(&window, WaitMs)) return false;
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return true;
-    return QTest::qWaitFor([&window] { return window.frameGeometry().top() < window.geometry().top(); });
+    return QTest::qWaitFor([&window] { return window.frameGeometry().top() < window.geometry().top(); },
+                           WaitMs);
 }
 
 } // namespace
@@ -37,12 +41,13 @@ class RestartPlaceTest : public QObject {
         QVERIFY(editor.start());
         QVERIFY(showFramed(*editor.window));
         const QRect screen = editor.window->screen()->availableGeometry();
-        QTRY_VERIFY2(screen.contains(editor.window->frameGeometry()),
-                     qPrintable(QStringLiteral("frame %1,%2 %3x%4")
-                                    .arg(editor.window->frameGeometry().x())
-                                    .arg(editor.window->frameGeometry().y())
-                                    .arg(editor.window->frameGeometry().width())
-                                    .arg(editor.window->frameGeometry().height())));
+        QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(editor.window->frameGeometry()),
+                                  qPrintable(QStringLiteral("frame %1,%2 %3x%4")
+                                                 .arg(editor.window->frameGeometry().x())
+                                                 .arg(editor.window->frameGeometry().y())
+                                                 .arg(editor.window->frameGeometry().width())
+                                                 .arg(editor.window->frameGeometry().height())),
+                                  WaitMs);
     }
 
     void fiveRestartsKeepTheFrame()
@@ -51,13 +56,13 @@ class RestartPlaceTest : public QObject {
         QVERIFY(editor.start());
         QVERIFY(showFramed(*editor.window));
         editor.window->move(100, 80);
-        QTRY_COMPARE(editor.window->frameGeometry().topLeft(), QPoint(100, 80));
+        QTRY_COMPARE_WITH_TIMEOUT(editor.window->frameGeometry().topLeft(), QPoint(100, 80), WaitMs);
         const QRect left = editor.window->frameGeometry();
         for (int restart = 1; restart <= 5; ++restart) {
             QVERIFY(editor.window->close());
             QVERIFY(editor.start());
             QVERIFY(showFramed(*editor.window));
-            QTRY_COMPARE(editor.window->frameGeometry(), left);
+            QTRY_COMPARE_WITH_TIMEOUT(editor.window->frameGeometry(), left, WaitMs);
         }
     }
 };
