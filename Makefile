@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 CMAKE_FLAGS ?=
 
-.PHONY: setup configure build run test package package-test sanitize-test fuzz-replay windows-test bench \
+.PHONY: setup configure build run test package package-test sanitize-build sanitize-test fuzz-replay windows-test bench \
 	format format-check tidy clean
 
 setup:
@@ -34,17 +34,25 @@ package: build
 package-test: package
 	bash scripts/package-test.sh $(BUILD)
 
-# The core and zmp-cli, under AddressSanitizer and UndefinedBehaviorSanitizer.
-sanitize-test: setup
-	cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_SANITIZE=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_CLI=ON -DZMP_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
-	cmake --build $(BUILD)-asan -j $(JOBS)
-	ctest --test-dir $(BUILD)-asan --output-on-failure -j $(JOBS)
+# One clang build, $(BUILD)-asan, serves the sanitizers and the fuzzers: the
+# core, zmp-cli and their tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the libFuzzer targets.
+SANITIZE_BUILD = $(BUILD)-asan
+sanitize-build: setup
+	@# A folder configured earlier for another compiler starts afresh: CMake
+	@# would drop the options given here when it resets the cache itself.
+	@if [ -f $(SANITIZE_BUILD)/CMakeCache.txt ] && ! grep -q '^CMAKE_CXX_COMPILER:.*clang++' $(SANITIZE_BUILD)/CMakeCache.txt; then \
+	  rm -rf $(SANITIZE_BUILD)/CMakeCache.txt $(SANITIZE_BUILD)/CMakeFiles; fi
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS=-gline-tables-only \
+	  -DZMP_FUZZ=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_CLI=ON -DZMP_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
-# Builds the libFuzzer targets with clang and replays their seed corpora.
-fuzz-replay: setup
-	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZMP_FUZZ=ON -DZMP_BUILD_GUI=OFF -DZMP_BUILD_TESTS=OFF -DZMP_BUILD_BENCHMARKS=OFF
-	cmake --build $(BUILD)-fuzz -j $(JOBS)
-	bash fuzz/replay.sh $(BUILD)-fuzz
+sanitize-test: sanitize-build
+	ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j $(TEST_JOBS)
+
+# Replays the fuzz targets over their seed corpora.
+fuzz-replay: sanitize-build
+	bash fuzz/replay.sh $(SANITIZE_BUILD)
 
 # The core and its tests cross-compiled for Windows with MinGW-w64 and run
 # under Wine (a prefix of its own inside the build folder). Lightly
@@ -77,4 +85,4 @@ tidy: configure
 	run-clang-tidy-14 -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(src|tools)/'
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz $(BUILD)-windows
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(BUILD)-windows

@@ -4,13 +4,15 @@ target_compile_options(zmp_options INTERFACE -Wall -Wextra -Wpedantic)
 if(ZMP_WERROR)
   target_compile_options(zmp_options INTERFACE -Werror)
 endif()
-if(ZMP_SANITIZE)
-  target_compile_options(zmp_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
-  target_link_options(zmp_options INTERFACE -fsanitize=address,undefined)
-endif()
+# The fuzz targets are built with the sanitizers; the tests of such a build
+# run under them too, so one clang build serves both.
 if(ZMP_FUZZ)
   # -O1 as libFuzzer recommends: unoptimised code runs the targets several times slower.
-  target_compile_options(zmp_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -O1)
+  target_compile_options(zmp_options INTERFACE -fsanitize=fuzzer-no-link -O1)
+endif()
+if(ZMP_SANITIZE OR ZMP_FUZZ)
+  target_compile_options(zmp_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+    -fno-sanitize-recover=undefined)
   target_link_options(zmp_options INTERFACE -fsanitize=address,undefined)
 endif()
 

@@ -14,7 +14,7 @@ for corpus in "$here"/corpus/*/; do
   scratch=$(mktemp -d)
   log="$scratch/log"
   /usr/bin/time -f '%U %S' -o "$scratch/time" "$build/$target" -max_total_time="$seconds" \
-    -print_final_stats=1 $(max_len "$target") "$scratch" "$corpus" >"$log" 2>&1 || true
+    -print_final_stats=1 -artifact_prefix="$scratch/" $(max_len "$target") "$scratch" "$corpus" >"$log" 2>&1 || true
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   cpu=$(awk '{print $1 + $2}' "$scratch/time")
   printf '%-20s %12s %10s %14.0f\n' "$target" "${runs:-0}" "$cpu" "$(awk -v r="${runs:-0}" -v c="$cpu" 'BEGIN{print (c > 0 ? r / c : 0)}')"

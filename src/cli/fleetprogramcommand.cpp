@@ -121,10 +121,10 @@ int FleetProgramCommand::run(CliSession& session, const FleetList& list, std::os
         session.flags()};
     std::vector<std::unique_ptr<LinkStation>> stations;
     std::vector<FleetStation*> running;
-    for (const auto& [device, shown] : stationPorts(session)) {
+    for (const auto& port : stationPorts(session)) {
         stations.push_back(std::make_unique<LinkStation>(
-            shown, [&environment, device] { return environment.makePort(device); }, *wait, backups,
-            settings));
+            port.shown, [&environment, device = port.device] { return environment.makePort(device); }, *wait,
+            backups, settings));
         running.push_back(stations.back().get());
     }
     const FleetPlan plan{list,
