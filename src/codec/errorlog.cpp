@@ -64,6 +64,7 @@ fs::path userStateFolder()
 #endif
 }
 
+#ifndef _WIN32
 // The folders of the operating system and its packages.
 bool isSystemFolder(const fs::path& folder)
 {
@@ -74,6 +75,7 @@ bool isSystemFolder(const fs::path& folder)
         if (path.rfind(system, 0) == 0) return true;
     return false;
 }
+#endif
 
 // The log is kept in the program folder only where the executables sit in
 // it (the build folder), never in share/zmp of an installed copy and never
