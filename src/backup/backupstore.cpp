@@ -1,5 +1,6 @@
 #include "backup/backupstore.h"
 
+#include <algorithm>
 #include <cctype>
 #include <system_error>
 #include <utility>
@@ -84,6 +85,24 @@ std::optional<BackupEntry> BackupStore::keep(BackupEntry entry, const MemoryImag
     for (const BackupEntry& old : expired)
         removeFiles(old);
     return entry;
+}
+
+bool BackupStore::setOutcome(const BackupEntry& entry, const std::string& outcome, std::string* reason)
+{
+    std::string unreadable;
+    std::vector<BackupEntry> all = entries(&unreadable);
+    if (!unreadable.empty()) {
+        if (reason) *reason = unreadable;
+        return false;
+    }
+    const auto listed =
+        std::find_if(all.begin(), all.end(), [&entry](const BackupEntry& e) { return e.name == entry.name; });
+    if (listed == all.end()) {
+        if (reason) *reason = (folder_ / IndexName).string() + ": " + entry.name + " is no longer listed";
+        return false;
+    }
+    listed->outcome = outcome;
+    return writeFile(folder_ / IndexName, BackupIndex::compose(all), reason);
 }
 
 std::vector<BackupEntry> BackupStore::entries(std::string* problem) const

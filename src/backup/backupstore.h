@@ -34,6 +34,10 @@ class BackupStore {
     // why); then no file of this backup is left behind.
     std::optional<BackupEntry> keep(BackupEntry entry, const MemoryImage& image,
                                     const std::string& configText, std::string* reason = nullptr);
+    // Writes the outcome into the entry named entry.name, kept before its
+    // transfer ended. False when the index cannot be read or written, or no
+    // longer lists it (reason says why).
+    bool setOutcome(const BackupEntry& entry, const std::string& outcome, std::string* reason = nullptr);
     // Oldest first. When the index exists but cannot be read, problem
     // (when given) receives its path and the reason.
     std::vector<BackupEntry> entries(std::string* problem = nullptr) const;

@@ -83,13 +83,17 @@ std::optional<BackupEntry> BackupCommands::keep(CliSession& session, const char*
     return kept;
 }
 
-void BackupCommands::keep(CliSession& session, const Transfer& transfer, std::ostream& err)
+std::unique_ptr<BackupStore> BackupCommands::keepBackups(CliSession& session, Transfer& transfer)
 {
-    if (session.environment().backupDir.empty()) return;
-    BackupStore store(session.environment().backupDir);
-    std::string problem;
-    const auto kept = transfer.keepBackup(store, {destinationOf(session), portOf(session)}, problem);
-    told(session, kept, problem, err);
+    if (session.environment().backupDir.empty()) return nullptr;
+    auto store = std::make_unique<BackupStore>(session.environment().backupDir);
+    transfer.keepBackupsIn(*store, {destinationOf(session), portOf(session)});
+    return store;
+}
+
+void BackupCommands::told(CliSession& session, const Transfer& transfer, std::ostream& err)
+{
+    told(session, transfer.backup(), transfer.backupProblem(), err);
 }
 
 void BackupCommands::told(CliSession& session, const std::optional<BackupEntry>& kept,

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "backup/backupentry.h"
+#include "backup/backupstore.h"
 #include "cli/clisession.h"
 #include "transfer/transfer.h"
 
@@ -25,8 +27,10 @@ class BackupCommands {
     // the outcome's word. A failure is told on err and changes no exit status.
     static std::optional<BackupEntry> keep(CliSession& session, const char* operation, const char* outcome,
                                            std::ostream& err);
-    // Keeps the backup the transfer calls for, told the same way.
-    static void keep(CliSession& session, const Transfer& transfer, std::ostream& err);
+    // The store the transfer keeps its backups in; none when the build keeps none.
+    static std::unique_ptr<BackupStore> keepBackups(CliSession& session, Transfer& transfer);
+    // The backup the transfer kept, or why it kept none, told the same way.
+    static void told(CliSession& session, const Transfer& transfer, std::ostream& err);
     // Where a kept backup's configuration file lies.
     static std::string configPath(CliSession& session, const BackupEntry& entry);
 

@@ -1,6 +1,7 @@
 #include "cli/radiocommands.h"
 
 #include <array>
+#include <memory>
 #include <utility>
 
 #include "cli/backupcommands.h"
@@ -92,11 +93,14 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
         const std::string reason = port->lastError().description;
         return device + ": " + (reason.empty() ? "Cannot be opened" : reason);
     });
+    std::unique_ptr<BackupStore> store;
+    if (!session.options().noBackup) store = BackupCommands::keepBackups(session, transfer);
     if (environment.transferActive) environment.transferActive(true);
     transfer.run();
     if (environment.transferActive) environment.transferActive(false);
     transfer.release();
-    if (!session.options().noBackup) BackupCommands::keep(session, transfer, err);
+    if (const auto message = transfer.closingMessage()) MessagePrinter::print(err, *message);
+    BackupCommands::told(session, transfer, err);
     transfer.takeRead(session.document());
     return exitStatus(transfer.outcome());
 }

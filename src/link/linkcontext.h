@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "link/linkhost.h"
@@ -13,6 +14,8 @@ struct LinkOptions {
     int portNumber = 1;     // the serial-port menu's choice
     std::string programDir; // folder of "err.log" (written in debug mode only)
     bool verify = true;     // read back what a program wrote and compare
+    // Called once a program has passed its checks, just before its first write.
+    std::function<void()> beforeWriting = {};
 };
 
 // What every part of the link shares during one operation: the port, the

@@ -36,6 +36,7 @@ void ProgramOperation::writeData() const
 {
     const LinkContext& context = link_.context();
     if (!link_.ports().portOpen()) return;
+    if (context.options.beforeWriting) context.options.beforeWriting();
     context.progress(0);
     for (const WriteStep& step : WritePlan::steps()) {
         context.progress(percentOf(step.blockStart, WritePlan::End));

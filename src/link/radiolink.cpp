@@ -74,6 +74,7 @@ void RadioLink::writeBlock(const MemoryImage& image, int address, int length) co
     std::string data;
     for (int i = 0; i < length; ++i)
         data += LinkFrame::length(image[address + i]); // two digits a byte
+    context_.flags.WriteSent = true;
     command(
         [&] {
             ports_.flush();

@@ -37,11 +37,16 @@ std::optional<std::string> StatusCheck::queryState() const
     return fields.size() > 1 ? fields[1] : std::string();
 }
 
+// Cancel to the busy radio's question is the user's cancel, not a radio
+// found not ready.
 bool StatusCheck::retryWhenBusy() const
 {
     const LinkContext& context = link_.context();
-    return context.message(msg::RadioBusy, context.caption, MessageIcon::Warning, MessageButtons::RetryCancel,
-                           MessageAnswer::Cancel) == MessageAnswer::Retry;
+    const bool retry =
+        context.message(msg::RadioBusy, context.caption, MessageIcon::Warning, MessageButtons::RetryCancel,
+                        MessageAnswer::Cancel) == MessageAnswer::Retry;
+    if (!retry) context.flags.CancelFlag = true;
+    return retry;
 }
 
 } // namespace zmp

@@ -12,6 +12,7 @@ struct TransferFlags {
     bool CancelFlag = false;
     bool BusyFlag = false;
     bool CompletedFlag = false;
+    bool WriteSent = false; // a write request went out: the radio may have changed
     int RetryCount = 3;
     bool DebugMode = false;
     bool SlowLink = false;

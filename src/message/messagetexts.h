@@ -97,6 +97,11 @@ inline constexpr const char* ReportWindowCaption = "Print to File";
 inline constexpr const char* BackupsCaption = "Backups";
 inline constexpr const char* CompareCaption = "Compare with Radio";
 inline constexpr const char* NoBackupKept = "No backup was kept of this transfer.";
+// The end of a cancelled transfer, and what follows a write that did not complete.
+inline constexpr const char* TransferCancelled = "Cancelled.";
+inline constexpr const char* PartlyWritten = "The radio may hold a partly written configuration.";
+inline constexpr const char* ProgramAgain = "Program it again before using the radio.";
+inline constexpr const char* ClearAgain = "Clear it again before using the radio.";
 inline constexpr const char* AreYouSure = "Are you sure ?";
 inline constexpr const char* IndividualDirectoryCaption = "Individual Directory";
 inline constexpr const char* GroupDirectoryCaption = "Group Directory";
@@ -255,6 +260,10 @@ inline constexpr std::array Texts{FileSaveError,
                                   BackupsCaption,
                                   CompareCaption,
                                   NoBackupKept,
+                                  TransferCancelled,
+                                  PartlyWritten,
+                                  ProgramAgain,
+                                  ClearAgain,
                                   AreYouSure,
                                   IndividualDirectoryCaption,
                                   GroupDirectoryCaption,

@@ -28,10 +28,12 @@ struct BackupPlace {
 // whether a read replaces the document's configuration; the front ends
 // only call it and show what it tells.
 //
-//     Transfer transfer(OperationType::Read, port, host, state, options);
-//     transfer.run();                  // the OK button: true when done
-//     transfer.keepBackup(store, place, problem);
-//     transfer.takeRead(document);
+//     Transfer transfer(OperationType::Program, port, host, state, options);
+//     transfer.keepBackupsIn(store, place);
+//     transfer.run();                  // the OK button
+//     if (auto message = transfer.closingMessage()) show(*message);
+//     transfer.backupProblem();        // "PATH: reason" when no backup could be kept
+//     transfer.takeRead(document);     // a read
 class Transfer {
   public:
     Transfer(OperationType type, SerialPort& port, LinkHost& host, DocumentState& state, LinkOptions options);
@@ -57,23 +59,39 @@ class Transfer {
     bool started() const { return outcome_ != TransferOutcome::NotStarted; }
     const TransferFlags& flags() const { return flags_; }
 
-    // Keeps the backup the transfer calls for: a completed read, or a
-    // program that was started, whatever its outcome, since the radio may
-    // hold part of it. Nothing, with problem empty, when none is called
-    // for; nothing, with the reason in problem, when the store failed.
-    std::optional<BackupEntry> keepBackup(BackupStore& store, const BackupPlace& place,
-                                          std::string& problem) const;
+    // What to tell after run() beyond the link's own messages: "Cancelled.",
+    // and that the radio may be partly written once a write went out.
+    std::optional<Message> closingMessage() const;
+
+    // From here on the backups the transfer calls for go into store: a
+    // program's entry (the image about to be written) before its first
+    // write, "unfinished" until its outcome is written at the end, so a
+    // program cut short still leaves its record; a completed read at the
+    // end. The store must outlive the runs.
+    void keepBackupsIn(BackupStore& store, BackupPlace place);
+    // The backup the last run kept, if any.
+    const std::optional<BackupEntry>& backup() const { return backup_; }
+    // Why a backup could not be kept ("PATH: reason"); the first problem only.
+    const std::string& backupProblem() const { return backupProblem_; }
     // A completed read replaces the document's configuration (the state's
     // records and image already hold it); true when it did.
     bool takeRead(ConfigurationDocument& document) const;
 
   private:
+    static LinkOptions withBackupHook(LinkOptions options, Transfer& transfer);
+    void keepBackup(const char* outcome);
+    void recordOutcome();
+
     OperationType type_;
     DocumentState& state_;
     TransferFlags flags_;
     TransferOperation operation_;
     bool verify_;
     TransferOutcome outcome_ = TransferOutcome::NotStarted;
+    BackupStore* store_ = nullptr;
+    BackupPlace place_;
+    std::optional<BackupEntry> backup_;
+    std::string backupProblem_;
 };
 
 } // namespace zmp

@@ -590,24 +590,20 @@ bool MainWindow::execTransferDialog(OperationType type, EditorState& state, Conf
     TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this);
     connect(&dialog, &TransferDialog::helpRequested, this,
             [this](int context, const QString& caption) { showHelp(context, caption); });
+    BackupStore store(services_.backupDir);
+    if (!services_.backupDir.empty()) {
+        const AppSettings settings(services_.settings);
+        dialog.keepBackupsIn(
+            store, {settings.rememberedDestination(state.model),
+                    services_.portDevice ? services_.portDevice(settings.comNum()) : std::string()});
+    }
     dialog.exec();
     const Transfer& transfer = dialog.transfer();
-    keepBackup(transfer, state);
+    if (!transfer.backupProblem().empty())
+        services_.messages.show({state.title(), msg::NoBackupKept, MessageIcon::Warning, MessageButtons::Ok,
+                                 MessageAnswer::Ok, transfer.backupProblem()});
     if (document) transfer.takeRead(*document);
     return transfer.completed();
-}
-
-void MainWindow::keepBackup(const Transfer& transfer, const EditorState& state)
-{
-    if (services_.backupDir.empty()) return;
-    const AppSettings settings(services_.settings);
-    const BackupPlace place{settings.rememberedDestination(state.model),
-                            services_.portDevice ? services_.portDevice(settings.comNum()) : std::string()};
-    BackupStore store(services_.backupDir);
-    std::string problem;
-    if (!transfer.keepBackup(store, place, problem) && !problem.empty())
-        services_.messages.show({state.title(), msg::NoBackupKept, MessageIcon::Warning, MessageButtons::Ok,
-                                 MessageAnswer::Ok, problem});
 }
 
 void MainWindow::showBackups()

@@ -151,7 +151,6 @@ class MainWindow : public QMainWindow, private DocumentObserver, private FileMen
     // The transfer dialog on state, the backup its transfer calls for, and a
     // completed read taken into document (none: a copy is read). True when it completed.
     bool execTransferDialog(OperationType type, EditorState& state, ConfigurationDocument* document);
-    void keepBackup(const Transfer& transfer, const EditorState& state);
     void showBackups();
     // Reads the radio into a copy of the editor's state and shows what differs.
     void compareWithRadio();

@@ -29,6 +29,8 @@ constexpr int OuterWidthPixels = 465;
 constexpr int OuterHeightPixels = 290;
 constexpr int PictureWidthTwips = 900;
 constexpr int PictureHeightTwips = 900;
+// How long "Cancelled." stays before the dialog closes.
+constexpr int CancelledShownMs = 800;
 
 // The link words its own text on the first line and adds the reason (for a
 // port, the device and why it would not open) below it; the box shows that
@@ -231,7 +233,21 @@ void TransferDialog::onOk()
     if (transfer_->busy()) return;
     const bool close = transfer_->run();
     showProgress(0);
+    if (transfer_->outcome() == TransferOutcome::Cancelled) return endCancelled();
+    if (const auto message = transfer_->closingMessage()) showMessage(*message);
     if (close) accept();
+}
+
+// One press of Cancel ends the dialog: "Cancelled." in it, closed a moment
+// later; a radio that may be partly written is told in a box first.
+void TransferDialog::endCancelled()
+{
+    const auto message = transfer_->closingMessage();
+    if (message && !message->detail.empty()) showMessage(*message);
+    message_->setText(QString::fromUtf8(msg::TransferCancelled));
+    ok_->setEnabled(false);
+    cancel_->setEnabled(false);
+    QTimer::singleShot(CancelledShownMs, this, &QDialog::reject);
 }
 
 void TransferDialog::onCancel()

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -44,6 +45,11 @@ class TransferDialog : public QDialog, public LinkHost {
     int progress() const { return progress_; }
     // What the dialog ran and how it ended.
     const Transfer& transfer() const { return *transfer_; }
+    // Where the transfer keeps its backups; the store must outlive the dialog.
+    void keepBackupsIn(BackupStore& store, BackupPlace place)
+    {
+        transfer_->keepBackupsIn(store, std::move(place));
+    }
     // The left edge of the bar inside the progress box at a percentage.
     static int barLeft(int boxWidth, int percent);
 
@@ -61,6 +67,7 @@ class TransferDialog : public QDialog, public LinkHost {
     void placeControls();
     void onOk();
     void onCancel();
+    void endCancelled();
 
     OperationType type_;
     EditorState& state_;

@@ -22,7 +22,39 @@ namespace {
 using test::CliResult;
 using test::readBytes;
 
-class CliRadioCommandsTest : public test::CliRadioFixture {};
+class CliRadioCommandsTest : public test::CliRadioFixture {
+  protected:
+    // Ctrl+C to the real program (with --debug, so that its status lines show
+    // how far it got) once stderr holds `until`; returns the exit status.
+    int interruptRealProgram(const std::vector<std::string>& args, const std::string& until,
+                             const std::string& errPath)
+    {
+        const std::string binary =
+            (std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-cli").string();
+        std::vector<std::string> all{
+            binary, "--debug", "--yes", "--program-dir", programDir.string(), "--port", sim->devicePath()};
+        all.insert(all.end(), args.begin(), args.end());
+        const pid_t child = fork();
+        if (child == 0) {
+            setenv("XDG_CONFIG_HOME", path("config").c_str(), 1);
+            setenv("XDG_DATA_HOME", path("data").c_str(), 1);
+            if (!freopen(errPath.c_str(), "w", stderr)) _exit(99);
+            std::vector<char*> argv;
+            for (std::string& arg : all)
+                argv.push_back(arg.data());
+            argv.push_back(nullptr);
+            execv(binary.c_str(), argv.data());
+            _exit(98);
+        }
+        test::waitFor([&] { return readBytes(errPath).find(until) != std::string::npos; },
+                      std::chrono::seconds(30));
+        kill(child, SIGINT);
+        int status = 0;
+        waitpid(child, &status, 0);
+        stopRadio();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+};
 
 TEST_F(CliRadioCommandsTest, readSavesWhatTheRadioHolds)
 {
@@ -90,9 +122,9 @@ TEST_F(CliRadioCommandsTest, busyRadioIsRetriedOnlyWithYes)
     startRadio(radiosim::RadioImage::fresh(), options);
     CliResult result = run({"--port", sim->devicePath(), "clear", "group"});
     stopRadio();
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.status, 3) << result.err;
     EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled; --yes answers retry)\n"
-                              "zmp-cli: Radio not ready!!\n"),
+                              "zmp-cli: Cancelled.\n"),
               std::string::npos)
         << result.err;
 
@@ -126,9 +158,9 @@ TEST_F(CliRadioCommandsTest, yesGivesUpOnARadioThatStaysBusy)
     }
     finished.notify_one();
     watchdog.join();
-    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_EQ(result.status, 3) << result.err;
     EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled: --yes gave up after 3 answers)\n"
-                              "zmp-cli: Radio not ready!!\n"),
+                              "zmp-cli: Cancelled.\n"),
               std::string::npos)
         << result.err;
     int statusRequests = 0;
@@ -174,6 +206,7 @@ TEST_F(CliRadioCommandsTest, programVerifiesWhatTheRadioKeptUnlessTold)
     startRadio(radiosim::RadioImage::fresh(), options);
     result = runRadio({"--no-verify", "program", path("a.dat")});
     EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: Complete!! (not verified)\n"), std::string::npos) << result.err;
     int reads = 0;
     for (const auto& request : sim->protocol().requests())
         reads += request.kind == radiosim::RadioRequest::Kind::Read;
@@ -190,33 +223,33 @@ TEST_F(CliRadioCommandsTest, missingPortFailsInAnOrderlyWay)
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 
-// Ctrl+C to the real program while it talks to the radio: the transfer is
-// cancelled, the exit status is 3, and no output file is written.
+// Ctrl+C while the link talks to the radio: the transfer is cancelled, the
+// exit status is 3, and no output file is written.
 TEST_F(CliRadioCommandsTest, interruptOfTheRealProgramCancelsTheTransfer)
 {
     startRadio(radiosim::RadioImage::fresh());
-    const std::string binary = (std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-cli").string();
     const std::string errPath = path("stderr");
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        setenv("XDG_CONFIG_HOME", path("config").c_str(), 1);
-        if (!freopen(errPath.c_str(), "w", stderr)) _exit(99);
-        execl(binary.c_str(), binary.c_str(), "--debug", "--yes", "--program-dir", programDir.c_str(),
-              "--port", sim->devicePath().c_str(), "read", path("radio.hex").c_str(),
-              static_cast<char*>(nullptr));
-        _exit(98);
-    }
-    // Wait until the link is talking to the radio.
-    test::waitFor([&] { return readBytes(errPath).find("#CMDSY") != std::string::npos; },
-                  std::chrono::seconds(30));
-    kill(child, SIGINT);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    stopRadio();
-    ASSERT_TRUE(WIFEXITED(status)) << readBytes(errPath);
-    EXPECT_EQ(WEXITSTATUS(status), 3) << readBytes(errPath);
+    EXPECT_EQ(interruptRealProgram({"read", path("radio.hex")}, "#CMDSY", errPath), 3) << readBytes(errPath);
+    EXPECT_NE(readBytes(errPath).find("zmp-cli: Cancelled.\n"), std::string::npos) << readBytes(errPath);
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+// Ctrl+C once writing began: the radio may be partly written, and the
+// backup recorded before the first write says the program was cancelled.
+TEST_F(CliRadioCommandsTest, interruptedProgramSaysTheRadioMayBePartlyWritten)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    startRadio(radiosim::RadioImage::fresh());
+    const std::string errPath = path("stderr");
+    EXPECT_EQ(interruptRealProgram({"program", path("a.dat")}, "radio writing...", errPath), 3)
+        << readBytes(errPath);
+    EXPECT_NE(readBytes(errPath).find("zmp-cli: Cancelled.\nzmp-cli: The radio may hold a partly written "
+                                      "configuration. Program it again before using the radio.\n"),
+              std::string::npos)
+        << readBytes(errPath);
+    const std::string index = readBytes(file("data") / "ZMP" / "backups" / "index.txt");
+    EXPECT_NE(index.find("\tprogrammed\t"), std::string::npos) << index;
+    EXPECT_NE(index.find("\tcancelled\t"), std::string::npos) << index;
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "files/memorysettingsstore.h"
 #include "image/newimage.h"
 #include "linktestsupport.h"
+#include "support/filebytes.h"
 #include "transfer/transfer.h"
 
 namespace zmp {
@@ -17,13 +21,28 @@ struct Case {
     test::RadioFaults faults;
     int cancelAtWrite; // -1: never
     TransferOutcome outcome;
-    const char* lastMessage;
+    const char* lastMessage;     // the link's
+    const char* closing;         // the transfer's own closing message; nullptr: none
+    const char* closingDetail;   // nullptr: none
     const char* backupOperation; // nullptr: no backup kept
     const char* backupOutcome;
 };
 
+constexpr const char* PartlyWritten = "The radio may hold a partly written configuration.";
+constexpr const char* ProgramAgain = "Program it again before using the radio.";
+
 const Case Cases[] = {
-    {"read", OperationType::Read, true, {}, -1, TransferOutcome::Complete, "Complete!!", "read", "complete"},
+    {"read",
+     OperationType::Read,
+     true,
+     {},
+     -1,
+     TransferOutcome::Complete,
+     "Complete!!",
+     nullptr,
+     nullptr,
+     "read",
+     "complete"},
     {"program",
      OperationType::Program,
      true,
@@ -31,6 +50,8 @@ const Case Cases[] = {
      -1,
      TransferOutcome::Complete,
      "Complete!!",
+     nullptr,
+     nullptr,
      "programmed",
      "complete"},
     {"misstoredUnverified",
@@ -40,6 +61,8 @@ const Case Cases[] = {
      -1,
      TransferOutcome::CompleteNotVerified,
      "Complete!! (not verified)",
+     nullptr,
+     nullptr,
      "programmed",
      "complete, not verified"},
     {"misstoredVerified",
@@ -49,6 +72,8 @@ const Case Cases[] = {
      -1,
      TransferOutcome::Failed,
      "Verify Error!!",
+     PartlyWritten,
+     ProgramAgain,
      "programmed",
      "failed"},
     {"refusedByte",
@@ -58,6 +83,8 @@ const Case Cases[] = {
      -1,
      TransferOutcome::Failed,
      "Communication Error!!",
+     PartlyWritten,
+     ProgramAgain,
      "programmed",
      "failed"},
     {"programCancelled",
@@ -67,15 +94,20 @@ const Case Cases[] = {
      40,
      TransferOutcome::Cancelled,
      nullptr,
+     "Cancelled.",
+     "The radio may hold a partly written configuration. Program it again before using the radio.",
      "programmed",
      "cancelled"},
-    {"notReady",
-     OperationType::Read,
+    // Cancel to the busy radio's question is a cancel, not a radio found not ready.
+    {"busyClearCancelled",
+     OperationType::ClearGroup,
      true,
      {.busyStatusCount = 100},
      -1,
-     TransferOutcome::Failed,
-     "Radio not ready!!",
+     TransferOutcome::Cancelled,
+     "Radio is busy!!",
+     "Cancelled.",
+     nullptr,
      nullptr,
      nullptr},
     {"clear",
@@ -85,6 +117,8 @@ const Case Cases[] = {
      -1,
      TransferOutcome::Complete,
      "Complete!!",
+     nullptr,
+     nullptr,
      nullptr,
      nullptr},
 };
@@ -105,15 +139,20 @@ class TransferCase : public ::testing::TestWithParam<Case> {
     MemorySettingsStore settings;
 };
 
-TEST_P(TransferCase, decidesTheOutcomeAndTheBackup)
+TEST_P(TransferCase, decidesTheOutcomeTheBackupAndWhatToTell)
 {
     const Case& c = GetParam();
     state.flags.modified = true;
     Transfer transfer(c.type, rig.port, host, state, {1, rig.options.programDir, c.verify});
-    if (c.cancelAtWrite >= 0)
-        host.onEvents = [&] {
-            if (static_cast<int>(rig.radio.writeFrames().size()) >= c.cancelAtWrite) transfer.cancel();
-        };
+    BackupStore store(test::scratchFolder() / "backups");
+    transfer.keepBackupsIn(store, {"USA", "/dev/ttyUSB0"});
+    // What the backups index holds when the first write goes out.
+    std::optional<std::vector<BackupEntry>> atFirstWrite;
+    host.onEvents = [&] {
+        const auto writes = static_cast<int>(rig.radio.writeFrames().size());
+        if (writes > 0 && !atFirstWrite) atFirstWrite = store.entries();
+        if (c.cancelAtWrite >= 0 && writes >= c.cancelAtWrite) transfer.cancel();
+    };
     transfer.run();
     EXPECT_EQ(transfer.outcome(), c.outcome);
     const auto texts = host.messageTexts();
@@ -121,16 +160,21 @@ TEST_P(TransferCase, decidesTheOutcomeAndTheBackup)
         ASSERT_FALSE(texts.empty());
         EXPECT_EQ(texts.back(), c.lastMessage);
     }
+    const auto closing = transfer.closingMessage();
+    EXPECT_EQ(closing ? closing->text : "", c.closing ? c.closing : "");
+    EXPECT_EQ(closing ? closing->detail : "", c.closingDetail ? c.closingDetail : "");
 
-    BackupStore store(test::scratchFolder() / "backups");
-    std::string problem;
-    const auto kept = transfer.keepBackup(store, {"USA", "/dev/ttyUSB0"}, problem);
-    EXPECT_EQ(problem, "");
+    EXPECT_EQ(transfer.backupProblem(), "");
     ASSERT_EQ(store.entries().size(), c.backupOperation ? 1u : 0u);
     if (c.backupOperation) {
         EXPECT_EQ(store.entries()[0].operation, c.backupOperation);
         EXPECT_EQ(store.entries()[0].outcome, c.backupOutcome);
         EXPECT_EQ(store.entries()[0].port, "/dev/ttyUSB0");
+    }
+    if (c.type == OperationType::Program) {
+        ASSERT_TRUE(atFirstWrite);
+        ASSERT_EQ(atFirstWrite->size(), 1u);
+        EXPECT_EQ(atFirstWrite->front().outcome, "unfinished");
     }
 
     // Only a completed read replaces the document's configuration.
@@ -145,6 +189,26 @@ TEST_P(TransferCase, decidesTheOutcomeAndTheBackup)
 
 INSTANTIATE_TEST_SUITE_P(Transfers, TransferCase, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A backups folder that cannot be made costs the transfer nothing: the
+// program completes and the reason is there to be told once.
+TEST(TransferBackups, unusableFolderIsToldAndTheProgramGoesOn)
+{
+    LinkRig rig;
+    test::RecordingHost host{rig.clock};
+    DocumentState state;
+    ASSERT_TRUE(makeNewImage(state.model, state.records, state.image));
+    const auto blocked = test::scratchFolder() / "file";
+    test::writeBytes(blocked, "not a folder");
+    BackupStore store(blocked / "backups");
+    Transfer transfer(OperationType::Program, rig.port, host, state, {1, rig.options.programDir, true});
+    transfer.keepBackupsIn(store, {"USA", "/dev/ttyUSB0"});
+    transfer.run();
+    EXPECT_EQ(transfer.outcome(), TransferOutcome::Complete);
+    EXPECT_FALSE(transfer.backup());
+    EXPECT_EQ(transfer.backupProblem().rfind((blocked / "backups").string() + ": ", 0), 0u)
+        << transfer.backupProblem();
+}
 
 } // namespace
 } // namespace zmp
