@@ -83,8 +83,10 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
     }
     CliLinkHost host(err, in, hostSettings(session),
                      environment.interrupted ? *environment.interrupted : NeverInterrupted);
-    const LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
-                              !session.options().noVerify};
+    LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
+                        !session.options().noVerify};
+    options.device = session.options().port.value_or(
+        environment.portDevice ? environment.portDevice(options.portNumber) : std::string());
     Transfer transfer(type, *port, host, session.configuration(), options);
     host.onInterrupt([&transfer] { transfer.cancel(); });
     host.onPortError([&session, &port, &options] {

@@ -13,11 +13,13 @@ namespace {
 constexpr const char* PartlyWritten =
     "the radio may hold a partly written configuration: connect it again and program it again";
 
-FleetOutcome outcomeOf(const TransferFlags& flags, bool verify)
+// A Cancel the station gave to a question (a radio that stays busy) is a
+// failure of that radio; only the fleet's Cancel cancels it.
+FleetOutcome outcomeOf(const TransferFlags& flags, bool verify, bool fleetCancelled)
 {
     if (flags.CompletedFlag && !flags.ErrorFlag && !flags.CancelFlag)
         return verify ? FleetOutcome::Complete : FleetOutcome::CompleteNotVerified;
-    return flags.CancelFlag ? FleetOutcome::Cancelled : FleetOutcome::Failed;
+    return flags.CancelFlag && fleetCancelled ? FleetOutcome::Cancelled : FleetOutcome::Failed;
 }
 
 std::string joined(const std::string& first, const std::string& second)
@@ -84,7 +86,7 @@ FleetResult LinkStation::program(const FleetJob& job)
     TransferOperation operation(port(), host, flags, *image, records, job.model, settings_.link);
     operation.run(OperationType::Program);
     operation.release();
-    FleetResult result{outcomeOf(flags, settings_.link.verify), {}, {}};
+    FleetResult result{outcomeOf(flags, settings_.link.verify, job.cancelRequested), {}, {}};
     if (!fleetDone(result.outcome)) result.reason = joined(host.failure(), PartlyWritten);
     std::string problem;
     result.backupName =

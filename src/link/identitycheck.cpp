@@ -47,8 +47,12 @@ void IdentityCheck::readModelCodes() const
     if (reportedBlockFailure()) return;
     const int code = wordAt(*scratch, first);
     if (code == wordAt(*scratch, second) && isKnownModel(model_) && code == ModelCode) return;
-    link_.context().flags.ErrorFlag = true;
-    link_.context().message(msg::ModelTypeError, msg::ReadTitle);
+    const LinkContext& context = link_.context();
+    context.flags.ErrorFlag = true;
+    Message message{msg::ReadTitle, msg::ModelTypeError, MessageIcon::Critical};
+    message.detail = context.device() + ": the radio reports model code " + std::to_string(code) + " where " +
+                     std::to_string(ModelCode) + " is expected. " + msg::OtherModelCode;
+    context.host.showMessage(message);
 }
 
 void IdentityCheck::checkProduct() const

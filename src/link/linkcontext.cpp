@@ -39,6 +39,18 @@ void LinkContext::error(const std::string& text) const
     message(text, caption);
 }
 
+void LinkContext::failure(const std::string& text, const std::string& seen, const std::string& advice) const
+{
+    Message shown{caption, text, MessageIcon::Critical};
+    shown.detail = device() + ": " + seen + ". " + advice;
+    host.showMessage(shown);
+}
+
+std::string LinkContext::device() const
+{
+    return options.device.empty() ? "COM" + std::to_string(options.portNumber) : options.device;
+}
+
 void LinkContext::logError(const std::string& source, int number, const std::string& description) const
 {
     ErrorLog(options.programDir, flags.DebugMode).write(source, std::to_string(number) + description);

@@ -16,6 +16,7 @@ struct LinkOptions {
     bool verify = true;     // read back what a program wrote and compare
     // Called once a program has passed its checks, just before its first write.
     std::function<void()> beforeWriting = {};
+    std::string device = {}; // the serial device, for the reasons of failures
 };
 
 // What every part of the link shares during one operation: the port, the
@@ -36,6 +37,10 @@ struct LinkContext {
                           MessageAnswer defaultAnswer = MessageAnswer::Ok) const;
     // An error message titled with the dialog caption.
     void error(const std::string& text) const;
+    // The same, with the device, what was seen and what to do under the text.
+    void failure(const std::string& text, const std::string& seen, const std::string& advice) const;
+    // The device as the user knows it: its path, or the port menu's number.
+    std::string device() const;
     void logError(const std::string& source, int number, const std::string& description) const;
 };
 

@@ -24,6 +24,7 @@ RadioLink::RadioLink(const LinkContext& context)
 ResultCode RadioLink::awaitAck() const
 {
     const ReadResult word = reader_.readWord(6, ReplySeconds);
+    lastReply_ = word.text;
     if (word.code != ResultCode::Success) return word.code;
     if (word.text != linkword::Ack) return ResultCode::Unexpected;
     if (reader_.waitByte(Cr, LineEndSeconds) != ResultCode::Success) return ResultCode::Unexpected;
@@ -171,6 +172,7 @@ bool RadioLink::resynchronise() const
     int successes = 0;
     for (int number = 1; number <= 2; ++number) {
         const ResultCode result = syncExchange(number);
+        lastSync_ = result;
         if (result == ResultCode::Success)
             ++successes;
         else if (result != ResultCode::Timeout && result != ResultCode::Refused)
@@ -191,6 +193,19 @@ ResultCode RadioLink::syncExchange(int number) const
         if (result != ResultCode::Timeout && result != ResultCode::Refused) break;
     }
     return result;
+}
+
+std::string RadioLink::syncFailure() const
+{
+    const std::string request = std::string("\"") + linkword::SyncRequest + "\"";
+    switch (lastSync_) {
+    case ResultCode::Timeout:
+        return "no answer to " + request;
+    case ResultCode::Refused:
+        return std::string("reply \"") + linkword::Refusal + "\" to " + request;
+    default:
+        return "reply \"" + lastReply_ + "\" to " + request + " instead of \"" + linkword::Ack + "\"";
+    }
 }
 
 void RadioLink::abortRead() const

@@ -30,6 +30,8 @@ class RadioLink {
     void writeBytes(const MemoryImage& image, const std::vector<int>& addresses) const;
     void writeBytes(const MemoryImage& image, int first, int count) const;
     bool resynchronise() const;
+    // What the radio did when the last re-synchronisation failed.
+    std::string syncFailure() const;
     void abortRead() const;
 
     // Sends with send() until acknowledged: again after a timeout or
@@ -70,6 +72,8 @@ class RadioLink {
     LinkReader reader_;
     LinkSender sender_;
     PortControl ports_;
+    mutable std::string lastReply_; // the word awaitAck() last read
+    mutable ResultCode lastSync_ = ResultCode::Timeout;
 };
 
 } // namespace zmp

@@ -27,33 +27,46 @@ bool Synchroniser::run() const
         context.error(portInitMessage(context));
         return false;
     }
-    wakeUp();
+    const bool echoed = wakeUp();
     context.status(msg::SendingLinkMode);
     link_.sender().sendWord(linkword::LinkMode);
-    if (!linkModeAccepted()) return false;
+    bool silent = false;
+    if (!linkModeAccepted(silent)) return false;
+    // Nothing came back at all: the radio is off or not in PC mode, and a
+    // minute of re-synchronising would not change that.
+    if (!echoed && silent) return noConnection(msg::NoAnswer);
     if (!link_.ports().portInitCp()) {
         context.error(portInitMessage(context));
         return false;
     }
     context.pause(SettleMs);
-    return link_.resynchronise();
+    if (link_.resynchronise()) return true;
+    return !context.flags.CancelFlag && noConnection(link_.syncFailure());
 }
 
-void Synchroniser::wakeUp() const
+// The sync failure ends with a message, never with silence. Always false.
+bool Synchroniser::noConnection(const std::string& seen) const
+{
+    link_.context().failure(msg::NoConnection, seen, msg::CheckRadio);
+    return false;
+}
+
+bool Synchroniser::wakeUp() const
 {
     for (int attempt = 0; attempt < WakeUpTries; ++attempt) {
         link_.sender().sendByte(linkword::WakeUp);
         const ResultCode echo = link_.reader().waitByte(linkword::WakeUp, EchoSeconds);
         if (echo == ResultCode::Success) {
             link_.sender().sendByte(linkword::WakeUpFollow);
-            return;
+            return true;
         }
-        if (echo == ResultCode::Cancelled) return;
+        if (echo == ResultCode::Cancelled) return false;
     }
     link_.context().status(msg::SyncFailed);
+    return false;
 }
 
-bool Synchroniser::linkModeAccepted() const
+bool Synchroniser::linkModeAccepted(bool& silent) const
 {
     const LinkContext& context = link_.context();
     const ReadResult reply = link_.reader().readReplyLine(LinkModeSeconds);
@@ -63,6 +76,7 @@ bool Synchroniser::linkModeAccepted() const
         context.error(reply.text == linkword::Refusal ? msg::LinkModeError : msg::GeneralError);
         return false;
     case ResultCode::Timeout:
+        silent = true;
         return true;
     case ResultCode::Unexpected:
         context.error(msg::GeneralError);

@@ -17,8 +17,9 @@ class Synchroniser {
     static constexpr int SettleMs = 1000;
 
   private:
-    void wakeUp() const;
-    bool linkModeAccepted() const; // false: the operation stops
+    bool wakeUp() const;                       // true: the radio echoed
+    bool linkModeAccepted(bool& silent) const; // false: the operation stops
+    bool noConnection(const std::string& seen) const;
 
     const RadioLink& link_;
 };

@@ -102,6 +102,12 @@ inline constexpr const char* TransferCancelled = "Cancelled.";
 inline constexpr const char* PartlyWritten = "The radio may hold a partly written configuration.";
 inline constexpr const char* ProgramAgain = "Program it again before using the radio.";
 inline constexpr const char* ClearAgain = "Clear it again before using the radio.";
+// A radio that cannot be reached, what was seen, and what to do.
+inline constexpr const char* NoConnection = "No connection with the radio.";
+inline constexpr const char* NoAnswer = "no answer from the radio";
+inline constexpr const char* CheckRadio =
+    "Is the radio switched on and in PC mode, and the cable plugged in? Then try again.";
+inline constexpr const char* OtherModelCode = "Is this configuration for the radio's model?";
 inline constexpr const char* AreYouSure = "Are you sure ?";
 inline constexpr const char* IndividualDirectoryCaption = "Individual Directory";
 inline constexpr const char* GroupDirectoryCaption = "Group Directory";
@@ -264,6 +270,10 @@ inline constexpr std::array Texts{FileSaveError,
                                   PartlyWritten,
                                   ProgramAgain,
                                   ClearAgain,
+                                  NoConnection,
+                                  NoAnswer,
+                                  CheckRadio,
+                                  OtherModelCode,
                                   AreYouSure,
                                   IndividualDirectoryCaption,
                                   GroupDirectoryCaption,

@@ -65,8 +65,8 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
     setModal(true);
     clock_.start();
     const AppSettings appSettings(settings);
-    const LinkOptions options{appSettings.comNum(), state.programDir.string(),
-                              appSettings.verifyAfterProgram()};
+    LinkOptions options{appSettings.comNum(), state.programDir.string(), appSettings.verifyAfterProgram()};
+    options.device = appSettings.portDevice(options.portNumber);
     transfer_ = std::make_unique<Transfer>(type, port, *this, state, options);
     createControls();
     createVerifyBox(settings, options.verify);

@@ -170,6 +170,53 @@ TEST_F(CliRadioCommandsTest, yesGivesUpOnARadioThatStaysBusy)
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 
+// A radio that cannot be reached says so, with the device, what it did
+// and what to do, and the read ends at once: nothing is written.
+struct UnreachableCase {
+    const char* name;
+    void (*fault)(radiosim::FaultPlan&);
+    const char* lines; // DEV stands for the device
+};
+
+const UnreachableCase UnreachableCases[] = {
+    {"silent", [](radiosim::FaultPlan& f) { f.silent = true; },
+     "zmp-cli: No connection with the radio.\n"
+     "zmp-cli: DEV: no answer from the radio. Is the radio switched on and in PC mode, and the cable plugged "
+     "in? Then try again.\n"},
+    {"garbageSyncReply", [](radiosim::FaultPlan& f) { f.syncReply = "#CMDNO"; },
+     "zmp-cli: No connection with the radio.\n"
+     "zmp-cli: DEV: reply \"#CMDNO\" to \"#CMDSY\" instead of \"#CMDOK\". Is the radio switched on and in PC "
+     "mode, and the cable plugged in? Then try again.\n"},
+    {"refusedSync", [](radiosim::FaultPlan& f) { f.syncReply = "ERROR"; },
+     "zmp-cli: No connection with the radio.\n"
+     "zmp-cli: DEV: reply \"ERROR\" to \"#CMDSY\". Is the radio switched on and in PC mode, and the cable "
+     "plugged in? Then try again.\n"},
+    {"otherModel", [](radiosim::FaultPlan& f) { f.modelCode = 1234; },
+     "zmp-cli: ModelType Error !!\n"
+     "zmp-cli: DEV: the radio reports model code 1234 where 4400 is expected. Is this configuration for the "
+     "radio's model?\n"},
+};
+
+class CliUnreachableRadioTest : public test::CliRadioFixture,
+                                public ::testing::WithParamInterface<UnreachableCase> {};
+
+TEST_P(CliUnreachableRadioTest, failureSaysWhatWasSeenAndWhatToDo)
+{
+    radiosim::SimOptions options;
+    GetParam().fault(options.faults);
+    startRadio(radiosim::RadioImage::fresh(), options);
+    const std::string device = sim->devicePath();
+    const CliResult result = runRadio({"read", path("radio.hex")});
+    EXPECT_EQ(result.status, 1) << result.err;
+    std::string lines = GetParam().lines;
+    lines.replace(lines.find("DEV"), 3, device);
+    EXPECT_NE(result.err.find(lines), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, CliUnreachableRadioTest, ::testing::ValuesIn(UnreachableCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A radio switched off mid-read: a failed transfer naming the device, not
 // a cancel, and no file.
 TEST_F(CliRadioCommandsTest, lostLineFailsTheReadAndNamesTheDevice)

@@ -242,14 +242,15 @@ std::vector<IdentityCase> identityCases()
     };
 }
 
-// Busy at every status request: the user gives up, the radio is not ready
-// and the dialog closes.
-TEST_P(LinkContract, busyRadioCancelledIsNotReady)
+// Busy at every status request: Cancel to the question is the user's
+// cancel, not a radio found not ready.
+TEST_P(LinkContract, busyRadioCancelledIsACancel)
 {
     auto rig = makeRig(RadioFaults{.busyStatusCount = 5});
     rig->host.answers = {MessageAnswer::Cancel};
-    EXPECT_TRUE(rig->run(OperationType::Read));
-    EXPECT_EQ(rig->host.messageTexts(), (std::vector<std::string>{"Radio is busy!!", "Radio not ready!!"}));
+    EXPECT_FALSE(rig->run(OperationType::Read));
+    EXPECT_EQ(rig->host.messageTexts(), (std::vector<std::string>{"Radio is busy!!"}));
+    EXPECT_TRUE(rig->flags.CancelFlag);
     EXPECT_FALSE(rig->flags.CompletedFlag);
     EXPECT_TRUE(rig->requestsOf(Kind::Read).empty());
     EXPECT_EQ(rig->image.bytes, before.bytes);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "radiosim/indexset.h"
 
 namespace zmp::radiosim {
@@ -21,6 +23,10 @@ struct FaultPlan {
     int misstoredByte = -1;      // a write covering this address is acknowledged, another byte stored
     int replyDelayMs = 0;        // before every answer
     int dataDelayMs = 0;         // between an acknowledgement and its data or status reply
+    bool silent = false;         // switched off, or not in PC mode: nothing is ever answered
+    int silentAfterFrames = 0;   // 0: never; else nothing is answered after frame N
+    std::string syncReply;       // empty: "#CMDOK" CR LF; else the whole reply to "#CMDSY"
+    int modelCode = -1;          // -1: the model's own; else the code the radio reports
 };
 
 } // namespace zmp::radiosim

@@ -1,5 +1,6 @@
 #include "radiosim/radioprotocol.h"
 
+#include "codec/checksum.h"
 #include "radiosim/linktext.h"
 
 namespace zmp::radiosim {
@@ -37,11 +38,28 @@ RadioRequest::Kind frameKind(const std::string& word)
 RadioProtocol::RadioProtocol(const MemoryImage& memory, const FaultPlan& faults)
     : memory_(memory), faults_(faults)
 {
+    if (faults_.modelCode < 0) return;
+    const auto [first, second] = modelCodeAddresses(memory_);
+    for (const int address : {first, second}) {
+        memory_[address] = std::uint8_t(faults_.modelCode >> 8);
+        memory_[address + 1] = std::uint8_t(faults_.modelCode & 0xFF);
+    }
+}
+
+bool RadioProtocol::silenced() const
+{
+    return faults_.silent || (faults_.silentAfterFrames > 0 && frameCount_ >= faults_.silentAfterFrames);
 }
 
 RadioAnswer RadioProtocol::answer(const HostMessage& message)
 {
     lineRates_ = message.lineRates;
+    if (silenced()) {
+        record(RadioRequest::Kind::Other, message.text);
+        RadioAnswer answer;
+        answer.note = "fault: silent";
+        return answer;
+    }
     switch (message.kind) {
     case HostMessage::Kind::WakeUp:
         return answerWakeUp();
@@ -83,7 +101,8 @@ RadioAnswer RadioProtocol::answerLine(const std::string& line)
     }
     if (line == "#CMDSY") {
         record(RadioRequest::Kind::Sync, line);
-        answer.segments.push_back({faults_.replyDelayMs, Ack});
+        answer.segments.push_back(
+            {faults_.replyDelayMs, faults_.syncReply.empty() ? Ack : faults_.syncReply});
         return answer;
     }
     if (isHostReply(line)) {

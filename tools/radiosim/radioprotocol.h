@@ -28,6 +28,7 @@ class RadioProtocol {
     int frameCount() const { return frameCount_; }
 
   private:
+    bool silenced() const;
     RadioAnswer answerLine(const std::string& line);
     RadioAnswer answerFrame(const std::string& line);
     RadioAnswer answerStatus();

@@ -94,6 +94,16 @@ bool SimOptionsParser::parseFault(const std::string& name, const std::string& va
         faults.refuseLinkMode = true;
         return true;
     }
+    if (name == "--silent") {
+        faults.silent = true;
+        return true;
+    }
+    if (name == "--sync-reply") {
+        faults.syncReply = value;
+        return !value.empty();
+    }
+    if (name == "--silent-after") return parseCount(value, faults.silentAfterFrames);
+    if (name == "--model-code") return parseCount(value, faults.modelCode);
     if (name == "--no-answer") return faults.silentFrames.parse(value);
     if (name == "--error") return faults.refusedFrames.parse(value);
     if (name == "--bad-checksum") return faults.badChecksumReplies.parse(value);
@@ -168,6 +178,10 @@ ProgramUsage SimOptionsParser::programUsage()
             {"--acmd-error", "", "", "answer \"ERROR\" to \"ACMD:002\"", faults},
             {"--reply-delay", "", "MS", "pause before every answer", faults},
             {"--data-delay", "", "MS", "pause between an acknowledgement and its data reply", faults},
+            {"--silent", "", "", "answer nothing at all (a radio off or not in PC mode)", faults},
+            {"--silent-after", "", "N", "answer nothing after frame N", faults},
+            {"--sync-reply", "", "TEXT", "answer TEXT, as it stands, to \"#CMDSY\"", faults},
+            {"--model-code", "", "N", "report model code N", faults},
         },
         "LIST: 1-based ordinals such as 3 or 2,5-7; frames are status, read and write "
         "requests, counted with their retries.",
