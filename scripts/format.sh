@@ -18,18 +18,17 @@ if [[ "${1:-check}" == "apply" ]]; then
   exit 0
 fi
 
-# One file at a time, so a file that clang-format cannot read is reported as
-# such instead of being listed as a mismatch.
-mismatched=()
-for file in "${files[@]}"; do
-  if ! errors=$("$clang_format" --dry-run --Werror "$file" 2>&1); then
-    if [[ "$errors" != *"-Wclang-format-violations"* ]]; then
-      printf '%s\n' "$errors" >&2
-      exit 2
-    fi
-    mismatched+=("$file")
-  fi
-done
+# Many files to a clang-format run, as many runs at once as there are cores:
+# starting clang-format once per file took two minutes. A run that fails
+# without naming a mismatch could not read a file: that is reported as such.
+violation='^(.+):[0-9]+:[0-9]+: error: code should be clang-formatted \[-Wclang-format-violations\]$'
+status=0
+report=$(printf '%s\0' "${files[@]}" | xargs -0 -n 64 -P "$(nproc)" "$clang_format" --dry-run --Werror 2>&1) || status=$?
+mapfile -t mismatched < <(sed -nE "s/${violation}/\\1/p" <<<"$report" | sort -u)
+if ((status != 0 && ${#mismatched[@]} == 0)); then
+  printf '%s\n' "$report" >&2
+  exit 2
+fi
 
 if ((${#mismatched[@]} > 0)); then
   printf '%s\n' "${mismatched[@]}"
