@@ -6,13 +6,12 @@
 
 #include "cli/messageprinter.h"
 #include "message/controltext.h"
-#include "message/messagetexts.h"
 
 namespace zmp {
 
 namespace {
 
-constexpr int BarWidth = 40;
+constexpr const char* EraseToLineEnd = "\x1b[K";
 
 MessageAnswer positiveAnswer(MessageButtons buttons)
 {
@@ -32,8 +31,6 @@ MessageAnswer CliLinkHost::showMessage(const Message& message)
     endProgressLine();
     if (message.buttons == MessageButtons::Ok) {
         MessagePrinter::print(err_, message);
-        if (message.detail.empty() && message.text == msg::PortInitError && portReason_)
-            err_ << "zmp-cli: " << escapeControls(portReason_()) << '\n';
         return MessageAnswer::Ok;
     }
     return ask(message);
@@ -77,21 +74,23 @@ void CliLinkHost::showStatus(const std::string& text)
     err_ << "zmp-cli: " << escapeControls(text) << '\n';
 }
 
-void CliLinkHost::showProgress(int percent)
+// The phase line carries the percentage.
+void CliLinkHost::showProgress(int) {}
+
+// One line, drawn again in place, on a terminal only.
+void CliLinkHost::showPhase(const TransferPhase& phase)
 {
-    if (!settings_.progressBar || percent == shownPercent_) return;
-    shownPercent_ = percent;
-    const int filled = percent * BarWidth / 100;
-    err_ << '\r' << '[' << std::string(static_cast<std::size_t>(filled), '#')
-         << std::string(static_cast<std::size_t>(BarWidth - filled), ' ') << "] " << percent << '%'
-         << std::flush;
+    if (!settings_.progressBar) return;
+    if (phase.text.empty()) return endProgressLine();
+    err_ << '\r' << escapeControls(phaseLine(phase)) << EraseToLineEnd << std::flush;
+    lineShown_ = true;
 }
 
 void CliLinkHost::endProgressLine()
 {
-    if (shownPercent_ < 0) return;
-    err_ << '\n';
-    shownPercent_ = -1;
+    if (!lineShown_) return;
+    err_ << '\r' << EraseToLineEnd << std::flush;
+    lineShown_ = false;
 }
 
 void CliLinkHost::setBusy(bool busy)

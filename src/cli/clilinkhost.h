@@ -14,15 +14,16 @@
 namespace zmp {
 
 // The radio link's host in a terminal: messages and status on stderr,
-// questions answered by --yes, by the user at a terminal, or Cancel; a
-// progress bar while stderr is a terminal; the interrupt flag (Ctrl+C)
+// questions answered by --yes, by the user at a terminal, or Cancel; the
+// phase line, drawn in place and removed at the end, while stderr is a
+// terminal; the interrupt flag (Ctrl+C)
 // passed on as a cancel request on every pass of the link's waits.
 class CliLinkHost : public LinkHost {
   public:
     struct Settings {
         bool yes = false;
         bool ask = false;         // stdin is a terminal
-        bool progressBar = false; // stderr is a terminal
+        bool progressBar = false; // stderr is a terminal: the phase line
         bool statusLines = false; // --debug
         int automaticAnswers = 3; // --yes answers each question this often at most
     };
@@ -36,12 +37,11 @@ class CliLinkHost : public LinkHost {
 
     // Called once per pass when the interrupt flag is set.
     void onInterrupt(std::function<void()> cancel) { cancel_ = std::move(cancel); }
-    // The device and why it failed, printed below a port error.
-    void onPortError(std::function<std::string()> reason) { portReason_ = std::move(reason); }
 
     MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override;
     void showProgress(int percent) override;
+    void showPhase(const TransferPhase& phase) override;
     void setBusy(bool busy) override;
     void processEvents() override;
     void sleep(int ms) override;
@@ -57,8 +57,7 @@ class CliLinkHost : public LinkHost {
     Settings settings_;
     const std::atomic<bool>& interrupted_;
     std::function<void()> cancel_;
-    std::function<std::string()> portReason_;
-    int shownPercent_ = -1;
+    bool lineShown_ = false; // the phase line is on the terminal
     // Per question text: automatic answers given, and when the first was.
     std::map<std::string, std::pair<int, std::int64_t>> automatic_;
 };

@@ -89,12 +89,6 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
         environment.portDevice ? environment.portDevice(options.portNumber) : std::string());
     Transfer transfer(type, *port, host, session.configuration(), options);
     host.onInterrupt([&transfer] { transfer.cancel(); });
-    host.onPortError([&session, &port, &options] {
-        const std::string device =
-            session.options().port.value_or("port " + std::to_string(options.portNumber));
-        const std::string reason = port->lastError().description;
-        return device + ": " + (reason.empty() ? "Cannot be opened" : reason);
-    });
     std::unique_ptr<BackupStore> store;
     if (!session.options().noBackup) store = BackupCommands::keepBackups(session, transfer);
     if (environment.transferActive) environment.transferActive(true);

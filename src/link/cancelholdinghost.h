@@ -21,6 +21,7 @@ class CancelHoldingHost : public LinkHost {
     MessageAnswer showMessage(const Message& message) override { return host_.showMessage(message); }
     void showStatus(const std::string& text) override { host_.showStatus(text); }
     void showProgress(int percent) override { host_.showProgress(percent); }
+    void showPhase(const TransferPhase& phase) override { host_.showPhase(phase); }
     void setBusy(bool busy) override { host_.setBusy(busy); }
     void processEvents() override;
     void sleep(int ms) override;

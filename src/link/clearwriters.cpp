@@ -39,6 +39,7 @@ void ClearWriters::clearAll() const
 void ClearWriters::writeBytes(const std::vector<int>& addresses, const char* title) const
 {
     if (!link_.ports().portOpen()) return;
+    link_.context().phase(msg::WritingPhase);
     link_.context().progress(0);
     link_.writeBytes(image_, addresses);
     finish(title, true);
@@ -48,6 +49,7 @@ void ClearWriters::writeAny(int first, int last) const
 {
     const LinkContext& context = link_.context();
     if (!link_.ports().portOpen()) return;
+    context.phase(msg::WritingPhase);
     context.progress(0);
     for (int a = 0; a <= image_.lastAddress; a += BlockSize) {
         context.host.processEvents();
@@ -73,13 +75,14 @@ void ClearWriters::writeAny2(int first, int last) const
         if (context.flags.CancelFlag) return;
         if (context.flags.ErrorFlag) break;
     }
-    if (context.flags.ErrorFlag) context.message(msg::CommunicationError, msg::ProgramTitle);
+    if (context.flags.ErrorFlag) link_.communicationError(msg::ProgramTitle);
 }
 
 void ClearWriters::writeAll() const
 {
     const LinkContext& context = link_.context();
     if (!link_.ports().portOpen()) return;
+    context.phase(msg::WritingPhase);
     context.progress(0);
     const int last = image_.lastAddress;
     for (int a = DirectoryStart; a <= last; a += BlockSize) {
@@ -99,7 +102,7 @@ void ClearWriters::finish(const char* title, bool fullProgress) const
     link_.ports().close();
     if (context.flags.CancelFlag) return;
     if (context.flags.ErrorFlag) {
-        context.message(msg::CommunicationError, title);
+        link_.communicationError(title);
         return;
     }
     if (fullProgress) context.progress(100);

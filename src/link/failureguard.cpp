@@ -41,7 +41,8 @@ void FailureGuard::lose(const char* source, const PortLostError& error, const st
     context_.flags.ErrorFlag = true;
     ports_.close();
     Message message{failureTitle, msg::CommunicationError, MessageIcon::Critical};
-    message.detail = msg::ConnectionLostPrefix + error.device() + msg::ConnectionLostSuffix;
+    message.detail =
+        msg::ConnectionLostPrefix + error.device() + msg::ConnectionLostSuffix + " " + msg::CheckRadio;
     context_.host.showMessage(message);
 }
 

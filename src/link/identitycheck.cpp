@@ -90,7 +90,7 @@ bool IdentityCheck::reportedBlockFailure() const
     const TransferFlags& flags = link_.context().flags;
     if (flags.CancelFlag) return true;
     if (!flags.ErrorFlag) return false;
-    link_.context().message(msg::CommunicationError, msg::ModelCheckTitle);
+    link_.communicationError(msg::ModelCheckTitle);
     return true;
 }
 

@@ -18,9 +18,22 @@ void LinkContext::status(const std::string& text) const
     if (flags.DebugMode) host.sleep(DebugStatusPauseMs);
 }
 
+void LinkContext::phase(const std::string& text, long wireChars) const
+{
+    shownPhase = {text};
+    phaseChars = wireChars;
+    host.showPhase(shownPhase);
+}
+
 void LinkContext::progress(int percent) const
 {
-    host.showProgress(std::clamp(percent, 0, 100));
+    const int shown = std::clamp(percent, 0, 100);
+    host.showProgress(shown);
+    if (shownPhase.text.empty() || shownPhase.percent == shown) return;
+    shownPhase.percent = shown;
+    if (phaseChars > 0)
+        shownPhase.secondsLeft = wire::seconds(phaseChars * (100 - shown) / 100, flags.SlowLink);
+    host.showPhase(shownPhase);
 }
 
 void LinkContext::pause(int ms) const
@@ -41,8 +54,14 @@ void LinkContext::error(const std::string& text) const
 
 void LinkContext::failure(const std::string& text, const std::string& seen, const std::string& advice) const
 {
-    Message shown{caption, text, MessageIcon::Critical};
-    shown.detail = device() + ": " + seen + ". " + advice;
+    failure(caption, text, seen, advice);
+}
+
+void LinkContext::failure(const std::string& title, const std::string& text, const std::string& seen,
+                          const std::string& advice) const
+{
+    Message shown{title, text, MessageIcon::Critical};
+    shown.detail = device() + ": " + (seen.empty() ? "" : seen + ". ") + advice;
     host.showMessage(shown);
 }
 

@@ -6,6 +6,7 @@
 #include "link/linkhost.h"
 #include "link/serialport.h"
 #include "link/transferflags.h"
+#include "link/transferphase.h"
 
 namespace zmp {
 
@@ -29,6 +30,9 @@ struct LinkContext {
     std::string caption;
 
     void status(const std::string& text) const;
+    // The phase the transfer enters; wireChars: what it puts on the line
+    // both ways, from which progress() tells the seconds left (0: not known).
+    void phase(const std::string& text, long wireChars = 0) const;
     void progress(int percent) const;
     void pause(int ms) const;
     MessageAnswer message(const std::string& text, const std::string& title,
@@ -39,9 +43,14 @@ struct LinkContext {
     void error(const std::string& text) const;
     // The same, with the device, what was seen and what to do under the text.
     void failure(const std::string& text, const std::string& seen, const std::string& advice) const;
+    void failure(const std::string& title, const std::string& text, const std::string& seen,
+                 const std::string& advice) const;
     // The device as the user knows it: its path, or the port menu's number.
     std::string device() const;
     void logError(const std::string& source, int number, const std::string& description) const;
+
+    mutable TransferPhase shownPhase = {};
+    mutable long phaseChars = 0;
 };
 
 // Progress of a in 0..last as a whole percent.

@@ -1,5 +1,7 @@
 #include "link/linkframe.h"
 
+#include <algorithm>
+
 #include "codec/checksum.h"
 
 namespace zmp {
@@ -65,6 +67,12 @@ std::string LinkFrame::hexDigits(unsigned value)
         value >>= 4;
     } while (value != 0);
     return text;
+}
+
+std::string LinkFrame::shown(unsigned value, int digits)
+{
+    const std::string text = hexDigits(value);
+    return "0x" + std::string(static_cast<std::size_t>(std::max(0, digits - int(text.size()))), '0') + text;
 }
 
 std::optional<unsigned> LinkFrame::parseHex(const std::string& text)

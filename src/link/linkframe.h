@@ -22,6 +22,8 @@ class LinkFrame {
     static std::string address(int address);      // 4 digits
     static std::string length(int length);        // 2 digits
     static std::string hexDigits(unsigned value); // upper case, no leading zeros
+    // "0x" and at least digits upper-case digits, as messages show values.
+    static std::string shown(unsigned value, int digits);
     // Hexadecimal text of either letter case; nothing for empty or bad text.
     static std::optional<unsigned> parseHex(const std::string& text);
     // A reply line cut at every TAB; field 0 is the text before the first TAB.

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "link/transferphase.h"
 #include "message/message.h"
 
 namespace zmp {
@@ -18,6 +19,8 @@ class LinkHost {
     // adds the 500 ms pause of debug mode.
     virtual void showStatus(const std::string& text) = 0;
     virtual void showProgress(int percent) = 0; // 0..100
+    // What the transfer does now, shown without the debug switch.
+    virtual void showPhase(const TransferPhase&) {}
     // An operation starts (true) or ends (false): busy pointer, OK and Help disabled.
     virtual void setBusy(bool busy) = 0;
     // Called on every pass of every wait; the Cancel button is served here.

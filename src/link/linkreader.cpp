@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "link/linkwords.h"
+#include "link/timescale.h"
 
 namespace zmp {
 
@@ -23,10 +24,18 @@ bool isRefusal(const std::string& text)
 }
 } // namespace
 
+// The test suite's time scale shortens a wait, but never below half a
+// second: a busy machine must not turn a prompt reply into a timeout.
+std::int64_t LinkReader::waitMs(int seconds)
+{
+    const int ms = seconds * 1000;
+    return std::min(ms, std::max(MinScaledWaitMs, scaledMs(ms)));
+}
+
 ResultCode LinkReader::run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done,
                            const std::function<int()>& missing) const
 {
-    const std::int64_t deadline = context_.host.nowMs() + std::int64_t{seconds} * 1000;
+    const std::int64_t deadline = context_.host.nowMs() + waitMs(seconds);
     for (;;) {
         const int byte = context_.port.waitingCount() > 0 ? context_.port.readByte() : -1;
         context_.host.processEvents();

@@ -35,8 +35,10 @@ class LinkReader {
     ResultCode waitByte(std::uint8_t byte, int seconds) const;
 
     static constexpr int SliceMs = 10;
+    static constexpr int MinScaledWaitMs = 500;
 
   private:
+    static std::int64_t waitMs(int seconds);
     // Runs passes until done returns a result; byte is -1 when nothing came.
     // missing: how many more bytes the reader expects at least (1 or more).
     ResultCode run(int seconds, const std::function<std::optional<ResultCode>(int byte)>& done,

@@ -37,6 +37,7 @@ void ProgramOperation::writeData() const
     const LinkContext& context = link_.context();
     if (!link_.ports().portOpen()) return;
     if (context.options.beforeWriting) context.options.beforeWriting();
+    context.phase(msg::WritingPhase, wire::writeChars());
     context.progress(0);
     for (const WriteStep& step : WritePlan::steps()) {
         context.progress(percentOf(step.blockStart, WritePlan::End));
@@ -46,7 +47,7 @@ void ProgramOperation::writeData() const
     link_.ports().close();
     if (context.flags.CancelFlag) return;
     if (context.flags.ErrorFlag)
-        context.message(msg::CommunicationError, msg::ProgramTitle);
+        link_.communicationError(msg::ProgramTitle);
     else
         context.pause(SettleMs);
 }

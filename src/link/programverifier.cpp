@@ -22,12 +22,6 @@ bool isWritten(int address)
     return false;
 }
 
-std::string hex(unsigned value, int digits)
-{
-    std::string text = LinkFrame::hexDigits(value);
-    return "0x" + std::string(static_cast<std::size_t>(std::max(0, digits - int(text.size()))), '0') + text;
-}
-
 std::optional<int> differenceIn(int block, const MemoryImage& sent, const MemoryImage& radio)
 {
     for (int a = block; a < block + WritePlan::BlockSize; ++a)
@@ -71,8 +65,9 @@ std::optional<int> ProgramVerifier::readBack(MemoryImage& radio) const
         return std::nullopt;
     }
     std::optional<int> difference;
-    context.progress(0);
     const std::vector<int>& starts = blocks();
+    context.phase(msg::VerifyingPhase, wire::readChars(int(starts.size())));
+    context.progress(0);
     for (std::size_t i = 0; i < starts.size(); ++i) {
         context.progress(percentOf(long(i + 1), long(starts.size())));
         link_.readBlock(radio, starts[i], WritePlan::BlockSize);
@@ -85,8 +80,7 @@ std::optional<int> ProgramVerifier::readBack(MemoryImage& radio) const
         if (difference) break;
     }
     link_.ports().close();
-    if (!context.flags.CancelFlag && context.flags.ErrorFlag)
-        context.message(msg::CommunicationError, msg::ProgramTitle);
+    if (!context.flags.CancelFlag && context.flags.ErrorFlag) link_.communicationError(msg::ProgramTitle);
     return difference;
 }
 
@@ -94,9 +88,10 @@ void ProgramVerifier::report(int address, std::uint8_t found) const
 {
     const std::string setting = settingAt(address);
     Message message{msg::ProgramTitle, msg::VerifyError, MessageIcon::Critical};
-    message.detail = "The radio holds " + hex(found, 2) + " at " + hex(unsigned(address), 4) + " where " +
-                     hex(sent_[address], 2) + " was written" + (setting.empty() ? "" : " (" + setting + ")") +
-                     ".";
+    message.detail = "The radio holds " + LinkFrame::shown(found, 2) + " at " +
+                     LinkFrame::shown(unsigned(address), 4) + " where " +
+                     LinkFrame::shown(sent_[address], 2) + " was written" +
+                     (setting.empty() ? "" : " (" + setting + ")") + ".";
     link_.context().host.showMessage(message);
 }
 

@@ -36,7 +36,7 @@ ResultCode RadioLink::awaitAck() const
 bool RadioLink::command(const std::function<void()>& send, bool marksAttempt) const
 {
     int attemptsLeft = context_.flags.RetryCount;
-    for (;;) {
+    for (int attempts = 1;; ++attempts) {
         if (marksAttempt) {
             context_.flags.ErrorFlag = true;
             context_.flags.CancelFlag = false;
@@ -44,11 +44,42 @@ bool RadioLink::command(const std::function<void()>& send, bool marksAttempt) co
         send();
         const ResultCode result = awaitAck();
         if (result == ResultCode::Success) return true;
+        seen(refusal(result, attempts));
         if (result != ResultCode::Timeout && result != ResultCode::Refused) return false;
         if (--attemptsLeft > 0) continue;
         if (result == ResultCode::Timeout || !confirmResynchronise()) return false;
         attemptsLeft = 1;
     }
+}
+
+std::string RadioLink::refusal(ResultCode result, int attempts) const
+{
+    const std::string request = " to the request for " + blockInHand();
+    switch (result) {
+    case ResultCode::Timeout:
+        return "no answer for " + std::to_string(attempts * ReplySeconds) + " s" + request;
+    case ResultCode::Refused:
+        return std::string("reply \"") + linkword::Refusal + "\"" + request;
+    case ResultCode::Cancelled:
+        return {};
+    default:
+        return "reply word \"" + lastReply_ + "\" instead of \"" + linkword::Ack + "\"" + request;
+    }
+}
+
+std::string RadioLink::blockInHand() const
+{
+    return (blockLength_ == 1 ? "the byte at " : "the block at ") + LinkFrame::shown(unsigned(block_), 4);
+}
+
+void RadioLink::seen(const std::string& what) const
+{
+    problem_ = what;
+}
+
+void RadioLink::communicationError(const std::string& title) const
+{
+    context_.failure(title, msg::CommunicationError, problem_, msg::CheckLink);
 }
 
 bool RadioLink::confirmResynchronise() const
@@ -60,6 +91,8 @@ bool RadioLink::confirmResynchronise() const
 
 void RadioLink::readBlock(MemoryImage& target, int address, int length) const
 {
+    block_ = address;
+    blockLength_ = length;
     ports_.flush();
     const bool acknowledged = command(
         [&] {
@@ -75,6 +108,8 @@ void RadioLink::writeBlock(const MemoryImage& image, int address, int length) co
     std::string data;
     for (int i = 0; i < length; ++i)
         data += LinkFrame::length(image[address + i]); // two digits a byte
+    block_ = address;
+    blockLength_ = length;
     context_.flags.WriteSent = true;
     command(
         [&] {
@@ -123,19 +158,30 @@ int RadioLink::dataLineLength(int length)
 
 bool RadioLink::readReply(const Reply& reply, std::string& line) const
 {
+    const std::string block = blockInHand();
+    const std::string late =
+        "no answer for " + std::to_string(ReplySeconds) + " s after the request for " + block;
     const ReadResult word = reader_.readWord(6, ReplySeconds);
     if (word.code == ResultCode::Cancelled) context_.error(msg::Cancelled);
-    if (word.code == ResultCode::Timeout) context_.error(msg::TimeOut);
+    if (word.code == ResultCode::Timeout) {
+        seen(late);
+        context_.error(msg::TimeOut);
+    }
     if (word.code != ResultCode::Success) return false;
     if (word.text != reply.expected) {
+        seen("reply word \"" + word.text + "\" instead of \"" + reply.expected + "\" for " + block);
         sender_.sendWord(reply.wrongWord);
         return false;
     }
     const ReadResult rest = reader_.readLine(ReplySeconds, reply.expectedLine);
     if (rest.code == ResultCode::Cancelled && reply.reportCancelInLine) context_.error(msg::Cancelled);
-    if (rest.code == ResultCode::Timeout) context_.error(msg::TimeOut);
+    if (rest.code == ResultCode::Timeout) {
+        seen(late);
+        context_.error(msg::TimeOut);
+    }
     if (rest.code != ResultCode::Success) return false;
     if (!LinkFrame::replyChecksumOk(word.text + rest.text)) {
+        seen("checksum of " + block + " wrong");
         sender_.sendWord(linkword::BadChecksum);
         return false;
     }
@@ -148,6 +194,7 @@ bool RadioLink::storeData(const std::string& line, MemoryImage& target, int addr
     std::vector<std::string> fields = LinkFrame::fields(line);
     fields.resize(std::max<std::size_t>(fields.size(), 4));
     if (LinkFrame::parseHex(fields[1]) != static_cast<unsigned>(address)) {
+        seen("reply for " + blockInHand() + " names address 0x" + fields[1]);
         context_.error(msg::AddressError);
         return false;
     }
@@ -159,6 +206,7 @@ bool RadioLink::storeData(const std::string& line, MemoryImage& target, int addr
     }
     const bool lengthOk = LinkFrame::parseHex(fields[2]) == static_cast<unsigned>(length);
     if (!lengthOk || data.size() != 2 * static_cast<std::size_t>(length) || bytes.size() * 2 != data.size()) {
+        seen("reply for " + blockInHand() + " not " + std::to_string(length) + " bytes long");
         context_.error(msg::LinkDataError);
         return false;
     }
@@ -187,7 +235,9 @@ ResultCode RadioLink::syncExchange(int number) const
 {
     context_.status(msg::SyncExchangePrefix + std::to_string(number) + msg::SyncExchangeSuffix);
     ResultCode result = ResultCode::Timeout;
-    for (int attemptsLeft = context_.flags.RetryCount; attemptsLeft > 0; --attemptsLeft) {
+    const int attempts = context_.flags.RetryCount;
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        if (attempt > 1) context_.phase(waitingPhase(context_.device(), attempt, attempts));
         sender_.sendWord(linkword::SyncRequest);
         result = awaitAck();
         if (result != ResultCode::Timeout && result != ResultCode::Refused) break;

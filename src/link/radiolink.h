@@ -32,6 +32,9 @@ class RadioLink {
     bool resynchronise() const;
     // What the radio did when the last re-synchronisation failed.
     std::string syncFailure() const;
+    // "Communication Error!!" titled title, with the device, what went wrong
+    // with the last block and what to do.
+    void communicationError(const std::string& title) const;
     void abortRead() const;
 
     // Sends with send() until acknowledged: again after a timeout or
@@ -67,6 +70,10 @@ class RadioLink {
     ResultCode syncExchange(int number) const;
     void receiveData(MemoryImage& target, int address, int length) const;
     bool storeData(const std::string& line, MemoryImage& target, int address, int length) const;
+    // Why the block in hand failed, as the user is told it.
+    void seen(const std::string& what) const;
+    std::string blockInHand() const; // "the block at 0x1A40", "the byte at 0x0133"
+    std::string refusal(ResultCode result, int attempts) const;
 
     const LinkContext& context_;
     LinkReader reader_;
@@ -74,6 +81,9 @@ class RadioLink {
     PortControl ports_;
     mutable std::string lastReply_; // the word awaitAck() last read
     mutable ResultCode lastSync_ = ResultCode::Timeout;
+    mutable int block_ = 0; // the address of the block in hand
+    mutable int blockLength_ = 0;
+    mutable std::string problem_; // what went wrong with it
 };
 
 } // namespace zmp

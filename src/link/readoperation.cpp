@@ -42,8 +42,9 @@ void ReadOperation::readData(MemoryImage& buffer) const
 {
     const LinkContext& context = link_.context();
     if (!link_.ports().portOpen()) return;
-    context.progress(0);
     const int last = buffer.lastAddress;
+    context.phase(msg::ReadingPhase, wire::readChars((last + 1) / BlockSize));
+    context.progress(0);
     for (int a = 0; a <= last; a += BlockSize) {
         context.progress(percentOf(a, last));
         link_.readBlock(buffer, a, BlockSize);
@@ -56,7 +57,7 @@ void ReadOperation::readData(MemoryImage& buffer) const
     link_.ports().close();
     if (context.flags.CancelFlag) return;
     if (context.flags.ErrorFlag)
-        context.message(msg::CommunicationError, msg::ReadTitle);
+        link_.communicationError(msg::ReadTitle);
     else
         context.pause(SettleMs);
 }

@@ -8,12 +8,19 @@ namespace zmp {
 namespace {
 constexpr int WakeUpTries = 3;
 
-// The port's own reason follows on a second line (the device, and for a
-// device the user may not open, how to get the right to).
-std::string portInitMessage(const LinkContext& context)
+// The port's own reason is the detail: the device, and for a device the
+// user may not open, how to get the right to.
+void portInitFailed(const LinkContext& context)
 {
+    Message message{context.caption, msg::PortInitError, MessageIcon::Critical};
     const std::string reason = context.port.lastError().description;
-    return reason.empty() ? std::string(msg::PortInitError) : msg::PortInitError + ("\n" + reason);
+    message.detail = reason.empty() ? context.device() + ": Cannot be opened" : reason;
+    context.host.showMessage(message);
+}
+
+std::string replyTo(const std::string& reply, const char* request)
+{
+    return "reply \"" + reply + "\" to \"" + request + "\"";
 }
 } // namespace
 
@@ -24,7 +31,7 @@ bool Synchroniser::run() const
     // A port that cannot even be opened would leave every later step
     // talking to nothing; stop here with the same report as a failed reopen.
     if (!link_.ports().portInit()) {
-        context.error(portInitMessage(context));
+        portInitFailed(context);
         return false;
     }
     const bool echoed = wakeUp();
@@ -36,7 +43,7 @@ bool Synchroniser::run() const
     // minute of re-synchronising would not change that.
     if (!echoed && silent) return noConnection(msg::NoAnswer);
     if (!link_.ports().portInitCp()) {
-        context.error(portInitMessage(context));
+        portInitFailed(context);
         return false;
     }
     context.pause(SettleMs);
@@ -53,7 +60,9 @@ bool Synchroniser::noConnection(const std::string& seen) const
 
 bool Synchroniser::wakeUp() const
 {
+    const LinkContext& context = link_.context();
     for (int attempt = 0; attempt < WakeUpTries; ++attempt) {
+        context.phase(waitingPhase(context.device(), attempt + 1, WakeUpTries));
         link_.sender().sendByte(linkword::WakeUp);
         const ResultCode echo = link_.reader().waitByte(linkword::WakeUp, EchoSeconds);
         if (echo == ResultCode::Success) {
@@ -62,7 +71,7 @@ bool Synchroniser::wakeUp() const
         }
         if (echo == ResultCode::Cancelled) return false;
     }
-    link_.context().status(msg::SyncFailed);
+    context.status(msg::SyncFailed);
     return false;
 }
 
@@ -73,13 +82,15 @@ bool Synchroniser::linkModeAccepted(bool& silent) const
     switch (reply.code) {
     case ResultCode::Success:
         if (reply.text == linkword::LinkModeOk) return true;
-        context.error(reply.text == linkword::Refusal ? msg::LinkModeError : msg::GeneralError);
+        context.failure(reply.text == linkword::Refusal ? msg::LinkModeError : msg::GeneralError,
+                        replyTo(reply.text, linkword::LinkMode), msg::CheckRadio);
         return false;
     case ResultCode::Timeout:
         silent = true;
         return true;
     case ResultCode::Unexpected:
-        context.error(msg::GeneralError);
+        context.failure(msg::GeneralError, replyTo(reply.text, linkword::LinkMode) + " without its line end",
+                        msg::CheckRadio);
         return true;
     default:
         return false;

@@ -46,6 +46,7 @@ bool TransferOperation::runSynchronised(OperationType type)
     }
     context.status(msg::SyncOk);
     dispatch(context, type);
+    context.phase({});
     context.progress(0);
     return true;
 }

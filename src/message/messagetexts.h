@@ -108,6 +108,15 @@ inline constexpr const char* NoAnswer = "no answer from the radio";
 inline constexpr const char* CheckRadio =
     "Is the radio switched on and in PC mode, and the cable plugged in? Then try again.";
 inline constexpr const char* OtherModelCode = "Is this configuration for the radio's model?";
+// The phases of a transfer, shown without the debug switch.
+inline constexpr const char* WaitingForRadio = "Waiting for the radio on ";
+inline constexpr const char* WaitingAttempt = "\u2026 attempt ";
+inline constexpr const char* ReadingPhase = "Reading\u2026";
+inline constexpr const char* WritingPhase = "Writing\u2026";
+inline constexpr const char* VerifyingPhase = "Verifying\u2026";
+// What to do after a block that failed once the radio had answered.
+inline constexpr const char* CheckLink =
+    "Check the cable and that the radio is still in PC mode, then try again.";
 inline constexpr const char* AreYouSure = "Are you sure ?";
 inline constexpr const char* IndividualDirectoryCaption = "Individual Directory";
 inline constexpr const char* GroupDirectoryCaption = "Group Directory";
@@ -274,6 +283,12 @@ inline constexpr std::array Texts{FileSaveError,
                                   NoAnswer,
                                   CheckRadio,
                                   OtherModelCode,
+                                  WaitingForRadio,
+                                  WaitingAttempt,
+                                  ReadingPhase,
+                                  WritingPhase,
+                                  VerifyingPhase,
+                                  CheckLink,
                                   AreYouSure,
                                   IndividualDirectoryCaption,
                                   GroupDirectoryCaption,

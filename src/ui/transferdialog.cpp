@@ -26,24 +26,13 @@ namespace zmp {
 namespace {
 
 constexpr int OuterWidthPixels = 465;
-constexpr int OuterHeightPixels = 290;
+// 20 pixels more than the first design: a row of its own for the phase line.
+constexpr int OuterHeightPixels = 310;
+constexpr int PhaseRowTwips = 300;
 constexpr int PictureWidthTwips = 900;
 constexpr int PictureHeightTwips = 900;
 // How long "Cancelled." stays before the dialog closes.
 constexpr int CancelledShownMs = 800;
-
-// The link words its own text on the first line and adds the reason (for a
-// port, the device and why it would not open) below it; the box shows that
-// reason apart, as its informative text, so that its own text stays as it is.
-Message boxMessageOf(Message message)
-{
-    const std::size_t end = message.text.find('\n');
-    if (end == std::string::npos) return message;
-    const std::string reason = message.text.substr(end + 1);
-    message.text.resize(end);
-    message.detail = message.detail.empty() ? reason : reason + "\n" + message.detail;
-    return message;
-}
 
 QString instructionText()
 {
@@ -88,6 +77,10 @@ void TransferDialog::createControls()
     monitor_ = new QLabel(this);
     monitor_->setObjectName(QStringLiteral("lblmon"));
     monitor_->setVisible(state_.flags.DebugMode);
+    // The debug switch's status lines take the phase's place.
+    phase_ = new QLabel(this);
+    phase_->setObjectName(QStringLiteral("lblPhase"));
+    phase_->setVisible(!state_.flags.DebugMode);
     pictA_ = new QLabel(this);
     pictA_->setObjectName(QStringLiteral("pictA"));
     pictB_ = new QLabel(this);
@@ -97,6 +90,7 @@ void TransferDialog::createControls()
     progressBox_ = new QFrame(this);
     progressBox_->setObjectName(QStringLiteral("pictProgress"));
     progressBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    progressBox_->setAccessibleName(QStringLiteral("Progress"));
     bar_ = new QFrame(progressBox_);
     bar_->setObjectName(QStringLiteral("lblPercent"));
     bar_->setAutoFillBackground(true);
@@ -149,15 +143,16 @@ void TransferDialog::placeControls()
     const int cableLeft = px(350) + pictureW;
     pictAF_->setGeometry(cableLeft, px(1520), px(4200) - cableLeft, px(600));
     pictAF_->setPixmap(TransferPictures::cable(pictAF_->width(), pictAF_->height()));
-    monitor_->setGeometry(px(240), px(2300), width / 2 - px(240), px(260));
-    verify_->setGeometry(width / 2, px(2300), width / 2 - px(240), px(260));
-    progressBox_->setGeometry(px(240), px(2600), width - px(480), px(300));
+    monitor_->setGeometry(px(240), px(2300), width - px(480), px(260));
+    phase_->setGeometry(monitor_->geometry());
+    verify_->setGeometry(width / 2, px(2300 + PhaseRowTwips), width / 2 - px(240), px(260));
+    progressBox_->setGeometry(px(240), px(2600 + PhaseRowTwips), width - px(480), px(300));
     const QRect inside = progressBox_->contentsRect();
     bar_->setGeometry(barLeft(inside.width(), 0) + inside.left(), inside.top(), inside.width(),
                       inside.height());
     const int buttonW = px(1200);
     const int buttonH = px(375);
-    const int buttonTop = px(3100);
+    const int buttonTop = px(3100 + PhaseRowTwips);
     const int gap = (width - 3 * buttonW) / 4;
     ok_->setGeometry(gap, buttonTop, buttonW, buttonH);
     cancel_->setGeometry(2 * gap + buttonW, buttonTop, buttonW, buttonH);
@@ -183,7 +178,7 @@ void TransferDialog::showEvent(QShowEvent* event)
 
 MessageAnswer TransferDialog::showMessage(const Message& message)
 {
-    return messages_.show(boxMessageOf(message));
+    return messages_.show(message);
 }
 
 void TransferDialog::showStatus(const std::string& text)
@@ -196,6 +191,14 @@ void TransferDialog::showProgress(int percent)
     progress_ = std::clamp(percent, 0, 100);
     const QRect inside = progressBox_->contentsRect();
     bar_->move(inside.left() + barLeft(inside.width(), progress_), inside.top());
+}
+
+// The phase line, and the progress box's value for assistive technology.
+void TransferDialog::showPhase(const TransferPhase& phase)
+{
+    const QString line = QString::fromStdString(phaseLine(phase));
+    phase_->setText(line);
+    progressBox_->setAccessibleDescription(line);
 }
 
 void TransferDialog::setBusy(bool busy)

@@ -37,6 +37,7 @@ class TransferDialog : public QDialog, public LinkHost {
     MessageAnswer showMessage(const Message& message) override;
     void showStatus(const std::string& text) override;
     void showProgress(int percent) override;
+    void showPhase(const TransferPhase& phase) override;
     void setBusy(bool busy) override;
     void processEvents() override;
     void sleep(int ms) override;
@@ -76,6 +77,7 @@ class TransferDialog : public QDialog, public LinkHost {
     QElapsedTimer clock_;
     QLabel* message_ = nullptr;
     QLabel* monitor_ = nullptr;
+    QLabel* phase_ = nullptr;
     QLabel* pictA_ = nullptr;
     QLabel* pictB_ = nullptr;
     QLabel* pictAF_ = nullptr;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -104,17 +105,6 @@ TEST_F(CliRadioCommandsTest, interruptedReadExitsThreeAndWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 
-TEST_F(CliRadioCommandsTest, refusingRadioFailsTheReadWithItsMessage)
-{
-    radiosim::SimOptions options;
-    options.faults.refuseLinkMode = true;
-    startRadio(radiosim::RadioImage::fresh(), options);
-    const CliResult result = runRadio({"read", path("radio.hex")});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("zmp-cli: ACMD Command error!!\n"), std::string::npos) << result.err;
-    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
-}
-
 TEST_F(CliRadioCommandsTest, busyRadioIsRetriedOnlyWithYes)
 {
     radiosim::SimOptions options;
@@ -170,69 +160,139 @@ TEST_F(CliRadioCommandsTest, yesGivesUpOnARadioThatStaysBusy)
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 
-// A radio that cannot be reached says so, with the device, what it did
-// and what to do, and the read ends at once: nothing is written.
-struct UnreachableCase {
+// On a terminal the phase is one line drawn in place, waiting, then reading
+// with its percentage and the time left; it is gone before the outcome, and
+// nothing else is left on the screen.
+TEST_F(CliRadioCommandsTest, phaseLineOnATerminalIsDrawnInPlaceAndRemoved)
+{
+    environment.stderrIsTerminal = true;
+    startRadio(radiosim::RadioImage::fresh());
+    const std::string device = sim->devicePath();
+    const CliResult result = runRadio({"--no-backup", "read", path("radio.hex")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string erase = "\x1b[K";
+    EXPECT_EQ(result.err.rfind("\rWaiting for the radio on " + device + "\u2026 attempt 1 of 3" + erase, 0),
+              0u)
+        << result.err;
+    EXPECT_NE(result.err.find("\rReading\u2026 0%, about 17 s left" + erase), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("\rReading\u2026 100%" + erase), std::string::npos) << result.err;
+    const std::string end = "\r" + erase + "zmp-cli: Complete!!\n";
+    ASSERT_GE(result.err.size(), end.size());
+    EXPECT_EQ(result.err.substr(result.err.size() - end.size()), end) << result.err;
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+}
+
+// Every way a transfer goes wrong ends with the system's message, then the
+// device, what was seen and what to do; nothing but that is printed, the
+// exit status says failed, and a read writes no file.
+struct FaultCase {
     const char* name;
     void (*fault)(radiosim::FaultPlan&);
-    const char* lines; // DEV stands for the device
+    std::vector<std::string> args; // IN: a new configuration, OUT: the output file
+    int status;
+    std::vector<std::string> lines; // each after "zmp-cli: "; DEV stands for the device
 };
 
-const UnreachableCase UnreachableCases[] = {
-    {"silent", [](radiosim::FaultPlan& f) { f.silent = true; },
-     "zmp-cli: No connection with the radio.\n"
-     "zmp-cli: DEV: no answer from the radio. Is the radio switched on and in PC mode, and the cable plugged "
-     "in? Then try again.\n"},
-    {"garbageSyncReply", [](radiosim::FaultPlan& f) { f.syncReply = "#CMDNO"; },
-     "zmp-cli: No connection with the radio.\n"
-     "zmp-cli: DEV: reply \"#CMDNO\" to \"#CMDSY\" instead of \"#CMDOK\". Is the radio switched on and in PC "
-     "mode, and the cable plugged in? Then try again.\n"},
-    {"refusedSync", [](radiosim::FaultPlan& f) { f.syncReply = "ERROR"; },
-     "zmp-cli: No connection with the radio.\n"
-     "zmp-cli: DEV: reply \"ERROR\" to \"#CMDSY\". Is the radio switched on and in PC mode, and the cable "
-     "plugged in? Then try again.\n"},
-    {"otherModel", [](radiosim::FaultPlan& f) { f.modelCode = 1234; },
-     "zmp-cli: ModelType Error !!\n"
-     "zmp-cli: DEV: the radio reports model code 1234 where 4400 is expected. Is this configuration for the "
-     "radio's model?\n"},
+const std::string CheckRadio =
+    "Is the radio switched on and in PC mode, and the cable plugged in? Then try again.";
+const std::string CheckLink = "Check the cable and that the radio is still in PC mode, then try again.";
+
+const FaultCase FaultCases[] = {
+    {"silent",
+     [](radiosim::FaultPlan& f) { f.silent = true; },
+     {"read", "OUT"},
+     1,
+     {"No connection with the radio.", "DEV: no answer from the radio. " + CheckRadio}},
+    {"garbageSyncReply",
+     [](radiosim::FaultPlan& f) { f.syncReply = "#CMDNO"; },
+     {"read", "OUT"},
+     1,
+     {"No connection with the radio.",
+      "DEV: reply \"#CMDNO\" to \"#CMDSY\" instead of \"#CMDOK\". " + CheckRadio}},
+    {"refusedSync",
+     [](radiosim::FaultPlan& f) { f.syncReply = "ERROR"; },
+     {"read", "OUT"},
+     1,
+     {"No connection with the radio.", "DEV: reply \"ERROR\" to \"#CMDSY\". " + CheckRadio}},
+    {"refusedLinkMode",
+     [](radiosim::FaultPlan& f) { f.refuseLinkMode = true; },
+     {"read", "OUT"},
+     1,
+     {"ACMD Command error!!", "DEV: reply \"ERROR\" to \"ACMD:002\". " + CheckRadio}},
+    {"garbageLinkModeReply",
+     [](radiosim::FaultPlan& f) { f.linkModeReply = "HELLO"; },
+     {"read", "OUT"},
+     1,
+     {"error!!", "DEV: reply \"HELLO\" to \"ACMD:002\". " + CheckRadio}},
+    {"otherModel",
+     [](radiosim::FaultPlan& f) { f.modelCode = 1234; },
+     {"read", "OUT"},
+     1,
+     {"ModelType Error !!",
+      "DEV: the radio reports model code 1234 where 4400 is expected. Is this configuration for the "
+      "radio's model?"}},
+    {"badChecksum",
+     [](radiosim::FaultPlan& f) { f.badChecksumReplies.parse("5"); },
+     {"read", "OUT"},
+     1,
+     {"Communication Error!!", "DEV: checksum of the block at 0x0040 wrong. " + CheckLink}},
+    {"silentMidRead",
+     [](radiosim::FaultPlan& f) { f.silentAfterFrames = 10; },
+     {"read", "OUT"},
+     1,
+     {"Communication Error!!",
+      "DEV: no answer for 30 s to the request for the block at 0x0180. " + CheckLink}},
+    {"hangUp",
+     [](radiosim::FaultPlan& f) { f.hangUpAfterFrames = 40; },
+     {"read", "OUT"},
+     1,
+     {"Communication Error!!", "The connection to DEV was lost. " + CheckRadio}},
+    {"refusedByte",
+     [](radiosim::FaultPlan& f) { f.refusedByte = 0x0133; },
+     {"program", "IN"},
+     1,
+     {"confirm the synchronization of the communication (cancelled; --yes answers continue)",
+      "Communication Error!!", "DEV: reply \"ERROR\" to the request for the byte at 0x0133. " + CheckLink,
+      "The radio may hold a partly written configuration.", "Program it again before using the radio."}},
+    {"misstoredByteNotVerified",
+     [](radiosim::FaultPlan& f) { f.misstoredByte = 0x0133; },
+     {"--no-verify", "program", "IN"},
+     0,
+     {"Complete!! (not verified)"}},
 };
 
-class CliUnreachableRadioTest : public test::CliRadioFixture,
-                                public ::testing::WithParamInterface<UnreachableCase> {};
-
-TEST_P(CliUnreachableRadioTest, failureSaysWhatWasSeenAndWhatToDo)
+void PrintTo(const FaultCase& fault, std::ostream* out)
 {
+    *out << fault.name;
+}
+
+class CliFaultTest : public test::CliRadioFixture, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(CliFaultTest, failureSaysWhatWasSeenAndWhatToDo)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
     radiosim::SimOptions options;
     GetParam().fault(options.faults);
     startRadio(radiosim::RadioImage::fresh(), options);
     const std::string device = sim->devicePath();
-    const CliResult result = runRadio({"read", path("radio.hex")});
-    EXPECT_EQ(result.status, 1) << result.err;
-    std::string lines = GetParam().lines;
-    lines.replace(lines.find("DEV"), 3, device);
-    EXPECT_NE(result.err.find(lines), std::string::npos) << result.err;
+    std::vector<std::string> args{"--no-backup", "--port", device};
+    for (const std::string& arg : GetParam().args)
+        args.push_back(arg == "IN" ? path("a.dat") : arg == "OUT" ? path("radio.hex") : arg);
+    const CliResult result = run(args);
+    stopRadio();
+    EXPECT_EQ(result.status, GetParam().status) << result.err;
+    std::string expected;
+    for (std::string line : GetParam().lines) {
+        if (const std::size_t at = line.find("DEV"); at != std::string::npos) line.replace(at, 3, device);
+        expected += "zmp-cli: " + line + "\n";
+    }
+    EXPECT_EQ(result.err, expected);
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, CliUnreachableRadioTest, ::testing::ValuesIn(UnreachableCases),
+INSTANTIATE_TEST_SUITE_P(Faults, CliFaultTest, ::testing::ValuesIn(FaultCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// A radio switched off mid-read: a failed transfer naming the device, not
-// a cancel, and no file.
-TEST_F(CliRadioCommandsTest, lostLineFailsTheReadAndNamesTheDevice)
-{
-    radiosim::SimOptions options;
-    options.faults.hangUpAfterFrames = 40;
-    startRadio(radiosim::RadioImage::fresh(), options);
-    const std::string device = sim->devicePath();
-    const CliResult result = runRadio({"read", path("radio.hex")});
-    EXPECT_EQ(result.status, 1) << result.err;
-    EXPECT_NE(result.err.find("zmp-cli: Communication Error!!\nzmp-cli: The connection to " + device +
-                              " was lost.\n"),
-              std::string::npos)
-        << result.err;
-    EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
-}
 
 // A radio that acknowledges a byte but keeps another: the program fails
 // with the address and the setting; --no-verify does not look.

@@ -607,6 +607,19 @@ class MainWindowTest : public QObject {
                  program.findChild<QFrame*>("pictProgress")->contentsRect().left());
     }
 
+    // The link's message reaches the box whole: an internal error is its
+    // number, two line breaks and the description, never the number alone.
+    void transferDialogShowsTheLinkMessageWhole()
+    {
+        EditorFixture editor("dialogMessage", OneModel, true);
+        QVERIFY(editor.start());
+        QtSerialPort port{SerialPortNames(&editor.settings)};
+        TransferDialog read(OperationType::Read, editor.state, editor.settings, editor.messages, port);
+        const Message internal{"frmRadio.ReadData", "1\n\nout of memory", MessageIcon::Critical};
+        read.showMessage(internal);
+        QCOMPARE(editor.messages.shown.back(), internal);
+    }
+
     void aboutBoxNamesVersion()
     {
         AboutBox about;

@@ -26,6 +26,7 @@ struct FaultPlan {
     bool silent = false;         // switched off, or not in PC mode: nothing is ever answered
     int silentAfterFrames = 0;   // 0: never; else nothing is answered after frame N
     std::string syncReply;       // empty: "#CMDOK" CR LF; else the whole reply to "#CMDSY"
+    std::string linkModeReply;   // empty: "OK" CR LF; else this line, CR LF added, to "ACMD:002"
     int modelCode = -1;          // -1: the model's own; else the code the radio reports
 };
 

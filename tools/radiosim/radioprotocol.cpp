@@ -95,7 +95,10 @@ RadioAnswer RadioProtocol::answerLine(const std::string& line)
     RadioAnswer answer;
     if (line == "ACMD:002") {
         record(RadioRequest::Kind::LinkMode, line);
-        answer.segments.push_back({faults_.replyDelayMs, faults_.refuseLinkMode ? "ERROR\r\n" : "OK\r\n"});
+        const std::string reply = faults_.refuseLinkMode          ? "ERROR"
+                                  : faults_.linkModeReply.empty() ? "OK"
+                                                                  : faults_.linkModeReply;
+        answer.segments.push_back({faults_.replyDelayMs, reply + "\r\n"});
         if (faults_.refuseLinkMode) answer.note = "fault: link mode refused";
         return answer;
     }

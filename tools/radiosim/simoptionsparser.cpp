@@ -98,6 +98,10 @@ bool SimOptionsParser::parseFault(const std::string& name, const std::string& va
         faults.silent = true;
         return true;
     }
+    if (name == "--acmd-reply") {
+        faults.linkModeReply = value;
+        return !value.empty();
+    }
     if (name == "--sync-reply") {
         faults.syncReply = value;
         return !value.empty();
@@ -181,6 +185,7 @@ ProgramUsage SimOptionsParser::programUsage()
             {"--silent", "", "", "answer nothing at all (a radio off or not in PC mode)", faults},
             {"--silent-after", "", "N", "answer nothing after frame N", faults},
             {"--sync-reply", "", "TEXT", "answer TEXT, as it stands, to \"#CMDSY\"", faults},
+            {"--acmd-reply", "", "TEXT", "answer the line TEXT to \"ACMD:002\"", faults},
             {"--model-code", "", "N", "report model code N", faults},
         },
         "LIST: 1-based ordinals such as 3 or 2,5-7; frames are status, read and write "
