@@ -20,7 +20,7 @@ std::string phaseLine(const TransferPhase& phase)
 {
     std::string line = phase.text;
     if (phase.percent >= 0) line += " " + std::to_string(phase.percent) + "%";
-    if (phase.secondsLeft < 0) return line;
+    if (phase.secondsLeft <= 0) return line;
     const int minutes = phase.secondsLeft / 60;
     const int seconds = phase.secondsLeft % 60;
     const std::string left = minutes > 0 ? std::to_string(minutes) + " min " + std::to_string(seconds) + " s"

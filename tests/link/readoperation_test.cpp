@@ -172,7 +172,9 @@ TEST_F(ReadTest, portLostDuringTheStatusCheckFailsAndLeavesNothingBusy)
     ASSERT_EQ(rig.host.messages.size(), 1u);
     EXPECT_EQ(rig.host.messages[0].text, "Communication Error!!");
     EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
-    EXPECT_EQ(rig.host.messages[0].detail, "The connection to /dev/ttyUSB0 was lost.");
+    EXPECT_EQ(rig.host.messages[0].detail,
+              "The connection to /dev/ttyUSB0 was lost."
+              " Is the radio switched on and in PC mode, and the cable plugged in? Then try again.");
     EXPECT_EQ(image.bytes, before.bytes);
 }
 

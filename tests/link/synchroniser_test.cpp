@@ -81,7 +81,8 @@ TEST_F(SynchroniserTest, aPortThatCannotOpenFailsInOrder)
 {
     rig.port.opens = false;
     EXPECT_FALSE(synchronise());
-    EXPECT_EQ(rig.host.messageTexts(), std::vector<std::string>{"port inicialize error!!\nno such port"});
+    EXPECT_EQ(rig.host.messageTexts(), std::vector<std::string>{"port inicialize error!!"});
+    EXPECT_EQ(rig.host.messages[0].detail, "no such port");
     EXPECT_TRUE(rig.port.writes.empty());
 }
 

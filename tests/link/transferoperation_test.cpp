@@ -63,7 +63,8 @@ TEST_F(TransferTest, missingPortFailsWithAClearMessage)
 {
     rig.port.opens = false;
     EXPECT_FALSE(transfer.run(OperationType::Program));
-    EXPECT_EQ(rig.host.messageTexts(), std::vector<std::string>{"port inicialize error!!\nno such port"});
+    EXPECT_EQ(rig.host.messageTexts(), std::vector<std::string>{"port inicialize error!!"});
+    EXPECT_EQ(rig.host.messages[0].detail, "no such port");
     EXPECT_EQ(rig.host.messages[0].title, "Program to Radio");
     EXPECT_FALSE(rig.flags.BusyFlag);
 }

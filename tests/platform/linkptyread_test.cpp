@@ -61,7 +61,9 @@ TEST_F(LinkPtyRead, lostLineIsACommunicationFailureNamingTheDevice)
     ASSERT_EQ(rig.host.messages.size(), 1u);
     EXPECT_EQ(rig.host.messages[0].text, msg::CommunicationError);
     EXPECT_EQ(rig.host.messages[0].title, "Read from Radio");
-    EXPECT_EQ(rig.host.messages[0].detail, "The connection to " + device + " was lost.");
+    EXPECT_EQ(rig.host.messages[0].detail,
+              "The connection to " + device + " was lost." +
+                  " Is the radio switched on and in PC mode, and the cable plugged in? Then try again.");
     EXPECT_EQ(rig.image.bytes, before.bytes);
 }
 
