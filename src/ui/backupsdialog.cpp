@@ -47,7 +47,9 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> entries, QWidget* parent)
 void BackupsDialog::fillList()
 {
     // Newest transfer first, whatever order the index holds them in: the
-    // one a user looks for is nearly always recent.
+    // one a user looks for is nearly always recent. Of two in the same
+    // second, the one the index lists later is the newer.
+    std::reverse(entries_.begin(), entries_.end());
     std::stable_sort(entries_.begin(), entries_.end(),
                      [](const BackupEntry& a, const BackupEntry& b) { return a.time > b.time; });
     for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
