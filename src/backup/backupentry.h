@@ -22,6 +22,8 @@ struct BackupEntry {
 namespace backupoperation {
 inline constexpr const char* Read = "read";
 inline constexpr const char* Programmed = "programmed";
+// What the radio held before a program, read when the user asked for a copy.
+inline constexpr const char* RadioCopy = "radio-copy";
 } // namespace backupoperation
 
 namespace backupoutcome {

@@ -31,6 +31,7 @@ struct CliOptions {
     bool raw = false;
     bool noVerify = false;
     bool noBackup = false;
+    bool backupRadio = false;       // program: read the radio first and keep what it held
     bool json = false;              // one JSON document instead of lines of text
     bool fillDirectory = false;     // fleet: the other radios into each Individual Directory
     bool acceptWarnings = false;    // fleet: a list with warnings only is accepted

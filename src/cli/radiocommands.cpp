@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/backupcommands.h"
+#include "cli/clearquestion.h"
 #include "cli/clilinkhost.h"
 #include "cli/filecommandset.h"
 #include "cli/messageprinter.h"
@@ -37,6 +38,16 @@ CliLinkHost::Settings hostSettings(CliSession& session)
     CliEnvironment& environment = session.environment();
     return {session.options().yes, environment.stdinIsTerminal, environment.stderrIsTerminal,
             session.options().debug, session.flags().RetryCount};
+}
+
+// The device a transfer uses, as the user knows it.
+std::string deviceOf(CliSession& session)
+{
+    CliEnvironment& environment = session.environment();
+    const int number = AppSettings(environment.settings).comNum();
+    const std::string device = session.options().port.value_or(
+        environment.portDevice ? environment.portDevice(number) : std::string());
+    return device.empty() ? "COM" + std::to_string(number) : device;
 }
 
 int exitStatus(TransferOutcome outcome)
@@ -85,9 +96,9 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
                      environment.interrupted ? *environment.interrupted : NeverInterrupted);
     LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
                         !session.options().noVerify};
-    options.device = session.options().port.value_or(
-        environment.portDevice ? environment.portDevice(options.portNumber) : std::string());
+    options.device = deviceOf(session);
     Transfer transfer(type, *port, host, session.configuration(), options);
+    transfer.setCopyRadioFirst(session.options().backupRadio);
     host.onInterrupt([&transfer] { transfer.cancel(); });
     std::unique_ptr<BackupStore> store;
     if (!session.options().noBackup) store = BackupCommands::keepBackups(session, transfer);
@@ -97,6 +108,9 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
     transfer.release();
     if (const auto message = transfer.closingMessage()) MessagePrinter::print(err, *message);
     BackupCommands::told(session, transfer, err);
+    if (const auto& copy = transfer.radioCopy())
+        err << "zmp-cli: what the radio held is kept in " << BackupCommands::configPath(session, *copy)
+            << '\n';
     transfer.takeRead(session.document());
     return exitStatus(transfer.outcome());
 }
@@ -140,6 +154,10 @@ int RadioCommands::runProgram(CliSession& session, const std::vector<std::string
                               std::ostream& err, std::istream& in)
 {
     if (!FileCommandSet::checkInput(args[0], err)) return ExitUsage;
+    if (session.options().backupRadio && session.options().noBackup) {
+        err << "zmp-cli: --backup-radio keeps a backup and cannot go with --no-backup\n";
+        return ExitUsage;
+    }
     if (!FileCommandSet::open(session, args[0], err)) return ExitFailed;
     return transfer(session, OperationType::Program, err, in);
 }
@@ -157,6 +175,16 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
     if (args.size() > 2 &&
         !FileCommandSet::checkOutput(args[2], {args[1]}, OutputCheck::Writes::Configuration, err))
         return ExitUsage;
+    const CliEnvironment& environment = session.environment();
+    switch (ClearQuestion::ask(*type, deviceOf(session), session.options().yes, environment.stdinIsTerminal,
+                               in, err)) {
+    case ClearQuestion::Answer::NobodyToAsk:
+        return ExitUsage;
+    case ClearQuestion::Answer::Declined:
+        return ExitCancelled;
+    case ClearQuestion::Answer::Erase:
+        break;
+    }
     const bool opened = args.size() > 1 ? FileCommandSet::open(session, args[1], err)
                                         : (CliSession::print(err, session.resetImage()), true);
     if (!opened) return ExitFailed;

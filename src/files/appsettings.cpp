@@ -29,6 +29,16 @@ void AppSettings::setVerifyAfterProgram(bool verify)
     store_.setValue(SettingsSection, VerifyKey, verify ? "True" : "False");
 }
 
+bool AppSettings::keepRadioCopy() const
+{
+    return TextValue::boolean(store_.value(SettingsSection, RadioCopyKey, "False")).value_or(false);
+}
+
+void AppSettings::setKeepRadioCopy(bool keep)
+{
+    store_.setValue(SettingsSection, RadioCopyKey, keep ? "True" : "False");
+}
+
 void AppSettings::storeMainWindowGeometry(int left, int top, int width, int height)
 {
     store_.setValue(SettingsSection, MainLeftKey, std::to_string(left));

@@ -22,7 +22,8 @@ class AppSettings {
     static constexpr const char* SettingsSection = "Settings";
     static constexpr const char* LastModelKey = "lastmodel";
     static constexpr const char* HexVisibleKey = "hexvisible";
-    static constexpr const char* VerifyKey = "verify"; // read back after programming
+    static constexpr const char* VerifyKey = "verify";       // read back after programming
+    static constexpr const char* RadioCopyKey = "radiocopy"; // keep the radio's content before programming
     static constexpr const char* MainLeftKey = "MainLeft";
     static constexpr const char* MainTopKey = "MainTop";
     static constexpr const char* MainWidthKey = "MainWidth";
@@ -44,6 +45,8 @@ class AppSettings {
     bool hexVisible() const;
     bool verifyAfterProgram() const; // on unless turned off
     void setVerifyAfterProgram(bool verify);
+    bool keepRadioCopy() const; // off unless turned on
+    void setKeepRadioCopy(bool keep);
     // Left, top, width and height of the main window, in twips.
     void storeMainWindowGeometry(int left, int top, int width, int height);
     // The place stored at the last exit; none when a key is missing or not

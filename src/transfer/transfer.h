@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -45,12 +46,16 @@ class Transfer {
     bool run();
     // The Cancel button: while busy it asks the operation to stop and
     // returns false; otherwise true (close the dialog).
-    bool cancel() { return operation_.cancel(); }
+    bool cancel() { return copy_ ? copy_->cancel() : operation_.cancel(); }
     bool busy() const { return flags_.BusyFlag; }
     // The dialog closes: the port is released.
     void release() { operation_.release(); }
     // Whether a program reads back what it wrote.
     void setVerify(bool verify);
+    // Whether a program first reads the radio and keeps what it held in the
+    // backups ("radio-copy"); a copy that cannot be read ends the transfer
+    // before anything is written.
+    void setCopyRadioFirst(bool copy) { copyRadioFirst_ = copy; }
 
     OperationType type() const { return type_; }
     TransferOutcome outcome() const { return outcome_; }
@@ -71,6 +76,8 @@ class Transfer {
     void keepBackupsIn(BackupStore& store, BackupPlace place);
     // The backup the last run kept, if any.
     const std::optional<BackupEntry>& backup() const { return backup_; }
+    // The copy of the radio the last run kept before programming, if any.
+    const std::optional<BackupEntry>& radioCopy() const { return radioCopy_; }
     // Why a backup could not be kept ("PATH: reason"); the first problem only.
     const std::string& backupProblem() const { return backupProblem_; }
     // A completed read replaces the document's configuration (the state's
@@ -79,14 +86,22 @@ class Transfer {
 
   private:
     static LinkOptions withBackupHook(LinkOptions options, Transfer& transfer);
+    bool copyRadio();
     void keepBackup(const char* outcome);
+    std::optional<BackupEntry> keepIn(const DocumentState& state, const char* operation, const char* outcome);
     void recordOutcome();
 
     OperationType type_;
+    SerialPort& port_;
+    LinkHost& host_;
+    LinkOptions options_;
     DocumentState& state_;
     TransferFlags flags_;
     TransferOperation operation_;
     bool verify_;
+    bool copyRadioFirst_ = false;
+    std::unique_ptr<TransferOperation> copy_; // the read of the radio's copy, while it runs
+    std::optional<BackupEntry> radioCopy_;
     TransferOutcome outcome_ = TransferOutcome::NotStarted;
     BackupStore* store_ = nullptr;
     BackupPlace place_;

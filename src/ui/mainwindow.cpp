@@ -197,7 +197,10 @@ void MainWindow::connectActions()
     connect(a.transferProgram, &QAction::triggered, this, whenFree([this] {
                 if (programDespiteWarnings()) runTransfer(1);
             }));
-    connect(a.transferRead, &QAction::triggered, this, whenFree([this] { runTransfer(0); }));
+    // A read replaces the configuration: unsaved edits are offered a save first.
+    connect(a.transferRead, &QAction::triggered, this, whenFree([this] {
+                if (leavePageCheck() && fileMenu_->askToSaveChanges()) runTransfer(0);
+            }));
     connect(a.transferCompare, &QAction::triggered, this, whenFree([this] { compareWithRadio(); }));
     connect(a.fileBackups, &QAction::triggered, this, whenFree([this] { showBackups(); }));
     connect(a.helpContents, &QAction::triggered, this, whenFree([this] { showHelp(MainHelpContext); }));

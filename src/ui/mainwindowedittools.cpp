@@ -36,6 +36,18 @@ QString withStep(const char* command, const StepLabel& step)
     return step.name.empty() ? caption : caption + QLatin1Char(' ') + QString::fromStdString(step.name);
 }
 
+constexpr std::size_t ListedWarnings = 5;
+
+// The first few warnings, one a line, and how many more there are.
+std::string warningList(const std::vector<CheckWarning>& warnings)
+{
+    std::string list;
+    for (std::size_t i = 0; i < warnings.size() && i < ListedWarnings; ++i)
+        list += (i == 0 ? "" : "\n") + warnings[i].text;
+    if (warnings.size() > ListedWarnings)
+        list += "\nand " + std::to_string(warnings.size() - ListedWarnings) + " more";
+    return list;
+}
 } // namespace
 
 void MainWindow::createEditTools()
@@ -113,13 +125,18 @@ bool MainWindow::programDespiteWarnings()
 {
     if (!leavePageCheck()) return false;
     history_->look();
-    const std::size_t count = MarineChecks::run(services_.state.records).size();
+    const std::vector<CheckWarning> warnings = MarineChecks::run(services_.state.records);
+    const std::size_t count = warnings.size();
     if (count == 0) return true;
     const std::string text =
         std::to_string(count) + (count == 1 ? " warning" : " warnings") + ". Program anyway?";
-    const Message question{services_.state.title(), text, MessageIcon::Warning, MessageButtons::YesNo,
-                           MessageAnswer::No};
-    return services_.messages.show(question) != MessageAnswer::No;
+    Message question{services_.state.title(), text, MessageIcon::Warning, MessageButtons::YesNo,
+                     MessageAnswer::No};
+    question.detail = warningList(warnings) + "\n\nNo opens the Checks panel.";
+    if (services_.messages.show(question) != MessageAnswer::No) return true;
+    checks_->show();
+    checks_->raise();
+    return false;
 }
 
 } // namespace zmp

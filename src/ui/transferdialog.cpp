@@ -7,9 +7,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -59,6 +59,7 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
     transfer_ = std::make_unique<Transfer>(type, port, *this, state, options);
     createControls();
     createVerifyBox(settings, options.verify);
+    createCopyBox(settings, appSettings.keepRadioCopy());
     placeControls();
 }
 
@@ -87,16 +88,17 @@ void TransferDialog::createControls()
     pictB_->setObjectName(QStringLiteral("pictB"));
     pictAF_ = new QLabel(this);
     pictAF_->setObjectName(QStringLiteral("pictA_F"));
-    progressBox_ = new QFrame(this);
-    progressBox_->setObjectName(QStringLiteral("pictProgress"));
-    progressBox_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    progressBox_->setAccessibleName(QStringLiteral("Progress"));
-    bar_ = new QFrame(progressBox_);
-    bar_->setObjectName(QStringLiteral("lblPercent"));
-    bar_->setAutoFillBackground(true);
-    QPalette blue = bar_->palette();
-    blue.setColor(QPalette::Window, QColor(0x00, 0x00, 0x80));
-    bar_->setPalette(blue);
+    // A progress bar of the toolkit's, so that assistive technology reads
+    // its value; a navy bar without text, as the dialog always had.
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("pictProgress"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->setAccessibleName(QStringLiteral("Progress"));
+    QPalette blue = progressBar_->palette();
+    blue.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
+    progressBar_->setPalette(blue);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -124,6 +126,20 @@ void TransferDialog::createVerifyBox(SettingsStore& settings, bool checked)
     });
 }
 
+// Off unless the user asked for it once; remembered like the verify box.
+void TransferDialog::createCopyBox(SettingsStore& settings, bool checked)
+{
+    copy_ = new QCheckBox(QStringLiteral("Keep a copy of the radio before programming"), this);
+    copy_->setObjectName(QStringLiteral("chkKeepCopy"));
+    copy_->setChecked(checked);
+    copy_->setVisible(type_ == OperationType::Program);
+    transfer_->setCopyRadioFirst(checked && type_ == OperationType::Program);
+    connect(copy_, &QCheckBox::toggled, this, [this, &settings](bool on) {
+        AppSettings(settings).setKeepRadioCopy(on);
+        transfer_->setCopyRadioFirst(on);
+    });
+}
+
 void TransferDialog::placeControls()
 {
     const QScreen* screen = this->screen();
@@ -145,11 +161,11 @@ void TransferDialog::placeControls()
     pictAF_->setPixmap(TransferPictures::cable(pictAF_->width(), pictAF_->height()));
     monitor_->setGeometry(px(240), px(2300), width - px(480), px(260));
     phase_->setGeometry(monitor_->geometry());
-    verify_->setGeometry(width / 2, px(2300 + PhaseRowTwips), width / 2 - px(240), px(260));
-    progressBox_->setGeometry(px(240), px(2600 + PhaseRowTwips), width - px(480), px(300));
-    const QRect inside = progressBox_->contentsRect();
-    bar_->setGeometry(barLeft(inside.width(), 0) + inside.left(), inside.top(), inside.width(),
-                      inside.height());
+    const int optionsTop = px(2300 + PhaseRowTwips);
+    const int verifyW = px(2500);
+    verify_->setGeometry(px(240), optionsTop, verifyW, px(260));
+    copy_->setGeometry(px(240) + verifyW, optionsTop, width - px(480) - verifyW, px(260));
+    progressBar_->setGeometry(px(240), px(2600 + PhaseRowTwips), width - px(480), px(300));
     const int buttonW = px(1200);
     const int buttonH = px(375);
     const int buttonTop = px(3100 + PhaseRowTwips);
@@ -157,12 +173,6 @@ void TransferDialog::placeControls()
     ok_->setGeometry(gap, buttonTop, buttonW, buttonH);
     cancel_->setGeometry(2 * gap + buttonW, buttonTop, buttonW, buttonH);
     help_->setGeometry(3 * gap + 2 * buttonW, buttonTop, buttonW, buttonH);
-}
-
-int TransferDialog::barLeft(int boxWidth, int percent)
-{
-    const int capped = std::clamp(percent, 0, 100);
-    return boxWidth * capped / 100 - boxWidth;
 }
 
 void TransferDialog::showEvent(QShowEvent* event)
@@ -189,8 +199,7 @@ void TransferDialog::showStatus(const std::string& text)
 void TransferDialog::showProgress(int percent)
 {
     progress_ = std::clamp(percent, 0, 100);
-    const QRect inside = progressBox_->contentsRect();
-    bar_->move(inside.left() + barLeft(inside.width(), progress_), inside.top());
+    progressBar_->setValue(progress_);
 }
 
 // The phase line, and the progress box's value for assistive technology.
@@ -198,7 +207,7 @@ void TransferDialog::showPhase(const TransferPhase& phase)
 {
     const QString line = QString::fromStdString(phaseLine(phase));
     phase_->setText(line);
-    progressBox_->setAccessibleDescription(line);
+    progressBar_->setAccessibleDescription(line);
 }
 
 void TransferDialog::setBusy(bool busy)
@@ -206,6 +215,7 @@ void TransferDialog::setBusy(bool busy)
     ok_->setEnabled(!busy);
     help_->setEnabled(!busy);
     verify_->setEnabled(!busy);
+    copy_->setEnabled(!busy);
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else

@@ -16,7 +16,7 @@
 #include "ui/messageservice.h"
 
 class QCheckBox;
-class QFrame;
+class QProgressBar;
 class QLabel;
 class QPushButton;
 
@@ -51,8 +51,6 @@ class TransferDialog : public QDialog, public LinkHost {
     {
         transfer_->keepBackupsIn(store, std::move(place));
     }
-    // The left edge of the bar inside the progress box at a percentage.
-    static int barLeft(int boxWidth, int percent);
 
   signals:
     void helpRequested(int context, const QString& caption);
@@ -65,6 +63,7 @@ class TransferDialog : public QDialog, public LinkHost {
   private:
     void createControls();
     void createVerifyBox(SettingsStore& settings, bool checked);
+    void createCopyBox(SettingsStore& settings, bool checked);
     void placeControls();
     void onOk();
     void onCancel();
@@ -81,12 +80,12 @@ class TransferDialog : public QDialog, public LinkHost {
     QLabel* pictA_ = nullptr;
     QLabel* pictB_ = nullptr;
     QLabel* pictAF_ = nullptr;
-    QFrame* progressBox_ = nullptr;
-    QFrame* bar_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* help_ = nullptr;
     QCheckBox* verify_ = nullptr;
+    QCheckBox* copy_ = nullptr;
     int progress_ = 0;
     bool started_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <unistd.h>
 
 #include "backup/backupindex.h"
 #include "backup/backupstore.h"
@@ -172,6 +173,56 @@ TEST_F(CliBackupTest, diffRadioPrintsWhatDiffersFromTheFile)
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(run({"diff", "radio", "radio"}).status, 2);
 }
+
+// --backup-radio reads the radio before programming it and keeps what it
+// held, saying where; it needs the backups.
+TEST_F(CliBackupTest, backupRadioKeepsWhatTheRadioHeldBeforeProgramming)
+{
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    EXPECT_EQ(run({"--no-backup", "--backup-radio", "program", path("a.dat")}).status, 2);
+    startRadio(radioNamed("OLD"));
+    const CliResult result = runRadio({"--backup-radio", "program", path("a.dat")});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const auto kept = entries();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].operation, "radio-copy");
+    EXPECT_EQ(kept[1].operation, "programmed");
+    const std::string copy = BackupStore(backups()).configPath(kept[0]).string();
+    EXPECT_NE(result.err.find("zmp-cli: what the radio held is kept in " + copy + "\n"), std::string::npos)
+        << result.err;
+    EXPECT_NE(readBytes(copy).find("Status name 0=OLD\r\n"), std::string::npos);
+    const MemoryImage& radio = sim->protocol().memory();
+    EXPECT_EQ(std::string(radio.bytes.begin() + 307, radio.bytes.begin() + 310), "USA");
+}
+
+// A backups folder the user may not search, read or write costs the
+// transfer nothing: the read's file is written, the program completes,
+// and the reason is told once.
+class CliBackupFolderTest : public CliBackupTest, public ::testing::WithParamInterface<fs::perms> {};
+
+TEST_P(CliBackupFolderTest, unusableFolderIsToldOnceAndTheTransferGoesOn)
+{
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    fs::create_directories(backups());
+    fs::permissions(backups(), GetParam());
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"read", path("radio.hex")}, {"program", path("a.dat")}}) {
+        startRadio(radiosim::RadioImage::fresh());
+        const CliResult result = runRadio(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        const std::string told = "zmp-cli: no backup kept: " + backups().string();
+        const std::size_t at = result.err.find(told);
+        EXPECT_NE(at, std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find(told, at + 1), std::string::npos) << result.err;
+    }
+    fs::permissions(backups(), fs::perms::owner_all);
+    EXPECT_EQ(readBytes(file("radio.hex")).size(), 32768u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CliBackupFolderTest,
+                         ::testing::Values(fs::perms::owner_read | fs::perms::owner_write,
+                                           fs::perms::owner_read | fs::perms::owner_exec));
 
 } // namespace
 } // namespace zmp

@@ -110,7 +110,7 @@ TEST_F(CliRadioCommandsTest, busyRadioIsRetriedOnlyWithYes)
     radiosim::SimOptions options;
     options.faults.busyStatusCount = 1;
     startRadio(radiosim::RadioImage::fresh(), options);
-    CliResult result = run({"--port", sim->devicePath(), "clear", "group"});
+    CliResult result = run({"--port", sim->devicePath(), "read", path("radio.hex")});
     stopRadio();
     EXPECT_EQ(result.status, 3) << result.err;
     EXPECT_NE(result.err.find("zmp-cli: Radio is busy!! (cancelled; --yes answers retry)\n"
@@ -159,6 +159,51 @@ TEST_F(CliRadioCommandsTest, yesGivesUpOnARadioThatStaysBusy)
     EXPECT_EQ(statusRequests, 4);
     EXPECT_FALSE(std::filesystem::exists(file("radio.hex")));
 }
+
+// clear erases only when asked: on a terminal the user answers, off one
+// only --yes does; a refusal leaves the radio alone (the device here does
+// not exist: a clear that goes ahead fails to open it).
+struct ClearQuestionCase {
+    const char* name;
+    bool yes;
+    bool terminal;
+    const char* input;
+    int status;
+    const char* firstLine; // DEV stands for the device
+};
+
+const ClearQuestionCase ClearQuestionCases[] = {
+    {"nobodyToAsk", false, false, "", 2,
+     "zmp-cli: Erase the individual directory in the radio on DEV? (not erased; --yes answers yes)\n"},
+    {"declined", false, true, "n\n", 3,
+     "zmp-cli: Erase the individual directory in the radio on DEV? [y/N] "},
+    {"accepted", false, true, "y\n", 1,
+     "zmp-cli: Erase the individual directory in the radio on DEV? [y/N] zmp-cli: port inicialize error!!\n"},
+    {"yes", true, false, "", 1, "zmp-cli: port inicialize error!!\n"},
+};
+
+class CliClearQuestionTest : public test::CliRadioFixture,
+                             public ::testing::WithParamInterface<ClearQuestionCase> {};
+
+TEST_P(CliClearQuestionTest, clearErasesOnlyWhenTheUserSaysSo)
+{
+    const ClearQuestionCase& c = GetParam();
+    environment.stdinIsTerminal = c.terminal;
+    const std::string device = path("ttyNONE");
+    std::vector<std::string> args{"--port", device, "clear", "individual"};
+    if (c.yes) args.insert(args.begin(), "--yes");
+    const CliResult result = run(args, c.input);
+    EXPECT_EQ(result.status, c.status) << result.err;
+    std::string expected = c.firstLine;
+    if (const std::size_t at = expected.find("DEV"); at != std::string::npos) expected.replace(at, 3, device);
+    EXPECT_EQ(result.err.substr(0, expected.size()), expected) << result.err;
+    if (c.status != 1) {
+        EXPECT_EQ(result.err, expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CliClearQuestionTest, ::testing::ValuesIn(ClearQuestionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // On a terminal the phase is one line drawn in place, waiting, then reading
 // with its percentage and the time left; it is gone before the outcome, and

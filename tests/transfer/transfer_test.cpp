@@ -210,5 +210,46 @@ TEST(TransferBackups, unusableFolderIsToldAndTheProgramGoesOn)
         << transfer.backupProblem();
 }
 
+// Asked for, a copy of the radio is read and kept before the program: what
+// the radio held can always be put back. A copy that is cancelled ends the
+// transfer before anything is written.
+TEST(TransferBackups, radioCopyIsKeptBeforeAnythingIsWritten)
+{
+    for (const bool cancelCopy : {false, true}) {
+        SCOPED_TRACE(cancelCopy ? "cancelled copy" : "copy");
+        LinkRig rig;
+        test::RecordingHost host{rig.clock};
+        DocumentState state;
+        ASSERT_TRUE(makeNewImage(state.model, state.records, state.image));
+        rig.radio.memory.bytes[0x0300] = 0x41;
+        const std::uint8_t programmed = state.image[0x0300];
+        ASSERT_NE(programmed, 0x41);
+        BackupStore store(test::scratchFolder() / (cancelCopy ? "cancelled" : "kept"));
+        Transfer transfer(OperationType::Program, rig.port, host, state, {1, rig.options.programDir, true});
+        transfer.keepBackupsIn(store, {"USA", "/dev/ttyUSB0"});
+        transfer.setCopyRadioFirst(true);
+        host.onEvents = [&] {
+            if (cancelCopy && rig.radio.frames.size() > 20) transfer.cancel();
+        };
+        transfer.run();
+        const std::vector<BackupEntry> kept = store.entries();
+        if (cancelCopy) {
+            EXPECT_EQ(transfer.outcome(), TransferOutcome::Cancelled);
+            EXPECT_TRUE(rig.radio.writeFrames().empty());
+            EXPECT_TRUE(kept.empty());
+            continue;
+        }
+        EXPECT_EQ(transfer.outcome(), TransferOutcome::Complete);
+        EXPECT_EQ(host.messageTexts(), std::vector<std::string>{"Complete!!"});
+        ASSERT_EQ(kept.size(), 2u);
+        EXPECT_EQ(kept[0].operation, "radio-copy");
+        EXPECT_EQ(kept[0].outcome, "complete");
+        EXPECT_EQ(test::readBytes(store.imagePath(kept[0]))[0x0300], '\x41');
+        EXPECT_EQ(kept[1].operation, "programmed");
+        EXPECT_EQ(rig.radio.memory[0x0300], programmed);
+        EXPECT_EQ(state.image[0x0300], programmed);
+    }
+}
+
 } // namespace
 } // namespace zmp

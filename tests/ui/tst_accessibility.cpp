@@ -9,15 +9,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "platform/qtserialport.h"
+#include "platform/serialportnames.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
 #include "ui/nodetree.h"
+#include "ui/transferdialog.h"
 #include "uitestsupport.h"
 
 using namespace zmp;
@@ -158,6 +162,26 @@ class AccessibilityTest : public QObject {
     }
 
     void cleanup() { editor_.reset(); }
+
+    // The transfer's progress is read out: the bar's value, and the phase
+    // with the time left as its description.
+    void transferProgressIsReadOut()
+    {
+        QtSerialPort port{SerialPortNames(&editor_->settings)};
+        TransferDialog dialog(OperationType::Read, editor_->state, editor_->settings, editor_->messages,
+                              port);
+        dialog.showProgress(42);
+        dialog.showPhase({"Reading\u2026", 42, 75});
+        QAccessibleInterface* bar =
+            QAccessible::queryAccessibleInterface(dialog.findChild<QWidget*>("pictProgress"));
+        QVERIFY(bar);
+        QCOMPARE(bar->role(), QAccessible::ProgressBar);
+        QVERIFY(bar->valueInterface());
+        QCOMPARE(bar->valueInterface()->currentValue().toInt(), 42);
+        QCOMPARE(bar->text(QAccessible::Name), QString("Progress"));
+        QCOMPARE(bar->text(QAccessible::Description), QString("Reading\u2026 42%, about 1 min 15 s left"));
+        QCOMPARE(dialog.findChild<QLabel*>("lblPhase")->text(), bar->text(QAccessible::Description));
+    }
 
     void everyInteractiveControlHasAName()
     {

@@ -163,13 +163,19 @@ class EditToolsTest : public QObject {
         EditorFixture editor("program");
         startEditor(editor);
         editor.state.records.userMmsi = "0123456780";
-        const auto warnings = MarineChecks::run(editor.state.records).size();
+        const auto warnings = MarineChecks::run(editor.state.records);
+        QVERIFY(!warnings.empty());
         editor.messages.answer(MessageAnswer::No);
         editor.window->actions().transferProgram->trigger();
         QCOMPARE(editor.messages.shown.size(), std::size_t{1});
-        QCOMPARE(editor.messages.shown[0].text, std::to_string(warnings) + " warnings. Program anyway?");
+        QCOMPARE(editor.messages.shown[0].text,
+                 std::to_string(warnings.size()) + " warnings. Program anyway?");
         QCOMPARE(editor.messages.shown[0].buttons, MessageButtons::YesNo);
+        // The box says which, and No takes the user to them.
+        QVERIFY2(editor.messages.shown[0].detail.rfind(warnings[0].text + "\n", 0) == 0,
+                 editor.messages.shown[0].detail.c_str());
         QVERIFY(!editor.window->findChild<QDialog*>());
+        QVERIFY(editor.window->checksPanel().isVisible());
     }
 
     void exportAndImportFromTheFileMenu()

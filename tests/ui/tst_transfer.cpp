@@ -15,6 +15,7 @@
 #include "backup/backupstore.h"
 #include "files/appsettings.h"
 #include "image/imagecodec.h"
+#include "message/messagetexts.h"
 #include "support/simprocess.h"
 #include "ui/backupsdialog.h"
 #include "ui/comparewindow.h"
@@ -163,6 +164,7 @@ class TransferTest : public QObject {
         editor.dialogs.paths.push_back(saved);
         editor.window->actions().fileSaveAs->trigger();
         editor.state.flags.modified = true;
+        editor.messages.answer(MessageAnswer::No); // the edits are not saved first
         editor.window->selectNodeByKey("Common");
         DialogDriver driver;
         editor.window->actions().transferRead->trigger();
@@ -196,6 +198,25 @@ class TransferTest : public QObject {
         QCOMPARE(editor.messages.shown.size(), shown);
     }
 
+    // A read would replace unsaved edits: the save question comes first, and
+    // Cancel to it opens no transfer at all.
+    void readAsksToSaveChangesFirst()
+    {
+        EditorFixture editor("readAsks", "[model1]\nuse=1\n");
+        AppSettings(editor.settings).setComNum(16); // never opened
+        QVERIFY(editor.start());
+        editor.state.flags.modified = true;
+        const std::size_t shown = editor.messages.shown.size();
+        editor.messages.answer(MessageAnswer::Cancel);
+        DialogDriver driver;
+        driver.pressOk = false;
+        editor.window->actions().transferRead->trigger();
+        QCOMPARE(driver.opened, 0);
+        QCOMPARE(editor.messages.shown.size(), shown + 1);
+        QCOMPARE(editor.messages.shown.back().text, msg::exitQuestion());
+        QVERIFY(editor.state.flags.modified);
+    }
+
     void cancelDuringReadLeavesRecordsUnchanged()
     {
         EditorFixture editor("cancelRead", "[model1]\nuse=1\n");
@@ -204,6 +225,7 @@ class TransferTest : public QObject {
         QVERIFY(editor.start());
         const MemoryImage before = editor.state.image;
         editor.state.flags.modified = true;
+        editor.messages.answer(MessageAnswer::No); // the edits are not saved first
         DialogDriver driver;
         driver.cancelAtPercent = 5;
         // One press ends it: "Cancelled." and the dialog closes by itself. Should

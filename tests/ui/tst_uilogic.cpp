@@ -344,14 +344,6 @@ class UiLogicTest : public QObject {
         QCOMPARE(filterExtension(dat, ""), std::string());
         QCOMPARE(filterExtension("Text files(*.txt)|*.txt", "Text files(*.txt)"), std::string("txt"));
     }
-
-    void progressBarIsPlacedByPercentage()
-    {
-        QCOMPARE(TransferDialog::barLeft(200, 0), -200);
-        QCOMPARE(TransferDialog::barLeft(200, 50), -100);
-        QCOMPARE(TransferDialog::barLeft(200, 100), 0);
-        QCOMPARE(TransferDialog::barLeft(200, 150), 0);
-    }
 };
 
 QTEST_MAIN(UiLogicTest)
