@@ -4,6 +4,7 @@
 
 #include "codec/checksum.h"
 #include "link/linkframe.h"
+#include "message/controltext.h"
 #include "message/messagetexts.h"
 #include "model/models.h"
 
@@ -79,7 +80,13 @@ void IdentityCheck::compareProduct(const MemoryImage& scratch) const
                             msg::ProductCodeTitle);
         }
         context.flags.ErrorFlag = true;
-        context.message(msg::ModelTypeError, msg::ReadTitle);
+        std::string seen;
+        for (int k = 0; k < ProductLength; ++k)
+            seen += static_cast<char>(scratch[ProductCodeAddress + k]);
+        Message message{msg::ReadTitle, msg::ModelTypeError, MessageIcon::Critical};
+        message.detail = context.device() + ": the radio reports product code \"" + escapeControls(seen) +
+                         "\" where \"" + ProductCode + "\" is expected. " + msg::OtherModelCode;
+        context.host.showMessage(message);
         return;
     }
 }

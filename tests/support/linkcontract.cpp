@@ -226,6 +226,10 @@ TEST_P(LinkContractIdentity, refusesAWrongRadioBeforeReading)
     ASSERT_EQ(rig->host.messages.size(), 1u);
     EXPECT_EQ(rig->host.messages[0].text, "ModelType Error !!");
     EXPECT_EQ(rig->host.messages[0].title, "Read from Radio");
+    // What the radio reported, and what to do.
+    const std::string& detail = rig->host.messages[0].detail;
+    EXPECT_NE(detail.find(": the radio reports "), std::string::npos) << detail;
+    EXPECT_NE(detail.find("Is this configuration for the radio's model?"), std::string::npos) << detail;
     EXPECT_EQ(rig->image.bytes, before.bytes);
 }
 
