@@ -59,9 +59,9 @@ int Cli::run(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::size_t count = options.arguments.size();
     if (count < command->minArgs || count > command->maxArgs)
         return usageError(err, "wrong number of arguments for " + options.command);
-    if (options.ports.size() > 1 && options.command != "fleet")
+    if (options.ports.size() > 1 && options.command != "fleet" && options.command != "ports")
         return usageError(err, "--port given " + std::to_string(options.ports.size()) +
-                                   " times; only fleet program takes several");
+                                   " times; only fleet program and ports --probe take several");
     const int status = runCommand(*command, options, out, err, in, environment);
     if (StreamPath::flush(out, err)) return status;
     return std::max(status, command->troubleStatus);
@@ -82,7 +82,8 @@ ProgramUsage Cli::usage()
             "Files by extension: .dat configuration file, .hex/.ini image file, .txt text report. "
             "Options may stand before or after the command; \"--\" ends them.",
             "0 success, 1 the operation failed, 2 usage error (also an unknown "
-            "destination, table or model), 3 cancelled. diff and check as diff(1): 0 nothing "
+            "destination, table or model; --port auto: a radio answers on several devices), 3 cancelled. "
+            "diff and check as diff(1): 0 nothing "
             "found, 1 differences or warnings found, 2 trouble (usage, a file or the radio "
             "cannot be read), 3 cancelled. A write error on stdout is a failure."};
 }

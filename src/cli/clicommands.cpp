@@ -5,6 +5,7 @@
 #include "cli/exchangecommands.h"
 #include "cli/filecommandset.h"
 #include "cli/fleetcommands.h"
+#include "cli/portscommand.h"
 #include "cli/radiocommands.h"
 #include "cli/usagecommands.h"
 #include "exchange/exchangetable.h"
@@ -64,6 +65,13 @@ std::vector<CliCommand> makeCommands()
          1,
          3,
          &RadioCommands::runClear},
+        {{"ports", "",
+          "the serial devices with their description, a device another program holds marked busy; "
+          "with --probe, which of them a radio answers on (exit 1 when none)"},
+         0,
+         0,
+         nullptr,
+         &PortsCommand::run},
         {{"destinations", "", "the model's destinations, the remembered one marked *"},
          0,
          0,

@@ -65,8 +65,10 @@ std::vector<CliOption> makeOptions()
         {{"--destination", "", "NAME", "destination of every new image (default: the remembered one)"},
          &setText<&CliOptions::destination>},
         {{"--port", "", "DEV",
-          "serial device, e.g. /dev/ttyUSB0 or COM3 (default: the editor's port number); fleet program: once "
-          "a port",
+          "serial device, e.g. /dev/ttyUSB0 or COM3 (default: the editor's port number); auto: the one "
+          "device "
+          "a radio answers on (exit 2 when several answer); fleet program: once a port; ports --probe: the "
+          "devices to probe",
           "", UsageValue::Device},
          &addPort},
         {{"--slow", "", "", "keep the transfer at 19200 baud"}, &setFlag<&CliOptions::slow>},
@@ -77,6 +79,10 @@ std::vector<CliOption> makeOptions()
          &setFlag<&CliOptions::yes>},
         {{"--no-verify", "", "", "program without reading the written ranges back"},
          &setFlag<&CliOptions::noVerify>},
+        {{"--probe", "", "",
+          "ports: wake each device no other program holds with one byte and ask the ones that echo for "
+          "their model code"},
+         &setFlag<&CliOptions::probe>},
         {{"--raw", "", "", "write a .hex output exactly as the image stands"}, &setFlag<&CliOptions::raw>},
         {{"--no-backup", "", "", "keep no backup of what read and program transfer"},
          &setFlag<&CliOptions::noBackup>},

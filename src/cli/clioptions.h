@@ -33,6 +33,7 @@ struct CliOptions {
     bool noBackup = false;
     bool backupRadio = false;       // program: read the radio first and keep what it held
     bool json = false;              // one JSON document instead of lines of text
+    bool probe = false;             // ports: which devices a radio answers on
     bool fillDirectory = false;     // fleet: the other radios into each Individual Directory
     bool acceptWarnings = false;    // fleet: a list with warnings only is accepted
     std::string groupMmsi;          // fleet: the group MMSI for Group ID 1

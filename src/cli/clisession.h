@@ -6,6 +6,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "backup/backupentry.h"
 #include "cli/clioptions.h"
@@ -15,6 +16,13 @@
 #include "link/serialport.h"
 
 namespace zmp {
+
+// A serial device as zmp-cli ports lists it: its path and its line of text
+// (the path, the adapter's description).
+struct ListedPort {
+    std::string device;
+    std::string label;
+};
 
 // What zmp-cli takes from the world it runs in; tests supply their own.
 struct CliEnvironment {
@@ -34,6 +42,10 @@ struct CliEnvironment {
     std::string backupDir = {};
     // The device a port number of the editor's serial-port menu stands for.
     std::function<std::string(int port)> portDevice = {};
+    // The serial devices zmp-cli ports lists and --port auto probes.
+    std::function<std::vector<ListedPort>()> portCandidates = {};
+    // Why another program holds a device; empty when it is free.
+    std::function<std::string(const std::string& device)> portHeldElsewhere = {};
 };
 
 // One run of zmp-cli: the model, the program folder, the flags and the

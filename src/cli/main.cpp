@@ -18,6 +18,7 @@
 #include "files/programfolder.h"
 #include "platform/backupfolder.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/serialdeviceuse.h"
 #include "platform/serialportnames.h"
 
 namespace {
@@ -66,6 +67,13 @@ int main(int argc, char** argv)
     environment.portDevice = [&settings](int port) {
         return zmp::SerialPortNames(&settings).deviceFor(port);
     };
+    environment.portCandidates = [&settings] {
+        std::vector<zmp::ListedPort> ports;
+        for (const zmp::SerialDevice& device : zmp::SerialPortNames(&settings).candidates())
+            ports.push_back({device.location, device.label()});
+        return ports;
+    };
+    environment.portHeldElsewhere = zmp::SerialDeviceUse::heldElsewhere;
     const std::vector<std::string> args(argv + 1, argv + argc);
     return zmp::Cli::run(args, std::cout, std::cerr, std::cin, environment);
 }

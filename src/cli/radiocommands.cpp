@@ -10,6 +10,7 @@
 #include "cli/filecommandset.h"
 #include "cli/messageprinter.h"
 #include "cli/outputcheck.h"
+#include "cli/portscommand.h"
 #include "files/appsettings.h"
 #include "image/imagecodec.h"
 #include "message/messagetexts.h"
@@ -87,16 +88,23 @@ int RadioCommands::transfer(CliSession& session, OperationType type, std::ostrea
         err << "zmp-cli: the radio commands are not available in this build\n";
         return ExitFailed;
     }
-    const auto port = environment.makePort(session.options().port.value_or(""));
+    std::string device = session.options().port.value_or("");
+    if (device == PortsCommand::Auto) {
+        int status = ExitFailed;
+        const auto found = PortsCommand::findRadio(session, err, status);
+        if (!found) return status;
+        device = *found;
+    }
+    const auto port = environment.makePort(device);
     if (!port) {
-        err << "zmp-cli: cannot use the serial port " << session.options().port.value_or("") << '\n';
+        err << "zmp-cli: cannot use the serial port " << device << '\n';
         return ExitFailed;
     }
     CliLinkHost host(err, in, hostSettings(session),
                      environment.interrupted ? *environment.interrupted : NeverInterrupted);
     LinkOptions options{AppSettings(environment.settings).comNum(), session.programDir(),
                         !session.options().noVerify};
-    options.device = deviceOf(session);
+    options.device = device.empty() ? deviceOf(session) : device;
     Transfer transfer(type, *port, host, session.configuration(), options);
     transfer.setCopyRadioFirst(session.options().backupRadio);
     host.onInterrupt([&transfer] { transfer.cancel(); });

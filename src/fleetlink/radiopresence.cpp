@@ -1,6 +1,7 @@
 #include "fleetlink/radiopresence.h"
 
 #include "link/linkwords.h"
+#include "link/timescale.h"
 
 namespace zmp {
 
@@ -12,7 +13,7 @@ RadioPresence::Answer RadioPresence::probe(SerialPort& port, int portNumber)
     if (!port.open()) return Answer::PortFailed;
     port.flush();
     port.write({static_cast<std::uint8_t>(linkword::WakeUp)});
-    port.waitForInput(EchoMs, 1);
+    port.waitForInput(scaledMs(EchoMs), 1);
     bool echoed = port.readByte() == linkword::WakeUp;
     if (echoed) {
         port.waitForInput(QuietMs, 1);

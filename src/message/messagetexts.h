@@ -96,6 +96,16 @@ inline constexpr const char* ApplicationTitle = "ZMP";
 inline constexpr const char* ReportWindowCaption = "Print to File";
 inline constexpr const char* BackupsCaption = "Backups";
 inline constexpr const char* CompareCaption = "Compare with Radio";
+// The serial-port menu's own items and what Find Radio tells.
+inline constexpr const char* OtherDevice = "Other device…";
+inline constexpr const char* OtherDevicePrompt = "Serial device (for example /dev/ttyUSB0 or /dev/pts/3):";
+inline constexpr const char* FindRadio = "Find Radio";
+inline constexpr const char* TransferPort = "Serial port: COM";
+inline constexpr const char* FindingRadio = "Finding the radio…";
+inline constexpr const char* RadioFound = "Radio found.";
+inline constexpr const char* NoRadioFound = "No radio found.";
+inline constexpr const char* CheckRadioFound = "Is the radio on, in PC mode and on its cable?";
+inline constexpr const char* SeveralRadios = "A radio answers on several devices. Which one is to be used?";
 inline constexpr const char* NoBackupKept = "No backup was kept of this transfer.";
 // The end of a cancelled transfer, and what follows a write that did not complete.
 inline constexpr const char* TransferCancelled = "Cancelled.";
@@ -274,6 +284,15 @@ inline constexpr std::array Texts{FileSaveError,
                                   ReportWindowCaption,
                                   BackupsCaption,
                                   CompareCaption,
+                                  OtherDevice,
+                                  OtherDevicePrompt,
+                                  FindRadio,
+                                  TransferPort,
+                                  FindingRadio,
+                                  RadioFound,
+                                  NoRadioFound,
+                                  CheckRadioFound,
+                                  SeveralRadios,
                                   NoBackupKept,
                                   TransferCancelled,
                                   PartlyWritten,

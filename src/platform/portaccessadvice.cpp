@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+#include <filesystem>
+#include <system_error>
+
 #ifndef Q_OS_WIN
 #include <grp.h>
 #include <sys/stat.h>
@@ -25,8 +28,25 @@ std::string PortAccessAdvice::ownerGroup(const std::string& device)
 
 std::string PortAccessAdvice::joinGroupText(const std::string& device, const std::string& group)
 {
+    if (group == "root") return udevRuleText(device);
     return "You have no permission to use " + device + ". It belongs to the group \"" + group +
            "\": add yourself to it (sudo usermod -aG " + group + " $USER), then log out and in again.";
+}
+
+std::string PortAccessAdvice::udevRuleText(const std::string& device)
+{
+    // A stable name (/dev/serial/by-id/...) is a link: the rule names the device itself.
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(device, error);
+    const std::string name = (error ? std::filesystem::path(device) : real).filename().string();
+    return "You have no permission to use " + device +
+           ". It belongs to the group \"root\", which no user should join: give it the group \"dialout\" "
+           "with a udev rule, a file /etc/udev/rules.d/60-serial-dialout.rules holding the line "
+           "KERNEL==\"" +
+           name +
+           "\", GROUP=\"dialout\", MODE=\"0660\" (then sudo udevadm control --reload && sudo udevadm "
+           "trigger), add yourself to that group (sudo usermod -aG dialout $USER), then log out and in "
+           "again.";
 }
 
 std::string PortAccessAdvice::text(const std::string& device)

@@ -91,8 +91,45 @@ std::string SerialPortNames::labelFor(int number) const
 #ifdef Q_OS_WIN
     return {};
 #else
-    return device + "  " + NotConnected;
+    return present(device) ? device : device + "  " + NotConnected;
 #endif
+}
+
+bool SerialPortNames::present(const std::string& device)
+{
+    std::error_code error;
+    return std::filesystem::exists(device, error);
+}
+
+std::vector<SerialDevice> SerialPortNames::candidates() const
+{
+    std::vector<SerialDevice> all = devices();
+    for (int number = 1; number <= MenuPorts; ++number) {
+        const std::string stored = storedDevice(number);
+        if (!stored.empty() && !find(all, stored) && present(stored)) all.emplace_back(stored);
+    }
+    return all;
+}
+
+int SerialPortNames::choose(const std::string& device) const
+{
+    AppSettings settings(*store_);
+    const std::vector<SerialDevice> listed = devices();
+    const SerialDevice* chosen = find(listed, device);
+    const std::string identity = !chosen                      ? device
+                                 : chosen->stableName.empty() ? chosen->location
+                                                              : chosen->stableName;
+    int number = 0;
+    for (int n = 1; n <= MenuPorts && number == 0; ++n) {
+        const std::string standsFor = deviceFor(n);
+        if (standsFor == device || (chosen && find(listed, standsFor) == chosen)) number = n;
+    }
+    for (int n = 1; n <= MenuPorts && number == 0; ++n)
+        if (deviceFor(n).empty()) number = n;
+    if (number == 0) number = settings.comNum();
+    settings.setComNum(number);
+    settings.setPortDevice(number, identity);
+    return number;
 }
 
 std::string SerialPortNames::identityFor(int number) const

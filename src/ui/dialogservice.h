@@ -1,12 +1,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QPrinter;
 
 namespace zmp {
 
-// The standard file and printer dialogs. An empty path means the user
+// The standard file, printer and input dialogs. An empty path means the user
 // cancelled. Tests answer with prepared paths and a PDF printer.
 class DialogService {
   public:
@@ -18,6 +19,12 @@ class DialogService {
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // False when the system has no printer to offer.
     virtual bool printerAvailable() = 0;
+    // One line of text, given as text to start from; empty when cancelled.
+    virtual std::string askText(const std::string& title, const std::string& label,
+                                const std::string& text) = 0;
+    // One of the items; -1 when cancelled.
+    virtual int chooseItem(const std::string& title, const std::string& label,
+                           const std::vector<std::string>& items) = 0;
 };
 
 // "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a Qt name filter list

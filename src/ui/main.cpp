@@ -8,6 +8,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "files/commandlineswitch.h"
@@ -15,7 +16,6 @@
 #include "files/startuparguments.h"
 #include "message/messagetexts.h"
 #include "platform/backupfolder.h"
-#include "platform/qtserialport.h"
 #include "platform/qtsettingsstore.h"
 #include "ui/displaycheck.h"
 #include "ui/editorstate.h"
@@ -23,6 +23,7 @@
 #include "ui/mainwindow.h"
 #include "ui/qtdialogservice.h"
 #include "ui/qtmessageservice.h"
+#include "ui/serialservices.h"
 #include "ui/zmpversion.h"
 
 namespace {
@@ -80,12 +81,9 @@ int main(int argc, char* argv[])
     if (!settings.problem().empty())
         messages.inform(zmp::msg::ApplicationTitle, zmp::msg::SettingsNotSaved, zmp::MessageIcon::Warning,
                         settings.problem());
-    const zmp::SerialPortNames names(&settings);
-    zmp::MainWindow window({state, settings, messages, dialogs,
-                            [&names] { return std::make_unique<zmp::QtSerialPort>(names); },
-                            [&names](int port) { return names.deviceFor(port); }, zmp::backupFolder(),
-                            [&names](int port) { return names.labelFor(port); },
-                            [&names](int port) { return names.identityFor(port); }});
+    zmp::MainWindowServices services{state, settings, messages, dialogs, {}, {}, zmp::backupFolder()};
+    zmp::attachSerialPorts(services, zmp::SerialPortNames(&settings));
+    zmp::MainWindow window(std::move(services));
     if (!window.startUp()) return 1;
     window.show();
     openAfterStartUp(window, startup.filePath);

@@ -9,6 +9,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "message/messagetexts.h"
+
 namespace zmp {
 
 MainActions::MainActions(QMainWindow& window) : QObject(&window)
@@ -121,6 +123,11 @@ void MainActions::createOptionsMenu(QMainWindow& window)
         action->setCheckable(true);
         portItems[static_cast<std::size_t>(port - 1)] = action;
     }
+    serialPortMenu->setSeparatorsCollapsible(true);
+    serialPortMenu->addSeparator();
+    portDevicesEnd = serialPortMenu->addSeparator();
+    portOther = item(serialPortMenu, "mnuOptionsSerialPortOther", msg::OtherDevice);
+    findRadio = item(serialPortMenu, "mnuOptionsFindRadio", msg::FindRadio);
     optionsHexdump = item(menu, "mnuOptionsHexdump", "Hexdump");
     optionsHexdump->setCheckable(true);
 }

@@ -51,6 +51,10 @@ class MainActions : public QObject {
     QMenu* optionsMenu = nullptr;
     QMenu* serialPortMenu = nullptr;
     std::array<QAction*, SerialPortItemCount> portItems{};
+    // The system's devices stand between the numbers and this separator (the port menu fills them).
+    QAction* portDevicesEnd = nullptr;
+    QAction* portOther = nullptr;
+    QAction* findRadio = nullptr;
     QAction* optionsHexdump = nullptr;
     QAction* helpContents = nullptr;
     QAction* helpAbout = nullptr;

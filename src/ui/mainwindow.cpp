@@ -53,6 +53,7 @@
 #include "ui/mainactions.h"
 #include "ui/nodetree.h"
 #include "ui/pause.h"
+#include "ui/portmenu.h"
 #include "ui/recentfilesmenu.h"
 #include "ui/transferdialog.h"
 #include "ui/twips.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     actions_ = new MainActions(*this);
+    portMenu_ = new PortMenu(*this, *actions_, services_);
     document_ = std::make_unique<ConfigurationDocument>(services_.state, services_.settings);
     document_->setObserver(this);
     document_->setPendingEvents([] { QApplication::processEvents(); });
@@ -216,6 +218,11 @@ void MainWindow::connectActions()
     for (int port = 1; port <= SerialPortItemCount; ++port)
         connect(a.portItems[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
                 whenFree([this, port] { onPortItem(port); }));
+    // Devices come and go: the menu lists them afresh each time it opens.
+    connect(a.serialPortMenu, &QMenu::aboutToShow, this, &MainWindow::applyPortMenu);
+    connect(a.portOther, &QAction::triggered, this, whenFree([this] { portMenu_->askOtherDevice(); }));
+    connect(a.findRadio, &QAction::triggered, this, whenFree([this] { portMenu_->findRadio(); }));
+    connect(portMenu_, &PortMenu::chosen, this, &MainWindow::applyPortMenu);
     auto* openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
     connect(openImage, &QShortcut::activated, this, [this] { fileMenu_->openImageFile(); });
     auto* saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
@@ -294,6 +301,7 @@ void MainWindow::applyPortMenu()
         action->setText(text);
         action->setChecked(port == current);
     }
+    portMenu_->fill(services_.portDevice ? services_.portDevice(current) : std::string());
 }
 
 void MainWindow::applyDestinationMenu()
@@ -590,7 +598,7 @@ bool MainWindow::runTransfer(int operation)
 bool MainWindow::execTransferDialog(OperationType type, EditorState& state, ConfigurationDocument* document)
 {
     const std::unique_ptr<SerialPort> port = services_.makePort();
-    TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this);
+    TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this, transferDevice());
     connect(&dialog, &TransferDialog::helpRequested, this,
             [this](int context, const QString& caption) { showHelp(context, caption); });
     BackupStore store(services_.backupDir);
@@ -607,6 +615,16 @@ bool MainWindow::execTransferDialog(OperationType type, EditorState& state, Conf
                                  MessageAnswer::Ok, transfer.backupProblem()});
     if (document) transfer.takeRead(*document);
     return transfer.completed();
+}
+
+TransferDevice MainWindow::transferDevice() const
+{
+    const int number = AppSettings(services_.settings).comNum();
+    const std::string path = services_.portDevice ? services_.portDevice(number) : std::string();
+    // The label starts with where the device is now; a stable name is too long to show.
+    const std::string label = services_.portLabel ? services_.portLabel(number) : path;
+    const std::string where = label.substr(0, label.find("  "));
+    return {path, msg::TransferPort + std::to_string(number) + (where.empty() ? "" : "  " + where)};
 }
 
 void MainWindow::showBackups()

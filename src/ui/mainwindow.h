@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -11,6 +12,7 @@
 #include "document/documentobserver.h"
 #include "files/modelscan.h"
 #include "files/settingsstore.h"
+#include "fleetlink/radiofinder.h"
 #include "link/operationtype.h"
 #include "link/serialport.h"
 #include "ui/dialogservice.h"
@@ -34,10 +36,19 @@ class HexView;
 class HelpWindows;
 class MainActions;
 class NodeTree;
+class PortMenu;
+struct TransferDevice;
 class Page;
 class TableExchangeUi;
 class Transfer;
 class WindowPlacement;
+
+// A serial device the serial-port menu offers besides the port numbers.
+struct PortMenuDevice {
+    std::string device;     // "/dev/ttyUSB0"
+    std::string label;      // the menu text: the device and the adapter's description
+    std::string stableName; // the name that survives re-plugging; empty where there is none
+};
 
 // What the main window works with; the program entry and the tests make them.
 struct MainWindowServices {
@@ -56,6 +67,11 @@ struct MainWindowServices {
     // keeps meaning that device.
     std::function<std::string(int port)> portLabel = {};
     std::function<std::string(int port)> portIdentity = {};
+    // The serial devices of the menu; choosing one stores it and returns
+    // its port number; Find Radio probes devices.
+    std::function<std::vector<PortMenuDevice>()> portDevices = {};
+    std::function<int(const std::string& device)> choosePort = {};
+    std::function<std::vector<ProbeResult>(const std::vector<std::string>& devices)> findRadios = {};
 };
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
@@ -151,6 +167,8 @@ class MainWindow : public QMainWindow, private DocumentObserver, private FileMen
     // The transfer dialog on state, the backup its transfer calls for, and a
     // completed read taken into document (none: a copy is read). True when it completed.
     bool execTransferDialog(OperationType type, EditorState& state, ConfigurationDocument* document);
+    // The device the next transfer will use, as its dialog names it.
+    TransferDevice transferDevice() const;
     void showBackups();
     // Reads the radio into a copy of the editor's state and shows what differs.
     void compareWithRadio();
@@ -168,6 +186,7 @@ class MainWindow : public QMainWindow, private DocumentObserver, private FileMen
     ModelSelection models_;
     std::unique_ptr<ConfigurationDocument> document_;
     MainActions* actions_ = nullptr;
+    PortMenu* portMenu_ = nullptr;
     NodeTree* tree_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QStackedWidget* stack_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -74,6 +75,28 @@ bool QtDialogService::choosePrinter(QPrinter& printer)
 bool QtDialogService::printerAvailable()
 {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::string QtDialogService::askText(const std::string& title, const std::string& label,
+                                     const std::string& text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(title),
+                                                 QString::fromStdString(label), QLineEdit::Normal,
+                                                 QString::fromStdString(text), &ok);
+    return ok ? answer.trimmed().toStdString() : std::string();
+}
+
+int QtDialogService::chooseItem(const std::string& title, const std::string& label,
+                                const std::vector<std::string>& items)
+{
+    QStringList texts;
+    for (const std::string& item : items)
+        texts << QString::fromStdString(item);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(QApplication::activeWindow(), QString::fromStdString(title),
+                                                 QString::fromStdString(label), texts, 0, false, &ok);
+    return ok ? static_cast<int>(texts.indexOf(chosen)) : -1;
 }
 
 } // namespace zmp

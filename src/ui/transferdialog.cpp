@@ -45,7 +45,8 @@ QString instructionText()
 } // namespace
 
 TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsStore& settings,
-                               MessageService& messages, SerialPort& port, QWidget* parent)
+                               MessageService& messages, SerialPort& port, QWidget* parent,
+                               const TransferDevice& device)
     : QDialog(parent), type_(type), state_(state), messages_(messages)
 {
     const WaitCursor wait;
@@ -55,9 +56,9 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
     clock_.start();
     const AppSettings appSettings(settings);
     LinkOptions options{appSettings.comNum(), state.programDir.string(), appSettings.verifyAfterProgram()};
-    options.device = appSettings.portDevice(options.portNumber);
+    options.device = device.path.empty() ? appSettings.portDevice(options.portNumber) : device.path;
     transfer_ = std::make_unique<Transfer>(type, port, *this, state, options);
-    createControls();
+    createControls(device);
     createVerifyBox(settings, options.verify);
     createCopyBox(settings, appSettings.keepRadioCopy());
     placeControls();
@@ -68,7 +69,7 @@ TransferDialog::~TransferDialog()
     transfer_->release();
 }
 
-void TransferDialog::createControls()
+void TransferDialog::createControls(const TransferDevice& device)
 {
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
@@ -82,6 +83,9 @@ void TransferDialog::createControls()
     phase_ = new QLabel(this);
     phase_->setObjectName(QStringLiteral("lblPhase"));
     phase_->setVisible(!state_.flags.DebugMode);
+    // Until the transfer starts, the phase line names the device it will
+    // use, so that a wrong choice is seen before OK.
+    phase_->setText(QString::fromStdString(device.text));
     pictA_ = new QLabel(this);
     pictA_->setObjectName(QStringLiteral("pictA"));
     pictB_ = new QLabel(this);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include <QDialog>
@@ -22,6 +23,13 @@ class QPushButton;
 
 namespace zmp {
 
+// The serial device a transfer uses: its path, and the text the dialog
+// names it by (the port menu's: the port number, the device, the adapter).
+struct TransferDevice {
+    std::string path;
+    std::string text;
+};
+
 // frmRadio: the modal dialog of every exchange with the radio. It tells the
 // user how to connect the radio, runs the operation on OK and serves the
 // link as its host: messages, status line, progress and the event pumping
@@ -31,7 +39,7 @@ class TransferDialog : public QDialog, public LinkHost {
 
   public:
     TransferDialog(OperationType type, EditorState& state, SettingsStore& settings, MessageService& messages,
-                   SerialPort& port, QWidget* parent = nullptr);
+                   SerialPort& port, QWidget* parent = nullptr, const TransferDevice& device = {});
     ~TransferDialog() override;
 
     MessageAnswer showMessage(const Message& message) override;
@@ -61,7 +69,7 @@ class TransferDialog : public QDialog, public LinkHost {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void createControls();
+    void createControls(const TransferDevice& device);
     void createVerifyBox(SettingsStore& settings, bool checked);
     void createCopyBox(SettingsStore& settings, bool checked);
     void placeControls();

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -12,10 +13,12 @@
 #include <fstream>
 #include <string>
 
+#include "files/appsettings.h"
 #include "files/memorysettingsstore.h"
 #include "link/linkerror.h"
 #include "platform/portaccessadvice.h"
 #include "platform/qtserialport.h"
+#include "platform/serialdeviceuse.h"
 #include "platform/serialportnames.h"
 #include "support/scratchfolder.h"
 
@@ -226,7 +229,72 @@ TEST(PortAccessAdvice, namesTheGroupThatOwnsTheDevice)
         PortAccessAdvice::joinGroupText("/dev/ttyUSB0", "dialout"),
         "You have no permission to use /dev/ttyUSB0. It belongs to the group \"dialout\": add yourself to "
         "it (sudo usermod -aG dialout $USER), then log out and in again.");
+    // Nobody is told to join root: a udev rule gives the device a group.
+    EXPECT_EQ(
+        PortAccessAdvice::joinGroupText("/dev/zmp-ttyUSB7", "root"),
+        "You have no permission to use /dev/zmp-ttyUSB7. It belongs to the group \"root\", which no user "
+        "should join: give it the group \"dialout\" with a udev rule, a file "
+        "/etc/udev/rules.d/60-serial-dialout.rules holding the line KERNEL==\"zmp-ttyUSB7\", "
+        "GROUP=\"dialout\", MODE=\"0660\" (then sudo udevadm control --reload && sudo udevadm trigger), "
+        "add yourself to that group (sudo usermod -aG dialout $USER), then log out and in again.");
     std::filesystem::remove(device);
+}
+
+// A device that is there but that the system does not list (a
+// pseudo-terminal) is offered and never called not connected.
+TEST(SerialPortNames, onlyADeviceThatIsNotThereIsNotConnected)
+{
+    const PseudoTerminal pty;
+    MemorySettingsStore store;
+    store.setValue("ComPath", "Device2", pty.slave());
+    store.setValue("ComPath", "Device3", "/dev/zmp-no-such-device");
+    const SerialPortNames names(&store, [] { return std::vector<SerialDevice>{"/dev/ttyS0"}; });
+    EXPECT_EQ(names.labelFor(2), pty.slave());
+    EXPECT_EQ(names.labelFor(3), "/dev/zmp-no-such-device  (not connected)");
+    std::vector<std::string> offered;
+    for (const SerialDevice& device : names.candidates())
+        offered.push_back(device.location);
+    EXPECT_EQ(offered, (std::vector<std::string>{"/dev/ttyS0", pty.slave()}));
+}
+
+// A chosen device keeps the number that stands for it, or takes the first free one.
+TEST(SerialPortNames, choosingADeviceStoresItUnderItsNumber)
+{
+    MemorySettingsStore store;
+    SerialDevice adapter("/dev/ttyUSB0");
+    adapter.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0";
+    const SerialPortNames names(&store, [&adapter] {
+        return std::vector<SerialDevice>{"/dev/ttyS0", adapter};
+    });
+    struct Case {
+        std::string device;
+        int number;
+        std::string stored;
+    };
+    for (const Case& c : std::vector<Case>{{"/dev/ttyUSB0", 2, adapter.stableName},
+                                           {"/dev/pts/42", 3, "/dev/pts/42"},
+                                           {"/dev/ttyS0", 1, "/dev/ttyS0"},
+                                           {"/dev/pts/42", 3, "/dev/pts/42"}}) {
+        EXPECT_EQ(names.choose(c.device), c.number) << c.device;
+        EXPECT_EQ(AppSettings(store).comNum(), c.number);
+        EXPECT_EQ(AppSettings(store).portDevice(c.number), c.stored);
+    }
+}
+
+// Another program's exclusive hold is seen even by the superuser, whose
+// opening it would not stop.
+TEST(SerialDeviceUse, aDeviceHeldExclusivelyIsBusy)
+{
+    const PseudoTerminal pty;
+    EXPECT_EQ(SerialDeviceUse::heldElsewhere(pty.slave()), "");
+    const int holder = ::open(pty.slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::ioctl(holder, TIOCEXCL), 0);
+    EXPECT_EQ(SerialDeviceUse::heldElsewhere(pty.slave()), "in use by another program");
+    // Let go as a serial port does when it closes.
+    ASSERT_EQ(::ioctl(holder, TIOCNXCL), 0);
+    ::close(holder);
+    EXPECT_EQ(SerialDeviceUse::heldElsewhere(pty.slave()), "");
 }
 
 TEST(SerialPortNames, sortsDeviceNumbersByValue)

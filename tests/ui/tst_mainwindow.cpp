@@ -483,6 +483,38 @@ class MainWindowTest : public QObject {
                  QString("COM&2\t%1  (not connected)").arg(QString::fromStdString(adapter.stableName)));
     }
 
+    // Every device is offered besides the numbers, and any path may be
+    // typed; each is stored under a port number and shown checked.
+    void serialPortMenuOffersEveryDeviceAndAnyPath()
+    {
+        EditorFixture editor("portOther", OneModel);
+        SerialDevice adapter("/dev/ttyUSB0");
+        adapter.description = "FT232R USB UART";
+        adapter.stableName = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0";
+        editor.devices = [adapter] { return std::vector<SerialDevice>{"/dev/ttyS0", adapter}; };
+        const std::string typed = (editor.folder / "ttyOTHER").string();
+        writeBytes(typed, "");
+        editor.dialogs.texts.push_back(typed);
+        QVERIFY(editor.start());
+        MainActions& a = editor.window->actions();
+        auto device = [&editor](int k) {
+            return editor.window->findChild<QAction*>(QStringLiteral("mnuOptionsSerialDevice_%1").arg(k));
+        };
+        QVERIFY(device(1) && !device(2));
+        QCOMPARE(device(1)->text(), QString("/dev/ttyUSB0  FT232R USB UART"));
+        QVERIFY(device(0)->isChecked());
+        device(1)->trigger();
+        QCOMPARE(AppSettings(editor.settings).comNum(), 2);
+        QCOMPARE(AppSettings(editor.settings).portDevice(2), adapter.stableName);
+        QVERIFY(device(1)->isChecked() && !device(0)->isChecked() && a.portItems[1]->isChecked());
+        a.portOther->trigger();
+        QCOMPARE(AppSettings(editor.settings).comNum(), 3);
+        QCOMPARE(a.portItems[2]->text(), "COM&3\t" + QString::fromStdString(typed));
+        QVERIFY(a.portItems[2]->isChecked());
+        QCOMPARE(device(2)->text(), QString::fromStdString(typed));
+        QVERIFY(device(2)->isChecked() && !device(1)->isChecked());
+    }
+
     void toolbarButtonOfDisabledItemDoesNothing()
     {
         EditorFixture editor("toolbar", OneModel);

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -76,6 +77,7 @@ class DialogDriver : public QObject {
     bool okDisabledWhileBusy = false;
     QString caption;
     QString instructions;
+    QString device; // the device the dialog names
     int opened = 0;
     QStringList statusTexts;
     QString lastMessage; // the dialog's message label as last seen
@@ -90,6 +92,7 @@ class DialogDriver : public QObject {
             ++opened;
             caption = dialog->windowTitle();
             instructions = dialog->findChild<QLabel*>("lblmess")->text();
+            device = dialog->findChild<QLabel*>("lblPhase")->text();
             cancelled_ = false;
             if (pressOk)
                 QTimer::singleShot(0, dialog->findChild<QPushButton*>("cmdOK"), &QPushButton::click);
@@ -153,6 +156,49 @@ class TransferTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Find Radio probes every device: one radio is chosen at once, among
+    // several the user chooses, and none is told with what each device did.
+    void findRadioChoosesTheRadio_data()
+    {
+        QTest::addColumn<int>("radios");
+        QTest::newRow("one") << 1;
+        QTest::newRow("none") << 0;
+        QTest::newRow("several") << 2;
+    }
+    void findRadioChoosesTheRadio()
+    {
+        QFETCH(int, radios);
+        EditorFixture editor(std::string("findRadio") + QTest::currentDataTag());
+        for (const char* name : {"silent", "0", "1"})
+            std::filesystem::create_directories(editor.folder / name);
+        const Radio silent(editor.folder / "silent", {"--silent"});
+        std::vector<std::unique_ptr<Radio>> answering;
+        std::vector<SerialDevice> listed{silent.device()};
+        for (int k = 0; k < radios; ++k) {
+            answering.push_back(std::make_unique<Radio>(editor.folder / std::to_string(k)));
+            listed.emplace_back(answering.back()->device());
+        }
+        editor.devices = [listed] { return listed; };
+        editor.dialogs.choices.push_back(1);
+        QVERIFY(editor.start());
+        editor.window->actions().findRadio->trigger();
+        const AppSettings settings(editor.settings);
+        const std::string chosen = settings.portDevice(settings.comNum());
+        if (radios == 0) {
+            QCOMPARE(editor.messages.shown.back().text, std::string(msg::NoRadioFound));
+            QCOMPARE(editor.messages.shown.back().detail,
+                     std::string(msg::CheckRadioFound) + "\n" + silent.device() + ": no answer");
+            QCOMPARE(chosen, std::string());
+        } else if (radios == 1) {
+            QCOMPARE(editor.messages.shown.back().text, std::string(msg::RadioFound));
+            QCOMPARE(chosen, answering[0]->device());
+        } else {
+            QCOMPARE(editor.dialogs.itemsOffered,
+                     (std::vector<std::string>{answering[0]->device(), answering[1]->device()}));
+            QCOMPARE(chosen, answering[1]->device());
+        }
+    }
+
     void readRefreshesTreeAndClearsModified()
     {
         EditorFixture editor("read", "[model1]\nuse=1\natis=True\n");
@@ -185,17 +231,23 @@ class TransferTest : public QObject {
         QCOMPARE(editor.window->actions().editUndo->text(), QString("&Undo Read from Radio"));
     }
 
+    // The dialog names the device before anything is sent to it.
     void cancelBeforeOkClosesWithoutTouchingThePort()
     {
         EditorFixture editor("cancelFirst", "[model1]\nuse=1\n");
-        AppSettings(editor.settings).setComNum(16); // no such device
+        const std::string device = (editor.folder / "ttyCHOSEN").string();
+        writeBytes(device, "");
+        AppSettings(editor.settings).setComNum(16);
+        AppSettings(editor.settings).setPortDevice(16, device);
         QVERIFY(editor.start());
         const std::size_t shown = editor.messages.shown.size();
         DialogDriver driver;
         driver.pressOk = false;
         editor.window->actions().transferRead->trigger();
         QCOMPARE(driver.opened, 1);
+        QCOMPARE(driver.device, "Serial port: COM16  " + QString::fromStdString(device));
         QCOMPARE(editor.messages.shown.size(), shown);
+        QCOMPARE(readBytes(device), std::string());
     }
 
     // A read would replace unsaved edits: the save question comes first, and

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "image/newimage.h"
-#include "platform/qtserialport.h"
 #include "ui/mainwindow.h"
+#include "ui/serialservices.h"
 
 namespace zmp::test {
 
@@ -73,6 +73,23 @@ std::string ScriptedDialogs::saveFileName(const std::string& filter, const std::
     return next(filter);
 }
 
+std::string ScriptedDialogs::askText(const std::string&, const std::string&, const std::string&)
+{
+    if (texts.empty()) return "";
+    std::string text = texts.front();
+    texts.pop_front();
+    return text;
+}
+
+int ScriptedDialogs::chooseItem(const std::string&, const std::string&, const std::vector<std::string>& items)
+{
+    itemsOffered = items;
+    if (choices.empty()) return -1;
+    const int choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
 bool ScriptedDialogs::choosePrinter(QPrinter& printer)
 {
     if (pdfPath.empty()) return false;
@@ -107,13 +124,11 @@ EditorFixture::~EditorFixture()
 
 bool EditorFixture::start()
 {
-    const SerialPortNames names(
-        &settings, devices ? devices : SerialPortNames::DeviceList(SerialPortNames::systemDevices));
-    window = std::make_unique<MainWindow>(MainWindowServices{
-        state, settings, messages, dialogs, [names] { return std::make_unique<QtSerialPort>(names); },
-        [names](int port) { return names.deviceFor(port); }, (folder / "backups").string(),
-        [names](int port) { return names.labelFor(port); },
-        [names](int port) { return names.identityFor(port); }});
+    MainWindowServices services{state, settings, messages, dialogs, {}, {}, (folder / "backups").string()};
+    attachSerialPorts(services, SerialPortNames(&settings, devices ? devices
+                                                                   : SerialPortNames::DeviceList(
+                                                                         SerialPortNames::systemDevices)));
+    window = std::make_unique<MainWindow>(std::move(services));
     return window->startUp();
 }
 

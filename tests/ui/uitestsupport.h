@@ -46,11 +46,17 @@ class ScriptedDialogs : public DialogService {
     std::string saveFileName(const std::string& filter, const std::string& folder) override;
     bool choosePrinter(QPrinter& printer) override;
     bool printerAvailable() override { return printerInstalled; }
+    std::string askText(const std::string& title, const std::string& label, const std::string& text) override;
+    int chooseItem(const std::string& title, const std::string& label,
+                   const std::vector<std::string>& items) override;
 
     std::deque<std::string> paths;
     std::vector<std::string> filtersAsked;
     std::string pdfPath; // empty: the print dialog is cancelled
     bool printerInstalled = true;
+    std::deque<std::string> texts;         // askText's answers ("" = cancelled when none is left)
+    std::deque<int> choices;               // chooseItem's answers (-1 = cancelled when none is left)
+    std::vector<std::string> itemsOffered; // what chooseItem offered last
 
   private:
     std::string next(const std::string& filter);

@@ -1,0 +1,102 @@
+// bench-find: Find Radio over eight serial devices that do not answer
+// (pseudo-terminals nobody answers on), then over the same eight with the
+// emulated radio, at 57600 baud, beside them, through the real serial-port
+// adapter and on the real clock. Prints the wall time of each sweep and the
+// time a device took. Goal: the eight silent devices within 16 s (2 s a
+// device at most); the radio found.
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <memory>
+#include <stdlib.h>
+#include <string>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <QCoreApplication>
+
+#include "fleetlink/radiofinder.h"
+#include "platform/qtserialport.h"
+#include "platform/serialdeviceuse.h"
+#include "radiosim/radioimage.h"
+#include "radiosim/radiosim.h"
+
+using namespace zmp;
+
+namespace {
+
+constexpr int SilentDevices = 8;
+constexpr double GoalSeconds = 16.0;
+
+// A pseudo-terminal, raw as a serial line is, that nothing answers on.
+class SilentLine {
+  public:
+    SilentLine()
+    {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+        device_ = ptsname(master_);
+        const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY);
+        termios raw{};
+        if (slave >= 0 && ::tcgetattr(slave, &raw) == 0) {
+            ::cfmakeraw(&raw);
+            ::tcsetattr(slave, TCSANOW, &raw);
+        }
+        if (slave >= 0) ::close(slave);
+    }
+    ~SilentLine()
+    {
+        if (master_ >= 0) ::close(master_);
+    }
+    SilentLine(const SilentLine&) = delete;
+    SilentLine& operator=(const SilentLine&) = delete;
+    const std::string& device() const { return device_; }
+
+  private:
+    int master_ = -1;
+    std::string device_;
+};
+
+double sweep(const char* name, const std::vector<std::string>& devices)
+{
+    const RadioFinder finder(
+        [](const std::string& device) {
+            auto port = std::make_unique<QtSerialPort>(SerialPortNames(nullptr));
+            port->setDevicePath(device);
+            return port;
+        },
+        SerialDeviceUse::heldElsewhere, 1, ProcessFlags{});
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<ProbeResult> results = finder.probeAll(devices);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%-22s %2zu devices  %6.2f s  %5.2f s a device  radios found: %zu\n", name, devices.size(),
+                seconds, seconds / static_cast<double>(devices.size()), RadioFinder::radios(results).size());
+    return seconds;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    std::vector<std::unique_ptr<SilentLine>> lines;
+    std::vector<std::string> devices;
+    for (int k = 0; k < SilentDevices; ++k) {
+        lines.push_back(std::make_unique<SilentLine>());
+        devices.push_back(lines.back()->device());
+    }
+    const double silent = sweep("silent", devices);
+    radiosim::SimOptions options;
+    options.baud = 57600;
+    radiosim::RadioSim sim(radiosim::RadioImage::fresh(), options);
+    std::thread radio([&sim] { sim.run(); });
+    devices.push_back(sim.devicePath());
+    sweep("silent and a radio", devices);
+    sim.stop();
+    radio.join();
+    std::printf("goal: %d silent devices within %.0f s: %s\n", SilentDevices, GoalSeconds,
+                silent <= GoalSeconds ? "met" : "MISSED");
+    return silent <= GoalSeconds ? 0 : 1;
+}
