@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <QPrinter>
 
@@ -17,7 +18,7 @@ class SilentMessages : public MessageService {
     MessageAnswer show(const Message&) override { return MessageAnswer::Ok; }
 };
 
-// The file dialogs answer with path (empty: cancelled); printing is refused.
+// The file dialogs answer with path (empty: cancelled); printing and the input dialogs are refused.
 class FixedDialogs : public DialogService {
   public:
     std::string path;
@@ -25,6 +26,11 @@ class FixedDialogs : public DialogService {
     std::string saveFileName(const std::string&, const std::string&) override { return path; }
     bool choosePrinter(QPrinter&) override { return false; }
     bool printerAvailable() override { return false; }
+    std::string askText(const std::string&, const std::string&, const std::string&) override { return {}; }
+    int chooseItem(const std::string&, const std::string&, const std::vector<std::string>&) override
+    {
+        return -1;
+    }
 };
 
 // An empty program folder under the temporary folder whose global.ini

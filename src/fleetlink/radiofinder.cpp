@@ -11,7 +11,6 @@
 #include "link/linkbusyscope.h"
 #include "link/radiolink.h"
 #include "link/synchroniser.h"
-#include "link/timescale.h"
 #include "message/messagetexts.h"
 
 namespace zmp {
@@ -89,8 +88,12 @@ RadioFinder::RadioFinder(PortFactory makePort, HeldElsewhere heldElsewhere, int 
 
 ProbeResult RadioFinder::probe(const std::string& device) const
 {
+    // The device's time is not shortened by the tests' time scale: the
+    // query's round trips take what the machine gives them, and a busy
+    // machine must not lose a radio.
     if (const std::string holder = heldElsewhere_ ? heldElsewhere_(device) : std::string(); !holder.empty())
         return {device, ProbeVerdict::Busy, holder};
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(DeviceMs);
     const std::unique_ptr<SerialPort> port = makePort_(device);
     if (!port) return {device, ProbeVerdict::Unusable, "no such port"};
     try {
@@ -105,15 +108,16 @@ ProbeResult RadioFinder::probe(const std::string& device) const
     } catch (const std::exception& error) {
         return {device, ProbeVerdict::Unusable, error.what()};
     }
-    return queryModel(*port, device);
+    return queryModel(*port, device, deadline);
 }
 
 // The connection and the model code, as every transfer starts.
-ProbeResult RadioFinder::queryModel(SerialPort& port, const std::string& device) const
+ProbeResult RadioFinder::queryModel(SerialPort& port, const std::string& device,
+                                    std::chrono::steady_clock::time_point deadline) const
 {
     TransferFlags flags = TransferFlags::startingFrom(switches_);
     flags.DebugMode = false;
-    ProbeHost host(flags, std::chrono::steady_clock::now() + std::chrono::milliseconds(scaledMs(DeviceMs)));
+    ProbeHost host(flags, deadline);
     LinkOptions options;
     options.device = device;
     const LinkContext context{port, host, flags, options, msg::ReadTitle};

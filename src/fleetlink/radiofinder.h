@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -51,7 +52,8 @@ class RadioFinder {
     static constexpr int DeviceMs = 2000;
 
   private:
-    ProbeResult queryModel(SerialPort& port, const std::string& device) const;
+    ProbeResult queryModel(SerialPort& port, const std::string& device,
+                           std::chrono::steady_clock::time_point deadline) const;
 
     PortFactory makePort_;
     HeldElsewhere heldElsewhere_;
