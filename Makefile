@@ -13,8 +13,10 @@ CMAKE_FLAGS ?=
 setup:
 	bash scripts/setup.sh
 
+# An optimised build with Debian's hardening flags: the tests run the very
+# programs the package holds.
 configure: setup
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZMP_HARDENING=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -25,12 +27,13 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(TEST_JOBS)
 
-# The Debian package, $(BUILD)/zmp_VERSION_ARCH.deb.
+# The Debian package, $(BUILD)/zmp_VERSION_ARCH.deb, of the build the tests
+# ran (CPack strips the programs).
 package: build
 	cmake --build $(BUILD) --target package
 
-# Installs that package as a user would, checks the installed programs and
-# removes the package again.
+# lintian's verdict on that package; then installs it as a user would,
+# checks the installed programs and removes the package again.
 package-test: package
 	bash scripts/package-test.sh $(BUILD)
 

@@ -6,6 +6,13 @@ include(GNUInstallDirs)
 foreach(program zmp zmp-cli zmp-radio-sim)
   if(TARGET ${program})
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # A stripped program keeps no compiler notes either, as Debian strips them.
+    install(CODE "
+      set(zmp_program \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\")
+      if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment \"\${zmp_program}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+      endif()")
   endif()
 endforeach()
 
@@ -46,6 +53,7 @@ install(CODE [[
   file(WRITE "${zmp_list}" "${zmp_files}\n")
   message(STATUS "Installing: ${zmp_list}")
 ]] COMPONENT source-install)
-# The package holds everything but the source install's own uninstall.
-set(CPACK_COMPONENTS_ALL Unspecified)
+# The package holds everything but the source install's own uninstall,
+# which would remove what dpkg owns.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 include(CPack)

@@ -59,3 +59,24 @@ function(zmp_add_library name)
   endif()
   target_link_libraries(${name} PUBLIC zmp_options ${ARG_DEPS})
 endfunction()
+
+# Debian's hardening flags, as dpkg-buildflags gives them with every
+# hardening feature on (fortified functions, stack protector, relro and
+# immediate binding), for the optimised builds: `make` and the package's.
+# The build type keeps its say over optimisation and debug information.
+if(ZMP_HARDENING)
+  find_program(ZMP_DPKG_BUILDFLAGS dpkg-buildflags REQUIRED)
+  foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env "DEB_BUILD_MAINT_OPTIONS=hardening=+all reproducible=-fixfilepath,-fixdebugpath"
+              ${ZMP_DPKG_BUILDFLAGS} --get ${kind}
+      OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    separate_arguments(flags UNIX_COMMAND "${flags}")
+    list(FILTER flags EXCLUDE REGEX "^-(g|O.*)$")
+    set(ZMP_HARDENING_${kind} ${flags})
+  endforeach()
+  set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+  target_compile_options(zmp_options INTERFACE
+    "$<${optimised}:${ZMP_HARDENING_CPPFLAGS};${ZMP_HARDENING_CXXFLAGS}>")
+  target_link_options(zmp_options INTERFACE "$<${optimised}:${ZMP_HARDENING_LDFLAGS}>")
+endif()

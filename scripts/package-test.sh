@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian package of the build with apt-get, as a user would,
-# checks the installed programs from a scratch folder, then removes the
-# package again. usage: package-test.sh [BUILD_DIR]
+# Checks the Debian package of the build with lintian, installs it with
+# apt-get as a user would, checks the installed programs from a scratch
+# folder, then removes the package again. usage: package-test.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -9,6 +9,13 @@ version=$(sed -n 's/^project(zmp VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 packages=("$build"/zmp_"$version"_*.deb)
 [[ ${#packages[@]} -eq 1 && -f ${packages[0]} ]] || { echo "package-test: no single zmp_$version deb in $build" >&2; exit 1; }
 deb=$(realpath "${packages[0]}")
+
+# Debian's own checks, pedantic ones included; any error or warning fails.
+lintian --fail-on error,warning --display-info --pedantic "$deb" ||
+  { echo "package-test: lintian finds fault with $deb" >&2; exit 1; }
+# dpkg removes the package: a source install's uninstall would remove dpkg's files.
+! dpkg-deb -c "$deb" | grep -q -e uninstall.sh -e installed-files.txt ||
+  { echo "package-test: $deb holds the source install's uninstall" >&2; exit 1; }
 
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
