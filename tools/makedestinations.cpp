@@ -84,7 +84,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path dir = argv[1];
-    for (int model : {zmp::ModelMr4400, zmp::ModelMr4400M}) {
+    for (const zmp::ModelTraits& traits : zmp::Models) {
+        const int model = traits.number;
         for (const Region& region : Regions) {
             if (!writeDestination(dir, model, region)) {
                 std::cerr << "zmp-make-destinations: cannot write " << region.name << " for model " << model

@@ -38,7 +38,7 @@ bool setModel(CliOptions& options, const std::string& value, std::string& error)
 {
     const auto model = TextValue::number(value);
     if (!model || *model != static_cast<int>(*model) || !isKnownModel(static_cast<int>(*model))) {
-        error = "unknown model number: " + value + " (1 = MR4400, 11 = MR4400M)";
+        error = "unknown model number: " + value + " (" + modelNumbersText() + ")";
         return false;
     }
     options.model = static_cast<int>(*model);
@@ -57,7 +57,7 @@ std::vector<CliOption> makeOptions()
         {{"--model",
           "",
           "N",
-          "1 = MR4400, 11 = MR4400M (default: as the editor starts)",
+          modelNumbersText() + " (default: as the editor starts)",
           "",
           UsageValue::Word,
           {"1", "11"}},

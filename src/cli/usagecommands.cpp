@@ -20,8 +20,8 @@ int UsageCommands::runHelp(const CliOptions& options, CliEnvironment&, std::ostr
 int UsageCommands::runModels(const CliOptions&, CliEnvironment&, std::ostream& out, std::ostream&,
                              std::istream&)
 {
-    for (const int model : {ModelMr4400, ModelMr4400M})
-        out << model << ' ' << modelName(model) << '\n';
+    for (const ModelTraits& traits : Models)
+        out << traits.number << ' ' << traits.name << '\n';
     return ExitSuccess;
 }
 

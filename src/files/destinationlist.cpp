@@ -34,12 +34,15 @@ std::vector<std::string> DestinationList::names(const std::filesystem::path& pro
 
 bool DestinationList::matches(const std::string& fileName, int model)
 {
-    const std::string suffix = destinationSuffix(model);
-    if (suffix.empty() || !endsWithIgnoringCase(fileName, suffix + ".ini")) return false;
-    // "-M_1130.ini" also ends in "_1130.ini": those files belong to the
-    // MR4400M and are not the MR4400's destinations.
-    const std::string otherSuffix = destinationSuffix(ModelMr4400M) + ".ini";
-    return model == ModelMr4400M || !endsWithIgnoringCase(fileName, otherSuffix);
+    const std::string suffix = destinationSuffix(model) + ".ini";
+    if (!isKnownModel(model) || !endsWithIgnoringCase(fileName, suffix)) return false;
+    // "-M_1130.ini" also ends in "_1130.ini": a file of a model whose
+    // suffix is the longer one is not a destination of this model.
+    for (const ModelTraits& other : Models) {
+        const std::string otherSuffix = destinationSuffix(other.number) + ".ini";
+        if (otherSuffix.size() > suffix.size() && endsWithIgnoringCase(fileName, otherSuffix)) return false;
+    }
+    return true;
 }
 
 std::string DestinationList::nameOfFile(const std::string& fileName)

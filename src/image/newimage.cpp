@@ -75,7 +75,8 @@ void writeDefaultContent(int model, MemoryImage& image)
     writeModelCode(image);
     writeOperatingDefaults(image);
     writeSettingDefaults(image);
-    if (model == ModelMr4400) writeAscii(image, IdentificationAddress, IdentificationText);
+    if (const ModelTraits* traits = modelTraits(model))
+        writeAscii(image, IdentificationAddress, traits->identification);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -9,26 +10,49 @@ inline constexpr int ModelMr4400 = 1;
 inline constexpr int ModelMr4400M = 11;
 inline constexpr std::uint16_t ModelCode = 4400; // 0x1130
 inline constexpr const char* ProductCode = "KT739R";
-inline constexpr const char* IdentificationText = "KT731R"; // MR4400 only, at 256..261
 inline constexpr int ModelCodeAddress = 128;
 inline constexpr int IdentificationAddress = 256;
 inline constexpr int ProductCodeAddress = 0x0100;
 
+// One row per radio model the system programs. Whether a model has ATIS
+// is not a trait: global.ini's "atis" key of the model says so.
+struct ModelTraits {
+    int number;                 // MODELTYPE, the [modelN] section of global.ini
+    const char* name;           // "MR4400"
+    const char* menuCaption;    // the model menu's item; empty for none
+    const char* suffixMark;     // before "_" and the model code in destination file names
+    const char* identification; // written at 256..261 of a new image; empty for none
+    bool emptyGroupRule;        // a usable group without channels is switched off
+};
+
+inline constexpr std::array<ModelTraits, 2> Models{{
+    {ModelMr4400, "MR4400", "MR4400", "", "KT731R", true},
+    {ModelMr4400M, "MR4400M", "", "-M", "", false},
+}};
+
+// The row of a model number; nullptr for a number of no model.
+inline const ModelTraits* modelTraits(int model)
+{
+    for (const ModelTraits& traits : Models)
+        if (traits.number == model) return &traits;
+    return nullptr;
+}
+
 inline bool isKnownModel(int model)
 {
-    return model == ModelMr4400 || model == ModelMr4400M;
+    return modelTraits(model) != nullptr;
 }
 
 inline std::string modelName(int model)
 {
-    if (model == ModelMr4400) return "MR4400";
-    if (model == ModelMr4400M) return "MR4400M";
-    return "Unknown model";
+    const ModelTraits* traits = modelTraits(model);
+    return traits ? traits->name : "Unknown model";
 }
 
 inline std::string modelMenuCaption(int model)
 {
-    return model == ModelMr4400 ? "MR4400" : "";
+    const ModelTraits* traits = modelTraits(model);
+    return traits ? traits->menuCaption : "";
 }
 
 // "1130": the model code as four upper-case hexadecimal digits.
@@ -41,16 +65,26 @@ inline std::string modelCodeText()
     return text;
 }
 
+// "1 = MR4400, 11 = MR4400M": the model numbers a command line takes.
+inline std::string modelNumbersText()
+{
+    std::string text;
+    for (const ModelTraits& traits : Models)
+        text += (text.empty() ? "" : ", ") + std::to_string(traits.number) + " = " + traits.name;
+    return text;
+}
+
+// "_1130" or "-M_1130": how a model's destination file names end before ".ini".
 inline std::string destinationSuffix(int model)
 {
-    if (model == ModelMr4400) return "_" + modelCodeText();
-    if (model == ModelMr4400M) return "-M_" + modelCodeText();
-    return "";
+    const ModelTraits* traits = modelTraits(model);
+    return traits ? traits->suffixMark + ("_" + modelCodeText()) : "";
 }
 
 inline bool appliesEmptyGroupRule(int model)
 {
-    return model == ModelMr4400;
+    const ModelTraits* traits = modelTraits(model);
+    return traits && traits->emptyGroupRule;
 }
 
 inline std::string titleText(int model)
