@@ -60,6 +60,7 @@ void MainActions::createFileMenu(QMainWindow& window)
     filePrintToFile = item(menu, "mnuFilePrintToFile", "P&rint to File");
     menu->addSeparator();
     fileBackups = item(menu, "mnuFileBackups", "&Backups…");
+    fileProgramFleet = item(menu, "mnuFileProgramFleet", "Program a F&leet…");
     menu->addSeparator();
     fileExit = item(menu, "mnuFileExit", "E&xit");
     fileExit->setShortcut(QKeySequence::Quit);

@@ -37,6 +37,7 @@ class MainActions : public QObject {
     QAction* fileExportPdf = nullptr;
     QAction* filePrintToFile = nullptr;
     QAction* fileBackups = nullptr;
+    QAction* fileProgramFleet = nullptr;
     QAction* fileExit = nullptr;
     QMenu* editMenu = nullptr;
     QAction* editUndo = nullptr;

@@ -43,6 +43,7 @@
 #include "ui/expgridpage.h"
 #include "ui/filedrops.h"
 #include "ui/filemenuhandler.h"
+#include "ui/fleetdialog.h"
 #include "ui/focushints.h"
 #include "ui/greypage.h"
 #include "ui/gridwheel.h"
@@ -205,6 +206,7 @@ void MainWindow::connectActions()
             }));
     connect(a.transferCompare, &QAction::triggered, this, whenFree([this] { compareWithRadio(); }));
     connect(a.fileBackups, &QAction::triggered, this, whenFree([this] { showBackups(); }));
+    connect(a.fileProgramFleet, &QAction::triggered, this, whenFree([this] { programFleet(); }));
     connect(a.helpContents, &QAction::triggered, this, whenFree([this] { showHelp(MainHelpContext); }));
     connect(a.helpAbout, &QAction::triggered, this, whenFree([this] { showAbout(); }));
     connect(a.optionsHexdump, &QAction::triggered, this, &MainWindow::showHexView);
@@ -635,6 +637,23 @@ void MainWindow::showBackups()
     if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
     if (!fileMenu_->askToSaveChanges()) return;
     fileMenu_->openBackup(store.imagePath(*dialog.chosen()).string());
+}
+
+// The editor's configuration is the fleet's base; the editor itself is not changed.
+void MainWindow::programFleet()
+{
+    if (!leavePageCheck()) return;
+    const EditorState& state = services_.state;
+    const AppSettings settings(services_.settings);
+    FleetDialog dialog(
+        {state.records, state.image, state.model, state.hasAtis,
+         services_.portDevice ? services_.portDevice(settings.comNum()) : std::string(),
+         services_.makeDevicePort,
+         [this] { return services_.dialogs.openFileName("CSV files(*.csv)|*.csv|All files(*.*)|*.*", {}); },
+         state.programDir.string(), services_.backupDir, settings.rememberedDestination(state.model),
+         state.flags, settings.verifyAfterProgram()},
+        this);
+    dialog.exec();
 }
 
 void MainWindow::compareWithRadio()

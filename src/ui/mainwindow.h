@@ -72,6 +72,8 @@ struct MainWindowServices {
     std::function<std::vector<PortMenuDevice>()> portDevices = {};
     std::function<int(const std::string& device)> choosePort = {};
     std::function<std::vector<ProbeResult>(const std::vector<std::string>& devices)> findRadios = {};
+    // A new serial port on the given device, for each port of a fleet.
+    std::function<std::unique_ptr<SerialPort>(const std::string& device)> makeDevicePort = {};
 };
 
 // frmMain: the tree on the left, one page at a time on the right, menus,
@@ -170,6 +172,7 @@ class MainWindow : public QMainWindow, private DocumentObserver, private FileMen
     // The device the next transfer will use, as its dialog names it.
     TransferDevice transferDevice() const;
     void showBackups();
+    void programFleet();
     // Reads the radio into a copy of the editor's state and shows what differs.
     void compareWithRadio();
     void runClear(int operation);

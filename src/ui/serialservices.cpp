@@ -18,15 +18,15 @@ void attachSerialPorts(MainWindowServices& services, const SerialPortNames& name
         return devices;
     };
     services.choosePort = [names](const std::string& device) { return names.choose(device); };
+    services.makeDevicePort = [names](const std::string& device) {
+        auto port = std::make_unique<QtSerialPort>(names);
+        port->setDevicePath(device);
+        return port;
+    };
     EditorState& state = services.state;
-    services.findRadios = [names, &state](const std::vector<std::string>& devices) {
-        const RadioFinder finder(
-            [names](const std::string& device) {
-                auto port = std::make_unique<QtSerialPort>(names);
-                port->setDevicePath(device);
-                return port;
-            },
-            SerialDeviceUse::heldElsewhere, state.model, state.flags);
+    services.findRadios = [makePort = services.makeDevicePort,
+                           &state](const std::vector<std::string>& devices) {
+        const RadioFinder finder(makePort, SerialDeviceUse::heldElsewhere, state.model, state.flags);
         return finder.probeAll(devices);
     };
 }
