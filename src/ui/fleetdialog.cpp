@@ -90,7 +90,11 @@ FleetDialog::FleetDialog(FleetDialogContext context, QWidget* parent)
         tr("Program &again: radios the log has done, and radios holding another User MMSI"), this);
     again_->setObjectName(QStringLiteral("chkFleetAgain"));
     auto* form = new QFormLayout;
-    form->addRow(tr("Fleet &list:"), listRow);
+    // A row of a line and a button gets no buddy from the form: the label's
+    // mnemonic goes to the line.
+    auto* listLabel = new QLabel(tr("Fleet &list:"), this);
+    listLabel->setBuddy(list_);
+    form->addRow(listLabel, listRow);
     form->addRow(tr("&Ports:"), ports_);
     form->addRow(tr("Fleet l&og:"), log_);
     form->addRow(QString(), fillDirectory_);

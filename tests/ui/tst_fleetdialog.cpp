@@ -85,6 +85,16 @@ class FleetDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Alt and a label's underlined letter go to its field.
+    void everyLabelMnemonicHasAField()
+    {
+        FleetRig rig(0);
+        for (const QLabel* label : rig.dialog->findChildren<QLabel*>()) {
+            const QString text = QString(label->text()).remove(QStringLiteral("&&"));
+            if (text.contains(QLatin1Char('&'))) QVERIFY2(label->buddy(), qPrintable(label->text()));
+        }
+    }
+
     void programsARadioOnEachPortAndTellsHowEachEnded()
     {
         FleetRig rig(2);
