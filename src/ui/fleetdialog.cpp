@@ -111,7 +111,13 @@ FleetDialog::FleetDialog(FleetDialogContext context, QWidget* parent)
         {tr("Radio"), tr("Label"), tr("User MMSI"), tr("Port"), tr("State"), tr("Progress"), tr("Reason")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The columns follow their contents as the radios go; the reason takes
+    // the rest of the width, and its whole text is its tooltip.
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(ProgressColumn, QHeaderView::Fixed);
+    header->resizeSection(ProgressColumn, QProgressBar().sizeHint().width());
+    header->setSectionResizeMode(ReasonColumn, QHeaderView::Stretch);
     auto* buttons = new QDialogButtonBox(this);
     start_ = buttons->addButton(tr("&Start"), QDialogButtonBox::ActionRole);
     start_->setObjectName(QStringLiteral("cmdFleetStart"));
@@ -242,7 +248,6 @@ void FleetDialog::fillTable(const FleetList& list)
         bar->setAccessibleName(tr("Progress of %1").arg(cells[LabelColumn]));
         table_->setCellWidget(row, ProgressColumn, bar);
     }
-    table_->resizeColumnsToContents();
 }
 
 void FleetDialog::showRadio(const FleetRadio& radio)
@@ -251,7 +256,9 @@ void FleetDialog::showRadio(const FleetRadio& radio)
     if (row >= table_->rowCount()) return;
     table_->item(row, PortColumn)->setText(QString::fromStdString(radio.device));
     table_->item(row, StateColumn)->setText(stateText(radio));
-    table_->item(row, ReasonColumn)->setText(reasonText(radio));
+    QTableWidgetItem* reason = table_->item(row, ReasonColumn);
+    reason->setText(reasonText(radio));
+    reason->setToolTip(reason->text());
     if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, ProgressColumn)))
         bar->setValue(radio.phase == FleetPhase::Finished && fleetDone(radio.outcome) ? 100 : radio.percent);
 }
@@ -271,7 +278,6 @@ void FleetDialog::showSummary(const FleetSummary& summary)
             tr("\nA radio that failed or was cancelled may hold a partly written configuration: connect it "
                "again and press Start with the same log; the backups hold what was sent to it.");
     say(shown);
-    table_->resizeColumnToContents(StateColumn);
     emit fleetFinished();
 }
 
