@@ -6,13 +6,9 @@
 // device at most); the radio found.
 #include <chrono>
 #include <cstdio>
-#include <fcntl.h>
 #include <memory>
-#include <stdlib.h>
 #include <string>
-#include <termios.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include <QCoreApplication>
@@ -22,6 +18,7 @@
 #include "platform/serialdeviceuse.h"
 #include "radiosim/radioimage.h"
 #include "radiosim/radiosim.h"
+#include "support/quietline.h"
 
 using namespace zmp;
 
@@ -29,35 +26,6 @@ namespace {
 
 constexpr int SilentDevices = 8;
 constexpr double GoalSeconds = 16.0;
-
-// A pseudo-terminal, raw as a serial line is, that nothing answers on.
-class SilentLine {
-  public:
-    SilentLine()
-    {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
-        device_ = ptsname(master_);
-        const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY);
-        termios raw{};
-        if (slave >= 0 && ::tcgetattr(slave, &raw) == 0) {
-            ::cfmakeraw(&raw);
-            ::tcsetattr(slave, TCSANOW, &raw);
-        }
-        if (slave >= 0) ::close(slave);
-    }
-    ~SilentLine()
-    {
-        if (master_ >= 0) ::close(master_);
-    }
-    SilentLine(const SilentLine&) = delete;
-    SilentLine& operator=(const SilentLine&) = delete;
-    const std::string& device() const { return device_; }
-
-  private:
-    int master_ = -1;
-    std::string device_;
-};
 
 double sweep(const char* name, const std::vector<std::string>& devices)
 {
@@ -81,10 +49,10 @@ double sweep(const char* name, const std::vector<std::string>& devices)
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    std::vector<std::unique_ptr<SilentLine>> lines;
+    std::vector<std::unique_ptr<test::QuietLine>> lines;
     std::vector<std::string> devices;
     for (int k = 0; k < SilentDevices; ++k) {
-        lines.push_back(std::make_unique<SilentLine>());
+        lines.push_back(std::make_unique<test::QuietLine>());
         devices.push_back(lines.back()->device());
     }
     const double silent = sweep("silent", devices);

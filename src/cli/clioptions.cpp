@@ -1,5 +1,6 @@
 #include "cli/clioptions.h"
 
+#include "cli/portscommand.h"
 #include "files/textvalue.h"
 #include "model/models.h"
 
@@ -64,12 +65,18 @@ std::vector<CliOption> makeOptions()
          &setModel},
         {{"--destination", "", "NAME", "destination of every new image (default: the remembered one)"},
          &setText<&CliOptions::destination>},
-        {{"--port", "", "DEV",
+        {{"--port",
+          "",
+          "DEV",
           "serial device, e.g. /dev/ttyUSB0 or COM3 (default: the editor's port number); auto: the one "
           "device "
-          "a radio answers on (exit 2 when several answer); fleet program: once a port; ports --probe: the "
+          "a radio answers on (exit 2 when several answer); fleet program: once a port, auto for every "
+          "device "
+          "a radio answers on; ports --probe: the "
           "devices to probe",
-          "", UsageValue::Device},
+          "",
+          UsageValue::Device,
+          {PortsCommand::Auto}},
          &addPort},
         {{"--slow", "", "", "keep the transfer at 19200 baud"}, &setFlag<&CliOptions::slow>},
         {{"--debug", "", "", "link status lines on stderr, err.log written"}, &setFlag<&CliOptions::debug>},
@@ -89,7 +96,7 @@ std::vector<CliOption> makeOptions()
         {{"--backup-radio", "", "", "program: first read the radio and keep what it held in the backups"},
          &setFlag<&CliOptions::backupRadio>},
         {{"--json", "", "",
-          "diff, check, backups, destinations: one JSON array of objects, null for an empty field"},
+          "diff, check, backups, destinations, ports: one JSON array of objects, null for an empty field"},
          &setFlag<&CliOptions::json>},
         {{"--help", "-h", "", "this text; after a command, that command's usage"},
          &setFlag<&CliOptions::help>},

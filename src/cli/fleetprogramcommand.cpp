@@ -1,5 +1,6 @@
 #include "cli/fleetprogramcommand.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -7,6 +8,7 @@
 #include <thread>
 
 #include "cli/clioptions.h"
+#include "cli/portscommand.h"
 #include "files/appsettings.h"
 #include "fleet/fleetscheduler.h"
 #include "fleetlink/linkstation.h"
@@ -49,10 +51,15 @@ std::optional<FleetLog> openLog(const CliOptions& options, std::ostream& err)
 }
 
 // One port asks on a terminal; with --yes, or several ports, each port probes.
-std::unique_ptr<RadioWait> radioWait(CliSession& session, std::ostream& err, std::istream& in)
+bool asksOnTerminal(const CliOptions& options, std::size_t portCount)
 {
-    const CliOptions& options = session.options();
-    if (options.yes || options.ports.size() > 1) return std::make_unique<ProbedWait>();
+    return !options.yes && portCount <= 1;
+}
+
+std::unique_ptr<RadioWait> radioWait(CliSession& session, std::size_t portCount, std::ostream& err,
+                                     std::istream& in)
+{
+    if (!asksOnTerminal(session.options(), portCount)) return std::make_unique<ProbedWait>();
     if (!session.environment().stdinIsTerminal) return nullptr;
     return std::make_unique<PromptedWait>([&err, &in](const std::string& request) {
         err << request << ' ' << std::flush;
@@ -61,21 +68,45 @@ std::unique_ptr<RadioWait> radioWait(CliSession& session, std::ostream& err, std
     });
 }
 
+int noTerminal(std::ostream& err)
+{
+    err << "zmp-cli: no terminal to ask for each radio on; --yes waits for each radio by itself\n";
+    return ExitUsage;
+}
+
 // A device to open (empty: the remembered port number) and its name for the user.
 struct StationPort {
     std::string device;
     std::string shown;
 };
 
-std::vector<StationPort> stationPorts(CliSession& session)
+void addPort(std::vector<StationPort>& ports, const std::string& device)
+{
+    for (const StationPort& port : ports)
+        if (port.device == device) return;
+    ports.push_back({device, device});
+}
+
+// The devices given, auto standing for every device a radio answers on now;
+// nothing when auto finds none (told on err).
+std::optional<std::vector<StationPort>> stationPorts(CliSession& session, std::ostream& err)
 {
     std::vector<StationPort> ports;
-    for (const std::string& device : session.options().ports)
-        ports.push_back({device, device});
+    for (const std::string& device : session.options().ports) {
+        if (device != PortsCommand::Auto) {
+            addPort(ports, device);
+            continue;
+        }
+        const std::vector<std::string> radios = PortsCommand::findRadios(session, err);
+        if (radios.empty()) return std::nullopt;
+        for (const std::string& radio : radios)
+            addPort(ports, radio);
+    }
     if (!ports.empty()) return ports;
     CliEnvironment& environment = session.environment();
     const int number = AppSettings(environment.settings).comNum();
-    return {{"", environment.portDevice ? environment.portDevice(number) : "port " + std::to_string(number)}};
+    return std::vector<StationPort>{
+        {"", environment.portDevice ? environment.portDevice(number) : "port " + std::to_string(number)}};
 }
 
 // Ctrl+C cancels the fleet: the radios being programmed cancel cleanly.
@@ -101,15 +132,18 @@ int FleetProgramCommand::run(CliSession& session, const FleetList& list, std::os
 {
     CliEnvironment& environment = session.environment();
     const CliOptions& options = session.options();
-    const std::unique_ptr<RadioWait> wait = radioWait(session, err, in);
-    if (!wait) {
-        err << "zmp-cli: no terminal to ask for each radio on; --yes waits for each radio by itself\n";
-        return ExitUsage;
-    }
+    // auto may find several radios, and then there is nothing to ask.
+    const bool portAuto = std::ranges::find(options.ports, PortsCommand::Auto) != options.ports.end();
+    if (!portAuto && asksOnTerminal(options, options.ports.size()) && !environment.stdinIsTerminal)
+        return noTerminal(err);
     if (!environment.makePort) {
         err << "zmp-cli: the radio commands are not available in this build\n";
         return ExitFailed;
     }
+    const std::optional<std::vector<StationPort>> ports = stationPorts(session, err);
+    if (!ports) return ExitFailed;
+    const std::unique_ptr<RadioWait> wait = radioWait(session, ports->size(), err, in);
+    if (!wait) return noTerminal(err);
     std::optional<FleetLog> log = openLog(options, err);
     if (!log) return ExitFailed;
     FleetBackups backups(options.noBackup ? std::string() : environment.backupDir, session.model(),
@@ -121,7 +155,7 @@ int FleetProgramCommand::run(CliSession& session, const FleetList& list, std::os
         session.flags()};
     std::vector<std::unique_ptr<LinkStation>> stations;
     std::vector<FleetStation*> running;
-    for (const auto& port : stationPorts(session)) {
+    for (const StationPort& port : *ports) {
         stations.push_back(std::make_unique<LinkStation>(
             port.shown, [&environment, device = port.device] { return environment.makePort(device); }, *wait,
             backups, settings));

@@ -21,6 +21,9 @@ class PortsCommand {
     // when none or several answer (told with every device's result), with
     // the exit status in status: 1 for none, 2 for several.
     static std::optional<std::string> findRadio(CliSession& session, std::ostream& err, int& status);
+    // --port auto for a fleet: every device a radio answers on, each told
+    // on err; none is told with every device's result.
+    static std::vector<std::string> findRadios(CliSession& session, std::ostream& err);
 
     static constexpr const char* Auto = "auto";
 };

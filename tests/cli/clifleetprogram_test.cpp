@@ -54,13 +54,19 @@ class CliFleetProgramTest : public ::testing::Test, public test::CliFixtureBase 
             radios_.push_back(std::make_unique<test::RunningRadio>(memory, each));
         }
     }
-    // fleet program on every radio's port; the radios have ended when it returns.
-    CliResult program(std::vector<std::string> args, const std::string& input = "")
+    // fleet program on every radio's port, or with --port auto among the
+    // system's devices; the radios have ended when it returns.
+    CliResult program(std::vector<std::string> args, const std::string& input = "", bool portAuto = false)
     {
         args.insert(args.begin(), {"fleet", "program", path("base.dat"), path("fleet.csv"),
                                    "--accept-warnings", "--log", path("log.csv")});
-        for (const auto& radio : radios_)
-            args.insert(args.end(), {"--port", radio->devicePath()});
+        std::vector<ListedPort> listed;
+        for (const auto& radio : radios_) {
+            listed.push_back({radio->devicePath(), radio->devicePath()});
+            if (!portAuto) args.insert(args.end(), {"--port", radio->devicePath()});
+        }
+        if (portAuto) args.insert(args.end(), {"--port", "auto"});
+        environment.portCandidates = [listed] { return listed; };
         CliResult result = run(args, input);
         for (const auto& radio : radios_)
             radio->stop();
@@ -85,12 +91,20 @@ std::string bcd(std::initializer_list<int> bytes)
 }
 
 // Each port takes the next row when it is free: which radio gets which row
-// is not known beforehand, so each is found by the MMSI it holds.
+// is not known beforehand, so each is found by the MMSI it holds. The ports
+// are those that --port auto finds a radio on.
 TEST_F(CliFleetProgramTest, eachRadioHoldsItsRowsIdentityAndOtherwiseTheBase)
 {
+    const CliResult none = program({}, "", true);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("zmp-cli: no radio found: the system lists no serial device\n"),
+              std::string::npos)
+        << none.err;
     startRadios({{}, {}, {}});
-    const CliResult result = program({});
+    const CliResult result = program({}, "", true);
     EXPECT_EQ(result.status, 0) << result.err;
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_NE(result.err.find("radio found on " + port(i) + "\n"), std::string::npos) << result.err;
     const std::map<std::string, std::string> atisOfMmsi{
         {bcd({0x36, 0x61, 0x23, 0x45, 0x60}), bcd({0x93, 0x66, 0x12, 0x34, 0x56})},
         {bcd({0x36, 0x61, 0x23, 0x45, 0x70}), std::string(5, '\xFF')},

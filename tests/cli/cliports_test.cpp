@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -16,60 +11,13 @@
 #include "cliradiofixture.h"
 #include "platform/serialdeviceuse.h"
 #include "radiosim/radioimage.h"
+#include "support/quietline.h"
 
 namespace zmp {
 namespace {
 
 using test::CliResult;
-
-// A pseudo-terminal nothing answers on; the test holds its master side
-// and sees every byte sent to the device.
-class QuietLine {
-  public:
-    QuietLine()
-    {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
-        device_ = ptsname(master_);
-        // Raw from the start, as a serial line is: no echo of what the device sends.
-        const int slave = ::open(device_.c_str(), O_RDWR | O_NOCTTY);
-        termios raw{};
-        if (slave >= 0 && ::tcgetattr(slave, &raw) == 0) {
-            ::cfmakeraw(&raw);
-            ::tcsetattr(slave, TCSANOW, &raw);
-        }
-        if (slave >= 0) ::close(slave);
-    }
-    virtual ~QuietLine()
-    {
-        if (holder_ >= 0) ::close(holder_);
-        if (master_ >= 0) ::close(master_);
-    }
-    const std::string& device() const { return device_; }
-    // Everything sent to the device so far.
-    std::string received()
-    {
-        char buffer[256];
-        for (ssize_t n; (n = ::read(master_, buffer, sizeof buffer)) > 0;)
-            received_.append(buffer, static_cast<std::size_t>(n));
-        return received_;
-    }
-    // Opened by "another program" that asked for it alone.
-    void holdExclusively()
-    {
-        holder_ = ::open(device_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ASSERT_GE(holder_, 0);
-        ASSERT_EQ(::ioctl(holder_, TIOCEXCL), 0);
-    }
-
-  protected:
-    int master_ = -1;
-
-  private:
-    int holder_ = -1;
-    std::string device_;
-    std::string received_;
-};
+using test::QuietLine;
 
 // A device that streams text without being asked, as a GPS does.
 class StreamingLine : public QuietLine {
@@ -80,8 +28,7 @@ class StreamingLine : public QuietLine {
             const std::string sentence =
                 "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
             while (!stop_) {
-                if (::write(master_, sentence.data(), sentence.size()) < 0) {
-                }
+                sendFromDevice(sentence);
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
         });
@@ -119,7 +66,7 @@ TEST_F(CliPortsTest, probeFindsTheRadioAndSendsOthersOneByte)
     QuietLine silent;
     StreamingLine gps;
     QuietLine held;
-    held.holdExclusively();
+    ASSERT_TRUE(held.holdExclusively());
     startRadio(radiosim::RadioImage::fresh());
     const std::string radio = sim->devicePath();
     offer({silent.device(), radio, gps.device(), held.device()});
@@ -138,6 +85,32 @@ TEST_F(CliPortsTest, probeFindsTheRadioAndSendsOthersOneByte)
     EXPECT_EQ(silent.received(), "P");
     EXPECT_EQ(gps.received(), "P");
     EXPECT_EQ(held.received(), "");
+}
+
+// --json: the same facts, one object a device, null for "not busy".
+TEST_F(CliPortsTest, jsonListsAndProbesOneObjectADevice)
+{
+    QuietLine silent;
+    QuietLine held;
+    ASSERT_TRUE(held.holdExclusively());
+    offer({silent.device(), held.device()});
+    const CliResult listed = run({"ports", "--json"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out, "[\n  {\"device\": \"" + silent.device() + "\", \"label\": \"" + silent.device() +
+                              "  test line\", \"busy\": null},\n  {\"device\": \"" + held.device() +
+                              "\", \"label\": \"" + held.device() +
+                              "  test line\", \"busy\": \"in use by another program\"}\n]\n");
+    const CliResult probed = run({"ports", "--probe", "--json"});
+    EXPECT_EQ(probed.status, 1) << probed.err;
+    EXPECT_EQ(probed.out, "[\n  {\"device\": \"" + silent.device() +
+                              "\", \"radio\": false, \"result\": \"no answer\"},\n  {\"device\": \"" +
+                              held.device() +
+                              "\", \"radio\": false, \"result\": \"busy: in use by another program (not "
+                              "probed)\"}\n]\n");
+    offer({});
+    const CliResult none = run({"ports", "--json"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "[]\n");
 }
 
 // --port auto: one radio is used, none fails, several make the user choose.

@@ -84,6 +84,7 @@ completes() {
 [[ "$(completes zmp-cli import x.dat me)" == "memory-id" ]] || fail "bash: import x.dat me"
 [[ "$(completes zmp-cli --model '')" == "1 11" ]] || fail "bash: --model"
 [[ "$(completes zmp-cli fleet '')" == "check program" ]] || fail "bash: fleet"
+[[ "$(completes zmp-cli --port au)" == "auto" ]] || fail "bash: --port au completes to '$(completes zmp-cli --port au)'"
 
 desktop-file-validate "$prefix/share/applications/org.zmp.zmp.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.zmp.zmp.metainfo.xml" > "$scratch/appstream.log" ||
