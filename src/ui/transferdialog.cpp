@@ -7,12 +7,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "files/appsettings.h"
 #include "link/linkwords.h"
@@ -26,11 +28,17 @@ namespace zmp {
 namespace {
 
 constexpr int OuterWidthPixels = 465;
-// 20 pixels more than the first design: a row of its own for the phase line.
-constexpr int OuterHeightPixels = 310;
-constexpr int PhaseRowTwips = 300;
 constexpr int PictureWidthTwips = 900;
 constexpr int PictureHeightTwips = 900;
+// Below the pictures the rows follow one another: the phase line, the
+// options, the progress bar and the buttons, then a margin of the size of
+// the side ones; the window is as tall as they need.
+constexpr int MarginTwips = 240;
+constexpr int RowGapTwips = 120;
+constexpr int LineTwips = 260;
+constexpr int ProgressTwips = 300;
+constexpr int ButtonWidthTwips = 1200;
+constexpr int ButtonHeightTwips = 375;
 // How long "Cancelled." stays before the dialog closes.
 constexpr int CancelledShownMs = 800;
 
@@ -59,8 +67,10 @@ TransferDialog::TransferDialog(OperationType type, EditorState& state, SettingsS
     options.device = device.path.empty() ? appSettings.portDevice(options.portNumber) : device.path;
     transfer_ = std::make_unique<Transfer>(type, port, *this, state, options);
     createControls(device);
+    // The options come before the buttons that act on them, in the Tab order too.
     createVerifyBox(settings, options.verify);
     createCopyBox(settings, appSettings.keepRadioCopy());
+    createButtons();
     placeControls();
 }
 
@@ -103,6 +113,10 @@ void TransferDialog::createControls(const TransferDevice& device)
     QPalette blue = progressBar_->palette();
     blue.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
     progressBar_->setPalette(blue);
+}
+
+void TransferDialog::createButtons()
+{
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -149,7 +163,6 @@ void TransferDialog::placeControls()
     const QScreen* screen = this->screen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
-    resize(px(OuterWidthPixels * TwipsPerPixelAt96Dpi), px(OuterHeightPixels * TwipsPerPixelAt96Dpi));
     const int width = px(OuterWidthPixels * TwipsPerPixelAt96Dpi);
     message_->setGeometry(px(240), px(120), width - px(480), px(1150));
     // The pictures' sides show which way the data goes.
@@ -163,20 +176,48 @@ void TransferDialog::placeControls()
     const int cableLeft = px(350) + pictureW;
     pictAF_->setGeometry(cableLeft, px(1520), px(4200) - cableLeft, px(600));
     pictAF_->setPixmap(TransferPictures::cable(pictAF_->width(), pictAF_->height()));
-    monitor_->setGeometry(px(240), px(2300), width - px(480), px(260));
-    phase_->setGeometry(monitor_->geometry());
-    const int optionsTop = px(2300 + PhaseRowTwips);
-    const int verifyW = px(2500);
-    verify_->setGeometry(px(240), optionsTop, verifyW, px(260));
-    copy_->setGeometry(px(240) + verifyW, optionsTop, width - px(480) - verifyW, px(260));
-    progressBar_->setGeometry(px(240), px(2600 + PhaseRowTwips), width - px(480), px(300));
-    const int buttonW = px(1200);
-    const int buttonH = px(375);
-    const int buttonTop = px(3100 + PhaseRowTwips);
-    const int gap = (width - 3 * buttonW) / 4;
-    ok_->setGeometry(gap, buttonTop, buttonW, buttonH);
-    cancel_->setGeometry(2 * gap + buttonW, buttonTop, buttonW, buttonH);
-    help_->setGeometry(3 * gap + 2 * buttonW, buttonTop, buttonW, buttonH);
+    const int picturesBottom = std::max(pictA_->geometry().bottom(), pictB_->geometry().bottom()) + 1;
+    layOutRows(dpi, picturesBottom);
+    resize(width, layout()->totalSizeHint().height());
+    layout()->activate();
+}
+
+// The rows under the pictures, in a layout of their own: the pictures
+// keep their places and the rows never crowd them.
+void TransferDialog::layOutRows(double dpi, int top)
+{
+    auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
+    // A long status line is cut, it never widens the window while it runs.
+    for (QLabel* line : {monitor_, phase_}) {
+        line->setMinimumHeight(px(LineTwips));
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    progressBar_->setFixedHeight(px(ProgressTwips));
+    auto* rows = new QVBoxLayout;
+    rows->setContentsMargins(px(MarginTwips), 0, px(MarginTwips), 0);
+    rows->setSpacing(px(RowGapTwips));
+    rows->addWidget(monitor_);
+    rows->addWidget(phase_);
+    auto* options = new QHBoxLayout;
+    options->setSpacing(px(MarginTwips));
+    options->addWidget(verify_);
+    options->addWidget(copy_);
+    options->addStretch(1);
+    rows->addLayout(options);
+    rows->addWidget(progressBar_);
+    // The buttons stand evenly spread over the whole width.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {ok_, cancel_, help_}) {
+        button->setFixedSize(px(ButtonWidthTwips), px(ButtonHeightTwips));
+        buttons->addWidget(button);
+        buttons->addStretch(1);
+    }
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, top + px(RowGapTwips), 0, px(MarginTwips));
+    window->setSpacing(px(2 * RowGapTwips));
+    window->addLayout(rows);
+    window->addLayout(buttons);
 }
 
 void TransferDialog::showEvent(QShowEvent* event)
@@ -184,9 +225,9 @@ void TransferDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (started_) return;
     started_ = true;
-    // The given size is the outer one, frame and title included.
-    const QSize frame = frameGeometry().size() - size();
-    if (frame.isValid() && !frame.isEmpty()) resize(size() - frame);
+    // The given width is the outer one, frame included.
+    const int frame = frameGeometry().width() - width();
+    if (frame > 0) resize(width() - frame, height());
     if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(msg::DebugStart); });
 }
 

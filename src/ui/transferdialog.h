@@ -72,7 +72,9 @@ class TransferDialog : public QDialog, public LinkHost {
     void createControls(const TransferDevice& device);
     void createVerifyBox(SettingsStore& settings, bool checked);
     void createCopyBox(SettingsStore& settings, bool checked);
+    void createButtons();
     void placeControls();
+    void layOutRows(double dpi, int top);
     void onOk();
     void onCancel();
     void endCancelled();

@@ -93,6 +93,17 @@ void act(QObject* object, const QString& action)
     control->actionInterface()->doAction(action);
 }
 
+// The first stops of Tab under a window or page, by object name.
+QStringList tabStops(QWidget* root, qsizetype count)
+{
+    QStringList stops;
+    for (QWidget* w = root->nextInFocusChain(); w != root && stops.size() < count; w = w->nextInFocusChain())
+        if (root->isAncestorOf(w) && w->isVisibleTo(root) && w->isEnabledTo(root) &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+            stops << w->objectName();
+    return stops;
+}
+
 QString shownPage(EditorFixture& editor)
 {
     return editor.window->findChild<QStackedWidget*>("pageStack")->currentWidget()->objectName();
@@ -233,6 +244,31 @@ class AccessibilityTest : public QObject {
                 checkTabOrder(tabs->currentWidget(), QStringLiteral("DSC tab %1").arg(tab));
             }
         }
+    }
+
+    // A tab strip comes before its tab's controls, and a dialog's options
+    // before the buttons that act on them.
+    void tabStopsComeFirstWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("stops");
+        QTest::newRow("DSC Setup") << "DSC" << QStringList{"qt_tabwidget_tabbar", "cmbUsableDsc_0"};
+        QTest::newRow("program dialog")
+            << "frmRadio" << QStringList{"chkVerify", "chkKeepCopy", "cmdOK", "cmdCancel", "cmdHelp"};
+    }
+    void tabStopsComeFirstWhereTheyBelong()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, stops);
+        QtSerialPort port{SerialPortNames(&editor_->settings)};
+        TransferDialog dialog(OperationType::Program, editor_->state, editor_->settings, editor_->messages,
+                              port);
+        QWidget* root = &dialog;
+        if (window != dialog.objectName()) {
+            editor_->window->selectNodeByKey(window.toStdString());
+            root = editor_->window->findChild<QStackedWidget*>("pageStack")->currentWidget();
+        }
+        QCOMPARE(tabStops(root, stops.size()), stops);
     }
 
     void checkBoxesWorkThroughTheirToggleAction()

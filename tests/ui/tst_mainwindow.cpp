@@ -633,6 +633,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(program.windowTitle(), QString("Program to Radio"));
         QCOMPARE(program.findChild<QLabel*>("pictA")->x(), twipsToPixels(4100));
         QCOMPARE(program.findChild<QLabel*>("pictB")->x(), twipsToPixels(450));
+        // The rows under the pictures keep their distance from them, and no
+        // band wider than the gap above the buttons is left under them.
+        auto* ok = program.findChild<QPushButton*>("cmdOK");
+        auto* bar = program.findChild<QProgressBar*>("pictProgress");
+        auto* verify = program.findChild<QCheckBox*>("chkVerify");
+        const int picturesBottom = program.findChild<QLabel*>("pictA")->geometry().bottom();
+        const int rowGap = bar->y() - verify->geometry().bottom();
+        QVERIFY(program.findChild<QLabel*>("lblmon")->y() - picturesBottom >= rowGap);
+        QVERIFY(program.height() - ok->geometry().bottom() <= ok->y() - bar->geometry().bottom());
         // A progress above 100 is shown as 100 %.
         program.showProgress(140);
         QCOMPARE(program.progress(), 100);
