@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
@@ -76,12 +76,28 @@ QFrame* guideLine(QWidget* parent, const char* name)
     return line;
 }
 
-QHBoxLayout* row(QVBoxLayout* layout, int indent = 0)
+// The page is one grid: captions in the first column, their fields side by
+// side in the second, so that every field starts at the same edge; check
+// boxes take the whole width.
+void addWide(QGridLayout* form, QWidget* box)
+{
+    form->addWidget(box, form->rowCount(), 0, 1, 2);
+}
+
+QHBoxLayout* addIndented(QGridLayout* form)
 {
     auto* r = new QHBoxLayout;
-    if (indent > 0) r->addSpacing(indent);
-    layout->addLayout(r);
+    form->addLayout(r, form->rowCount(), 0, 1, 2);
     return r;
+}
+
+QHBoxLayout* addField(QGridLayout* form, QLabel* caption)
+{
+    const int line = form->rowCount();
+    form->addWidget(caption, line, 0);
+    auto* fields = new QHBoxLayout;
+    form->addLayout(fields, line, 1);
+    return fields;
 }
 
 void setHelp(QWidget* widget, int context)
@@ -106,22 +122,23 @@ ChannelEditorPage::ChannelEditorPage(PageContext context, QWidget* parent) : Pag
 
 void ChannelEditorPage::createControls()
 {
-    auto* layout = new QVBoxLayout(scrolledBody());
+    auto* form = new QGridLayout(scrolledBody());
     chEnable_ = checkBox(this, "CH Enable", "chkCEnable", help::ChEnable);
-    row(layout)->addWidget(chEnable_);
-    createDisplayRow(layout);
-    createFrequencyRow(layout, Frequency::Rx);
-    createFrequencyRow(layout, Frequency::Tx);
-    createTransmitRows(layout);
-    createOtherRows(layout);
-    layout->addStretch(1);
+    addWide(form, chEnable_);
+    createDisplayRow(form);
+    createFrequencyRow(form, Frequency::Rx);
+    createFrequencyRow(form, Frequency::Tx);
+    createTransmitRows(form);
+    createOtherRows(form);
+    form->setColumnStretch(1, 1);
+    form->setRowStretch(form->rowCount(), 1);
+    layOut(false);
 }
 
-void ChannelEditorPage::createDisplayRow(QVBoxLayout* layout)
+void ChannelEditorPage::createDisplayRow(QGridLayout* form)
 {
-    QHBoxLayout* r = row(layout);
     displayLabel_ = named(new QLabel(QStringLiteral("CH Display"), this), QStringLiteral("lblCN"));
-    r->addWidget(displayLabel_);
+    QHBoxLayout* r = addField(form, displayLabel_);
     for (std::size_t i = 0; i < number_.size(); ++i) {
         number_[i] = named(new QLineEdit(this), QStringLiteral("txtCN_%1").arg(i));
         setLocked(number_[i], true);
@@ -142,10 +159,9 @@ void ChannelEditorPage::createDisplayRow(QVBoxLayout* layout)
     r->addStretch(1);
 }
 
-void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
+void ChannelEditorPage::createFrequencyRow(QGridLayout* form, Frequency which)
 {
     const bool rx = which == Frequency::Rx;
-    QHBoxLayout* r = row(layout);
     auto* label =
         named(new QLabel(rx ? QStringLiteral("Rx Frequency") : QStringLiteral("Tx Frequency"), this),
               rx ? QStringLiteral("lblCRF") : QStringLiteral("lblCTF"));
@@ -156,7 +172,7 @@ void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
     text->setAccessibleName(label->text());
     auto* unit = named(new QLabel(QStringLiteral("MHz"), this),
                        rx ? QStringLiteral("lblCRFMHz") : QStringLiteral("lblCTFMHz"));
-    r->addWidget(label);
+    QHBoxLayout* r = addField(form, label);
     r->addWidget(text);
     r->addWidget(unit);
     r->addStretch(1);
@@ -166,39 +182,39 @@ void ChannelEditorPage::createFrequencyRow(QVBoxLayout* layout, Frequency which)
 }
 
 // Tx Enable, then Low Power Only and Power Up each indented under the box
-// that enables it, with a line drawn grey while it is disabled.
-void ChannelEditorPage::createTransmitRows(QVBoxLayout* layout)
+// that enables it, with a line drawn grey while it is disabled (the indents
+// are set by layOut).
+void ChannelEditorPage::createTransmitRows(QGridLayout* form)
 {
     txEnable_ = checkBox(this, "Tx Enable", "chkCTXEnable", help::TxEnable);
-    row(layout)->addWidget(txEnable_);
+    addWide(form, txEnable_);
     lowPowerLine_ = guideLine(this, "linCTXOnly");
     lowPower_ = checkBox(this, "Low Power Only", "chkCTXOnly", help::LowPower);
-    QHBoxLayout* low = row(layout, LineIndent);
-    low->addWidget(lowPowerLine_);
-    low->addWidget(lowPower_);
-    low->addStretch(1);
+    lowPowerRow_ = addIndented(form);
+    lowPowerRow_->addWidget(lowPowerLine_);
+    lowPowerRow_->addWidget(lowPower_);
+    lowPowerRow_->addStretch(1);
     powerUpLine_ = guideLine(this, "linCTXPower");
     powerUp_ = checkBox(this, "Power Up", "chkCTXPower", help::PowerUp);
-    QHBoxLayout* up = row(layout, 2 * LineIndent + LineWidth);
-    up->addWidget(powerUpLine_);
-    up->addWidget(powerUp_);
-    up->addStretch(1);
+    powerUpRow_ = addIndented(form);
+    powerUpRow_->addWidget(powerUpLine_);
+    powerUpRow_->addWidget(powerUp_);
+    powerUpRow_->addStretch(1);
     duplex_ = checkBox(this, "Duplex", "chkCDup", help::Duplex);
-    row(layout)->addWidget(duplex_);
+    addWide(form, duplex_);
 }
 
-void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
+void ChannelEditorPage::createOtherRows(QGridLayout* form)
 {
     scan_ = checkBox(this, "Scan Memory", "chkCScan", help::Scan);
-    row(layout)->addWidget(scan_);
+    addWide(form, scan_);
     scrambleLabel_ = named(new QLabel(QStringLiteral("Scrambler"), this), QStringLiteral("lblScramble"));
     scramble_ = named(new QComboBox(this), QStringLiteral("cmbScramble"));
     for (const auto& [caption, value] : ScramblerEntries)
         scramble_->addItem(QString::fromUtf8(caption), value);
     setHelp(scramble_, help::Scrambler);
     scramble_->setAccessibleName(scrambleLabel_->text());
-    QHBoxLayout* s = row(layout);
-    s->addWidget(scrambleLabel_);
+    QHBoxLayout* s = addField(form, scrambleLabel_);
     s->addWidget(scramble_);
     s->addStretch(1);
     nameLabel_ = named(new QLabel(QStringLiteral("CH Name"), this), QStringLiteral("lblCTag"));
@@ -208,8 +224,7 @@ void ChannelEditorPage::createOtherRows(QVBoxLayout* layout)
     fitCharacters(name_, NameLength);
     name_->setValidator(new KeyFilterValidator(isNameKey, name_));
     setHelp(name_, help::Name);
-    QHBoxLayout* n = row(layout);
-    n->addWidget(nameLabel_);
+    QHBoxLayout* n = addField(form, nameLabel_);
     n->addWidget(name_);
     n->addStretch(1);
 }
@@ -298,6 +313,12 @@ void ChannelEditorPage::layOut(bool exp)
     setLocked(tx_, !exp);
     txEnable_->setVisible(!exp);
     duplex_->setVisible(!exp);
+    // On an EXP channel Low Power Only takes the place of the hidden Tx
+    // Enable, with no line to it, and Power Up stays one step under it.
+    lowPowerLine_->setVisible(!exp);
+    const int lowIndent = exp ? 0 : LineIndent;
+    lowPowerRow_->setContentsMargins(lowIndent, 0, 0, 0);
+    powerUpRow_->setContentsMargins(lowIndent + LineIndent + (exp ? 0 : LineWidth), 0, 0, 0);
     scrambleLabel_->setVisible(scramblerFeature_);
     scramble_->setVisible(scramblerFeature_);
     setHelp(chEnable_, exp ? help::ExpChEnable : help::ChEnable);

@@ -9,9 +9,10 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QVBoxLayout;
 
 namespace zmp {
 
@@ -38,10 +39,10 @@ class ChannelEditorPage : public Page {
     enum class Frequency { Rx, Tx };
 
     void createControls();
-    void createDisplayRow(QVBoxLayout* layout);
-    void createFrequencyRow(QVBoxLayout* layout, Frequency which);
-    void createTransmitRows(QVBoxLayout* layout);
-    void createOtherRows(QVBoxLayout* layout);
+    void createDisplayRow(QGridLayout* form);
+    void createFrequencyRow(QGridLayout* form, Frequency which);
+    void createTransmitRows(QGridLayout* form);
+    void createOtherRows(QGridLayout* form);
     void addHints();
     void connectControls();
     ValidatedField* frequencyField(QLineEdit* text, Frequency which);
@@ -75,8 +76,10 @@ class ChannelEditorPage : public Page {
     QLineEdit* tx_ = nullptr;
     QLabel* txUnit_ = nullptr;
     QCheckBox* txEnable_ = nullptr;
+    QHBoxLayout* lowPowerRow_ = nullptr;
     QFrame* lowPowerLine_ = nullptr;
     QCheckBox* lowPower_ = nullptr;
+    QHBoxLayout* powerUpRow_ = nullptr;
     QFrame* powerUpLine_ = nullptr;
     QCheckBox* powerUp_ = nullptr;
     QCheckBox* duplex_ = nullptr;

@@ -184,6 +184,37 @@ class ChannelEditorPageTest : public QObject {
         QCOMPARE(texts.at(1).at(1).toString(), QString("CH22A[Enable]"));
     }
 
+    // The fields stand in one column whatever their captions; on an EXP
+    // channel, where Tx Enable is hidden, Low Power Only takes its place
+    // without the line that ties it to Tx Enable.
+    void fieldsLineUpAndLinesTieOnlyToShownBoxes_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("group channel") << "PU40"
+                                       << "txtCN_0";
+        QTest::newRow("EXP channel") << "E1"
+                                     << "txtCNE_0";
+    }
+    void fieldsLineUpAndLinesTieOnlyToShownBoxes()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, display);
+        EditorPage e;
+        e.page->setScramblerFeature(true);
+        e.page->fill(key.toStdString());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const auto left = [&e](const QString& name) {
+            const auto* widget = e.child<QWidget>(name.toUtf8().constData());
+            return widget->mapTo(e.page.get(), QPoint()).x();
+        };
+        for (const QString field : {"txtCRF", "txtCTF", "cmbScramble", "txtCTag"})
+            QVERIFY2(left(field) == left(display), qPrintable(field));
+        const bool txShown = e.box("chkCTXEnable")->isVisible();
+        QCOMPARE(e.child<QFrame>("linCTXOnly")->isVisible(), txShown);
+        if (!txShown) QCOMPARE(left("chkCTXOnly"), left("chkCEnable"));
+    }
+
     void txEnableUncheckedDisablesLowPowerAndPowerUp()
     {
         EditorPage e;
