@@ -184,6 +184,10 @@ TEST(TableExchange, channelCellsFollowTheEditorsRules)
               "line 2, column Rx Frequency: not a frequency from 137 to 174 MHz on a 25 kHz step");
     EXPECT_EQ(one(ExchangeTable::Exp, edited(exp, "1,", "156.0250", "")),
               "line 2, column Rx Frequency: an enabled channel needs one");
+    // A refused frequency on a channel enabled by the same row is not also
+    // told as a missing one.
+    EXPECT_EQ(one(ExchangeTable::Exp, edited(exp, "2,", "2,0,,,", "2,1,7A,,156.0125")),
+              "line 3, column Rx Frequency: not a frequency from 137 to 174 MHz on a 25 kHz step");
     EXPECT_EQ(one(ExchangeTable::Exp, edited(exp, "1,", "7A,", "7,")),
               "line 2, column CH Display: two characters or none");
     EXPECT_EQ(one(ExchangeTable::Exp, edited(exp, "1,", "7A,", "7-,")),

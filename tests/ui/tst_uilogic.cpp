@@ -119,7 +119,9 @@ class UiLogicTest : public QObject {
         if (boxButtons & QMessageBox::Retry) QCOMPARE(seen.retry, QString("&Retry"));
     }
 
-    // A box with a short text is still as wide as its title.
+    // A box with a short text is still wide enough for its title beside
+    // the title bar's icon and buttons (about 100 pixels under openbox;
+    // the toolkit leaves 50, and "Read from Radio" was shown as "Re…io").
     void messageBoxShowsItsWholeTitle()
     {
         int width = 0;
@@ -136,7 +138,9 @@ class UiLogicTest : public QObject {
         QtMessageService().show({"Read from Radio, then Program to Radio", "!", MessageIcon::None,
                                  MessageButtons::Ok, MessageAnswer::Ok, ""});
         QVERIFY(titleWidth > 0);
-        QVERIFY2(width > titleWidth, qPrintable(QString("%1 <= %2").arg(width).arg(titleWidth)));
+        const int titleBarButtons = 100;
+        QVERIFY2(width >= titleWidth + titleBarButtons,
+                 qPrintable(QString("%1 for a title of %2").arg(width).arg(titleWidth)));
     }
 
     // The backups are listed by the time of their transfer, newest first,
