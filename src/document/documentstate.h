@@ -26,6 +26,10 @@ struct DocumentState {
     bool currentFileIsImage = false;
 
     std::string title() const;
+    // A record changed by an edit of the user's (a page, a command): the
+    // configuration now differs from its file. New, open, save and a read
+    // clear the flag again through the document.
+    void markEdited() { flags.modified = true; }
     // A file step the user left (a file dialog closed without a choice)
     // ends cancelled; one that failed ends with the error and the cancel
     // flags both set.

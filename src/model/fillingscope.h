@@ -22,4 +22,21 @@ class FillingScope {
     bool wasFilling_;
 };
 
+// A page being shown: filling, and whatever its list handlers store meanwhile
+// is no edit, so the modified flag stands afterwards as it stood before.
+class ShowingScope {
+  public:
+    explicit ShowingScope(ProcessFlags& flags) : filling_(flags), flags_(flags), wasModified_(flags.modified)
+    {
+    }
+    ~ShowingScope() { flags_.modified = wasModified_; }
+    ShowingScope(const ShowingScope&) = delete;
+    ShowingScope& operator=(const ShowingScope&) = delete;
+
+  private:
+    FillingScope filling_;
+    ProcessFlags& flags_;
+    bool wasModified_;
+};
+
 } // namespace zmp

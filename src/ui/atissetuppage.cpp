@@ -71,7 +71,7 @@ QGroupBox* AtisSetupPage::createGroupBoxes(std::span<const SettingRow> rows, std
         connect(box, &QCheckBox::toggled, this, [this, setting = row.slot](bool on) {
             if (state().flags.filling) return;
             state().records.settings[at(setting)] = on ? 1 : 0;
-            state().flags.modified = true;
+            state().markEdited();
         });
         boxes_[first + i] = box;
     }
@@ -95,7 +95,7 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     codeField_ = new ValidatedField(
         code_, this,
         {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); }, msg::AtisCodeTitle},
-        state().flags, messages());
+        state(), messages());
     auto* clear = new QPushButton(QStringLiteral("ATIS Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdAtisClear"));
     count_ = new QLineEdit(frame);

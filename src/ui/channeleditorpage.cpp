@@ -298,7 +298,7 @@ ValidatedField* ChannelEditorPage::frequencyField(QLineEdit* text, Frequency whi
                                     (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
                                 },
                                 rx ? msg::RxFrequency : msg::TxFrequency};
-    return new ValidatedField(text, this, std::move(rules), state().flags, messages());
+    return new ValidatedField(text, this, std::move(rules), state(), messages());
 }
 
 void ChannelEditorPage::layOut(bool exp)

@@ -61,7 +61,7 @@ class ChannelEditorPage : public Page {
     void onLowPower();
     void onDuplex(bool checked);
     void storeDisplay();
-    void setModified() { state().flags.modified = true; }
+    void setModified() { state().markEdited(); }
     bool displayEmpty() const;
     bool refuseLeaving(QWidget* field);
 

@@ -87,7 +87,7 @@ void CommonSetupPage::onChosen(const Row& row, int index)
     if (index < 0) return;
     state().records.settings[static_cast<std::size_t>(row.setting->slot)] =
         static_cast<std::int16_t>(row.setting->pageOptions()[static_cast<std::size_t>(index)].Value);
-    state().flags.modified = true;
+    state().markEdited();
     if (row.setting->slot == slot::Scan) applyScanRule();
 }
 

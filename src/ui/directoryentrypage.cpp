@@ -95,12 +95,12 @@ void DirectoryEntryPage::createFields()
                                    return entry()->TagName;
                                },
                                [this](const std::string& text) { storeName(text); }, ""};
-    nameField_ = new ValidatedField(name_, this, std::move(name), state().flags, messages());
+    nameField_ = new ValidatedField(name_, this, std::move(name), state(), messages());
     ValidatedField::Rules mmsi{
         [this](const std::string& text) { return acceptedDirectoryMmsi(text, groupId_); },
         [this](const std::string& text) { storeMmsi(text); }, msg::IndividualDirectoryCaption,
         [this](const std::string& stored) { return directoryMmsiFieldText(stored, groupId_); }};
-    mmsiField_ = new ValidatedField(mmsi_, this, std::move(mmsi), state().flags, messages());
+    mmsiField_ = new ValidatedField(mmsi_, this, std::move(mmsi), state(), messages());
 }
 
 void DirectoryEntryPage::connectControls()
@@ -213,7 +213,7 @@ void DirectoryEntryPage::onAdd(bool checked)
     if (!editable() || !checked || !entry()) return;
     entry()->Enable = true;
     refill();
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 void DirectoryEntryPage::onDelete()
@@ -227,7 +227,7 @@ void DirectoryEntryPage::onDelete()
     }
     deleteEntry();
     refill();
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 // The directory stays packed: the entries after the deleted one move up a
@@ -245,7 +245,7 @@ void DirectoryEntryPage::storeName(const std::string& name)
     DirectoryEntry* current = entry();
     if (!current || name == current->TagName) return;
     current->TagName = name;
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 void DirectoryEntryPage::storeMmsi(const std::string& mmsi)
@@ -254,7 +254,7 @@ void DirectoryEntryPage::storeMmsi(const std::string& mmsi)
     if (!current) return;
     current->Mmsid = mmsi;
     CheckNote::keepStoredMmsi(*mmsi_, mmsi);
-    state().flags.modified = true;
+    state().markEdited();
     if (!mmsi.empty()) return;
     deleteEntry();
     // The controls are refilled after the focus change that stored the

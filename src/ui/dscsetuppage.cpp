@@ -177,7 +177,7 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     userMmsiField_ = new ValidatedField(
         userMmsi_, this,
         {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); }, msg::UserMmsiTitle},
-        state().flags, messages());
+        state(), messages());
     auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdFClear"));
     count_ = new QLineEdit(frame);
@@ -314,7 +314,7 @@ void DscSetupPage::onChosen(const Binding& binding, int index)
     dscFlagsFromSettings(records);
     // The power of a call that is off keeps its stored value, greyed.
     if (binding.power) binding.power->setEnabled(index == 1);
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 void DscSetupPage::fill(const std::string&)

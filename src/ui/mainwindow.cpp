@@ -472,14 +472,10 @@ void MainWindow::showNodePage(int index)
     const PageId id = pageForNode(tree_->keyOf(index), tree_->parentKeyOf(index));
     const auto found = pages_.find(id);
     Page* page = found == pages_.end() ? greyPage_ : found->second;
-    ProcessFlags& flags = services_.state.flags;
-    // Showing a page never counts as an edit.
-    const bool wasModified = flags.modified;
     {
-        const FillingScope filling(flags);
+        const ShowingScope showing(services_.state.flags);
         page->fill(tree_->keyOf(index));
     }
-    flags.modified = wasModified;
     stack_->setCurrentWidget(page);
     page->setEnabled(true);
     hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
@@ -675,7 +671,7 @@ void MainWindow::runClear(int operation)
 {
     if (!runTransfer(operation)) return;
     refreshCurrentPage();
-    services_.state.flags.modified = true;
+    services_.state.markEdited();
 }
 
 void MainWindow::refreshGroupTexts()

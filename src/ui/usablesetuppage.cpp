@@ -80,7 +80,7 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
         row.statusName, this,
         {[](const std::string& text) { return std::optional<std::string>(acceptedStatusName(text)); },
          [this, group](const std::string& name) { storeStatusName(group, name); }, ""},
-        state().flags, messages());
+        state(), messages());
     const QString caption = QString::fromLatin1(msg::GroupCaptions[at(group)]);
     row.priority->setAccessibleName(caption + QStringLiteral(" priority channel"));
     row.priorityLabel->setBuddy(row.priority);
@@ -192,21 +192,21 @@ void UsableSetupPage::onUsableClicked(int group, bool checked)
         expMembers_[at(group)]->setChecked(false);
     }
     emit treeRebuildRequested();
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 void UsableSetupPage::onPriorityChosen(int group, int index)
 {
     if (index < 0) return;
     state().records.groups[at(group)].PriorityCh = rows_[at(group)].priority->itemData(index).toInt();
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 void UsableSetupPage::onExpClicked(int member, bool checked)
 {
     if (state().flags.filling) return;
     state().records.groups[ExpCh].ExpGroupFlags[at(member)] = checked;
-    state().flags.modified = true;
+    state().markEdited();
 }
 
 void UsableSetupPage::storeStatusName(int group, const std::string& name)

@@ -12,9 +12,9 @@
 
 namespace zmp {
 
-ValidatedField::ValidatedField(QLineEdit* field, QWidget* page, Rules rules, ProcessFlags& flags,
+ValidatedField::ValidatedField(QLineEdit* field, QWidget* page, Rules rules, DocumentState& state,
                                MessageService& messages)
-    : QObject(field), field_(field), page_(page), rules_(std::move(rules)), flags_(flags), messages_(messages)
+    : QObject(field), field_(field), page_(page), rules_(std::move(rules)), state_(state), messages_(messages)
 {
     field_->installEventFilter(this);
     connect(field_, &QLineEdit::textEdited, this, &ValidatedField::onTextEdited);
@@ -22,9 +22,9 @@ ValidatedField::ValidatedField(QLineEdit* field, QWidget* page, Rules rules, Pro
 
 void ValidatedField::onTextEdited()
 {
-    if (flags_.filling || !field_->isEnabled()) return;
+    if (state_.flags.filling || !field_->isEnabled()) return;
     edited_ = true;
-    flags_.modified = true;
+    state_.markEdited();
 }
 
 bool ValidatedField::validate()

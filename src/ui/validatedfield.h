@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include "model/processflags.h"
+#include "document/documentstate.h"
 #include "ui/messageservice.h"
 
 class QLineEdit;
@@ -37,7 +37,7 @@ class ValidatedField : public QObject {
         Shown shown = {};
     };
 
-    ValidatedField(QLineEdit* field, QWidget* page, Rules rules, ProcessFlags& flags,
+    ValidatedField(QLineEdit* field, QWidget* page, Rules rules, DocumentState& state,
                    MessageService& messages);
 
     // The Validate rule; false when the text was refused (after the message,
@@ -60,7 +60,7 @@ class ValidatedField : public QObject {
     QLineEdit* field_;
     QWidget* page_;
     Rules rules_;
-    ProcessFlags& flags_;
+    DocumentState& state_;
     MessageService& messages_;
     bool edited_ = false;
     bool inMessage_ = false;

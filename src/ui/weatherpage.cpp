@@ -79,17 +79,17 @@ void WeatherPage::connectRow(int row)
         if (!editable()) return;
         applyEnableRule(row);
         record(row)->Enable = checked;
-        state().flags.modified = true;
+        state().markEdited();
     });
     connect(r.scan, &QCheckBox::toggled, this, [this, row](bool checked) {
         if (!editable()) return;
         record(row)->ScanMemory = checked;
-        state().flags.modified = true;
+        state().markEdited();
     });
     connect(r.name, &QLineEdit::textEdited, this, [this, row](const QString& text) {
         if (!editable()) return;
         record(row)->ChTag = text.toStdString();
-        state().flags.modified = true;
+        state().markEdited();
     });
 }
 
