@@ -7,16 +7,21 @@ namespace zmp {
 void ChannelGridModel::reload(const ChannelTable& table)
 {
     beginResetModel();
-    table_ = &table;
-    rows_.clear();
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i].Enable) rows_.push_back(i);
+    cells_.clear();
+    for (const ChannelRecord& channel : table) {
+        if (!channel.Enable) continue;
+        const bool known = channel.Position >= 0 && static_cast<std::size_t>(channel.Position) < plan_.size();
+        for (int column = 0; column < ChannelGridColumnCount; ++column)
+            cells_.push_back(known ? QString::fromStdString(groupGridCell(
+                                         plan_[static_cast<std::size_t>(channel.Position)], channel, column))
+                                   : QString());
+    }
     endResetModel();
 }
 
 int ChannelGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(cells_.size() / ChannelGridColumnCount);
 }
 
 int ChannelGridModel::columnCount(const QModelIndex& parent) const
@@ -26,11 +31,8 @@ int ChannelGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || !table_) return {};
-    const ChannelRecord& channel = (*table_)[rows_[static_cast<std::size_t>(index.row())]];
-    if (channel.Position < 0 || static_cast<std::size_t>(channel.Position) >= plan_.size()) return {};
-    const ChannelPlanEntry& row = plan_[static_cast<std::size_t>(channel.Position)];
-    return QString::fromStdString(groupGridCell(row, channel, index.column()));
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    return cells_[static_cast<std::size_t>(index.row() * ChannelGridColumnCount + index.column())];
 }
 
 QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QString>
+
 #include <QAbstractTableModel>
 
 #include "codec/channelplan.h"
@@ -10,7 +12,9 @@
 namespace zmp {
 
 // The channel grid of one channel group: its enabled channels in record
-// order, read from the records whenever the grid is shown.
+// order, read from the records whenever the grid is shown. The texts are
+// made once a reload: the grid measures every one of them to size its
+// columns, and paints them again on every scroll.
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -26,8 +30,7 @@ class ChannelGridModel : public QAbstractTableModel {
 
   private:
     const ChannelPlan& plan_;
-    const ChannelTable* table_ = nullptr;
-    std::vector<std::size_t> rows_; // record indexes of the enabled channels
+    std::vector<QString> cells_; // row by row, ChannelGridColumnCount a row
 };
 
 } // namespace zmp

@@ -59,7 +59,12 @@ int GridPage::textWidth(int column) const
     const QString header = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
     const int headerMargin = 2 * grid_->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid_) + 1;
     int width = grid_->horizontalHeader()->fontMetrics().horizontalAdvance(header) + headerMargin;
-    for (int row = 0; row < model->rowCount(); ++row) {
+    if (grid_->font() != measuredFont_) {
+        advances_.clear();
+        measuredFont_ = grid_->font();
+    }
+    const int rows = model->rowCount();
+    for (int row = 0; row < rows; ++row) {
         const QString text = model->data(model->index(row, column), Qt::DisplayRole).toString();
         width = std::max(width, advanceOf(text) + margin);
     }
@@ -68,10 +73,6 @@ int GridPage::textWidth(int column) const
 
 int GridPage::advanceOf(const QString& text) const
 {
-    if (grid_->font() != measuredFont_) {
-        advances_.clear();
-        measuredFont_ = grid_->font();
-    }
     auto known = advances_.constFind(text);
     if (known == advances_.constEnd())
         known = advances_.insert(text, grid_->fontMetrics().horizontalAdvance(text));

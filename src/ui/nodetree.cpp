@@ -48,6 +48,9 @@ void NodeTree::rebuild(const TreeLayout& layout)
     clear();
     items_.clear();
     layout_ = layout;
+    indexOfKey_.clear();
+    for (std::size_t i = 0; i < layout.nodes.size(); ++i)
+        indexOfKey_.emplace(layout.nodes[i].key, static_cast<int>(i) + 1);
     items_.reserve(layout.nodes.size());
     // Items are made detached and handed over in one go per parent: the
     // view then lays out once instead of once per node.
@@ -88,9 +91,8 @@ int NodeTree::selectedIndex() const
 
 int NodeTree::indexOfKey(const std::string& key) const
 {
-    for (std::size_t i = 0; i < layout_.nodes.size(); ++i)
-        if (layout_.nodes[i].key == key) return static_cast<int>(i) + 1;
-    return 0;
+    const auto found = indexOfKey_.find(key);
+    return found == indexOfKey_.end() ? 0 : found->second;
 }
 
 std::string NodeTree::keyOf(int index) const

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <QTreeWidget>
@@ -44,6 +45,8 @@ class NodeTree : public QTreeWidget {
 
     TreeLayout layout_;
     std::vector<QTreeWidgetItem*> items_;
+    // Node index by key: the directory texts look up 150 nodes at a time.
+    std::unordered_map<std::string, int> indexOfKey_;
     bool quiet_ = false;
 };
 
