@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "files/configlayout.h"
-#include "image/settingstable.h"
 
 namespace zmp {
 
@@ -59,37 +58,37 @@ std::vector<ConfigDiff::Entry> ConfigDiff::entries(const std::string& text)
     return result;
 }
 
-std::vector<ConfigDiff::Difference> ConfigDiff::compare(const std::vector<Entry>& a,
-                                                        const std::vector<Entry>& b)
+std::vector<ConfigDiff::Difference> ConfigDiff::compareAll(const std::vector<Entry>& a,
+                                                           const std::vector<Entry>& b)
 {
     const auto inA = indexed(a);
     const auto inB = indexed(b);
-    std::vector<Difference> differences;
+    std::vector<Difference> all;
     for (const auto& entry : a) {
         const auto other = inB.find({entry.section, entry.key});
         const std::string value = other == inB.end() ? "" : other->second;
-        if (other != inB.end() && comparable(entry.key, value) == comparable(entry.key, entry.value))
-            continue;
-        differences.push_back({entry.section, entry.key, entry.value, value});
+        const bool same =
+            other != inB.end() && comparable(entry.key, value) == comparable(entry.key, entry.value);
+        all.push_back({entry.section, entry.key, entry.value, value, !same});
     }
     for (const auto& entry : b) {
         if (inA.count({entry.section, entry.key})) continue;
-        differences.push_back({entry.section, entry.key, "", entry.value});
+        all.push_back({entry.section, entry.key, "", entry.value, true});
     }
+    return all;
+}
+
+std::vector<ConfigDiff::Difference> ConfigDiff::compare(const std::vector<Entry>& a,
+                                                        const std::vector<Entry>& b)
+{
+    std::vector<Difference> differences = compareAll(a, b);
+    std::erase_if(differences, [](const Difference& d) { return !d.differs; });
     return differences;
 }
 
 std::vector<ConfigDiff::Difference> ConfigDiff::compareTexts(const std::string& a, const std::string& b)
 {
     return compare(entries(a), entries(b));
-}
-
-std::vector<ConfigDiff::Difference> ConfigDiff::compareWithRadio(const std::string& radio,
-                                                                 const std::string& editor)
-{
-    std::vector<Difference> differences = compareTexts(radio, editor);
-    std::erase_if(differences, [](const Difference& d) { return !isHeldByImage(d.section, d.key); });
-    return differences;
 }
 
 std::string ConfigDiff::line(const Difference& difference)

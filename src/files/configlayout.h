@@ -46,34 +46,43 @@ inline constexpr std::array<int, 3> DisplayMenuSlots{dscslot::IndividualReplyMen
 // an MMSI as the radio holds it (the tenth place 0).
 enum class FieldKind { Flag, Text, MarkedText, Frequency, Mmsi };
 
+// Where the record's page shows a key: the field's caption and the object
+// name of its control. A key without a caption has no place on a page and
+// none in the radio's memory.
+struct PageField {
+    const char* caption = nullptr;
+    const char* control = nullptr;
+};
+
 // One key of a record's section and the field it holds; exactly one of the
 // member pointers is set, the one the kind names.
 template <class Record>
 struct FieldKey {
     const char* key;
     FieldKind kind;
+    PageField shown;
     bool Record::*flag = nullptr;
     std::string Record::*text = nullptr;
     double Record::*number = nullptr;
 };
 
 template <class Record>
-constexpr FieldKey<Record> flagKey(const char* key, bool Record::*field)
+constexpr FieldKey<Record> flagKey(const char* key, bool Record::*field, PageField shown = {})
 {
-    return {key, FieldKind::Flag, field};
+    return {key, FieldKind::Flag, shown, field};
 }
 
 template <class Record>
-constexpr FieldKey<Record> textKey(const char* key, std::string Record::*field,
-                                   FieldKind kind = FieldKind::Text)
+constexpr FieldKey<Record> textKey(const char* key, std::string Record::*field, FieldKind kind,
+                                   PageField shown)
 {
-    return {key, kind, nullptr, field};
+    return {key, kind, shown, nullptr, field};
 }
 
 template <class Record>
-constexpr FieldKey<Record> frequencyKey(const char* key, double Record::*field)
+constexpr FieldKey<Record> frequencyKey(const char* key, double Record::*field, PageField shown)
 {
-    return {key, FieldKind::Frequency, nullptr, nullptr, field};
+    return {key, FieldKind::Frequency, shown, nullptr, nullptr, field};
 }
 
 // The keys of each record kind's section, in the order they are written.
@@ -81,40 +90,42 @@ constexpr FieldKey<Record> frequencyKey(const char* key, double Record::*field)
 inline constexpr const char* PositionKey = "Position";
 
 inline constexpr std::array<FieldKey<ChannelRecord>, 8> PlanChannelKeys{{
-    flagKey("Enable", &ChannelRecord::Enable),
-    flagKey("LowPower", &ChannelRecord::LowPower),
-    flagKey("PowUp", &ChannelRecord::PowUp),
-    flagKey("Duplex", &ChannelRecord::Duplex),
-    flagKey("TxEnable", &ChannelRecord::TxEnable),
+    flagKey("Enable", &ChannelRecord::Enable, {"CH Enable", "chkCEnable"}),
+    flagKey("LowPower", &ChannelRecord::LowPower, {"Low Power Only", "chkCTXOnly"}),
+    flagKey("PowUp", &ChannelRecord::PowUp, {"Power Up", "chkCTXPower"}),
+    flagKey("Duplex", &ChannelRecord::Duplex, {"Duplex", "chkCDup"}),
+    flagKey("TxEnable", &ChannelRecord::TxEnable, {"Tx Enable", "chkCTXEnable"}),
     flagKey("DispayA", &ChannelRecord::DispayA),
-    flagKey("ScanMemory", &ChannelRecord::ScanMemory),
-    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory, {"Scan Memory", "chkCScan"}),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, {"CH Name", "txtCTag"}),
 }};
 
+// The weather page shows the channels as rows: its controls are numbered.
 inline constexpr std::array<FieldKey<ChannelRecord>, 3> WxChannelKeys{{
-    flagKey("Enable", &ChannelRecord::Enable),
-    flagKey("ScanMemory", &ChannelRecord::ScanMemory),
-    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
+    flagKey("Enable", &ChannelRecord::Enable, {"Enable", "chkDEnable"}),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory, {"Scan", "chkDScan"}),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, {"CH Name", "txtDTagName"}),
 }};
 
 inline constexpr std::array<FieldKey<ChannelRecord>, 9> ExpChannelKeys{{
-    flagKey("Enable", &ChannelRecord::Enable),
-    textKey("CHDisplayL", &ChannelRecord::CHDisplayL),
-    textKey("CHDisplayR", &ChannelRecord::CHDisplayR),
-    frequencyKey("Rxfreq", &ChannelRecord::Rxfreq),
-    frequencyKey("Txfreq", &ChannelRecord::Txfreq),
-    flagKey("LowPower", &ChannelRecord::LowPower),
-    flagKey("PowUp", &ChannelRecord::PowUp),
-    flagKey("ScanMemory", &ChannelRecord::ScanMemory),
-    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText),
+    flagKey("Enable", &ChannelRecord::Enable, {"CH Enable", "chkCEnable"}),
+    textKey("CHDisplayL", &ChannelRecord::CHDisplayL, FieldKind::Text, {"CH Display", "txtCNE_0"}),
+    textKey("CHDisplayR", &ChannelRecord::CHDisplayR, FieldKind::Text, {"CH Display suffix", "txtCNE_2"}),
+    frequencyKey("Rxfreq", &ChannelRecord::Rxfreq, {"Rx Frequency", "txtCRF"}),
+    frequencyKey("Txfreq", &ChannelRecord::Txfreq, {"Tx Frequency", "txtCTF"}),
+    flagKey("LowPower", &ChannelRecord::LowPower, {"Low Power Only", "chkCTXOnly"}),
+    flagKey("PowUp", &ChannelRecord::PowUp, {"Power Up", "chkCTXPower"}),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory, {"Scan Memory", "chkCScan"}),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, {"CH Name", "txtCTag"}),
 }};
 
 inline constexpr const char* MmsidKey = "Mmsid";
 
+// The name's caption is the directory's own ("Station Name", "Group Name").
 inline constexpr std::array<FieldKey<DirectoryEntry>, 3> DirectoryKeys{{
-    flagKey("Enable", &DirectoryEntry::Enable),
-    textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText),
-    textKey(MmsidKey, &DirectoryEntry::Mmsid, FieldKind::Mmsi),
+    flagKey("Enable", &DirectoryEntry::Enable, {"Add", "chkGEnable"}),
+    textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText, {"Name", "txtGPosi"}),
+    textKey(MmsidKey, &DirectoryEntry::Mmsid, FieldKind::Mmsi, {"MMSI", "txtGMMSI"}),
 }};
 
 // Numbered keys of the other sections: the number follows the name.

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "files/pagecaptions.h"
 #include "image/imagemap.h"
 #include "link/operationtype.h"
 #include "message/messagetexts.h"
@@ -87,7 +88,7 @@ QGroupBox* AtisSetupPage::createCodeFrame()
 {
     auto* frame = new QGroupBox(this);
     auto* grid = new QGridLayout(frame);
-    codeLabel_ = new QLabel(QStringLiteral("ATIS Code"), frame);
+    codeLabel_ = new QLabel(QString::fromLatin1(pagecaption::AtisCode), frame);
     code_ = new QLineEdit(frame);
     code_->setObjectName(QStringLiteral("txtATIScode"));
     code_->setAccessibleName(codeLabel_->text());

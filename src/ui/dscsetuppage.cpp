@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "files/pagecaptions.h"
 #include "image/dscmirror.h"
 #include "image/imagemap.h"
 #include "link/operationtype.h"
@@ -26,34 +27,16 @@ namespace zmp {
 
 namespace {
 
+using namespace pagecaption;
+
 const std::vector<std::string> OffOn{"Off", "On"};
 // A User MMSI read from a radio has ten digits; a count is one byte.
 constexpr int MmsiFieldDigits = 10;
 constexpr int CountDigits = 3;
 const std::vector<std::string> LowHi{"Low", "Hi"};
-constexpr std::array<const char*, UsableGroupCount> UsableCaptions{"Group1", "Group2", "Group3", "EXP"};
-constexpr std::array<const char*, 4> CallRows{"Distress Cancel Call", "Standby Mode", "POS Request",
-                                              "POS Reporting"};
-constexpr std::array<const char*, 8> BeepRows{
-    "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
-    "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
-constexpr std::array<const char*, CategoryCount> Categories{"Distress", "Urgency", "Safety", "Routine"};
-
-struct CallKind {
-    const char* title;
-    const char* name;
-};
-constexpr std::array<CallKind, CallKindCount> CallKinds{{{"ALL Ships Call", "cmbUsableDscAllShipsCall"},
-                                                         {"Group Call", "cmbUsableDscGroupCall"},
-                                                         {"Individual Call", "cmbUsableDscIndividualCall"},
-                                                         {"Position Request Call", "cmbUsablePosReqCall"},
-                                                         {"Position Report Call", "cmbUsablePosRepCall"},
-                                                         {"Test Call", "cmbUsableTestCall"}}};
 constexpr std::array<const char*, DscSetupPage::ClearButtonCount> ClearRows{
     "Individual Directory", "Group Directory", "Waypoint Directory", "Distress Log",
     "DSC TX Log",           "DSC Log",         "ALL Clear"};
-constexpr std::array<const char*, 3> DisplayRows{"Individual Reply Menu", "Individual ACK Menu",
-                                                 "POS Request Reply Menu"};
 constexpr std::array<int, 3> DisplaySlots{dscslot::IndividualReplyMenu, dscslot::IndividualAckMenu,
                                           dscslot::PosRequestReplyMenu};
 
@@ -146,7 +129,7 @@ QWidget* DscSetupPage::createAdvancedTab(int firstKind, int lastKind, bool withC
 QWidget* DscSetupPage::createDisplayTab()
 {
     QWidget* tab = newTab(this, QStringLiteral("pictDSC_3"));
-    QGroupBox* frame = newFrame(tab, "Display Setup");
+    QGroupBox* frame = newFrame(tab, DisplayFrame);
     for (int row = 0; row < 3; ++row)
         addRow(frame, DisplayRows[at(row)], indexedName("cmbDscDisplay", row), true, DisplaySlots[at(row)]);
     endColumns(tab);
@@ -155,9 +138,9 @@ QWidget* DscSetupPage::createDisplayTab()
 
 QGroupBox* DscSetupPage::createUsableFrame(QWidget* tab)
 {
-    QGroupBox* frame = newFrame(tab, "Usable DSC CH Group");
+    QGroupBox* frame = newFrame(tab, UsableDscFrame);
     for (int group = 0; group < UsableGroupCount; ++group) {
-        addRow(frame, UsableCaptions[at(group)], indexedName("cmbUsableDsc", group), false,
+        addRow(frame, UsableDscRows[at(group)], indexedName("cmbUsableDsc", group), false,
                slot::UsableDsc + group);
         const int line = gridOf(frame)->rowCount() - 1;
         usableLabels_[at(group)] = static_cast<QLabel*>(gridOf(frame)->itemAtPosition(line, 0)->widget());
@@ -211,7 +194,7 @@ QGroupBox* DscSetupPage::createCallRows(QWidget* tab)
 
 QGroupBox* DscSetupPage::createBeepFrame(QWidget* tab)
 {
-    QGroupBox* frame = newFrame(tab, "DSC Beep Output", 1);
+    QGroupBox* frame = newFrame(tab, BeepFrame, 1);
     for (int row = 0; row < static_cast<int>(BeepRows.size()); ++row)
         addRow(frame, BeepRows[at(row)], indexedName("cmbUsableDscBeepOut", row), false, slot::BeepOut + row);
     return frame;
@@ -322,7 +305,7 @@ void DscSetupPage::fill(const std::string&)
     const Records& records = state().records;
     for (int group = 0; group < UsableGroupCount; ++group)
         usableLabels_[at(group)]->setText(
-            QString::fromStdString(withStatusName(UsableCaptions[at(group)], records.groups[at(group)])));
+            QString::fromStdString(withStatusName(UsableDscRows[at(group)], records.groups[at(group)])));
     CheckNote::keepStoredMmsi(*userMmsi_, records.userMmsi);
     userMmsi_->setText(QString::fromStdString(userMmsiFieldText(records.userMmsi)));
     userMmsiField_->forgetEdit();

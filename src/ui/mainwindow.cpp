@@ -23,8 +23,6 @@
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
 #include "files/appsettings.h"
-#include "files/configdiff.h"
-#include "files/configfilewriter.h"
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "transfer/transfer.h"
@@ -660,11 +658,21 @@ void MainWindow::compareWithRadio()
     EditorState radio = services_.state;
     if (!execTransferDialog(OperationType::Read, radio, nullptr)) return;
     const EditorState& editor = services_.state;
-    CompareWindow window(
-        ConfigDiff::compareWithRadio(ConfigFileWriter::compose(radio.records, radio.model, radio.hasAtis),
-                                     ConfigFileWriter::compose(editor.records, editor.model, editor.hasAtis)),
-        this);
-    window.exec();
+    showComparison(zmp::compareWithRadio({radio.records, radio.model, radio.hasAtis},
+                                         {editor.records, editor.model, editor.hasAtis}));
+}
+
+void MainWindow::showComparison(std::vector<ComparedSetting> settings)
+{
+    delete comparison_;
+    comparison_ = new CompareWindow(std::move(settings), this);
+    comparison_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(comparison_, &CompareWindow::jumpRequested, this,
+            [this](const QString& node, const QString& field) {
+                activateWindow();
+                jumpToField(node, field);
+            });
+    comparison_->show();
 }
 
 void MainWindow::runClear(int operation)

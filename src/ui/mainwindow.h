@@ -7,10 +7,12 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "document/configurationdocument.h"
 #include "document/documentobserver.h"
 #include "files/modelscan.h"
+#include "files/radiocomparison.h"
 #include "files/settingsstore.h"
 #include "fleetlink/radiofinder.h"
 #include "link/operationtype.h"
@@ -30,6 +32,7 @@ class QTimer;
 namespace zmp {
 
 class ChecksPanel;
+class CompareWindow;
 class EditHistory;
 class FileMenuHandler;
 class HexView;
@@ -120,6 +123,9 @@ class MainWindow : public QMainWindow, private DocumentObserver, private FileMen
     ChecksPanel& checksPanel() const { return *checks_; }
     // Shows the field with this object name on the page of the node.
     void jumpToField(const QString& nodeKey, const QString& field);
+    // Opens the Compare with Radio window on a comparison, in place of one
+    // that is open; its rows take the user to their fields.
+    void showComparison(std::vector<ComparedSetting> settings);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -204,6 +210,7 @@ class MainWindow : public QMainWindow, private DocumentObserver, private FileMen
     HexView* hexView_ = nullptr;
     EditHistory* history_ = nullptr;
     ChecksPanel* checks_ = nullptr;
+    QPointer<CompareWindow> comparison_;
     TableExchangeUi* exchange_ = nullptr;
     int currentNodeIndex_ = -1;
     bool restorePending_ = false;

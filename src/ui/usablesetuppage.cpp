@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "codec/channellabels.h"
+#include "files/pagecaptions.h"
 #include "message/messagetexts.h"
 #include "rules/settingsrules.h"
 #include "ui/focushints.h"
@@ -70,9 +71,9 @@ void UsableSetupPage::createRow(QWidget* frame, int group)
     const int line = grid->rowCount();
     row.usable = new QCheckBox(QString::fromLatin1(msg::GroupCaptions[at(group)]), frame);
     row.usable->setObjectName(indexedName("chkUsable", group));
-    row.priorityLabel = new QLabel(QStringLiteral("Priority CH"), frame);
+    row.priorityLabel = new QLabel(QString::fromLatin1(pagecaption::PriorityCh), frame);
     row.priority = makeList(frame, indexedName("cmbUsablePri", group), {});
-    row.statusLabel = new QLabel(QStringLiteral("Status Name"), frame);
+    row.statusLabel = new QLabel(QString::fromLatin1(pagecaption::StatusName), frame);
     row.statusName = new QLineEdit(frame);
     row.statusName->setObjectName(indexedName("txtUsable", group));
     row.statusName->setValidator(new KeyFilterValidator(isStatusNameKey, row.statusName));

@@ -12,10 +12,13 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "checks/marinechecks.h"
 #include "exchange/tableexchange.h"
+#include "files/radiocomparison.h"
 #include "ui/checkspanel.h"
+#include "ui/comparewindow.h"
 #include "ui/edithistory.h"
 #include "ui/mainactions.h"
 #include "ui/mainwindow.h"
@@ -51,6 +54,27 @@ void showNode(EditorFixture& editor, const std::string& key)
 QString shownPage(EditorFixture& editor)
 {
     return editor.window->findChild<QStackedWidget*>("pageStack")->currentWidget()->objectName();
+}
+
+// Each row under its page: "page/caption|radio|editor".
+QStringList listedRows(const QTreeWidget& list)
+{
+    QStringList rows;
+    for (int page = 0; page < list.topLevelItemCount(); ++page) {
+        const QTreeWidgetItem* item = list.topLevelItem(page);
+        for (int row = 0; row < item->childCount(); ++row)
+            rows << item->text(0) + "/" + item->child(row)->text(0) + "|" + item->child(row)->text(1) + "|" +
+                        item->child(row)->text(2);
+    }
+    return rows;
+}
+
+QStringList pageTexts(const QTreeWidget& list)
+{
+    QStringList pages;
+    for (int page = 0; page < list.topLevelItemCount(); ++page)
+        pages << list.topLevelItem(page)->text(0);
+    return pages;
 }
 
 QStringList panelLines(EditorFixture& editor)
@@ -156,6 +180,56 @@ class EditToolsTest : public QObject {
         QVERIFY(editor.window->grab().save(QString::fromStdString((editor.folder / "window.png").string())));
         QVERIFY(editor.window->checksPanel().grab().save(
             QString::fromStdString((editor.folder / "checks.png").string())));
+    }
+
+    // The radio holds the editor's configuration but for four values: each
+    // is named and shown as its page shows it, under its page, and takes the
+    // user to its field while the window stays open.
+    void compareWindowGroupsByPageFiltersAndJumpsToTheField()
+    {
+        EditorFixture editor("compare");
+        startEditor(editor);
+        Records& records = editor.state.records;
+        records.memoryId[0].Enable = true;
+        Records radio = records;
+        radio.groups[0].StatusName = "XYZ";
+        radio.settings[slot::DualWatch] = 0;
+        records.settings[slot::DualWatch] = 1;
+        records.usa[32].ChTag = "HARBOUR";
+        records.memoryId[0].Mmsid = "2111234560";
+        const QString name = QString::fromStdString(records.groups[0].StatusName);
+        editor.window->showComparison(
+            compareWithRadio({radio, ModelMr4400, true}, {records, ModelMr4400, true}));
+        auto* window = control<CompareWindow>(editor, "frmCompare");
+        QCOMPARE(window->windowTitle(), QString("Compare with Radio"));
+        auto* list = control<QTreeWidget>(editor, "lstDifferences");
+        QCOMPARE(list->accessibleName(), QString("Differences"));
+        const QStringList rows{"Usable CH Group Setup/Group1: Status Name|XYZ|" + name,
+                               "Common Setup/Scanning Function: Dual Watch|Off|On",
+                               "Group1/CH16: CH Name|DISTRESS|HARBOUR",
+                               "Individual Directory/Memory ID1: MMSI||211123456"};
+        QCOMPARE(listedRows(*list), rows);
+        QCOMPARE(control<QLabel>(editor, "lblSummary")->text(),
+                 QString("4 differences on 4 pages between the radio and the editor."));
+
+        auto* onlyDifferences = control<QCheckBox>(editor, "chkOnlyDifferences");
+        onlyDifferences->setChecked(false);
+        QCOMPARE(pageTexts(*list),
+                 QStringList({"General", "Usable CH Group Setup", "Common Setup", "DSC Setup", "ATIS Setup",
+                              "Group1", "Group2", "Group3", "Weather", "Individual Directory",
+                              "Group Directory", "EXP Channel"}));
+        QCOMPARE(listedRows(*list).first(), QString("General/Model|MR4400|MR4400"));
+        onlyDifferences->setChecked(true);
+        QCOMPARE(listedRows(*list), rows);
+
+        const QStringList fields{"pictUsable/txtUsable_0", "pictCommon/cmbCommonDual", "pictC/txtCTag",
+                                 "pictG/txtGMMSI"};
+        for (int page = 0; page < list->topLevelItemCount(); ++page) {
+            list->setCurrentItem(list->topLevelItem(page)->child(0));
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(shownPage(editor) + "/" + editor.window->focusWidget()->objectName(), fields[page]);
+            QVERIFY(window->isVisible());
+        }
     }
 
     void programAsksOnceWhenTheChecksWarn()
