@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "files/pagecaptions.h"
 #include "model/records.h"
 
 // Section names and keys of the configuration file, shared by the writer
@@ -46,13 +47,9 @@ inline constexpr std::array<int, 3> DisplayMenuSlots{dscslot::IndividualReplyMen
 // an MMSI as the radio holds it (the tenth place 0).
 enum class FieldKind { Flag, Text, MarkedText, Frequency, Mmsi };
 
-// Where the record's page shows a key: the field's caption and the object
-// name of its control. A key without a caption has no place on a page and
-// none in the radio's memory.
-struct PageField {
-    const char* caption = nullptr;
-    const char* control = nullptr;
-};
+// Where the record's page shows a key; a key without a caption has no
+// place on a page and none in the radio's memory.
+using pagecaption::PageField;
 
 // One key of a record's section and the field it holds; exactly one of the
 // member pointers is set, the one the kind names.
@@ -90,42 +87,40 @@ constexpr FieldKey<Record> frequencyKey(const char* key, double Record::*field, 
 inline constexpr const char* PositionKey = "Position";
 
 inline constexpr std::array<FieldKey<ChannelRecord>, 8> PlanChannelKeys{{
-    flagKey("Enable", &ChannelRecord::Enable, {"CH Enable", "chkCEnable"}),
-    flagKey("LowPower", &ChannelRecord::LowPower, {"Low Power Only", "chkCTXOnly"}),
-    flagKey("PowUp", &ChannelRecord::PowUp, {"Power Up", "chkCTXPower"}),
-    flagKey("Duplex", &ChannelRecord::Duplex, {"Duplex", "chkCDup"}),
-    flagKey("TxEnable", &ChannelRecord::TxEnable, {"Tx Enable", "chkCTXEnable"}),
+    flagKey("Enable", &ChannelRecord::Enable, pagecaption::ChEnable),
+    flagKey("LowPower", &ChannelRecord::LowPower, pagecaption::LowPower),
+    flagKey("PowUp", &ChannelRecord::PowUp, pagecaption::PowerUp),
+    flagKey("Duplex", &ChannelRecord::Duplex, pagecaption::Duplex),
+    flagKey("TxEnable", &ChannelRecord::TxEnable, pagecaption::TxEnable),
     flagKey("DispayA", &ChannelRecord::DispayA),
-    flagKey("ScanMemory", &ChannelRecord::ScanMemory, {"Scan Memory", "chkCScan"}),
-    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, {"CH Name", "txtCTag"}),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory, pagecaption::ScanMemory),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, pagecaption::ChName),
 }};
 
-// The weather page shows the channels as rows: its controls are numbered.
 inline constexpr std::array<FieldKey<ChannelRecord>, 3> WxChannelKeys{{
-    flagKey("Enable", &ChannelRecord::Enable, {"Enable", "chkDEnable"}),
-    flagKey("ScanMemory", &ChannelRecord::ScanMemory, {"Scan", "chkDScan"}),
-    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, {"CH Name", "txtDTagName"}),
+    flagKey("Enable", &ChannelRecord::Enable, pagecaption::WxEnable),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory, pagecaption::WxScan),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, pagecaption::WxName),
 }};
 
 inline constexpr std::array<FieldKey<ChannelRecord>, 9> ExpChannelKeys{{
-    flagKey("Enable", &ChannelRecord::Enable, {"CH Enable", "chkCEnable"}),
-    textKey("CHDisplayL", &ChannelRecord::CHDisplayL, FieldKind::Text, {"CH Display", "txtCNE_0"}),
-    textKey("CHDisplayR", &ChannelRecord::CHDisplayR, FieldKind::Text, {"CH Display suffix", "txtCNE_2"}),
-    frequencyKey("Rxfreq", &ChannelRecord::Rxfreq, {"Rx Frequency", "txtCRF"}),
-    frequencyKey("Txfreq", &ChannelRecord::Txfreq, {"Tx Frequency", "txtCTF"}),
-    flagKey("LowPower", &ChannelRecord::LowPower, {"Low Power Only", "chkCTXOnly"}),
-    flagKey("PowUp", &ChannelRecord::PowUp, {"Power Up", "chkCTXPower"}),
-    flagKey("ScanMemory", &ChannelRecord::ScanMemory, {"Scan Memory", "chkCScan"}),
-    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, {"CH Name", "txtCTag"}),
+    flagKey("Enable", &ChannelRecord::Enable, pagecaption::ChEnable),
+    textKey("CHDisplayL", &ChannelRecord::CHDisplayL, FieldKind::Text, pagecaption::ChDisplay),
+    textKey("CHDisplayR", &ChannelRecord::CHDisplayR, FieldKind::Text, pagecaption::ChDisplaySuffix),
+    frequencyKey("Rxfreq", &ChannelRecord::Rxfreq, pagecaption::RxFrequency),
+    frequencyKey("Txfreq", &ChannelRecord::Txfreq, pagecaption::TxFrequency),
+    flagKey("LowPower", &ChannelRecord::LowPower, pagecaption::LowPower),
+    flagKey("PowUp", &ChannelRecord::PowUp, pagecaption::PowerUp),
+    flagKey("ScanMemory", &ChannelRecord::ScanMemory, pagecaption::ScanMemory),
+    textKey("ChTag", &ChannelRecord::ChTag, FieldKind::MarkedText, pagecaption::ChName),
 }};
 
 inline constexpr const char* MmsidKey = "Mmsid";
 
-// The name's caption is the directory's own ("Station Name", "Group Name").
 inline constexpr std::array<FieldKey<DirectoryEntry>, 3> DirectoryKeys{{
-    flagKey("Enable", &DirectoryEntry::Enable, {"Add", "chkGEnable"}),
-    textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText, {"Name", "txtGPosi"}),
-    textKey(MmsidKey, &DirectoryEntry::Mmsid, FieldKind::Mmsi, {"MMSI", "txtGMMSI"}),
+    flagKey("Enable", &DirectoryEntry::Enable, pagecaption::DirectoryAdd),
+    textKey("TagName", &DirectoryEntry::TagName, FieldKind::MarkedText, pagecaption::DirectoryName),
+    textKey(MmsidKey, &DirectoryEntry::Mmsid, FieldKind::Mmsi, pagecaption::DirectoryMmsi),
 }};
 
 // Numbered keys of the other sections: the number follows the name.

@@ -10,6 +10,7 @@
 
 #include "codec/channelplan.h"
 #include "codec/frequencyformat.h"
+#include "files/pagecaptions.h"
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "rules/fieldrules.h"
@@ -61,9 +62,10 @@ T* named(T* widget, const QString& name)
     return widget;
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* caption, const char* name, int helpContext)
+QCheckBox* checkBox(QWidget* parent, pagecaption::PageField field, int helpContext)
 {
-    auto* box = named(new QCheckBox(QString::fromUtf8(caption), parent), QString::fromUtf8(name));
+    auto* box =
+        named(new QCheckBox(QString::fromUtf8(field.caption), parent), QString::fromUtf8(field.control));
     box->setProperty("helpContext", helpContext);
     return box;
 }
@@ -123,7 +125,7 @@ ChannelEditorPage::ChannelEditorPage(PageContext context, QWidget* parent) : Pag
 void ChannelEditorPage::createControls()
 {
     auto* form = new QGridLayout(scrolledBody());
-    chEnable_ = checkBox(this, "CH Enable", "chkCEnable", help::ChEnable);
+    chEnable_ = checkBox(this, pagecaption::ChEnable, help::ChEnable);
     addWide(form, chEnable_);
     createDisplayRow(form);
     createFrequencyRow(form, Frequency::Rx);
@@ -137,7 +139,8 @@ void ChannelEditorPage::createControls()
 
 void ChannelEditorPage::createDisplayRow(QGridLayout* form)
 {
-    displayLabel_ = named(new QLabel(QStringLiteral("CH Display"), this), QStringLiteral("lblCN"));
+    displayLabel_ =
+        named(new QLabel(QString::fromUtf8(pagecaption::ChDisplay.caption), this), QStringLiteral("lblCN"));
     QHBoxLayout* r = addField(form, displayLabel_);
     for (std::size_t i = 0; i < number_.size(); ++i) {
         number_[i] = named(new QLineEdit(this), QStringLiteral("txtCN_%1").arg(i));
@@ -162,10 +165,10 @@ void ChannelEditorPage::createDisplayRow(QGridLayout* form)
 void ChannelEditorPage::createFrequencyRow(QGridLayout* form, Frequency which)
 {
     const bool rx = which == Frequency::Rx;
-    auto* label =
-        named(new QLabel(rx ? QStringLiteral("Rx Frequency") : QStringLiteral("Tx Frequency"), this),
-              rx ? QStringLiteral("lblCRF") : QStringLiteral("lblCTF"));
-    auto* text = named(new QLineEdit(this), rx ? QStringLiteral("txtCRF") : QStringLiteral("txtCTF"));
+    const pagecaption::PageField field = rx ? pagecaption::RxFrequency : pagecaption::TxFrequency;
+    auto* label = named(new QLabel(QString::fromUtf8(field.caption), this),
+                        rx ? QStringLiteral("lblCRF") : QStringLiteral("lblCTF"));
+    auto* text = named(new QLineEdit(this), QString::fromUtf8(field.control));
     text->setMaxLength(FrequencyLength);
     text->setValidator(new KeyFilterValidator(isFrequencyKey, text));
     (rx ? rxField_ : txField_) = frequencyField(text, which);
@@ -186,27 +189,27 @@ void ChannelEditorPage::createFrequencyRow(QGridLayout* form, Frequency which)
 // are set by layOut).
 void ChannelEditorPage::createTransmitRows(QGridLayout* form)
 {
-    txEnable_ = checkBox(this, "Tx Enable", "chkCTXEnable", help::TxEnable);
+    txEnable_ = checkBox(this, pagecaption::TxEnable, help::TxEnable);
     addWide(form, txEnable_);
     lowPowerLine_ = guideLine(this, "linCTXOnly");
-    lowPower_ = checkBox(this, "Low Power Only", "chkCTXOnly", help::LowPower);
+    lowPower_ = checkBox(this, pagecaption::LowPower, help::LowPower);
     lowPowerRow_ = addIndented(form);
     lowPowerRow_->addWidget(lowPowerLine_);
     lowPowerRow_->addWidget(lowPower_);
     lowPowerRow_->addStretch(1);
     powerUpLine_ = guideLine(this, "linCTXPower");
-    powerUp_ = checkBox(this, "Power Up", "chkCTXPower", help::PowerUp);
+    powerUp_ = checkBox(this, pagecaption::PowerUp, help::PowerUp);
     powerUpRow_ = addIndented(form);
     powerUpRow_->addWidget(powerUpLine_);
     powerUpRow_->addWidget(powerUp_);
     powerUpRow_->addStretch(1);
-    duplex_ = checkBox(this, "Duplex", "chkCDup", help::Duplex);
+    duplex_ = checkBox(this, pagecaption::Duplex, help::Duplex);
     addWide(form, duplex_);
 }
 
 void ChannelEditorPage::createOtherRows(QGridLayout* form)
 {
-    scan_ = checkBox(this, "Scan Memory", "chkCScan", help::Scan);
+    scan_ = checkBox(this, pagecaption::ScanMemory, help::Scan);
     addWide(form, scan_);
     scrambleLabel_ = named(new QLabel(QStringLiteral("Scrambler"), this), QStringLiteral("lblScramble"));
     scramble_ = named(new QComboBox(this), QStringLiteral("cmbScramble"));
@@ -217,8 +220,9 @@ void ChannelEditorPage::createOtherRows(QGridLayout* form)
     QHBoxLayout* s = addField(form, scrambleLabel_);
     s->addWidget(scramble_);
     s->addStretch(1);
-    nameLabel_ = named(new QLabel(QStringLiteral("CH Name"), this), QStringLiteral("lblCTag"));
-    name_ = named(new QLineEdit(this), QStringLiteral("txtCTag"));
+    nameLabel_ =
+        named(new QLabel(QString::fromUtf8(pagecaption::ChName.caption), this), QStringLiteral("lblCTag"));
+    name_ = named(new QLineEdit(this), QString::fromUtf8(pagecaption::ChName.control));
     name_->setMaxLength(NameLength);
     name_->setAccessibleName(nameLabel_->text());
     fitCharacters(name_, NameLength);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "files/pagecaptions.h"
 #include "message/messagetexts.h"
 #include "model/fillingscope.h"
 #include "rules/fieldrules.h"
@@ -50,26 +51,26 @@ DirectoryEntryPage::DirectoryEntryPage(PageContext context, QWidget* parent) : P
 
 void DirectoryEntryPage::createControls()
 {
-    add_ = new QCheckBox(QStringLiteral("Add"), this);
-    add_->setObjectName(QStringLiteral("chkGEnable"));
+    add_ = new QCheckBox(QString::fromUtf8(pagecaption::DirectoryAdd.caption), this);
+    add_->setObjectName(QString::fromUtf8(pagecaption::DirectoryAdd.control));
     delete_ = new QCheckBox(QStringLiteral("Delete"), this);
     delete_->setObjectName(QStringLiteral("chkGDelete"));
     nameLabel_ = new QLabel(this);
     nameLabel_->setObjectName(QStringLiteral("lblGPosi"));
     name_ = new QLineEdit(this);
-    name_->setObjectName(QStringLiteral("txtGPosi"));
+    name_->setObjectName(QString::fromUtf8(pagecaption::DirectoryName.control));
     name_->setMaxLength(NameLength);
     name_->setValidator(new KeyFilterValidator(isNameKey, name_));
-    mmsiLabel_ = new QLabel(QStringLiteral("MMSI"), this);
+    mmsiLabel_ = new QLabel(QString::fromUtf8(pagecaption::DirectoryMmsi.caption), this);
     mmsiLabel_->setObjectName(QStringLiteral("lblGMMSI"));
     groupZero_ = new QLabel(QStringLiteral("0"), this);
     groupZero_->setObjectName(QStringLiteral("lblGroup"));
     groupZero_->setFixedWidth(twipsToPixels(GroupZeroTwips, logicalDpiX()));
     mmsi_ = new QLineEdit(this);
-    mmsi_->setObjectName(QStringLiteral("txtGMMSI"));
+    mmsi_->setObjectName(QString::fromUtf8(pagecaption::DirectoryMmsi.control));
     mmsi_->setValidator(new KeyFilterValidator(isDigitKey, mmsi_));
     createFields();
-    mmsi_->setAccessibleName(QStringLiteral("MMSI"));
+    mmsi_->setAccessibleName(mmsiLabel_->text());
     auto* mmsiRow = new QHBoxLayout;
     mmsiRow->setSpacing(0);
     mmsiRow->addWidget(groupZero_);

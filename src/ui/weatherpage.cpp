@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "codec/weatherchannels.h"
+#include "files/pagecaptions.h"
 #include "message/messagetexts.h"
 #include "rules/fieldrules.h"
 #include "ui/focushints.h"
@@ -31,9 +32,9 @@ WeatherPage::WeatherPage(PageContext context, QWidget* parent) : Page(context, p
 {
     setObjectName(QStringLiteral("pictD"));
     auto* layout = new QGridLayout(scrolledBody());
-    layout->addWidget(new QLabel(QStringLiteral("Enable"), this), 0, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Scan"), this), 0, 2);
-    layout->addWidget(new QLabel(QStringLiteral("CH Name"), this), 0, 3);
+    layout->addWidget(new QLabel(QString::fromUtf8(pagecaption::WxEnable.caption), this), 0, 1);
+    layout->addWidget(new QLabel(QString::fromUtf8(pagecaption::WxScan.caption), this), 0, 2);
+    layout->addWidget(new QLabel(QString::fromUtf8(pagecaption::WxName.caption), this), 0, 3);
     for (int row = 0; row < WxChannelCount; ++row)
         createRow(row);
     layout->setRowStretch(WxChannelCount + 1, 1);
@@ -46,13 +47,13 @@ void WeatherPage::createRow(int row)
     r.label = new QLabel(this);
     r.label->setObjectName(indexed("lblD", row));
     r.enable = new QCheckBox(this);
-    r.enable->setObjectName(indexed("chkDEnable", row));
+    r.enable->setObjectName(indexed(pagecaption::WxEnable.control, row));
     r.enable->setProperty("helpContext", EnableHelpContext);
     r.scan = new QCheckBox(this);
-    r.scan->setObjectName(indexed("chkDScan", row));
+    r.scan->setObjectName(indexed(pagecaption::WxScan.control, row));
     r.scan->setProperty("helpContext", ScanHelpContext);
     r.name = new QLineEdit(this);
-    r.name->setObjectName(indexed("txtDTagName", row));
+    r.name->setObjectName(indexed(pagecaption::WxName.control, row));
     r.name->setMaxLength(NameLength);
     fitCharacters(r.name, NameLength);
     r.name->setProperty("helpContext", NameHelpContext);
