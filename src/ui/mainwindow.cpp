@@ -9,55 +9,34 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
-#include "backup/backupstore.h"
-#include "codec/channelplan.h"
-#include "codec/frequencyformat.h"
 #include "files/appsettings.h"
 #include "message/messagetexts.h"
-#include "model/fillingscope.h"
-#include "transfer/transfer.h"
 #include "ui/aboutbox.h"
 #include "ui/accesskeys.h"
-#include "ui/atissetuppage.h"
-#include "ui/backupsdialog.h"
 #include "ui/busywindow.h"
-#include "ui/channeleditorpage.h"
-#include "ui/commonsetuppage.h"
 #include "ui/comparewindow.h"
-#include "ui/directoryentrypage.h"
-#include "ui/directorygridpage.h"
-#include "ui/dscsetuppage.h"
 #include "ui/edithistory.h"
-#include "ui/expgridpage.h"
 #include "ui/filedrops.h"
 #include "ui/filemenuhandler.h"
-#include "ui/fleetdialog.h"
 #include "ui/focushints.h"
-#include "ui/greypage.h"
 #include "ui/gridwheel.h"
-#include "ui/groupgridpage.h"
 #include "ui/helpwindows.h"
 #include "ui/hexview.h"
-#include "ui/logopage.h"
 #include "ui/mainactions.h"
 #include "ui/nodetree.h"
 #include "ui/pause.h"
 #include "ui/portmenu.h"
 #include "ui/recentfilesmenu.h"
-#include "ui/transferdialog.h"
+#include "ui/transfermenuhandler.h"
 #include "ui/twips.h"
-#include "ui/usablesetuppage.h"
-#include "ui/weatherpage.h"
 #include "ui/windowlayout.h"
 #include "ui/windowplacement.h"
 
@@ -89,11 +68,18 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                                   services_.dialogs, services_.settings);
     new RecentFilesMenu(*actions_->fileRecent, *fileMenu_);
     new FileDrops(*this, *fileMenu_);
-    createPages();
+    switcher_ = new PageSwitcher(*this, {services_.state, services_.messages}, [this] { history_->look(); });
+    splitter_ = &switcher_->splitter();
+    tree_ = &switcher_->tree();
+    stack_ = &switcher_->stack();
+    setCentralWidget(splitter_);
     createStatusBar();
     connectActions();
-    connectTree();
     createEditTools();
+    transfer_ = std::make_unique<TransferMenuHandler>(static_cast<TransferMenuHost&>(*this), services_,
+                                                      *fileMenu_, *history_);
+    connect(switcher_, &PageSwitcher::clearRequested, this,
+            [this](int operation) { transfer_->runClear(operation); });
     new GridWheel(this);
     hexView_ = new HexView(this);
     hexView_->hide();
@@ -103,57 +89,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
-}
-
-void MainWindow::createPages()
-{
-    splitter_ = new QSplitter(Qt::Horizontal, this);
-    splitter_->setObjectName(QStringLiteral("splitter"));
-    tree_ = new NodeTree(splitter_);
-    stack_ = new QStackedWidget(splitter_);
-    stack_->setObjectName(QStringLiteral("pageStack"));
-    const PageContext context{services_.state, services_.messages};
-    greyPage_ = new GreyPage(context, stack_);
-    stack_->addWidget(greyPage_);
-    registerPage(PageId::Grey, greyPage_);
-    registerPage(PageId::Logo, new LogoPage(context, stack_));
-    registerPage(PageId::GroupGrid, new GroupGridPage(context, stack_));
-    registerPage(PageId::ExpGrid, new ExpGridPage(context, stack_));
-    registerPage(PageId::Weather, new WeatherPage(context, stack_));
-    registerPage(PageId::ChannelEditor, new ChannelEditorPage(context, stack_));
-    registerPage(PageId::DirectoryGrid, new DirectoryGridPage(context, stack_));
-    registerPage(PageId::DirectoryEntry, new DirectoryEntryPage(context, stack_));
-    registerPage(PageId::UsableSetup, new UsableSetupPage(context, stack_));
-    registerPage(PageId::CommonSetup, new CommonSetupPage(context, stack_));
-    registerPage(PageId::DscSetup, new DscSetupPage(context, stack_));
-    registerPage(PageId::AtisSetup, new AtisSetupPage(context, stack_));
-    splitter_->setChildrenCollapsible(false);
-    splitter_->setStretchFactor(1, 1);
-    setCentralWidget(splitter_);
-}
-
-void MainWindow::registerPage(PageId id, Page* page)
-{
-    pages_[id] = page;
-    if (stack_->indexOf(page) >= 0) return;
-    stack_->addWidget(page);
-    connect(page, &Page::nodeJumpRequested, this,
-            [this](const QString& key) { selectNodeByKey(key.toStdString()); });
-    connect(page, &Page::nodeTextChanged, this, [this](const QString& key, const QString& text) {
-        tree_->setNodeText(tree_->indexOfKey(key.toStdString()), text.toStdString());
-    });
-    connect(page, &Page::directoryTextsChanged, this, &MainWindow::refreshDirectoryTexts);
-    connect(page, &Page::hintChanged, this, [this](const QString& hint) {
-        if (hintPanel_) hintPanel_->setText(hint);
-    });
-    connect(page, &Page::treeRebuildRequested, this, &MainWindow::refreshTree);
-    connect(page, &Page::groupTextsChanged, this, &MainWindow::refreshGroupTexts);
-    connect(page, &Page::clearRequested, this, &MainWindow::runClear);
-}
-
-Page* MainWindow::shownPage() const
-{
-    return static_cast<Page*>(stack_->currentWidget());
 }
 
 void MainWindow::createStatusBar()
@@ -171,6 +106,7 @@ void MainWindow::createStatusBar()
     auto* hints = new FocusHints(this);
     hints->add(tree_, msg::SelectionHint);
     connect(hints, &FocusHints::hintShown, hintPanel_, &QLabel::setText);
+    connect(switcher_, &PageSwitcher::hintChanged, hintPanel_, &QLabel::setText);
 }
 
 void MainWindow::showStatus(const std::string& text)
@@ -196,15 +132,12 @@ void MainWindow::connectActions()
     connect(a.filePrintToFile, &QAction::triggered, this, whenFree([this] { fileMenu_->printToFile(); }));
     connect(a.fileExit, &QAction::triggered, this, whenFree([this] { close(); }));
     connect(a.transferProgram, &QAction::triggered, this, whenFree([this] {
-                if (programDespiteWarnings()) runTransfer(1);
+                if (programDespiteWarnings()) transfer_->run(1);
             }));
-    // A read replaces the configuration: unsaved edits are offered a save first.
-    connect(a.transferRead, &QAction::triggered, this, whenFree([this] {
-                if (leavePageCheck() && fileMenu_->askToSaveChanges()) runTransfer(0);
-            }));
+    connect(a.transferRead, &QAction::triggered, this, whenFree([this] { transfer_->read(); }));
     connect(a.transferCompare, &QAction::triggered, this, whenFree([this] { compareWithRadio(); }));
-    connect(a.fileBackups, &QAction::triggered, this, whenFree([this] { showBackups(); }));
-    connect(a.fileProgramFleet, &QAction::triggered, this, whenFree([this] { programFleet(); }));
+    connect(a.fileBackups, &QAction::triggered, this, whenFree([this] { transfer_->showBackups(); }));
+    connect(a.fileProgramFleet, &QAction::triggered, this, whenFree([this] { transfer_->programFleet(); }));
     connect(a.helpContents, &QAction::triggered, this, whenFree([this] { showHelp(MainHelpContext); }));
     connect(a.helpAbout, &QAction::triggered, this, whenFree([this] { showAbout(); }));
     connect(a.optionsHexdump, &QAction::triggered, this, &MainWindow::showHexView);
@@ -217,26 +150,15 @@ void MainWindow::connectActions()
                 whenFree([this, k] { onDestinationItem(k); }));
     for (int port = 1; port <= SerialPortItemCount; ++port)
         connect(a.portItems[static_cast<std::size_t>(port - 1)], &QAction::triggered, this,
-                whenFree([this, port] { onPortItem(port); }));
+                whenFree([this, port] { portMenu_->choosePort(port); }));
     // Devices come and go: the menu lists them afresh each time it opens.
-    connect(a.serialPortMenu, &QMenu::aboutToShow, this, &MainWindow::applyPortMenu);
+    connect(a.serialPortMenu, &QMenu::aboutToShow, portMenu_, &PortMenu::apply);
     connect(a.portOther, &QAction::triggered, this, whenFree([this] { portMenu_->askOtherDevice(); }));
     connect(a.findRadio, &QAction::triggered, this, whenFree([this] { portMenu_->findRadio(); }));
-    connect(portMenu_, &PortMenu::chosen, this, &MainWindow::applyPortMenu);
     auto* openImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
     connect(openImage, &QShortcut::activated, this, [this] { fileMenu_->openImageFile(); });
     auto* saveImage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
     connect(saveImage, &QShortcut::activated, this, [this] { fileMenu_->saveImageFile(); });
-}
-
-void MainWindow::connectTree()
-{
-    connect(tree_, &NodeTree::nodeSelected, this, &MainWindow::onNodeSelected);
-    connect(tree_, &NodeTree::nodeClicked, this, &MainWindow::onNodeClicked);
-    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-        const std::string key = tree_->keyOf(item->data(0, Qt::UserRole).toInt());
-        if (key == "SM" || key == "SG") refreshDirectoryTexts();
-    });
 }
 
 bool MainWindow::startUp()
@@ -259,7 +181,7 @@ bool MainWindow::startUp()
     const AppSettings settings(services_.settings);
     actions_->optionsHexdump->setChecked(settings.hexVisible());
     actions_->optionsHexdump->setVisible(services_.state.flags.DebugMode);
-    applyPortMenu();
+    portMenu_->apply();
     const double dpi = screenDpi(*this);
     applyLayoutLimits(dpi);
     placement_->placeAtStartUp(startSize(dpi), dpi);
@@ -285,23 +207,6 @@ void MainWindow::applyModelMenu()
     }
     modelPanel_->setText(QString::fromStdString(modelName(services_.state.model)));
     actions_->helpContents->setEnabled(help_->available());
-}
-
-void MainWindow::applyPortMenu()
-{
-    const AppSettings settings(services_.settings);
-    const int current = settings.comNum();
-    for (int port = 1; port <= SerialPortItemCount; ++port) {
-        QAction* action = actions_->portItems[static_cast<std::size_t>(port - 1)];
-        const std::string device = services_.portLabel    ? services_.portLabel(port)
-                                   : services_.portDevice ? services_.portDevice(port)
-                                                          : std::string();
-        QString text = MainActions::portCaption(port);
-        if (!device.empty()) text += QStringLiteral("\t") + QString::fromStdString(device);
-        action->setText(text);
-        action->setChecked(port == current);
-    }
-    portMenu_->fill(services_.portDevice ? services_.portDevice(current) : std::string());
 }
 
 void MainWindow::applyDestinationMenu()
@@ -339,18 +244,12 @@ void MainWindow::rebuild(bool withDestination)
 
 void MainWindow::configurationReset(const FileOutcome& outcome)
 {
-    EditorState& state = services_.state;
     showOutcome(outcome);
     applyDestinationMenu();
-    snapExpFrequencies(state.records.exp);
-    tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
-    const int general = tree_->indexOfKey("General");
-    tree_->selectQuietly(general);
-    showNodePage(general);
-    currentNodeIndex_ = -1;
+    switcher_->resetTree();
     statusPanel_->clear();
     updateTitle();
-    if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end()) found->second->fill("Usable");
+    switcher_->fillUsablePage();
 }
 
 void MainWindow::configurationLoaded()
@@ -371,121 +270,6 @@ void MainWindow::configurationReplaced(const std::string& step)
 void MainWindow::fileChanged()
 {
     updateTitle();
-}
-
-void MainWindow::refreshTree()
-{
-    EditorState& state = services_.state;
-    const std::string selectedKey = tree_->keyOf(tree_->selectedIndex());
-    // The records are taken in as the pages will show them.
-    snapExpFrequencies(state.records.exp);
-    {
-        const FillingScope filling(state.flags);
-        tree_->rebuild(TreeBuilder(state.records, state.hasAtis, channelPlan()).build());
-        if (auto found = pages_.find(PageId::UsableSetup); found != pages_.end())
-            found->second->fill("Usable");
-    }
-    // The rebuilt tree keeps the node the user was on when it still exists.
-    int index = tree_->indexOfKey(selectedKey);
-    if (index == 0) {
-        index = tree_->indexOfKey("General");
-        showNodePage(index);
-    }
-    tree_->selectQuietly(index);
-    if (currentNodeIndex_ != -1) currentNodeIndex_ = index;
-}
-
-void MainWindow::refreshDirectoryTexts()
-{
-    const EditorState& state = services_.state;
-    for (std::size_t i = 0; i < state.records.memoryId.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        tree_->setNodeText(tree_->indexOfKey("SM" + std::to_string(number)),
-                           TreeBuilder::directoryNodeText(state.records.memoryId[i], true, number));
-    }
-    for (std::size_t i = 0; i < state.records.groupId.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        tree_->setNodeText(tree_->indexOfKey("SG" + std::to_string(number)),
-                           TreeBuilder::directoryNodeText(state.records.groupId[i], false, number));
-    }
-}
-
-void MainWindow::refreshCurrentPage()
-{
-    currentNodeIndex_ = tree_->selectedIndex();
-    showNodePage(currentNodeIndex_);
-}
-
-void MainWindow::selectNodeByKey(const std::string& key)
-{
-    const int index = tree_->indexOfKey(key);
-    if (index == 0) return;
-    tree_->selectQuietly(index);
-    onNodeSelected(index);
-}
-
-void MainWindow::onNodeSelected(int index)
-{
-    hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
-    if (index == currentNodeIndex_) return;
-    if (leavePageCheck()) {
-        currentNodeIndex_ = index;
-        showNodePage(index);
-    } else if (currentNodeIndex_ >= 1 && currentNodeIndex_ <= tree_->nodeCount()) {
-        restoreRefusedNode();
-    }
-}
-
-// The tree finishes its own selection change after the node-selection
-// handler (a click selects the clicked node once the press is handled), so
-// the shown node and the focus in the refused field are restored again
-// when it is done: the highlighted node is always the one being edited.
-void MainWindow::restoreRefusedNode()
-{
-    tree_->selectQuietly(currentNodeIndex_);
-    QPointer<QWidget> field = shownPage() ? shownPage()->focusWidget() : nullptr;
-    restorePending_ = true;
-    QTimer::singleShot(0, this, [this, field] {
-        restorePending_ = false;
-        tree_->selectQuietly(currentNodeIndex_);
-        if (field && field->isEnabled()) field->setFocus(Qt::OtherFocusReason);
-    });
-}
-
-void MainWindow::onNodeClicked(int)
-{
-    const int index = tree_->selectedIndex();
-    if (restorePending_) {
-        tree_->selectQuietly(currentNodeIndex_);
-        return;
-    }
-    if (index == currentNodeIndex_ || index < 1) return;
-    currentNodeIndex_ = index;
-    showNodePage(index);
-}
-
-void MainWindow::showNodePage(int index)
-{
-    if (isMinimized() || index < 1) return;
-    const PageId id = pageForNode(tree_->keyOf(index), tree_->parentKeyOf(index));
-    const auto found = pages_.find(id);
-    Page* page = found == pages_.end() ? greyPage_ : found->second;
-    {
-        const ShowingScope showing(services_.state.flags);
-        page->fill(tree_->keyOf(index));
-    }
-    stack_->setCurrentWidget(page);
-    page->setEnabled(true);
-    hintPanel_->setText(QString::fromUtf8(msg::SelectionHint));
-}
-
-bool MainWindow::leavePageCheck()
-{
-    Page* page = shownPage();
-    if (page && !page->canLeave()) return false;
-    // What the page stored on leaving is a step of the page it was made on.
-    history_->look();
-    return true;
 }
 
 QString MainWindow::captionText() const
@@ -571,92 +355,13 @@ void MainWindow::onDestinationItem(int item)
     applyDestinationMenu();
 }
 
-void MainWindow::onPortItem(int port)
-{
-    AppSettings settings(services_.settings);
-    settings.setComNum(port);
-    const std::string identity = services_.portIdentity ? services_.portIdentity(port) : std::string();
-    if (!identity.empty()) settings.setPortDevice(port, identity);
-    applyPortMenu();
-}
-
-bool MainWindow::runTransfer(int operation)
-{
-    if (!leavePageCheck()) return false;
-    const bool completed =
-        execTransferDialog(static_cast<OperationType>(operation), services_.state, document_.get());
-    history_->look();
-    return completed;
-}
-
-// A failed or cancelled operation leaves the editor as it was; a completed
-// read replaces the document's configuration when there is one to replace.
-bool MainWindow::execTransferDialog(OperationType type, EditorState& state, ConfigurationDocument* document)
-{
-    const std::unique_ptr<SerialPort> port = services_.makePort();
-    TransferDialog dialog(type, state, services_.settings, services_.messages, *port, this, transferDevice());
-    connect(&dialog, &TransferDialog::helpRequested, this,
-            [this](int context, const QString& caption) { showHelp(context, caption); });
-    BackupStore store(services_.backupDir);
-    if (!services_.backupDir.empty()) {
-        const AppSettings settings(services_.settings);
-        dialog.keepBackupsIn(
-            store, {settings.rememberedDestination(state.model),
-                    services_.portDevice ? services_.portDevice(settings.comNum()) : std::string()});
-    }
-    dialog.exec();
-    const Transfer& transfer = dialog.transfer();
-    if (!transfer.backupProblem().empty())
-        services_.messages.show({state.title(), msg::NoBackupKept, MessageIcon::Warning, MessageButtons::Ok,
-                                 MessageAnswer::Ok, transfer.backupProblem()});
-    if (document) transfer.takeRead(*document);
-    return transfer.completed();
-}
-
-TransferDevice MainWindow::transferDevice() const
-{
-    const int number = AppSettings(services_.settings).comNum();
-    const std::string path = services_.portDevice ? services_.portDevice(number) : std::string();
-    // The label starts with where the device is now; a stable name is too long to show.
-    const std::string label = services_.portLabel ? services_.portLabel(number) : path;
-    const std::string where = label.substr(0, label.find("  "));
-    return {path, msg::TransferPort + std::to_string(number) + (where.empty() ? "" : "  " + where)};
-}
-
-void MainWindow::showBackups()
-{
-    if (!leavePageCheck()) return;
-    const BackupStore store(services_.backupDir);
-    BackupsDialog dialog(services_.backupDir.empty() ? std::vector<BackupEntry>() : store.entries(), this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
-    if (!fileMenu_->askToSaveChanges()) return;
-    fileMenu_->openBackup(store.imagePath(*dialog.chosen()).string());
-}
-
-// The editor's configuration is the fleet's base; the editor itself is not changed.
-void MainWindow::programFleet()
-{
-    if (!leavePageCheck()) return;
-    const EditorState& state = services_.state;
-    const AppSettings settings(services_.settings);
-    FleetDialog dialog(
-        {state.records, state.image, state.model, state.hasAtis,
-         services_.portDevice ? services_.portDevice(settings.comNum()) : std::string(),
-         services_.makeDevicePort,
-         [this] { return services_.dialogs.openFileName("CSV files(*.csv)|*.csv|All files(*.*)|*.*", {}); },
-         state.programDir.string(), services_.backupDir, settings.rememberedDestination(state.model),
-         state.flags, settings.verifyAfterProgram()},
-        this);
-    dialog.exec();
-}
-
 void MainWindow::compareWithRadio()
 {
     if (!leavePageCheck()) return;
     // The read lands in a copy, exactly as Read from Radio would leave the
     // editor, so that the comparison is with what a read would bring in.
     EditorState radio = services_.state;
-    if (!execTransferDialog(OperationType::Read, radio, nullptr)) return;
+    if (!transfer_->execDialog(OperationType::Read, radio, nullptr)) return;
     const EditorState& editor = services_.state;
     showComparison(zmp::compareWithRadio({radio.records, radio.model, radio.hasAtis},
                                          {editor.records, editor.model, editor.hasAtis}));
@@ -673,23 +378,6 @@ void MainWindow::showComparison(std::vector<ComparedSetting> settings)
                 jumpToField(node, field);
             });
     comparison_->show();
-}
-
-void MainWindow::runClear(int operation)
-{
-    if (!runTransfer(operation)) return;
-    refreshCurrentPage();
-    services_.state.markEdited();
-}
-
-void MainWindow::refreshGroupTexts()
-{
-    const auto& groups = services_.state.records.groups;
-    for (int g = Group1; g <= Group3; ++g) {
-        const int index = tree_->layout().groupNodeIndex[static_cast<std::size_t>(g)];
-        if (index > 0)
-            tree_->setNodeText(index, TreeBuilder::groupNodeText(groups[static_cast<std::size_t>(g)], g));
-    }
 }
 
 // The window reopens where the user left it; the first time it opens large

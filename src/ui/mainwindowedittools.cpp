@@ -56,7 +56,8 @@ void MainWindow::createEditTools()
     history_ = new EditHistory(
         state,
         [this] {
-            return nodeLabel(*tree_, currentNodeIndex_ > 0 ? currentNodeIndex_ : tree_->selectedIndex());
+            const int current = switcher_->currentNodeIndex();
+            return nodeLabel(*tree_, current > 0 ? current : tree_->selectedIndex());
         },
         this);
     connect(actions_->editUndo, &QAction::triggered, history_, whenFree([this] { history_->undo(); }));
@@ -81,7 +82,7 @@ void MainWindow::createEditTools()
     exchange_ = new TableExchangeUi(*this, services_.messages, services_.dialogs);
     exchange_->fillMenus(*actions_->fileExport, *actions_->fileImport);
     for (const PageId id : {PageId::GroupGrid, PageId::ExpGrid, PageId::DirectoryGrid})
-        if (auto* grid = dynamic_cast<GridPage*>(pages_.at(id))) exchange_->addGridMenu(*grid->grid());
+        if (auto* grid = dynamic_cast<GridPage*>(switcher_->page(id))) exchange_->addGridMenu(*grid->grid());
     connect(exchange_, &TableExchangeUi::imported, this, [this](const std::string& step) {
         history_->recordEdit(step);
         refreshTree();
@@ -103,7 +104,7 @@ void MainWindow::afterRecordsChanged()
 void MainWindow::showRestoredRecords(const std::string& place)
 {
     refreshTree();
-    refreshDirectoryTexts();
+    switcher_->refreshDirectoryTexts();
     refreshCurrentPage();
     // The step's page comes to the front, so that no undo changes a page
     // out of sight.

@@ -9,13 +9,39 @@
 #include "message/messagetexts.h"
 #include "ui/busywindow.h"
 #include "ui/mainactions.h"
-#include "ui/mainwindow.h"
+#include "ui/mainwindowservices.h"
 
 namespace zmp {
 
 PortMenu::PortMenu(QWidget& window, MainActions& actions, MainWindowServices& services)
     : QObject(&window), window_(window), actions_(actions), services_(services)
 {
+}
+
+void PortMenu::apply()
+{
+    const AppSettings settings(services_.settings);
+    const int current = settings.comNum();
+    for (int port = 1; port <= SerialPortItemCount; ++port) {
+        QAction* action = actions_.portItems[static_cast<std::size_t>(port - 1)];
+        const std::string device = services_.portLabel    ? services_.portLabel(port)
+                                   : services_.portDevice ? services_.portDevice(port)
+                                                          : std::string();
+        QString text = MainActions::portCaption(port);
+        if (!device.empty()) text += QStringLiteral("\t") + QString::fromStdString(device);
+        action->setText(text);
+        action->setChecked(port == current);
+    }
+    fill(services_.portDevice ? services_.portDevice(current) : std::string());
+}
+
+void PortMenu::choosePort(int port)
+{
+    AppSettings settings(services_.settings);
+    settings.setComNum(port);
+    const std::string identity = services_.portIdentity ? services_.portIdentity(port) : std::string();
+    if (!identity.empty()) settings.setPortDevice(port, identity);
+    apply();
 }
 
 void PortMenu::fill(const std::string& current)
@@ -40,7 +66,7 @@ void PortMenu::choose(const std::string& device)
 {
     if (!services_.choosePort || device.empty()) return;
     services_.choosePort(device);
-    emit chosen();
+    apply();
 }
 
 void PortMenu::askOtherDevice()

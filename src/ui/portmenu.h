@@ -25,17 +25,17 @@ class PortMenu : public QObject {
   public:
     PortMenu(QWidget& window, MainActions& actions, MainWindowServices& services);
 
-    // Lists the devices again, the one in use checked.
-    void fill(const std::string& current);
+    // Shows the numbered ports with their devices and lists the devices
+    // again, the one in use checked.
+    void apply();
+    // A numbered port chosen from the menu.
+    void choosePort(int port);
     void choose(const std::string& device);
     void askOtherDevice();
     void findRadio();
 
-  signals:
-    // A device was chosen: the menu must show it.
-    void chosen();
-
   private:
+    void fill(const std::string& current);
     std::vector<ProbeResult> probe(const std::vector<std::string>& devices);
     void tellFound(const std::vector<ProbeResult>& results);
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "link/operationtype.h"
+#include "ui/editorstate.h"
+
+namespace zmp {
+
+class ConfigurationDocument;
+class EditHistory;
+class FileMenuHandler;
+class TransferMenuHost;
+struct MainWindowServices;
+struct TransferDevice;
+
+// The transfers with the radio: Read from Radio, Program, the clears a
+// page asks for, the automatic backups and programming a fleet.
+class TransferMenuHandler {
+  public:
+    TransferMenuHandler(TransferMenuHost& window, MainWindowServices& services, FileMenuHandler& fileMenu,
+                        EditHistory& history);
+
+    // A read replaces the configuration: unsaved edits are offered a save first.
+    void read();
+    // True when the operation ended with "Complete!!".
+    bool run(int operation);
+    // A clear operation; on success the shown page is filled again.
+    void runClear(int operation);
+    void showBackups();
+    void programFleet();
+    // The transfer dialog on state, the backup its transfer calls for, and a
+    // completed read taken into document (none: a copy is read). True when it completed.
+    bool execDialog(OperationType type, EditorState& state, ConfigurationDocument* document);
+
+  private:
+    // The device the next transfer will use, as its dialog names it.
+    TransferDevice device() const;
+
+    TransferMenuHost& window_;
+    MainWindowServices& services_;
+    FileMenuHandler& fileMenu_;
+    EditHistory& history_;
+};
+
+} // namespace zmp
