@@ -135,7 +135,8 @@ void MainWindow::connectActions()
                 if (programDespiteWarnings()) transfer_->run(1);
             }));
     connect(a.transferRead, &QAction::triggered, this, whenFree([this] { transfer_->read(); }));
-    connect(a.transferCompare, &QAction::triggered, this, whenFree([this] { compareWithRadio(); }));
+    connect(a.transferCompare, &QAction::triggered, this,
+            whenFree([this] { transfer_->compareWithRadio(); }));
     connect(a.fileBackups, &QAction::triggered, this, whenFree([this] { transfer_->showBackups(); }));
     connect(a.fileProgramFleet, &QAction::triggered, this, whenFree([this] { transfer_->programFleet(); }));
     connect(a.helpContents, &QAction::triggered, this, whenFree([this] { showHelp(MainHelpContext); }));
@@ -353,18 +354,6 @@ void MainWindow::onDestinationItem(int item)
     pauseMs(DestinationChangePauseMs);
     showOutcome(document_->changeDestination(item));
     applyDestinationMenu();
-}
-
-void MainWindow::compareWithRadio()
-{
-    if (!leavePageCheck()) return;
-    // The read lands in a copy, exactly as Read from Radio would leave the
-    // editor, so that the comparison is with what a read would bring in.
-    EditorState radio = services_.state;
-    if (!transfer_->execDialog(OperationType::Read, radio, nullptr)) return;
-    const EditorState& editor = services_.state;
-    showComparison(zmp::compareWithRadio({radio.records, radio.model, radio.hasAtis},
-                                         {editor.records, editor.model, editor.hasAtis}));
 }
 
 void MainWindow::showComparison(std::vector<ComparedSetting> settings)

@@ -90,7 +90,7 @@ class MainWindow : public QMainWindow,
     void jumpToField(const QString& nodeKey, const QString& field);
     // Opens the Compare with Radio window on a comparison, in place of one
     // that is open; its rows take the user to their fields.
-    void showComparison(std::vector<ComparedSetting> settings);
+    void showComparison(std::vector<ComparedSetting> settings) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,8 +127,6 @@ class MainWindow : public QMainWindow,
     void onToolButton(const QString& key);
     void onModelItem(int item);
     void onDestinationItem(int item);
-    // Reads the radio into a copy of the editor's state and shows what differs.
-    void compareWithRadio();
     void applyLayoutLimits(double dpi);
     QSize startSize(double dpi);
     void showHexView(bool shown);

@@ -108,4 +108,16 @@ void TransferMenuHandler::programFleet()
     dialog.exec();
 }
 
+void TransferMenuHandler::compareWithRadio()
+{
+    if (!window_.leavePageCheck()) return;
+    // The read lands in a copy, exactly as Read from Radio would leave the
+    // editor, so that the comparison is with what a read would bring in.
+    EditorState radio = services_.state;
+    if (!execDialog(OperationType::Read, radio, nullptr)) return;
+    const EditorState& editor = services_.state;
+    window_.showComparison(zmp::compareWithRadio({radio.records, radio.model, radio.hasAtis},
+                                                 {editor.records, editor.model, editor.hasAtis}));
+}
+
 } // namespace zmp

@@ -13,7 +13,8 @@ struct MainWindowServices;
 struct TransferDevice;
 
 // The transfers with the radio: Read from Radio, Program, the clears a
-// page asks for, the automatic backups and programming a fleet.
+// page asks for, the automatic backups, programming a fleet and the
+// comparison with what the radio holds.
 class TransferMenuHandler {
   public:
     TransferMenuHandler(TransferMenuHost& window, MainWindowServices& services, FileMenuHandler& fileMenu,
@@ -27,11 +28,13 @@ class TransferMenuHandler {
     void runClear(int operation);
     void showBackups();
     void programFleet();
+    // Reads the radio into a copy of the editor's state and shows what differs.
+    void compareWithRadio();
+
+  private:
     // The transfer dialog on state, the backup its transfer calls for, and a
     // completed read taken into document (none: a copy is read). True when it completed.
     bool execDialog(OperationType type, EditorState& state, ConfigurationDocument* document);
-
-  private:
     // The device the next transfer will use, as its dialog names it.
     TransferDevice device() const;
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "files/radiocomparison.h"
+
 class QString;
 class QWidget;
 
@@ -9,7 +13,8 @@ class ConfigurationDocument;
 
 // What the Transfer menu needs of the window it serves: the shown page's
 // check before a transfer, the page filled again after a clear, the help
-// the transfer dialog asks for, and the window to own the dialogs.
+// the transfer dialog asks for, the window that shows a comparison with
+// the radio, and the window to own the dialogs.
 class TransferMenuHost {
   public:
     virtual ~TransferMenuHost() = default;
@@ -22,6 +27,7 @@ class TransferMenuHost {
     // Opens the help window at a context number, or says there is no help
     // in a box with this caption.
     virtual void showHelp(int context, const QString& caption) = 0;
+    virtual void showComparison(std::vector<ComparedSetting> settings) = 0;
 };
 
 } // namespace zmp
