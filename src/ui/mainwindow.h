@@ -67,7 +67,6 @@ class MainWindow : public QMainWindow,
     bool leavePageCheck() override { return switcher_->leavePageCheck(); }
     void updateTitle();
     QString captionText() const;
-    // Shows the wait cursor and disables the window, or undoes both.
 
     // Pages register themselves here; a node whose page is not registered
     // shows the grey page.
