@@ -52,8 +52,13 @@ std::string DestinationList::nameOfFile(const std::string& fileName)
 
 std::string DestinationList::fileNameOf(const std::string& name, int model)
 {
+    // A model whose files carry a mark ("-M") names its destinations with
+    // it: the name's own mark goes before the suffix adds it again.
     std::string base = name;
-    if (base.size() >= 3 && endsWithIgnoringCase(base, "-M")) base.erase(base.size() - 2);
+    const ModelTraits* traits = modelTraits(model);
+    const std::string mark = traits ? traits->suffixMark : "";
+    if (!mark.empty() && base.size() > mark.size() && endsWithIgnoringCase(base, mark))
+        base.erase(base.size() - mark.size());
     return base + destinationSuffix(model) + ".ini";
 }
 

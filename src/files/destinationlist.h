@@ -18,8 +18,9 @@ class DestinationList {
     static std::vector<std::string> names(const std::filesystem::path& programDir, int model);
     // The file name up to its first "_", in upper case ("EU-M_1130.ini" gives "EU-M").
     static std::string nameOfFile(const std::string& fileName);
-    // The file of a destination name: a trailing "-M" is removed from names
-    // of three or more characters, then the suffix and ".ini" are added.
+    // The file of a destination name: the model's mark ("-M") is removed
+    // from the end of a name longer than it, then the suffix and ".ini"
+    // are added.
     static std::string fileNameOf(const std::string& name, int model);
     // The file in the program folder with that name, found without regard
     // to case as on the systems the files were made for.

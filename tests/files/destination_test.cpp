@@ -93,6 +93,17 @@ TEST_F(DestinationTest, modelMNamesKeepTheirEndingAndReadTheirOwnFiles)
     EXPECT_EQ(DestinationList::fileNameOf("-M", ModelMr4400M), "-M-M_1130.ini");
 }
 
+// Every model reads back the file its names come from, whatever the mark
+// of its row.
+TEST_F(DestinationTest, everyModelsNameLeadsBackToItsFile)
+{
+    for (const ModelTraits& model : Models) {
+        const std::string file = "EU" + destinationSuffix(model.number) + ".ini";
+        EXPECT_EQ(DestinationList::fileNameOf(DestinationList::nameOfFile(file), model.number), file)
+            << model.name;
+    }
+}
+
 TEST_F(DestinationTest, modelOneDoesNotListTheModelMFiles)
 {
     files({"EU-M_1130.ini", "USA_1130.ini", "usa-m_1130.INI"});
