@@ -38,9 +38,7 @@ using Found = std::optional<Place>;
 
 int number(const std::string& text)
 {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return ConfigValue::toInt32(text).value_or(0);
 }
 
 std::string indexed(const std::string& name, int index)
@@ -53,7 +51,7 @@ std::string shownText(const Place& place, const std::string& value)
     if (value.empty()) return value;
     switch (place.shown) {
     case Shown::OnOff:
-        return onOffText(value == "1" || value == ConfigValue::namedFlag(true));
+        return onOffText(ConfigValue::toFlag(value).value_or(false));
     case Shown::Power:
         return powerText(value == "1");
     case Shown::Mmsi:

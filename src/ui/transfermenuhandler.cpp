@@ -50,9 +50,7 @@ bool TransferMenuHandler::execDialog(OperationType type, EditorState& state, Con
     BackupStore store(services_.backupDir);
     if (!services_.backupDir.empty()) {
         const AppSettings settings(services_.settings);
-        dialog.keepBackupsIn(
-            store, {settings.rememberedDestination(state.model),
-                    services_.portDevice ? services_.portDevice(settings.comNum()) : std::string()});
+        dialog.keepBackupsIn(store, {settings.rememberedDestination(state.model), portDevice()});
     }
     dialog.exec();
     const Transfer& transfer = dialog.transfer();
@@ -63,10 +61,16 @@ bool TransferMenuHandler::execDialog(OperationType type, EditorState& state, Con
     return transfer.completed();
 }
 
+std::string TransferMenuHandler::portDevice() const
+{
+    const int number = AppSettings(services_.settings).comNum();
+    return services_.portDevice ? services_.portDevice(number) : std::string();
+}
+
 TransferDevice TransferMenuHandler::device() const
 {
     const int number = AppSettings(services_.settings).comNum();
-    const std::string path = services_.portDevice ? services_.portDevice(number) : std::string();
+    const std::string path = portDevice();
     // The label starts with where the device is now; a stable name is too long to show.
     const std::string label = services_.portLabel ? services_.portLabel(number) : path;
     const std::string where = label.substr(0, label.find("  "));
@@ -98,9 +102,7 @@ void TransferMenuHandler::programFleet()
     const EditorState& state = services_.state;
     const AppSettings settings(services_.settings);
     FleetDialog dialog(
-        {state.records, state.image, state.model, state.hasAtis,
-         services_.portDevice ? services_.portDevice(settings.comNum()) : std::string(),
-         services_.makeDevicePort,
+        {state.records, state.image, state.model, state.hasAtis, portDevice(), services_.makeDevicePort,
          [this] { return services_.dialogs.openFileName("CSV files(*.csv)|*.csv|All files(*.*)|*.*", {}); },
          state.programDir.string(), services_.backupDir, settings.rememberedDestination(state.model),
          state.flags, settings.verifyAfterProgram()},

@@ -36,6 +36,8 @@ class TransferMenuHandler {
     // completed read taken into document (none: a copy is read). True when it completed.
     bool execDialog(OperationType type, EditorState& state, ConfigurationDocument* document);
     // The device the next transfer will use, as its dialog names it.
+    // The device of the remembered port number; empty when none is known.
+    std::string portDevice() const;
     TransferDevice device() const;
 
     TransferMenuHost& window_;
