@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "cli/clioptions.h"
@@ -20,24 +21,40 @@ namespace {
 
 constexpr auto InterruptPoll = std::chrono::milliseconds(50);
 
-// Each radio as it finishes, so that the user at the cable knows.
+// Each radio as it finishes, so that the user at the cable knows; and,
+// when nobody is asked to press Enter, each radio a port waits for.
 class FinishedRadioPrinter : public FleetObserver {
   public:
-    FinishedRadioPrinter(const FleetList& list, std::ostream& err) : list_(list), err_(err) {}
+    FinishedRadioPrinter(const FleetList& list, std::ostream& err, bool tellWaiting)
+        : list_(list), err_(err), tellWaiting_(tellWaiting)
+    {
+    }
     void radioChanged(const FleetRadio& radio) override
     {
+        if (radio.phase == FleetPhase::Waiting && tellWaiting_) {
+            err_ << "zmp-cli: waiting for " << named(radio)
+                 << ": connect it, switched on and in PC mode (Ctrl+C stops)\n";
+            return;
+        }
         if (radio.phase != FleetPhase::Finished || radio.outcome == FleetOutcome::AlreadyDone ||
             radio.outcome == FleetOutcome::NotProgrammed)
             return;
-        const FleetRow& row = list_.rows[radio.row];
-        err_ << "zmp-cli: radio " << radio.row + 1 << " of " << list_.rows.size() << " (" << row.label << ", "
-             << row.userMmsi << ") on " << radio.device << ": " << fleetOutcomeText(radio.outcome)
+        err_ << "zmp-cli: " << named(radio) << ": " << fleetOutcomeText(radio.outcome)
              << (radio.reason.empty() ? "" : ": " + radio.reason) << '\n';
     }
 
   private:
+    // "radio 3 of 12 (Sea Breeze, 366123456) on /dev/ttyUSB0"
+    std::string named(const FleetRadio& radio) const
+    {
+        const FleetRow& row = list_.rows[radio.row];
+        return "radio " + std::to_string(radio.row + 1) + " of " + std::to_string(list_.rows.size()) + " (" +
+               row.label + ", " + row.userMmsi + ") on " + radio.device;
+    }
+
     const FleetList& list_;
     std::ostream& err_;
+    bool tellWaiting_;
 };
 
 std::optional<FleetLog> openLog(const CliOptions& options, std::ostream& err)
@@ -167,7 +184,7 @@ int FleetProgramCommand::run(CliSession& session, const FleetList& list, std::os
                          session.model(),
                          {options.fillDirectory, options.groupMmsi},
                          options.again};
-    FinishedRadioPrinter printer(list, err);
+    FinishedRadioPrinter printer(list, err, !asksOnTerminal(options, ports->size()));
     FleetScheduler scheduler(plan, *log, &printer);
     if (environment.transferActive) environment.transferActive(true);
     const FleetSummary summary = runWatched(scheduler, running, environment.interrupted);

@@ -105,6 +105,9 @@ TEST_F(CliFleetProgramTest, eachRadioHoldsItsRowsIdentityAndOtherwiseTheBase)
     EXPECT_EQ(result.status, 0) << result.err;
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_NE(result.err.find("radio found on " + port(i) + "\n"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: waiting for radio 1 of 3 (Sea Breeze, 366123456) on "),
+              std::string::npos)
+        << result.err;
     const std::map<std::string, std::string> atisOfMmsi{
         {bcd({0x36, 0x61, 0x23, 0x45, 0x60}), bcd({0x93, 0x66, 0x12, 0x34, 0x56})},
         {bcd({0x36, 0x61, 0x23, 0x45, 0x70}), std::string(5, '\xFF')},
