@@ -1,5 +1,7 @@
 #include "files/configfilereader.h"
 
+#include <string_view>
+
 #include "files/configlayout.h"
 #include "files/configvalue.h"
 #include "files/profilereader.h"
@@ -27,9 +29,12 @@ class SectionFields {
     {
         return present_ ? table_.lookupValue(section_, key) : "";
     }
-    void flag(const std::string& key, bool& field) const
+    // Whether the key held a flag.
+    bool flag(const std::string& key, bool& field) const
     {
-        if (const auto value = ConfigValue::toFlag(text(key))) field = *value;
+        const auto value = ConfigValue::toFlag(text(key));
+        if (value) field = *value;
+        return value.has_value();
     }
     void flagSetting(const std::string& key, std::int16_t& field) const
     {
@@ -99,35 +104,18 @@ void readCommonSetup(const SectionTable& table, Records& records)
     readSettingRows(fields, commonSettings(), records.settings);
 }
 
-void readDscBasic(const SectionTable& table, Records& records)
+void readDsc(const SectionTable& table, Records& records)
 {
-    const SectionFields fields(table, DscBasicSection);
-    for (int g = 0; g < DscGroupCount; ++g)
-        fields.flagSetting(GroupKeys[g], records.settings[slot::UsableDsc + g]);
-    fields.textInto(UserMmsiKey, records.userMmsi);
-    for (int i = 0; i < PosRequestCount; ++i) {
-        fields.flagSetting(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i]);
-        fields.flagSetting(numbered(PosRequestTxKey, i), records.settings[slot::PosRequestTx + i]);
-    }
-    for (int i = 0; i < BeepOutCount; ++i)
-        fields.flagSetting(numbered(BeepOutKey, i), records.settings[slot::BeepOut + i]);
-}
-
-void readDscAdvancedAndDisplay(const SectionTable& table, Records& records)
-{
-    const SectionFields advanced(table, DscAdvancedSection);
-    for (int kind = 0; kind < CallKindCount; ++kind) {
-        const std::string name = CallKinds[kind];
-        for (int category = 0; category < CategoryCount; ++category) {
-            advanced.flag(numbered(name.c_str(), category),
-                          records.dscFlags[dscslot::receive(kind, category)]);
-            advanced.flag(numbered((name + TransmitSuffix).c_str(), category),
-                          records.dscFlags[dscslot::transmit(kind, category)]);
+    SectionFields(table, DscBasicSection).textInto(UserMmsiKey, records.userMmsi);
+    for (const char* section : {DscBasicSection, DscAdvancedSection, DscDisplaySection}) {
+        const SectionFields fields(table, section);
+        for (const DscSettingRow& row : dscSettings()) {
+            if (!row.key || std::string_view(row.section) != section) continue;
+            bool value = false;
+            if (fields.flag(dscKey(row), value)) setDscValue(row, records, value);
         }
     }
-    const SectionFields display(table, DscDisplaySection);
-    for (std::size_t i = 0; i < DisplayMenuKeys.size(); ++i)
-        display.flag(DisplayMenuKeys[i], records.dscFlags[DisplayMenuSlots[i]]);
+    dscFlagsFromSettings(records);
 }
 
 void readAtis(const SectionTable& table, Records& records)
@@ -228,9 +216,7 @@ void ConfigFileReader::fill(const SectionTable& table, Records& records, bool ha
 {
     readGroupSetup(table, records);
     readCommonSetup(table, records);
-    readDscBasic(table, records);
-    dscFlagsFromSettings(records);
-    readDscAdvancedAndDisplay(table, records);
+    readDsc(table, records);
     if (hasAtis) readAtis(table, records);
     readPlanTable(table, records.usa, UsaPrefix, pendingEvents);
     readPlanTable(table, records.intl, IntlPrefix, pendingEvents);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 #include "codec/mmsitext.h"
@@ -116,38 +117,26 @@ void writeCommonSetup(Lines& out, const Records& records)
     writeSettingRows(out, rows, records.settings);
 }
 
-void writeDscBasic(Lines& out, const Records& records)
+void writeDscRows(Lines& out, const char* section, const Records& records)
+{
+    for (const DscSettingRow& row : dscSettings())
+        if (row.key && std::string_view(row.section) == section &&
+            std::string_view(row.frame) != UsableDscFrame)
+            out.flag(dscKey(row), dscValue(row, records));
+}
+
+// The basic section opens with the usable groups and the User MMSI.
+void writeDsc(Lines& out, const Records& records)
 {
     out.section(DscBasicSection);
-    for (int g = 0; g < DscGroupCount; ++g)
-        out.flag(GroupKeys[g], records.settings[slot::UsableDsc + g] != 0);
+    for (const DscSettingRow& row : usableDscSettings())
+        if (row.key) out.flag(row.key, dscValue(row, records));
     out.verbatim(UserMmsiKey, mmsiAsWritten(records.userMmsi));
-    for (int i = 0; i < PosRequestCount; ++i) {
-        out.flag(numbered(PosRequestKey, i), records.settings[slot::PosRequest + i] != 0);
-        out.flag(numbered(PosRequestTxKey, i), records.settings[slot::PosRequestTx + i] != 0);
-    }
-    for (int i = 0; i < BeepOutCount; ++i)
-        out.flag(numbered(BeepOutKey, i), records.settings[slot::BeepOut + i] != 0);
-}
-
-void writeDscAdvanced(Lines& out, const Records& records)
-{
+    writeDscRows(out, DscBasicSection, records);
     out.section(DscAdvancedSection);
-    for (int kind = 0; kind < CallKindCount; ++kind) {
-        const std::string name = CallKinds[kind];
-        for (int category = 0; category < CategoryCount; ++category) {
-            out.flag(numbered(name.c_str(), category), records.dscFlags[dscslot::receive(kind, category)]);
-            out.flag(numbered((name + TransmitSuffix).c_str(), category),
-                     records.dscFlags[dscslot::transmit(kind, category)]);
-        }
-    }
-}
-
-void writeDscDisplay(Lines& out, const Records& records)
-{
+    writeDscRows(out, DscAdvancedSection, records);
     out.section(DscDisplaySection);
-    for (std::size_t i = 0; i < DisplayMenuKeys.size(); ++i)
-        out.flag(DisplayMenuKeys[i], records.dscFlags[DisplayMenuSlots[i]]);
+    writeDscRows(out, DscDisplaySection, records);
 }
 
 void writeAtis(Lines& out, const Records& records)
@@ -209,9 +198,7 @@ std::string ConfigFileWriter::compose(const Records& records, int model, bool ha
     writeMain(out, model);
     writeGroupSetup(out, records);
     writeCommonSetup(out, records);
-    writeDscBasic(out, records);
-    writeDscAdvanced(out, records);
-    writeDscDisplay(out, records);
+    writeDsc(out, records);
     if (hasAtis) writeAtis(out, records);
     writePlanTable(out, records.usa, UsaPrefix);
     writePlanTable(out, records.intl, IntlPrefix);

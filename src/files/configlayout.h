@@ -4,6 +4,7 @@
 #include <string>
 
 #include "files/pagecaptions.h"
+#include "image/dscsettingstable.h"
 #include "model/records.h"
 
 // Section names and keys of the configuration file, shared by the writer
@@ -12,9 +13,6 @@ namespace zmp::configlayout {
 
 inline constexpr const char* MainSection = "MAIN";
 inline constexpr const char* GroupSetupSection = "Usable CH Group Setup";
-inline constexpr const char* DscBasicSection = "DSC Setup (Basic Setup)";
-inline constexpr const char* DscAdvancedSection = "DSC Setup (Advanced Setup)";
-inline constexpr const char* DscDisplaySection = "DSC Setup (Display Setup)";
 inline constexpr const char* AtisCallSignSection = "ATIS Setup (Call Sign)";
 
 inline constexpr const char* UsaPrefix = "CHUSA";
@@ -28,19 +26,6 @@ inline constexpr const char* ExpPrefix = "CHEXP";
 inline constexpr const char* FileType = "ZMP";
 inline constexpr const char* FileVersion = "1.00";
 inline constexpr const char* ModelTypeKey = "MODELTYPE";
-
-// Usable groups 0..3; the DSC section names only the first three.
-inline constexpr std::array<const char*, UsableGroupCount> GroupKeys{"Group1", "Group2", "Group3", "Exp CH"};
-inline constexpr int DscGroupCount = 3;
-
-inline constexpr std::array<const char*, CallKindCount> CallKinds{
-    "All Ships Call",       "Group Call",          "Individual Call",
-    "PositionRequest Call", "PositionReport Call", "Test Call"};
-
-inline constexpr std::array<const char*, 3> DisplayMenuKeys{"Individual Reply Menu", "Individual ACK Menu",
-                                                            "POS Request Reply Menu"};
-inline constexpr std::array<int, 3> DisplayMenuSlots{dscslot::IndividualReplyMenu, dscslot::IndividualAckMenu,
-                                                     dscslot::PosRequestReplyMenu};
 
 // How a record field is held in the file: a flag as 0/1, a text as is, a
 // text behind the "#" marker, a frequency in MHz with "." as decimal point,
@@ -128,16 +113,10 @@ inline constexpr const char* PriorityChKey = "Priority CH ";
 inline constexpr const char* StatusNameKey = "Status name ";
 inline constexpr const char* ExpChGroupKey = "Exp Ch Group ";
 inline constexpr const char* UserMmsiKey = "User MMSI";
-inline constexpr const char* PosRequestKey = "PosRequest";
-inline constexpr const char* PosRequestTxKey = "PosRequestTX";
-inline constexpr const char* BeepOutKey = "BeepOut";
-inline constexpr const char* TransmitSuffix = "TX";
 inline constexpr const char* AtisCodeKey = "Atis Code";
 inline constexpr const char* CallSignMidKey = "MID";
 inline constexpr const char* CallSignDispKey = "DISP";
 
-inline constexpr int PosRequestCount = 4;
-inline constexpr int BeepOutCount = 8;
 inline constexpr int ExpGroupFlagCount = 3;
 
 inline std::string numbered(const char* name, int number)

@@ -115,52 +115,13 @@ Place dscPlace(std::string caption, std::string field, Shown shown)
     return {DscPage, std::move(caption), "DSC", std::move(field), shown};
 }
 
-std::string framed(const char* frame, const char* caption)
+Found dscSettingPlace(const std::string& section, const std::string& key)
 {
-    return std::string(frame) + ": " + caption;
-}
-
-Found dscBasicPlace(const std::string& key)
-{
-    using namespace pagecaption;
-    int i = 0;
-    for (i = 0; i < DscGroupCount; ++i)
-        if (key == GroupKeys[i])
-            return dscPlace(framed(UsableDscFrame, UsableDscRows[i]), indexed("cmbUsableDsc", i),
-                            Shown::OnOff);
-    if (key == UserMmsiKey) return dscPlace("User MMSI", "txtUserMMSI", Shown::Mmsi);
-    if (numberedKey(key, PosRequestKey, PosRequestCount, i))
-        return dscPlace(CallRows[i], indexed("cmbUsableDscPosRequest", i), Shown::OnOff);
-    if (numberedKey(key, PosRequestTxKey, PosRequestCount, i))
-        return dscPlace(std::string(CallRows[i]) + " TX", indexed("cmbUsableDscPosRequestTX", i),
-                        Shown::Power);
-    if (numberedKey(key, BeepOutKey, BeepOutCount, i))
-        return dscPlace(framed(BeepFrame, BeepRows[i]), indexed("cmbUsableDscBeepOut", i), Shown::OnOff);
-    return {};
-}
-
-Found dscAdvancedPlace(const std::string& key)
-{
-    for (int kind = 0; kind < CallKindCount; ++kind) {
-        const pagecaption::CallKind& call = pagecaption::CallKinds[kind];
-        const std::string name = CallKinds[kind];
-        int c = 0;
-        if (numberedKey(key, name, CategoryCount, c))
-            return dscPlace(framed(call.title, pagecaption::Categories[c]), indexed(call.name, c),
-                            Shown::OnOff);
-        if (numberedKey(key, name + TransmitSuffix, CategoryCount, c))
-            return dscPlace(framed(call.title, pagecaption::Categories[c]) + " TX",
-                            indexed(std::string(call.name) + TransmitSuffix, c), Shown::Power);
-    }
-    return {};
-}
-
-Found dscDisplayPlace(const std::string& key)
-{
-    for (std::size_t i = 0; i < DisplayMenuKeys.size(); ++i)
-        if (key == DisplayMenuKeys[i])
-            return dscPlace(framed(pagecaption::DisplayFrame, pagecaption::DisplayRows[i]),
-                            indexed("cmbDscDisplay", static_cast<int>(i)), Shown::OnOff);
+    if (section == DscBasicSection && key == UserMmsiKey)
+        return dscPlace("User MMSI", "txtUserMMSI", Shown::Mmsi);
+    for (const DscSettingRow& row : dscSettings())
+        if (row.key && row.control && section == row.section && key == dscKey(row))
+            return dscPlace(dscPlaceCaption(row), dscControl(row), row.power ? Shown::Power : Shown::OnOff);
     return {};
 }
 
@@ -265,9 +226,7 @@ Found placeOf(const std::string& section, const std::string& key, const Records&
         return key == ModelTypeKey ? Found(Place{"General", "Model", "General", "", Shown::Model}) : Found();
     if (section == GroupSetupSection) return groupSetupPlace(key);
     if (section == CommonSetupSection) return isHeldByImage(section, key) ? commonPlace(key) : Found();
-    if (section == DscBasicSection) return dscBasicPlace(key);
-    if (section == DscAdvancedSection) return dscAdvancedPlace(key);
-    if (section == DscDisplaySection) return dscDisplayPlace(key);
+    if (Found place = dscSettingPlace(section, key)) return place;
     if (section == AtisCommonSection) return atisPlace(key);
     if (Found place = directoryPlace(section, key)) return place;
     return channelRecordPlace(section, key, records);

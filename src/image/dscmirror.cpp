@@ -1,33 +1,20 @@
 #include "image/dscmirror.h"
 
-#include <cstddef>
+#include "image/dscsettingstable.h"
 
 namespace zmp {
 
-namespace {
-
-// BeepOut k and DscFlags k name the same beep for k = 0..6.
-constexpr int MirroredBeeps = dscslot::ReceivedPosReporting + 1;
-
-std::size_t at(int index)
-{
-    return static_cast<std::size_t>(index);
-}
-
-} // namespace
-
 void settingsFromDscFlags(Records& records)
 {
-    for (int k = 0; k < MirroredBeeps; ++k)
-        records.settings[at(slot::BeepOut + k)] = records.dscFlags[at(k)] ? 1 : 0;
-    records.settings[at(slot::PosRequest)] = records.distressCancelCall ? 1 : 0;
+    for (const DscSettingRow& row : dscSettings())
+        if (row.mirror >= 0)
+            setDscValue(row, records, records.dscFlags[static_cast<std::size_t>(row.mirror)]);
 }
 
 void dscFlagsFromSettings(Records& records)
 {
-    for (int k = 0; k < MirroredBeeps; ++k)
-        records.dscFlags[at(k)] = records.settings[at(slot::BeepOut + k)] != 0;
-    records.distressCancelCall = records.settings[at(slot::PosRequest)] != 0;
+    for (const DscSettingRow& row : dscSettings())
+        if (row.mirror >= 0) records.dscFlags[static_cast<std::size_t>(row.mirror)] = dscValue(row, records);
 }
 
 } // namespace zmp

@@ -1,8 +1,7 @@
 #include "image/settingscodec.h"
 
-#include <array>
-
 #include "image/dscmirror.h"
+#include "image/dscsettingstable.h"
 #include "image/fieldcodec.h"
 #include "image/imagemap.h"
 #include "image/settingstable.h"
@@ -10,50 +9,6 @@
 namespace zmp {
 
 namespace {
-
-struct SlotAddress {
-    int slot;
-    int address;
-};
-
-// Slot 4 (Geografic) is byte 670, after the two position beeps.
-constexpr std::array<SlotAddress, 6> BeepBytes{
-    {{dscslot::ReceivedAllShips, address::ReceivedAllShips},
-     {dscslot::ReceivedIndividual, address::ReceivedIndividual},
-     {dscslot::ReceivedGroup, address::ReceivedGroup},
-     {dscslot::ReceivedGeografic, address::ReceivedGeografic},
-     {dscslot::ReceivedPosRequest, address::ReceivedPosRequest},
-     {dscslot::ReceivedPosReporting, address::ReceivedPosReporting}}};
-constexpr std::array<SlotAddress, 4> DscFlagBits{{{dscslot::SendDistressAlert, 7},
-                                                  {dscslot::IndividualReplyMenu, 4},
-                                                  {dscslot::IndividualAckMenu, 3},
-                                                  {dscslot::PosRequestReplyMenu, 2}}};
-constexpr int DistressCancelBit = 6;
-
-std::int16_t& settingAt(SettingValues& settings, int s)
-{
-    return settings[static_cast<std::size_t>(s)];
-}
-std::int16_t settingAt(const SettingValues& settings, int s)
-{
-    return settings[static_cast<std::size_t>(s)];
-}
-bool& dscAt(DscFlags& flags, int s)
-{
-    return flags[static_cast<std::size_t>(s)];
-}
-bool dscAt(const DscFlags& flags, int s)
-{
-    return flags[static_cast<std::size_t>(s)];
-}
-std::int16_t flagValue(bool flag)
-{
-    return flag ? 1 : 0;
-}
-int usableDscAddress(int g)
-{
-    return address::GroupBase + address::GroupStride * g + address::GroupDscOffset;
-}
 
 void decodeCommon(const MemoryImage& image, SettingValues& settings)
 {
@@ -69,43 +24,16 @@ void encodeCommon(MemoryImage& image, const SettingValues& settings)
 
 void decodeDsc(const MemoryImage& image, Records& records)
 {
-    for (int g = 0; g < UsableGroupCount; ++g)
-        settingAt(records.settings, slot::UsableDsc + g) =
-            flagValue(decodeFlagByte(image, usableDscAddress(g)));
     records.userMmsi = decodeDigits(image, address::UserMmsi);
-    records.distressCancelCall = decodeBitFlag(image, address::DscFlagByte, DistressCancelBit);
-    for (const auto& [s, bit] : DscFlagBits)
-        dscAt(records.dscFlags, s) = decodeBitFlag(image, address::DscFlagByte, bit);
-    for (const auto& [s, a] : BeepBytes)
-        dscAt(records.dscFlags, s) = decodeFlagByte(image, a);
-    for (int c = 0; c < CallKindCount; ++c) {
-        for (int k = 0; k < CategoryCount; ++k) {
-            dscAt(records.dscFlags, dscslot::receive(c, k)) =
-                decodeBitFlag(image, address::AdvancedCalls + c, 7 - k);
-            dscAt(records.dscFlags, dscslot::transmit(c, k)) =
-                decodeBitFlag(image, address::AdvancedCalls + c, 3 - k);
-        }
-    }
+    for (const DscSettingRow& row : dscSettings())
+        decodeDscSetting(row, image, records);
 }
 
 void encodeDsc(MemoryImage& image, const Records& records)
 {
-    for (int g = 0; g < UsableGroupCount; ++g)
-        encodeFlagByte(image, usableDscAddress(g), settingAt(records.settings, slot::UsableDsc + g) != 0);
     encodeDigits(image, address::UserMmsi, records.userMmsi, DigitForm::Mmsi);
-    encodeBitFlag(image, address::DscFlagByte, DistressCancelBit, records.distressCancelCall);
-    for (const auto& [s, bit] : DscFlagBits)
-        encodeBitFlag(image, address::DscFlagByte, bit, dscAt(records.dscFlags, s));
-    for (const auto& [s, a] : BeepBytes)
-        encodeFlagByte(image, a, dscAt(records.dscFlags, s));
-    for (int c = 0; c < CallKindCount; ++c) {
-        int byte = 0;
-        for (int k = 0; k < CategoryCount; ++k) {
-            if (dscAt(records.dscFlags, dscslot::receive(c, k))) byte |= 0x80 >> k;
-            if (dscAt(records.dscFlags, dscslot::transmit(c, k))) byte |= 0x08 >> k;
-        }
-        image[address::AdvancedCalls + c] = static_cast<std::uint8_t>(byte);
-    }
+    for (const DscSettingRow& row : dscSettings())
+        encodeDscSetting(row, image, records);
 }
 
 void decodeAutoPos(const MemoryImage& image, AutoPosSettings& autoPos)

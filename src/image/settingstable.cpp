@@ -81,25 +81,45 @@ int at(const SettingValues& settings, int slot)
     return settings[static_cast<std::size_t>(slot)];
 }
 
-int decodedValue(const SettingRow& row, const MemoryImage& image)
+} // namespace
+
+int decodeImageValue(ImageForm form, int address, int bit, const MemoryImage& image)
 {
-    switch (row.imageForm) {
+    switch (form) {
     case ImageForm::FlagByte:
-        return decodeFlagByte(image, row.address) ? 1 : 0;
+        return decodeFlagByte(image, address) ? 1 : 0;
     case ImageForm::Byte:
-        return decodeByte(image, row.address);
+        return decodeByte(image, address);
     case ImageForm::Bit:
-        return decodeBitFlag(image, row.address, row.bit) ? 1 : 0;
+        return decodeBitFlag(image, address, bit) ? 1 : 0;
     case ImageForm::HalfHourOffset:
         return decodeHalfHourOffset(
-            static_cast<std::uint8_t>(decodeBitField(image, row.address, OffsetHigh, OffsetLow)));
+            static_cast<std::uint8_t>(decodeBitField(image, address, OffsetHigh, OffsetLow)));
     case ImageForm::None:
         break;
     }
     return 0;
 }
 
-} // namespace
+void encodeImageValue(ImageForm form, int address, int bit, MemoryImage& image, int value)
+{
+    switch (form) {
+    case ImageForm::FlagByte:
+        encodeFlagByte(image, address, value != 0);
+        break;
+    case ImageForm::Byte:
+        encodeByte(image, address, value);
+        break;
+    case ImageForm::Bit:
+        encodeBitFlag(image, address, bit, value != 0);
+        break;
+    case ImageForm::HalfHourOffset:
+        encodeBitField(image, address, OffsetHigh, OffsetLow, encodeHalfHourOffset(value));
+        break;
+    case ImageForm::None:
+        break;
+    }
+}
 
 std::span<const SettingRow> commonSettings()
 {
@@ -138,28 +158,13 @@ int shownValue(const SettingRow& row, const SettingValues& settings)
 void decodeSetting(const SettingRow& row, const MemoryImage& image, SettingValues& settings)
 {
     if (row.imageForm == ImageForm::None) return;
-    at(settings, row.slot) = static_cast<std::int16_t>(decodedValue(row, image));
+    at(settings, row.slot) =
+        static_cast<std::int16_t>(decodeImageValue(row.imageForm, row.address, row.bit, image));
 }
 
 void encodeSetting(const SettingRow& row, MemoryImage& image, const SettingValues& settings)
 {
-    const int value = at(settings, row.slot);
-    switch (row.imageForm) {
-    case ImageForm::FlagByte:
-        encodeFlagByte(image, row.address, value != 0);
-        break;
-    case ImageForm::Byte:
-        encodeByte(image, row.address, value);
-        break;
-    case ImageForm::Bit:
-        encodeBitFlag(image, row.address, row.bit, value != 0);
-        break;
-    case ImageForm::HalfHourOffset:
-        encodeBitField(image, row.address, OffsetHigh, OffsetLow, encodeHalfHourOffset(value));
-        break;
-    case ImageForm::None:
-        break;
-    }
+    encodeImageValue(row.imageForm, row.address, row.bit, image, at(settings, row.slot));
 }
 
 } // namespace zmp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 
@@ -15,6 +16,8 @@ namespace zmp {
 
 inline constexpr const char* CommonSetupSection = "Common Setup";
 inline constexpr const char* AtisCommonSection = "ATIS Setup (Common)";
+// The file's names of the usable groups 0..3.
+inline constexpr std::array<const char*, UsableGroupCount> GroupKeys{"Group1", "Group2", "Group3", "Exp CH"};
 
 // How the image holds a setting.
 enum class ImageForm {
@@ -69,6 +72,10 @@ bool isProgrammable(const SettingRow& row);
 bool isFlag(const SettingRow& row);
 // The stored value a row's list shows: a flag as 0 or 1.
 int shownValue(const SettingRow& row, const SettingValues& settings);
+
+// A value as the image holds it in a form, and back.
+int decodeImageValue(ImageForm form, int address, int bit, const MemoryImage& image);
+void encodeImageValue(ImageForm form, int address, int bit, MemoryImage& image, int value);
 
 void decodeSetting(const SettingRow& row, const MemoryImage& image, SettingValues& settings);
 void encodeSetting(const SettingRow& row, MemoryImage& image, const SettingValues& settings);

@@ -74,7 +74,7 @@ inline constexpr int Count = 48;
 
 using SettingValues = std::array<std::int16_t, slot::Count>;
 
-// Fixed slots of DscFlags: 0..6 beeps, 8..55 the advanced call flags
+// Fixed slots of DscFlags: 0..6 beeps, 7 the Distress Cancel Call, 8..55 the advanced call flags
 // (six call kinds, receive then transmit, each Distress, Urgency, Safety,
 // Routine), 56..58 the display menus.
 namespace dscslot {
@@ -85,6 +85,7 @@ inline constexpr int ReceivedGroup = 3;
 inline constexpr int ReceivedGeografic = 4;
 inline constexpr int ReceivedPosRequest = 5;
 inline constexpr int ReceivedPosReporting = 6;
+inline constexpr int DistressCancelCall = 7;
 inline constexpr int Advanced = 8; // call kind c, category k: receive 8 + 8c + k, transmit 12 + 8c + k
 inline constexpr int IndividualReplyMenu = 56;
 inline constexpr int IndividualAckMenu = 57;
@@ -154,7 +155,6 @@ struct Records {
     ChannelTable exp = ChannelTable(ExpChannelCount);
     SettingValues settings{};
     DscFlags dscFlags{};
-    bool distressCancelCall = false;
     AutoPosSettings autoPos;
     Directory memoryId = Directory(MemoryIdCount);
     Directory groupId = Directory(GroupIdCount);

@@ -4,9 +4,11 @@
 #include "codec/fixedwidthtext.h"
 #include "codec/mmsitext.h"
 #include "codec/optiontables.h"
+#include "image/dscsettingstable.h"
 #include "image/settingstable.h"
 
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace zmp {
@@ -18,11 +20,6 @@ constexpr int ValueWidth = 18;
 bool setting(const Records& records, int slot)
 {
     return records.settings[static_cast<std::size_t>(slot)] != 0;
-}
-
-bool dscFlag(const Records& records, int slot)
-{
-    return records.dscFlags[static_cast<std::size_t>(slot)];
 }
 
 SettingsLine valueLine(std::string label, std::string value, int width = ValueWidth)
@@ -48,14 +45,6 @@ SettingsLine fourValues(std::string label, const std::array<std::string, 4>& val
     return line;
 }
 
-const std::array<const char*, 7> BeepLabels{
-    "Send Distress Alert:", "Received All Ships:",   "Received Individual:",   "Received Group:",
-    "Received Geografic:",  "Received POS Request:", "Received POS Reporting:"};
-const std::array<const char*, CallKindCount> CallKindTitles{"[All Ships Call]",      "[Group Call]",
-                                                            "[Individual Call]",     "[PositionRequest Call]",
-                                                            "[PositionReport Call]", "[Test Call]"};
-const std::array<const char*, CategoryCount> CategoryLabels{"Distress:", "Urgency:", "Safty:", "Routine:"};
-
 SettingsLine expGroupLine(const UsableGroup& expGroup)
 {
     SettingsLine line{"EXP CH", {}};
@@ -66,49 +55,48 @@ SettingsLine expGroupLine(const UsableGroup& expGroup)
 
 void addUsableDscGroups(const Records& records, std::vector<SettingsLine>& lines, int valueWidth)
 {
-    lines.push_back(title("[Usable DSC CH Group]"));
-    for (int g = Group1; g <= Group3; ++g)
-        lines.push_back(valueLine(records.groups[static_cast<std::size_t>(g)].StatusName + ":",
-                                  onOffText(setting(records, slot::UsableDsc + g)), valueWidth));
+    lines.push_back(title("[" + std::string(UsableDscFrame) + "]"));
+    for (const DscSettingRow& row : usableDscSettings())
+        if (row.key)
+            lines.push_back(valueLine(records.groups[static_cast<std::size_t>(row.number)].StatusName + ":",
+                                      onOffText(dscValue(row, records)), valueWidth));
     lines.push_back(emptyLine());
 }
 
-// The text report shows the beeps and the distress cancel call as the image holds them.
-void addTextBasicLines(const ReportInput& input, std::vector<SettingsLine>& lines)
+// The text report shows the DSC choices as the image holds them, the
+// printed report as the page shows them.
+bool reported(const DscSettingRow& row, ReportRendering rendering)
 {
-    const Records& records = input.records;
-    const std::string count = std::to_string(input.image[UserMmsiCountAddress]);
-    lines.push_back(
-        {"User MMSI:",
-         {{mmsiAsWritten(records.userMmsi), 12}, {"-----", 5}, {" ", 1}, {"Count", 7}, {count, 0}}});
-    lines.push_back(valueLine("Distress Cancel Call:", onOffText(records.distressCancelCall)));
-    lines.push_back(emptyLine());
-    lines.push_back(title("[DSC Beep Output]"));
-    for (std::size_t i = 0; i < BeepLabels.size(); ++i)
-        lines.push_back(valueLine(
-            BeepLabels[i], onOffText(dscFlag(records, dscslot::SendDistressAlert + static_cast<int>(i)))));
+    if (!row.reportCaption) return false;
+    return rendering == ReportRendering::Text ? row.imageForm != ImageForm::None : row.key != nullptr;
 }
 
-// The printed report shows the call and beep settings of the DSC page.
-void addPrintedBasicLines(const ReportInput& input, std::vector<SettingsLine>& lines)
+// A line per choice, its power beside it; a titled group of choices starts
+// after an empty line.
+void addDscLines(const Records& records, std::string_view section, ReportRendering rendering, int powerWidth,
+                 std::vector<SettingsLine>& lines)
 {
-    const Records& records = input.records;
-    const std::string count = std::to_string(input.image[UserMmsiCountAddress]);
-    lines.push_back({"User MMSI:", {{mmsiAsWritten(records.userMmsi), 0}, {"Count", 0}, {count, 0}}});
-    const std::array<const char*, 4> callLabels{
-        "Distress Cancel Call:", "Stanby Mode:", "POS Request:", "POS Reporting:"};
-    for (int i = 0; i < 4; ++i) {
-        SettingsLine line = valueLine(callLabels[static_cast<std::size_t>(i)],
-                                      onOffText(setting(records, slot::PosRequest + i)));
-        if (i >= 2) line.values.push_back({powerText(setting(records, slot::PosRequestTx + i)), 0});
-        lines.push_back(line);
+    const std::size_t first = lines.size();
+    std::string_view group;
+    for (const DscSettingRow& row : dscSettings()) {
+        if (std::string_view(row.section) != section || !reported(row, rendering)) continue;
+        const bool value = dscValue(row, records);
+        if (row.power) {
+            lines.back().values.push_back({powerText(value), powerWidth});
+            continue;
+        }
+        if (row.reportTitle != group) {
+            if (lines.size() > first) lines.push_back(emptyLine());
+            group = row.reportTitle;
+            if (!group.empty()) lines.push_back(title("[" + std::string(group) + "]"));
+        }
+        lines.push_back(valueLine(row.reportCaption, onOffText(value)));
     }
-    lines.push_back(emptyLine());
-    lines.push_back(title("[DSC Beep Output]"));
-    for (std::size_t i = 0; i < BeepLabels.size(); ++i) {
-        const std::string label = i == 4 ? "Received Geographic:" : BeepLabels[i];
-        lines.push_back(valueLine(label, onOffText(setting(records, slot::BeepOut + static_cast<int>(i)))));
-    }
+}
+
+std::string userMmsiCount(const ReportInput& input)
+{
+    return std::to_string(input.image[UserMmsiCountAddress]);
 }
 
 } // namespace
@@ -154,39 +142,37 @@ SettingsSection commonSection(const Records& records)
 
 SettingsSection dscBasicSection(const ReportInput& input, ReportRendering rendering)
 {
+    const Records& records = input.records;
     SettingsSection section{"##### DSC Setup (Basic Setup) #####", {}};
     if (rendering == ReportRendering::Text) {
-        addUsableDscGroups(input.records, section.lines, 20);
-        addTextBasicLines(input, section.lines);
+        addUsableDscGroups(records, section.lines, 20);
+        section.lines.push_back({"User MMSI:",
+                                 {{mmsiAsWritten(records.userMmsi), 12},
+                                  {"-----", 5},
+                                  {" ", 1},
+                                  {"Count", 7},
+                                  {userMmsiCount(input), 0}}});
     } else {
-        addUsableDscGroups(input.records, section.lines, ValueWidth);
-        addPrintedBasicLines(input, section.lines);
+        addUsableDscGroups(records, section.lines, ValueWidth);
+        section.lines.push_back(
+            {"User MMSI:", {{mmsiAsWritten(records.userMmsi), 0}, {"Count", 0}, {userMmsiCount(input), 0}}});
     }
+    addDscLines(records, DscBasicSection, rendering, 0, section.lines);
     return section;
 }
 
 SettingsSection dscAdvancedSection(const Records& records)
 {
     SettingsSection section{"##### DSC Setup (Advanced Setup) #####", {}};
-    for (int kind = 0; kind < CallKindCount; ++kind) {
-        if (kind > 0) section.lines.push_back(emptyLine());
-        section.lines.push_back(title(CallKindTitles[static_cast<std::size_t>(kind)]));
-        for (int category = 0; category < CategoryCount; ++category)
-            section.lines.push_back(
-                {CategoryLabels[static_cast<std::size_t>(category)],
-                 {{onOffText(dscFlag(records, dscslot::receive(kind, category))), ValueWidth},
-                  {powerText(dscFlag(records, dscslot::transmit(kind, category))), ValueWidth}}});
-    }
+    addDscLines(records, DscAdvancedSection, ReportRendering::Text, ValueWidth, section.lines);
     return section;
 }
 
 SettingsSection dscDisplaySection(const Records& records)
 {
-    return {
-        "##### DSC Setup (Display Setup) #####",
-        {valueLine("Individual Reply Menu:", onOffText(dscFlag(records, dscslot::IndividualReplyMenu))),
-         valueLine("Individual ACK Menu:", onOffText(dscFlag(records, dscslot::IndividualAckMenu))),
-         valueLine("POS Request Reply Menu:", onOffText(dscFlag(records, dscslot::PosRequestReplyMenu)))}};
+    SettingsSection section{"##### DSC Setup (Display Setup) #####", {}};
+    addDscLines(records, DscDisplaySection, ReportRendering::Text, ValueWidth, section.lines);
+    return section;
 }
 
 SettingsSection atisSection(const Records& records)

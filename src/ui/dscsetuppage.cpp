@@ -10,7 +10,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "files/pagecaptions.h"
+#include <string_view>
+
 #include "image/dscmirror.h"
 #include "image/imagemap.h"
 #include "link/operationtype.h"
@@ -27,8 +28,6 @@ namespace zmp {
 
 namespace {
 
-using namespace pagecaption;
-
 const std::vector<std::string> OffOn{"Off", "On"};
 // A User MMSI read from a radio has ten digits; a count is one byte.
 constexpr int MmsiFieldDigits = 10;
@@ -37,8 +36,9 @@ const std::vector<std::string> LowHi{"Low", "Hi"};
 constexpr std::array<const char*, DscSetupPage::ClearButtonCount> ClearRows{
     "Individual Directory", "Group Directory", "Waypoint Directory", "Distress Log",
     "DSC TX Log",           "DSC Log",         "ALL Clear"};
-constexpr std::array<int, 3> DisplaySlots{dscslot::IndividualReplyMenu, dscslot::IndividualAckMenu,
-                                          dscslot::PosRequestReplyMenu};
+// The Advanced Setup tabs' call kinds: four on the first, two and the
+// clear buttons on the second.
+constexpr int FirstTabCallKinds = 4;
 
 std::size_t at(int index)
 {
@@ -93,12 +93,20 @@ DscSetupPage::DscSetupPage(PageContext context, QWidget* parent) : Page(context,
 
 void DscSetupPage::createControls()
 {
+    std::vector<const char*> callKinds;
+    for (const DscSettingRow& row : dscSettings())
+        if (std::string_view(row.section) == DscAdvancedSection &&
+            (callKinds.empty() || callKinds.back() != row.frame))
+            callKinds.push_back(row.frame);
+    const std::span<const char* const> kinds(callKinds);
     auto* layout = new QVBoxLayout(scrolledBody());
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tbsDSC_USER"));
     tabs_->addTab(createBasicTab(), QStringLiteral("Basic Setup"));
-    tabs_->addTab(createAdvancedTab(0, 3, false), QStringLiteral("Advanced Setup1"));
-    tabs_->addTab(createAdvancedTab(4, 5, true), QStringLiteral("Advanced Setup2"));
+    tabs_->addTab(createAdvancedTab(kinds.first(FirstTabCallKinds), false),
+                  QStringLiteral("Advanced Setup1"));
+    tabs_->addTab(createAdvancedTab(kinds.subspan(FirstTabCallKinds), true),
+                  QStringLiteral("Advanced Setup2"));
     tabs_->addTab(createDisplayTab(), QStringLiteral("Display Setup"));
     layout->addWidget(tabs_);
 }
@@ -108,19 +116,18 @@ QWidget* DscSetupPage::createBasicTab()
     QWidget* tab = newTab(this, QStringLiteral("pictDSC_0"));
     createUsableFrame(tab);
     createMmsiFrame(tab);
-    createCallRows(tab);
-    createBeepFrame(tab);
+    createRowsFrame(tab, "");
+    createRowsFrame(tab, BeepFrame, 1);
     endColumns(tab);
     return tab;
 }
 
-QWidget* DscSetupPage::createAdvancedTab(int firstKind, int lastKind, bool withClear)
+QWidget* DscSetupPage::createAdvancedTab(std::span<const char* const> frames, bool withClear)
 {
     QWidget* tab = newTab(this, QStringLiteral("pictDSC_%1").arg(withClear ? 2 : 1));
-    const int kinds = lastKind - firstKind + 1;
-    const int leftKinds = withClear ? kinds : (kinds + 1) / 2;
-    for (int kind = firstKind; kind <= lastKind; ++kind)
-        createCallKindFrame(tab, kind, kind - firstKind < leftKinds ? 0 : 1);
+    const std::size_t leftFrames = withClear ? frames.size() : (frames.size() + 1) / 2;
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        createRowsFrame(tab, frames[i], i < leftFrames ? 0 : 1);
     if (withClear) createClearFrame(tab);
     endColumns(tab);
     return tab;
@@ -129,21 +136,32 @@ QWidget* DscSetupPage::createAdvancedTab(int firstKind, int lastKind, bool withC
 QWidget* DscSetupPage::createDisplayTab()
 {
     QWidget* tab = newTab(this, QStringLiteral("pictDSC_3"));
-    QGroupBox* frame = newFrame(tab, DisplayFrame);
-    for (int row = 0; row < 3; ++row)
-        addRow(frame, DisplayRows[at(row)], indexedName("cmbDscDisplay", row), true, DisplaySlots[at(row)]);
+    createRowsFrame(tab, DisplayFrame);
     endColumns(tab);
     return tab;
 }
 
+// A frame of the rows the table puts in it, in the table's order.
+QGroupBox* DscSetupPage::createRowsFrame(QWidget* tab, const char* frameName, int column)
+{
+    QGroupBox* frame = newFrame(tab, frameName, column);
+    for (const DscSettingRow& row : dscSettings()) {
+        if (!row.control || std::string_view(row.frame) != frameName) continue;
+        if (row.power)
+            addPowerList(frame, row);
+        else
+            addRow(frame, row);
+    }
+    return frame;
+}
+
 QGroupBox* DscSetupPage::createUsableFrame(QWidget* tab)
 {
-    QGroupBox* frame = newFrame(tab, UsableDscFrame);
+    QGroupBox* frame = createRowsFrame(tab, UsableDscFrame);
+    const int firstLine = gridOf(frame)->rowCount() - UsableGroupCount;
     for (int group = 0; group < UsableGroupCount; ++group) {
-        addRow(frame, UsableDscRows[at(group)], indexedName("cmbUsableDsc", group), false,
-               slot::UsableDsc + group);
-        const int line = gridOf(frame)->rowCount() - 1;
-        usableLabels_[at(group)] = static_cast<QLabel*>(gridOf(frame)->itemAtPosition(line, 0)->widget());
+        QLayoutItem* caption = gridOf(frame)->itemAtPosition(firstLine + group, 0);
+        usableLabels_[at(group)] = static_cast<QLabel*>(caption->widget());
         usableLabels_[at(group)]->setObjectName(indexedName("lblUsableDsc", group));
     }
     return frame;
@@ -178,44 +196,6 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     return frame;
 }
 
-QGroupBox* DscSetupPage::createCallRows(QWidget* tab)
-{
-    QGroupBox* frame = newFrame(tab, "");
-    for (int row = 0; row < 4; ++row) {
-        addRow(frame, CallRows[at(row)], indexedName("cmbUsableDscPosRequest", row), false,
-               slot::PosRequest + row);
-        const std::size_t call = bindings_.size() - 1;
-        QComboBox* power = addPowerList(frame, indexedName("cmbUsableDscPosRequestTX", row), false,
-                                        slot::PosRequestTx + row);
-        bindings_[call].power = power;
-    }
-    return frame;
-}
-
-QGroupBox* DscSetupPage::createBeepFrame(QWidget* tab)
-{
-    QGroupBox* frame = newFrame(tab, BeepFrame, 1);
-    for (int row = 0; row < static_cast<int>(BeepRows.size()); ++row)
-        addRow(frame, BeepRows[at(row)], indexedName("cmbUsableDscBeepOut", row), false, slot::BeepOut + row);
-    return frame;
-}
-
-QGroupBox* DscSetupPage::createCallKindFrame(QWidget* tab, int kind, int column)
-{
-    const CallKind& call = CallKinds[at(kind)];
-    QGroupBox* frame = newFrame(tab, call.title, column);
-    const std::string txName = std::string(call.name) + "TX";
-    for (int category = 0; category < CategoryCount; ++category) {
-        addRow(frame, Categories[at(category)], indexedName(call.name, category), true,
-               dscslot::receive(kind, category));
-        const std::size_t receive = bindings_.size() - 1;
-        QComboBox* power = addPowerList(frame, indexedName(txName.c_str(), category), true,
-                                        dscslot::transmit(kind, category));
-        bindings_[receive].power = power;
-    }
-    return frame;
-}
-
 QGroupBox* DscSetupPage::createClearFrame(QWidget* tab)
 {
     QGroupBox* frame = newFrame(tab, "Data Clear", 1);
@@ -240,29 +220,23 @@ QComboBox* DscSetupPage::newList(QGroupBox* frame, const QString& name, const st
     return list;
 }
 
-QComboBox* DscSetupPage::addRow(QGroupBox* frame, const std::string& label, const QString& name, bool dscFlag,
-                                int slot)
+void DscSetupPage::addRow(QGroupBox* frame, const DscSettingRow& row)
 {
     const int line = gridOf(frame)->rowCount();
-    auto* caption = new QLabel(QString::fromStdString(label), frame);
+    auto* caption = new QLabel(QString::fromLatin1(row.caption), frame);
     gridOf(frame)->addWidget(caption, line, 0);
-    QComboBox* list = newList(frame, name, OffOn);
+    QComboBox* list = newList(frame, QString::fromStdString(dscControl(row)), OffOn);
     caption->setBuddy(list);
     const QString title = frame->title();
-    list->setAccessibleName((title.isEmpty() ? QString() : title + QLatin1Char(' ')) +
-                            QString::fromStdString(label));
+    list->setAccessibleName((title.isEmpty() ? QString() : title + QLatin1Char(' ')) + caption->text());
     gridOf(frame)->addWidget(list, line, 1);
-    bindings_.push_back({list, dscFlag, slot, nullptr});
-    const std::size_t index = bindings_.size() - 1;
-    connect(list, &QComboBox::currentIndexChanged, this,
-            [this, index](int position) { onChosen(bindings_[index], position); });
-    return list;
+    bind(list, row);
 }
 
-QComboBox* DscSetupPage::addPowerList(QGroupBox* frame, const QString& name, bool dscFlag, int slot)
+void DscSetupPage::addPowerList(QGroupBox* frame, const DscSettingRow& row)
 {
     const int line = gridOf(frame)->rowCount() - 1;
-    QComboBox* list = newList(frame, name, LowHi);
+    QComboBox* list = newList(frame, QString::fromStdString(dscControl(row)), LowHi);
     const auto* call = static_cast<QWidget*>(gridOf(frame)->itemAtPosition(line, 1)->widget());
     list->setAccessibleName(call->accessibleName() + QStringLiteral(" power"));
     // The row's caption labels its call list; the power list gets a label
@@ -272,28 +246,28 @@ QComboBox* DscSetupPage::addPowerList(QGroupBox* frame, const QString& name, boo
     label->setBuddy(list);
     label->hide();
     gridOf(frame)->addWidget(list, line, 2);
-    bindings_.push_back({list, dscFlag, slot, nullptr});
+    bindings_.back().power = list;
+    bind(list, row);
+}
+
+void DscSetupPage::bind(QComboBox* list, const DscSettingRow& row)
+{
+    bindings_.push_back({list, &row, nullptr});
     const std::size_t index = bindings_.size() - 1;
     connect(list, &QComboBox::currentIndexChanged, this,
             [this, index](int position) { onChosen(bindings_[index], position); });
-    return list;
 }
 
 int DscSetupPage::storedValue(const Binding& binding) const
 {
-    const Records& records = state().records;
-    if (binding.dscFlag) return records.dscFlags[at(binding.slot)] ? 1 : 0;
-    return records.settings[at(binding.slot)] != 0 ? 1 : 0;
+    return dscValue(*binding.row, state().records) ? 1 : 0;
 }
 
 void DscSetupPage::onChosen(const Binding& binding, int index)
 {
     if (index < 0) return;
     Records& records = state().records;
-    if (binding.dscFlag)
-        records.dscFlags[at(binding.slot)] = index == 1;
-    else
-        records.settings[at(binding.slot)] = static_cast<std::int16_t>(index);
+    setDscValue(*binding.row, records, index == 1);
     dscFlagsFromSettings(records);
     // The power of a call that is off keeps its stored value, greyed.
     if (binding.power) binding.power->setEnabled(index == 1);
@@ -304,8 +278,8 @@ void DscSetupPage::fill(const std::string&)
 {
     const Records& records = state().records;
     for (int group = 0; group < UsableGroupCount; ++group)
-        usableLabels_[at(group)]->setText(
-            QString::fromStdString(withStatusName(UsableDscRows[at(group)], records.groups[at(group)])));
+        usableLabels_[at(group)]->setText(QString::fromStdString(
+            withStatusName(usableDscSettings()[at(group)].caption, records.groups[at(group)])));
     CheckNote::keepStoredMmsi(*userMmsi_, records.userMmsi);
     userMmsi_->setText(QString::fromStdString(userMmsiFieldText(records.userMmsi)));
     userMmsiField_->forgetEdit();

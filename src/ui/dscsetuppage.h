@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
+#include "image/dscsettingstable.h"
 #include "model/records.h"
 #include "ui/page.h"
 
@@ -33,28 +35,25 @@ class DscSetupPage : public Page {
     static constexpr int ClearButtonCount = 7;
 
   private:
-    // One list and the setting it stores: a SettingValues slot or a
-    // DscFlags slot. A call row's list also enables its power list.
+    // One list and the choice it stores. A call's list also enables its
+    // power list.
     struct Binding {
         QComboBox* list = nullptr;
-        bool dscFlag = false;
-        int slot = 0;
+        const DscSettingRow* row = nullptr;
         QComboBox* power = nullptr;
     };
 
     void createControls();
     QWidget* createBasicTab();
-    QWidget* createAdvancedTab(int firstKind, int lastKind, bool withClear);
+    QWidget* createAdvancedTab(std::span<const char* const> frames, bool withClear);
     QWidget* createDisplayTab();
     QGroupBox* createUsableFrame(QWidget* tab);
     QGroupBox* createMmsiFrame(QWidget* tab);
-    QGroupBox* createCallRows(QWidget* tab);
-    QGroupBox* createBeepFrame(QWidget* tab);
-    QGroupBox* createCallKindFrame(QWidget* tab, int kind, int column);
     QGroupBox* createClearFrame(QWidget* tab);
-    QComboBox* addRow(QGroupBox* frame, const std::string& label, const QString& name, bool dscFlag,
-                      int slot);
-    QComboBox* addPowerList(QGroupBox* frame, const QString& name, bool dscFlag, int slot);
+    QGroupBox* createRowsFrame(QWidget* tab, const char* frame, int column = 0);
+    void addRow(QGroupBox* frame, const DscSettingRow& row);
+    void addPowerList(QGroupBox* frame, const DscSettingRow& row);
+    void bind(QComboBox* list, const DscSettingRow& row);
     QComboBox* newList(QGroupBox* frame, const QString& name, const std::vector<std::string>& texts);
     void onChosen(const Binding& binding, int index);
     int storedValue(const Binding& binding) const;

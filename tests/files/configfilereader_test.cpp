@@ -122,11 +122,11 @@ TEST_F(ConfigFileReaderTest, everyKeyWrittenForARecordIsReadBackIntoItsField)
 TEST_F(ConfigFileReaderTest, beepsAndDistressCancelFromTheFileReachTheImageFlags)
 {
     baseline.dscFlags.fill(true);
-    baseline.distressCancelCall = true;
+    baseline.dscFlags[dscslot::DistressCancelCall] = true;
     const FileOutcome outcome =
         readText(header() + "[DSC Setup (Basic Setup)]\r\nPosRequest0=0\r\nBeepOut0=0\r\nBeepOut4=0\r\n");
     ASSERT_TRUE(outcome.ok) << outcome.message.text;
-    EXPECT_FALSE(records.distressCancelCall);
+    EXPECT_FALSE(records.dscFlags[dscslot::DistressCancelCall]);
     EXPECT_FALSE(records.dscFlags[dscslot::SendDistressAlert]);
     EXPECT_FALSE(records.dscFlags[dscslot::ReceivedGeografic]);
     EXPECT_TRUE(records.dscFlags[dscslot::ReceivedGroup]);

@@ -70,7 +70,7 @@ TEST(NewImage, RecordsHoldTheDefaultsAndTheChannelAreasTheBuiltInTables)
     // The Exp CH group's priority is not in the image: a new one starts at 0.
     EXPECT_EQ(records.groups[ExpCh].PriorityCh, 0);
     EXPECT_EQ(records.settings[slot::ResumeTime], 3);
-    EXPECT_TRUE(records.distressCancelCall);
+    EXPECT_TRUE(records.dscFlags[dscslot::DistressCancelCall]);
     EXPECT_TRUE(records.dscFlags[dscslot::receive(0, 1)]);
     EXPECT_EQ(records.usa.size(), static_cast<std::size_t>(PlanRowCount));
     for (const auto& r : records.exp)

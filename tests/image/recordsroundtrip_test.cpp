@@ -59,7 +59,6 @@ void keepSettingsNotHeld(Records& written, const Records& read)
     for (int s = 0; s < slot::Count; ++s)
         if (!heldSetting(s))
             written.settings[static_cast<std::size_t>(s)] = read.settings[static_cast<std::size_t>(s)];
-    written.dscFlags[7] = read.dscFlags[7];
     for (int s = 59; s < dscslot::Count; ++s)
         written.dscFlags[static_cast<std::size_t>(s)] = read.dscFlags[static_cast<std::size_t>(s)];
     if (written.autoPos.SelectCall >= 2) written.autoPos.LastAddress = read.autoPos.LastAddress;

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "image/dscsettingstable.h"
+
 namespace zmp {
 namespace {
 
@@ -144,11 +150,37 @@ TEST(DscSettings, AdvancedNibblesAndTheFlagByteKeepsItsFreeBits)
     records.dscFlags[dscslot::transmit(5, 3)] = true;
     records.dscFlags[dscslot::SendDistressAlert] = true;
     records.dscFlags[dscslot::PosRequestReplyMenu] = true;
-    records.distressCancelCall = true;
+    records.dscFlags[dscslot::DistressCancelCall] = true;
     encodeSettings(image, records);
     EXPECT_EQ(image[657], 0x60);
     EXPECT_EQ(image[662], 0x01);
     EXPECT_EQ(image[663], 0x80 | 0x40 | 0x04 | 0x23);
+}
+
+// A row copied for a new choice and not fully changed would share a slot,
+// a key, a list or a bit with its model and silently overwrite it.
+TEST(DscSettings, NoTwoRowsShareASlotKeyListOrBit)
+{
+    std::set<std::pair<DscStore, int>> slots;
+    std::set<std::string> keys;
+    std::set<std::string> controls;
+    std::set<std::tuple<int, int>> places;
+    for (const DscSettingRow& row : dscSettings()) {
+        const std::string name = row.key ? dscKey(row) : std::to_string(row.slot);
+        EXPECT_TRUE(slots.emplace(row.store, row.slot).second) << name;
+        if (row.key) {
+            EXPECT_TRUE(keys.insert(std::string(row.section) + "/" + dscKey(row)).second) << name;
+        }
+        if (row.control) {
+            EXPECT_TRUE(controls.insert(dscControl(row)).second) << name;
+        }
+        if (row.imageForm != ImageForm::None) {
+            const int bit = row.imageForm == ImageForm::Bit ? row.bit : -1;
+            EXPECT_TRUE(places.emplace(row.address, bit).second) << name;
+        }
+    }
+    EXPECT_EQ(keys.size(), 3u + 8u + 8u + 48u + 3u);
+    EXPECT_EQ(places.size(), 4u + 8u + 48u + 3u);
 }
 
 TEST(AutoPos, SelectCallChoosesWhereLastAddressGoes)

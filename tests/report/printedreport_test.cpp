@@ -129,7 +129,7 @@ TEST_F(PrintedReportTest, dscBasicSectionPrintsTheCallAndBeepSettings)
     records.settings[slot::PosRequestTx + 2] = 1;
     records.settings[slot::BeepOut + 4] = 1;
     records.dscFlags[dscslot::ReceivedGeografic] = false;
-    records.distressCancelCall = true;
+    records.dscFlags[dscslot::DistressCancelCall] = true;
     records.userMmsi = "1234567890";
     image[645] = 1;
     const PrintPage page = print().front();

@@ -146,7 +146,7 @@ TEST_F(ReportTextTest, dscBasicSectionUsesRawStatusNamesAndTheImageCounter)
     records.groups[Group3].StatusName = "SEA";
     records.settings[slot::UsableDsc + 1] = 1;
     records.userMmsi = "1234567890";
-    records.distressCancelCall = true;
+    records.dscFlags[dscslot::DistressCancelCall] = true;
     records.dscFlags[dscslot::ReceivedGeografic] = true;
     image[645] = 1;
     const std::vector<std::string> lines = section("##### DSC Setup (Basic Setup) #####");

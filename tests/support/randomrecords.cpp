@@ -1,5 +1,6 @@
 #include "support/randomrecords.h"
 
+#include "image/dscsettingstable.h"
 #include "image/fieldcodec.h"
 
 namespace zmp::test {
@@ -99,13 +100,8 @@ void RandomRecords::fillSettings(Records& r)
 {
     for (const SettingRow& row : commonSettings())
         r.settings[static_cast<std::size_t>(row.slot)] = static_cast<std::int16_t>(settingValue(row));
-    for (int g = 0; g < 4; ++g)
-        r.settings[static_cast<std::size_t>(slot::UsableDsc + g)] = static_cast<std::int16_t>(number(0, 1));
-    for (int s = 0; s < 56; ++s)
-        if (s != 7) r.dscFlags[static_cast<std::size_t>(s)] = coin();
-    for (int s = 56; s < 59; ++s)
-        r.dscFlags[static_cast<std::size_t>(s)] = coin();
-    r.distressCancelCall = coin();
+    for (const DscSettingRow& row : dscSettings())
+        setDscValue(row, r, coin());
     r.userMmsi = coin() ? mmsi() : "";
     r.atisCode = coin() ? digits(number(1, 10)) : "";
     r.autoPos = {

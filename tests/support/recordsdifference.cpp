@@ -99,7 +99,6 @@ std::string recordsDifference(const Records& expected, const Records& actual)
     list.compareEach("exp", expected.exp, actual.exp);
     list.compareEach("settings", expected.settings, actual.settings);
     list.compareEach("dscFlags", expected.dscFlags, actual.dscFlags);
-    list.compare("distressCancelCall", expected.distressCancelCall, actual.distressCancelCall);
     list.compare("autoPos", expected.autoPos, actual.autoPos);
     list.compareEach("memoryId", expected.memoryId, actual.memoryId);
     list.compareEach("groupId", expected.groupId, actual.groupId);
