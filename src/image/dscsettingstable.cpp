@@ -28,7 +28,7 @@ constexpr int FirstPrintedPower = 2;
 constexpr std::array<const char*, BeepOutRows> BeepCaptions{
     "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
     "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
-// The text report prints the image's beeps under the names of old.
+// The text report prints the image's beeps with the spelling it always had.
 constexpr std::array<const char*, ImageBeepRows> ImageBeepCaptions{
     "Send Distress Alert:", "Received All Ships:",   "Received Individual:",   "Received Group:",
     "Received Geografic:",  "Received POS Request:", "Received POS Reporting:"};
@@ -75,10 +75,15 @@ constexpr std::size_t at(int index)
     return static_cast<std::size_t>(index);
 }
 
+// Filled at compile time: a row too many, or one too few, does not compile.
 class RowList {
   public:
-    constexpr void add(const DscSettingRow& row) { rows_[count_++] = row; }
-    constexpr std::array<DscSettingRow, RowCount> rows() const { return rows_; }
+    constexpr void add(const DscSettingRow& row) { rows_.at(count_++) = row; }
+    constexpr std::array<DscSettingRow, RowCount> rows() const
+    {
+        if (count_ != rows_.size()) throw "the row count is not the number of rows added";
+        return rows_;
+    }
 
   private:
     std::array<DscSettingRow, RowCount> rows_{};

@@ -1,8 +1,12 @@
 #include "image/settinglocator.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <vector>
 
 #include "image/channeltablecodec.h"
+#include "image/dscsettingstable.h"
 #include "image/imagemap.h"
 #include "image/settingstable.h"
 
@@ -49,9 +53,29 @@ std::string tableSetting(int a)
 {
     for (const SettingRow& row : commonSettings()) {
         if (row.imageForm == ImageForm::None || row.address != a) continue;
-        const std::string caption = row.reportCaption;
-        return caption.substr(0, caption.size() - 1);
+        return withoutColon(row.reportCaption);
     }
+    return {};
+}
+
+std::string withoutColon(const std::string& caption)
+{
+    return caption.ends_with(':') ? caption.substr(0, caption.size() - 1) : caption;
+}
+
+// A DSC byte of one choice is named by it; a byte of one call kind's flags
+// by the call kind. The flag byte that mixes several stays unnamed here.
+std::string dscSetting(int a)
+{
+    std::vector<const DscSettingRow*> held;
+    for (const DscSettingRow& row : dscSettings())
+        if (row.imageForm != ImageForm::None && row.address == a) held.push_back(&row);
+    if (held.size() == 1 && held.front()->reportCaption) return withoutColon(held.front()->reportCaption);
+    const auto sameGroup = [&held](const DscSettingRow* row) {
+        return std::string_view(row->reportTitle) == held.front()->reportTitle;
+    };
+    if (held.size() > 1 && *held.front()->reportTitle && std::ranges::all_of(held, sameGroup))
+        return held.front()->reportTitle;
     return {};
 }
 
@@ -93,10 +117,11 @@ std::string settingAt(int a)
     int i = 0;
     if (within(a, address::MemoryIdBase, 80, address::DirectoryStride, i)) return entry("Memory ID entry", i);
     if (within(a, address::GroupIdBase, 32, address::DirectoryStride, i)) return entry("Group ID entry", i);
-    if (within(a, address::GroupBase, 4, address::GroupStride, i))
-        return i < 3 ? "Group" + std::to_string(i + 1) : "Exp CH";
+    if (within(a, address::GroupBase, UsableGroupCount, address::GroupStride, i))
+        return GroupKeys[static_cast<std::size_t>(i)];
     if (std::string channel = channelSetting(a); !channel.empty()) return channel;
     if (std::string setting = tableSetting(a); !setting.empty()) return setting;
+    if (std::string setting = dscSetting(a); !setting.empty()) return setting;
     for (const NamedRange& range : Settings)
         if (a >= range.first && a <= range.last) return range.name;
     return {};
