@@ -48,6 +48,11 @@ constexpr std::array<NamedRange, 10> Settings{{
      "group channels"},
 }};
 
+std::string withoutColon(const std::string& caption)
+{
+    return caption.ends_with(':') ? caption.substr(0, caption.size() - 1) : caption;
+}
+
 // A setting of the table is named by its report caption, without the colon.
 std::string tableSetting(int a)
 {
@@ -56,11 +61,6 @@ std::string tableSetting(int a)
         return withoutColon(row.reportCaption);
     }
     return {};
-}
-
-std::string withoutColon(const std::string& caption)
-{
-    return caption.ends_with(':') ? caption.substr(0, caption.size() - 1) : caption;
 }
 
 // A DSC byte of one choice is named by it; a byte of one call kind's flags
