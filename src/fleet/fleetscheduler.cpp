@@ -70,7 +70,7 @@ void FleetScheduler::serve(FleetStation& station)
         const FleetJob job = jobFor(row, records);
         std::string reason;
         if (!station.awaitRadio(job, reason) || cancelled_) {
-            giveBack(row, cancelled_ ? std::string() : device + ": " + reason);
+            giveBack(row, device, reason);
             return;
         }
         finish(row, device, programSafely(station, job));
@@ -104,13 +104,17 @@ bool FleetScheduler::take(std::size_t& row)
     return true;
 }
 
-// A station that stops hands its row back for the others.
-void FleetScheduler::giveBack(std::size_t row, const std::string& why)
+// A station that stops hands its row back for the others; cancelled, the
+// radio it waited for is told so.
+void FleetScheduler::giveBack(std::size_t row, const std::string& device, const std::string& why)
 {
     const std::lock_guard lock(mutex_);
     queue_.push_front(row);
-    if (!why.empty()) stopReason_ = why;
     FleetRadio& radio = radios_[row];
+    if (cancelled_)
+        radio.reason = "cancelled while " + device + " waited for it";
+    else
+        stopReason_ = device + ": " + why;
     radio.device.clear();
     radio.phase = FleetPhase::Queued;
     radio.percent = 0;
@@ -163,7 +167,7 @@ void FleetScheduler::finishUntaken()
         FleetRadio& radio = radios_[row];
         radio.phase = FleetPhase::Finished;
         radio.outcome = FleetOutcome::NotProgrammed;
-        radio.reason = reason;
+        if (radio.reason.empty()) radio.reason = reason;
         tell(radio);
     }
     queue_.clear();

@@ -63,7 +63,7 @@ class FleetScheduler {
     void serve(FleetStation& station);
     FleetJob jobFor(std::size_t row, const Records& records);
     bool take(std::size_t& row);
-    void giveBack(std::size_t row, const std::string& why);
+    void giveBack(std::size_t row, const std::string& device, const std::string& why);
     FleetResult programSafely(FleetStation& station, const FleetJob& job);
     void finish(std::size_t row, const std::string& device, const FleetResult& result);
     void finishUntaken();

@@ -2,6 +2,7 @@
 // reruns and cancel.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <stdexcept>
@@ -69,17 +70,21 @@ class FakeStation : public FleetStation {
     bool radioComes_;
 };
 
-// Every change told, in order; cancels the fleet once `cancelAfter` radios finished.
+// Every change told, in order; cancels the fleet once `cancelAfter` radios
+// finished, or once a port waits for the row `cancelWaitingFor`.
 struct Watcher : FleetObserver {
     void radioChanged(const FleetRadio& radio) override
     {
         seen.push_back(radio);
         if (radio.phase == FleetPhase::Finished && ++finished == cancelAfter && scheduler)
             scheduler->cancel();
+        if (radio.phase == FleetPhase::Waiting && radio.row == cancelWaitingFor && scheduler)
+            scheduler->cancel();
     }
     std::vector<FleetRadio> seen;
     int finished = 0;
     int cancelAfter = 0;
+    std::size_t cancelWaitingFor = SIZE_MAX;
     FleetScheduler* scheduler = nullptr;
 };
 
@@ -194,6 +199,9 @@ TEST_F(FleetSchedulerTest, cancelLetsTheRunningRadioFinishAndStartsNoOther)
     EXPECT_EQ(outcomes(summary)[1], "complete");
     EXPECT_EQ(outcomes(summary)[2], "not programmed: cancelled before a port took it");
     EXPECT_EQ(summary.count(FleetOutcome::NotProgrammed), 4u);
+    watcher.cancelWaitingFor = 0;
+    FleetLog unwritten;
+    EXPECT_EQ(outcomes(run({&port}, unwritten))[0], "not programmed: cancelled while /dev/a waited for it");
     EXPECT_EQ(log->lines().size(), 2u);
     EXPECT_EQ(summary.logProblem,
               path + ": " + test::missingFolderError().text); // told once, the fleet went on
