@@ -1,8 +1,8 @@
 #pragma once
 
-// Captions of the settings pages that the comparison with the radio names
-// its rows by as well: the pages build their rows from these, so the two
-// always read alike.
+// Captions of the pages' fields that Compare with Radio names its rows by
+// as well: the pages build their rows from these, so the two always read
+// alike. The Common, ATIS and DSC captions are rows of their settings tables.
 namespace zmp::pagecaption {
 
 // Where a page shows a record's field: the field's caption and the object
