@@ -95,7 +95,8 @@ void TransferDialog::createControls(const TransferDevice& device)
     phase_->setVisible(!state_.flags.DebugMode);
     // Until the transfer starts, the phase line names the device it will
     // use, so that a wrong choice is seen before OK.
-    phase_->setText(QString::fromStdString(device.text));
+    deviceLine_ = QString::fromStdString(device.text);
+    phase_->setText(deviceLine_);
     pictA_ = new QLabel(this);
     pictA_->setObjectName(QStringLiteral("pictA"));
     pictB_ = new QLabel(this);
@@ -293,7 +294,11 @@ void TransferDialog::onOk()
     showProgress(0);
     if (transfer_->outcome() == TransferOutcome::Cancelled) return endCancelled();
     if (const auto message = transfer_->closingMessage()) showMessage(*message);
-    if (close) accept();
+    if (close) return accept();
+    // The dialog stays for another try: its phase line no longer tells of
+    // a wait or a percentage that are over, it names the device OK tries.
+    phase_->setText(deviceLine_);
+    progressBar_->setAccessibleDescription(deviceLine_);
 }
 
 // One press of Cancel ends the dialog: "Cancelled." in it, closed a moment

@@ -87,6 +87,7 @@ class TransferDialog : public QDialog, public LinkHost {
     QLabel* message_ = nullptr;
     QLabel* monitor_ = nullptr;
     QLabel* phase_ = nullptr;
+    QString deviceLine_;
     QLabel* pictA_ = nullptr;
     QLabel* pictB_ = nullptr;
     QLabel* pictAF_ = nullptr;

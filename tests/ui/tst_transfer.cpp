@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -317,27 +318,54 @@ class TransferTest : public QObject {
         QCOMPARE(driver.maxProgress, 100);
     }
 
-    void unreachableRadioKeepsDialogOpen()
+    // A radio that cannot be reached, or is lost half-way, leaves the
+    // dialog open for another try, naming the device OK tries again
+    // instead of a wait or a percentage that are over.
+    void failedTransferKeepsDialogOpen_data()
     {
+        QTest::addColumn<bool>("withRadio");
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("no such device") << false << QStringList{};
+        QTest::newRow("radio silent") << true << QStringList{"--silent"};
+        QTest::newRow("line dropped half-way") << true << QStringList{"--hangup-after", "40"};
+    }
+
+    void failedTransferKeepsDialogOpen()
+    {
+        QFETCH(bool, withRadio);
+        QFETCH(QStringList, faults);
         EditorFixture editor("noRadio", "[model1]\nuse=1\n");
-        AppSettings settings(editor.settings);
-        settings.setComNum(5);
-        settings.setPortDevice(5, (editor.folder / "no-such-device").string());
+        std::optional<Radio> radio;
+        if (withRadio) {
+            std::vector<std::string> extra;
+            for (const QString& fault : faults)
+                extra.push_back(fault.toStdString());
+            radio.emplace(editor.folder, extra);
+            pointPortAt(editor, *radio);
+        } else {
+            AppSettings settings(editor.settings);
+            settings.setComNum(5);
+            settings.setPortDevice(5, (editor.folder / "no-such-device").string());
+        }
         QVERIFY(editor.start());
         const std::size_t before = editor.messages.shown.size();
         DialogDriver driver;
         bool okAgain = false;
+        QString phaseAfter;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<TransferDialog*>(QApplication::activeModalWidget());
             if (!dialog || editor.messages.shown.size() == before || dialog->transfer().busy()) return;
             okAgain = dialog->findChild<QPushButton*>("cmdOK")->isEnabled();
+            phaseAfter = dialog->findChild<QLabel*>("lblPhase")->text();
             dialog->findChild<QPushButton*>("cmdCancel")->click();
         });
         closer.start(20);
         editor.window->actions().transferRead->trigger();
         QVERIFY(editor.messages.shown.size() > before);
         QVERIFY(okAgain);
+        QVERIFY(!driver.device.isEmpty());
+        QCOMPARE(phaseAfter, driver.device);
         QVERIFY(editor.window->isEnabled());
     }
 
