@@ -45,12 +45,13 @@ std::string folderProblem(const fs::path& folder, const fs::path& name)
     return {};
 }
 
-// Standard output and devices take whatever the command writes.
+// Devices take whatever the command writes. "-" is no file: the commands
+// that write to standard output never check it, the others refuse it.
 bool takesAnyFormat(const std::string& out)
 {
     std::error_code error;
     const fs::file_status status = fs::status(out, error);
-    return out == "-" || fs::is_character_file(status) || fs::is_block_file(status) || fs::is_fifo(status);
+    return fs::is_character_file(status) || fs::is_block_file(status) || fs::is_fifo(status);
 }
 
 std::string formatProblem(const std::string& out, OutputCheck::Writes writes)
@@ -58,6 +59,9 @@ std::string formatProblem(const std::string& out, OutputCheck::Writes writes)
     const FileKind kind = fileKindOf(out);
     switch (writes) {
     case OutputCheck::Writes::Configuration:
+        if (out == "-")
+            return "a configuration is not written to standard output: name a .dat, .hex, .ini or .txt file "
+                   "instead of -";
         if (kind != FileKind::Unknown) return {};
         return "unknown output file type (.dat, .hex, .ini or .txt): " + out;
     case OutputCheck::Writes::Report:

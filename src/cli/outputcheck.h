@@ -19,8 +19,9 @@ class OutputCheck {
     static std::string problem(const std::string& path);
     // Empty when out may receive what the command writes: it is none of
     // the inputs (by identity, through symbolic links and any spelling of
-    // the path) and, unless it is standard output or a device, its
-    // extension names that format. Otherwise the reason, a usage error.
+    // the path) and, unless it is a device, its extension names that
+    // format ("-", standard output, names none). Otherwise the reason, a
+    // usage error.
     static std::string usageProblem(const std::string& out, const std::vector<std::string>& inputs,
                                     Writes writes);
 };

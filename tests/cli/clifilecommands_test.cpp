@@ -172,6 +172,8 @@ TEST_F(CliFileCommandsTest, anOutputIsWrittenOnlyInTheFormatItsExtensionNames)
     const std::string table = "zmp-cli: a table is exported to a .csv file: ";
     const std::string raw = "zmp-cli: --raw writes an image as it stands, and the content of " +
                             path("boat.dat") + " is not in one until it is prepared: leave out --raw\n";
+    const std::string toStdout = "zmp-cli: a configuration is not written to standard output: name a .dat, "
+                                 ".hex, .ini or .txt file instead of -\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"report", path("boat.dat"), path("other.dat")}, report + path("other.dat") + "\n"},
         {{"report", path("boat.dat"), path("out.hex")}, report + path("out.hex") + "\n"},
@@ -179,6 +181,9 @@ TEST_F(CliFileCommandsTest, anOutputIsWrittenOnlyInTheFormatItsExtensionNames)
         {{"export", path("boat.dat"), "usa", path("other.dat")}, table + path("other.dat") + "\n"},
         {{"export", path("boat.dat"), "usa", path("out.hex")}, table + path("out.hex") + "\n"},
         {{"--raw", "convert", path("boat.dat"), path("out.hex")}, raw},
+        {{"new", "-"}, toStdout},
+        {{"convert", path("boat.dat"), "-"}, toStdout},
+        {{"import", path("boat.dat"), "usa", path("usa.csv"), "-"}, toStdout},
     };
     for (const auto& [args, message] : cases) {
         const CliResult result = run(args);
@@ -187,6 +192,7 @@ TEST_F(CliFileCommandsTest, anOutputIsWrittenOnlyInTheFormatItsExtensionNames)
     }
     EXPECT_EQ(readBytes(file("other.dat")), "keep");
     EXPECT_FALSE(std::filesystem::exists(file("out.hex")));
+    EXPECT_FALSE(std::filesystem::exists("-"));
 }
 
 // A failure is never told as success: each ends non-zero with a message.
