@@ -6,6 +6,7 @@
 #include <system_error>
 
 #ifndef Q_OS_WIN
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +48,36 @@ std::string PortAccessAdvice::udevRuleText(const std::string& device)
            "\", GROUP=\"dialout\", MODE=\"0660\" (then sudo udevadm control --reload && sudo udevadm "
            "trigger), add yourself to that group (sudo usermod -aG dialout $USER), then log out and in "
            "again.";
+}
+
+namespace {
+
+#ifndef Q_OS_WIN
+// Only a character device can be a terminal; one is opened without
+// waiting for a carrier to find out.
+bool isTerminal(const std::string& device, const struct stat& status)
+{
+    if (!S_ISCHR(status.st_mode)) return false;
+    const int handle = ::open(device.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    if (handle < 0) return true;
+    const bool terminal = ::isatty(handle) == 1;
+    ::close(handle);
+    return terminal;
+}
+#endif
+
+} // namespace
+
+std::string PortAccessAdvice::notSerialText(const std::string& device)
+{
+#ifdef Q_OS_WIN
+    (void)device;
+    return {};
+#else
+    struct stat status {};
+    if (::stat(device.c_str(), &status) != 0 || isTerminal(device, status)) return {};
+    return device + " is not a serial device: name the one the radio's cable is plugged into.";
+#endif
 }
 
 std::string PortAccessAdvice::text(const std::string& device)

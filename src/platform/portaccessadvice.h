@@ -4,11 +4,10 @@
 
 namespace zmp {
 
-// What to tell a user whose serial device could not be opened for lack of
-// permission. On Linux a serial device belongs to a group (typically
-// "dialout") whose members may use it; the fix is to join that group. A
-// device left to the group root is given a group by a udev rule first:
-// nobody should join root.
+// What to tell a user whose serial device could not be opened: for lack of
+// permission, or because what was named is no serial device at all. On Linux a serial device belongs to a
+// group (typically "dialout") whose members may use it; the fix is to join that group. A device left to the
+// group root is given a group by a udev rule first: nobody should join root.
 class PortAccessAdvice {
   public:
     static std::string text(const std::string& device);
@@ -20,6 +19,9 @@ class PortAccessAdvice {
     // The advice for a device owned by root: a udev rule that gives it the
     // group "dialout", then joining that.
     static std::string udevRuleText(const std::string& device);
+    // "DEVICE is not a serial device: ..." for a file, folder or device that
+    // is no terminal; empty for one that is, or that cannot be looked at.
+    static std::string notSerialText(const std::string& device);
 };
 
 } // namespace zmp

@@ -71,9 +71,7 @@ bool QtSerialPort::open()
     }
     port_.setPortName(QString::fromStdString(name));
     if (!port_.open(QIODevice::ReadWrite)) {
-        std::string description = name + ": " + port_.errorString().toStdString();
-        if (port_.error() == QSerialPort::PermissionError) description += " " + PortAccessAdvice::text(name);
-        return fail(port_.error(), description);
+        return fail(port_.error(), openFailure(name));
     }
     if (!configure(*line)) {
         const PortError error{port_.error(), name + ": " + port_.errorString().toStdString()};
@@ -86,6 +84,16 @@ bool QtSerialPort::open()
     openDevice_ = name;
     sentBy_ = Clock::now();
     return true;
+}
+
+// Qt's reason, then what the user can do about it.
+std::string QtSerialPort::openFailure(const std::string& name) const
+{
+    const std::string description = name + ": " + port_.errorString().toStdString();
+    const std::string advice = port_.error() == QSerialPort::PermissionError
+                                   ? PortAccessAdvice::text(name)
+                                   : PortAccessAdvice::notSerialText(name);
+    return advice.empty() ? description : description + ". " + advice;
 }
 
 bool QtSerialPort::configure(const LineSettings& line)

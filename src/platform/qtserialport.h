@@ -50,6 +50,7 @@ class QtSerialPort : public SerialPort {
     static std::optional<LineSettings> parseSettings(const std::string& text);
 
   private:
+    std::string openFailure(const std::string& name) const;
     bool configure(const LineSettings& line);
     bool fail(int number, const std::string& description);
     void throwIfBroken();

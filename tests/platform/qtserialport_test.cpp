@@ -151,6 +151,33 @@ TEST(QtSerialPortOpening, missingDeviceFailsWithItsReason)
     EXPECT_EQ(port.readByte(), -1);
 }
 
+// A device that cannot be used is named with the reason and what to do.
+TEST(QtSerialPortOpening, aDeviceThatCannotBeUsedIsToldWhatToDo)
+{
+    const PseudoTerminal pty;
+    QtSerialPort holder{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
+    holder.setDevicePath(pty.slave());
+    holder.setSettings("19200,N,8,1");
+    ASSERT_TRUE(holder.open()) << holder.lastError().description;
+    const std::string file = (test::scratchFolder() / "zmp-not-a-port.dat").string();
+    std::ofstream(file) << "x";
+    const std::string notSerial = " is not a serial device: name the one the radio's cable is plugged into.";
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {pty.slave(),
+         ": Permission error while locking the device. " + pty.slave() + " is in use by another program."},
+        {"/dev/null", ": Inappropriate ioctl for device. /dev/null" + notSerial},
+        {file, ": Inappropriate ioctl for device. " + file + notSerial},
+    };
+    for (const auto& [device, reason] : cases) {
+        QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
+        port.setDevicePath(device);
+        port.setSettings("19200,N,8,1");
+        EXPECT_FALSE(port.open()) << device;
+        EXPECT_EQ(port.lastError().description, device + reason);
+    }
+    std::filesystem::remove(file);
+}
+
 TEST(QtSerialPortOpening, numberWithoutDeviceFails)
 {
     QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
