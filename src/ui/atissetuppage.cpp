@@ -93,10 +93,13 @@ QGroupBox* AtisSetupPage::createCodeFrame()
     code_->setObjectName(QStringLiteral("txtATIScode"));
     code_->setAccessibleName(codeLabel_->text());
     code_->setValidator(new KeyFilterValidator(isDigitKey, code_));
-    codeField_ = new ValidatedField(
-        code_, this,
-        {acceptedAtisCode, [this](const std::string& code) { storeAtisCode(code); }, msg::AtisCodeTitle},
-        state(), messages());
+    codeField_ = new ValidatedField(code_, this,
+                                    {acceptedAtisCode,
+                                     [this](const std::string& code) { storeAtisCode(code); },
+                                     msg::AtisCodeTitle,
+                                     {},
+                                     msg::AtisCodeHint},
+                                    state(), messages());
     auto* clear = new QPushButton(QStringLiteral("ATIS Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdAtisClear"));
     count_ = new QLineEdit(frame);

@@ -175,10 +175,13 @@ QGroupBox* DscSetupPage::createMmsiFrame(QWidget* tab)
     userMmsi_->setAccessibleName(QStringLiteral("User MMSI"));
     fitDigits(userMmsi_, MmsiFieldDigits);
     userMmsi_->setValidator(new KeyFilterValidator(isDigitKey, userMmsi_));
-    userMmsiField_ = new ValidatedField(
-        userMmsi_, this,
-        {acceptedUserMmsi, [this](const std::string& mmsi) { storeUserMmsi(mmsi); }, msg::UserMmsiTitle},
-        state(), messages());
+    userMmsiField_ = new ValidatedField(userMmsi_, this,
+                                        {acceptedUserMmsi,
+                                         [this](const std::string& mmsi) { storeUserMmsi(mmsi); },
+                                         msg::UserMmsiTitle,
+                                         {},
+                                         msg::MmsiHint},
+                                        state(), messages());
     auto* clear = new QPushButton(QStringLiteral("MMSI Clear"), frame);
     clear->setObjectName(QStringLiteral("cmdFClear"));
     count_ = new QLineEdit(frame);

@@ -31,7 +31,7 @@ bool ValidatedField::validate()
 {
     if (!edited_ || storeAccepted()) return true;
     inMessage_ = true;
-    messages_.inform(rules_.errorTitle, msg::DataError, MessageIcon::Warning);
+    messages_.inform(rules_.errorTitle, msg::DataError, MessageIcon::Warning, rules_.refusalDetail);
     inMessage_ = false;
     // The user may have turned to another tab meanwhile: the field's own
     // comes back first, or the focus could not return to it.

@@ -35,6 +35,9 @@ class ValidatedField : public QObject {
         Store store;
         std::string errorTitle;
         Shown shown = {};
+        // Under "Data Error!!": what the field takes, so that the box
+        // tells why the text was refused and what to type instead.
+        std::string refusalDetail = {};
     };
 
     ValidatedField(QLineEdit* field, QWidget* page, Rules rules, DocumentState& state,

@@ -393,6 +393,7 @@ class SettingsPagesTest : public QObject {
         const Message& refused = editor.messages.shown.back();
         QCOMPARE(refused.title, std::string("User MMSI"));
         QCOMPARE(refused.text, std::string("Data Error!!"));
+        QCOMPARE(refused.detail, std::string("Numeric Only. Indispensable 9 figures."));
         QCOMPARE(int(refused.icon), int(MessageIcon::Warning));
         QCOMPARE(editor.state.records.userMmsi, std::string("2111111110"));
 
@@ -546,6 +547,7 @@ class SettingsPagesTest : public QObject {
         QCOMPARE(shownPage(editor), QString("pictATIS"));
         QCOMPARE(editor.messages.shown.back().title, std::string("ATISNo"));
         QCOMPARE(editor.messages.shown.back().text, std::string("Data Error!!"));
+        QCOMPARE(editor.messages.shown.back().detail, std::string("Numeric Only. Indispensable 10 figures."));
         QTest::keyClicks(code, "7");
         editor.window->selectNodeByKey("Common");
         QCOMPARE(shownPage(editor), QString("pictCommon"));
