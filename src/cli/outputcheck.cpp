@@ -25,7 +25,10 @@ std::string systemReason(int number)
 std::string existingFileProblem(const fs::path& path)
 {
     std::error_code error;
-    if (fs::is_directory(path, error)) return systemReason(EISDIR);
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status)) return systemReason(EISDIR);
+    // A save replaces the file, which a device or a pipe cannot be.
+    if (!fs::is_regular_file(status)) return FileError::notRegularFile().description;
     errno = 0;
     std::FILE* file = std::fopen(path.string().c_str(), "ab");
     if (!file) return systemReason(errno);
@@ -45,8 +48,9 @@ std::string folderProblem(const fs::path& folder, const fs::path& name)
     return {};
 }
 
-// Devices take whatever the command writes. "-" is no file: the commands
-// that write to standard output never check it, the others refuse it.
+// A device or pipe is not judged by its name: the save refuses it with the
+// real reason. "-" is no file: the commands that write to standard output
+// never check it, the others refuse it.
 bool takesAnyFormat(const std::string& out)
 {
     std::error_code error;

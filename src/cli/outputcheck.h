@@ -14,7 +14,7 @@ class OutputCheck {
 
     // Empty when the path can be written; otherwise the reason
     // ("No such file or directory", "Permission denied", ...). An existing
-    // target must be a file we may write, and its folder must take new
+    // target must be a regular file we may write, and its folder must take new
     // files, since a save writes a temporary file beside it.
     static std::string problem(const std::string& path);
     // Empty when out may receive what the command writes: it is none of

@@ -130,21 +130,26 @@ int RadioCommands::readRadio(CliSession& session, std::ostream& err, std::istrea
 }
 
 // Twelve seconds of reading are not thrown away for a file that cannot be
-// written: that is found out first, and should the save fail all the same,
+// written: that is found out first (checkWritable), and should the save fail all the same,
 // the image stays in the backups, --no-backup or not.
 int RadioCommands::runRead(CliSession& session, const std::vector<std::string>& args, std::ostream&,
                            std::ostream& err, std::istream& in)
 {
     if (!FileCommandSet::checkOutput(args[0], {}, OutputCheck::Writes::Configuration, err)) return ExitUsage;
-    if (const std::string problem = OutputCheck::problem(args[0]); !problem.empty()) {
-        MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(),
-                                                        MessageIcon::Warning, args[0] + ": " + problem)
-                                       .message);
-        return ExitFailed;
-    }
+    if (!checkWritable(session, args[0], err)) return ExitFailed;
     const int status = readRadio(session, err, in);
     if (status != ExitSuccess) return status;
     return saveRead(session, args[0], err);
+}
+
+bool RadioCommands::checkWritable(CliSession& session, const std::string& path, std::ostream& err)
+{
+    const std::string problem = OutputCheck::problem(path);
+    if (problem.empty()) return true;
+    MessagePrinter::print(err, FileOutcome::failure(msg::FileSaveError, session.title(), MessageIcon::Warning,
+                                                    path + ": " + problem)
+                                   .message);
+    return false;
 }
 
 int RadioCommands::saveRead(CliSession& session, const std::string& path, std::ostream& err)
@@ -183,6 +188,7 @@ int RadioCommands::runClear(CliSession& session, const std::vector<std::string>&
     if (args.size() > 2 &&
         !FileCommandSet::checkOutput(args[2], {args[1]}, OutputCheck::Writes::Configuration, err))
         return ExitUsage;
+    if (args.size() > 2 && !checkWritable(session, args[2], err)) return ExitFailed;
     const CliEnvironment& environment = session.environment();
     switch (ClearQuestion::ask(*type, deviceOf(session), session.options().yes, environment.stdinIsTerminal,
                                in, err)) {

@@ -39,6 +39,9 @@ class RadioCommands {
 
   private:
     static int transfer(CliSession& session, OperationType type, std::ostream& err, std::istream& in);
+    // A file read or clear would write after the transfer is found unwritable
+    // before it: false, with the reason printed.
+    static bool checkWritable(CliSession& session, const std::string& path, std::ostream& err);
     static int saveRead(CliSession& session, const std::string& path, std::ostream& err);
 };
 

@@ -124,14 +124,23 @@ TEST_F(CliBackupTest, aReadPrunesOldBackupsButKeepsTheNewestFifty)
     EXPECT_EQ(filesIn(".hex"), 50);
 }
 
-TEST_F(CliBackupTest, readRefusesAnOutputItCannotWriteBeforeTalkingToTheRadio)
+// A device or pipe is no file a save can replace.
+TEST_F(CliBackupTest, readAndClearRefuseAnOutputTheyCannotWriteBeforeTalkingToTheRadio)
 {
-    startRadio(radiosim::RadioImage::fresh());
-    const CliResult result = runRadio({"read", path("missing/radio.dat")});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "zmp-cli: FileSave Error!!\nzmp-cli: " + path("missing/radio.dat") +
-                              ": No such file or directory\n");
-    EXPECT_EQ(sim->stats().computerBytes, 0);
+    ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
+    const std::string missing = path("missing/radio.dat");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"read", missing}, missing + ": No such file or directory"},
+        {{"read", "/dev/null"}, "/dev/null: Not a regular file"},
+        {{"clear", "waypoint", path("a.dat"), missing}, missing + ": No such file or directory"},
+    };
+    for (const auto& [args, reason] : cases) {
+        startRadio(radiosim::RadioImage::fresh());
+        const CliResult result = runRadio(args);
+        EXPECT_EQ(result.status, 1) << args[0] << ' ' << args.back();
+        EXPECT_EQ(result.err, "zmp-cli: FileSave Error!!\nzmp-cli: " + reason + "\n");
+        EXPECT_EQ(sim->stats().computerBytes, 0) << args[0] << ' ' << args.back();
+    }
     EXPECT_FALSE(fs::exists(backups()));
 }
 
