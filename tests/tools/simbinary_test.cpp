@@ -76,3 +76,21 @@ TEST(SimBinary, refusesBadArgumentsAndImages)
     EXPECT_EQ(help.wait(), 0);
     EXPECT_EQ(help.restOfOutput().rfind("Usage: zmp-radio-sim", 0), 0u);
 }
+
+// A file in the way of --link is kept, and a dump that could not be written
+// at the end is refused at the start.
+TEST(SimBinary, keepsAFileInTheWayOfTheLinkAndRefusesADumpItCannotWrite)
+{
+    const std::filesystem::path folder = zmp::test::scratchFolder();
+    const std::string file = (folder / "keep.dat").string();
+    std::ofstream(file) << "keep";
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--link", file},
+                                                 {"--dump", (folder / "missing" / "dump.hex").string()},
+                                                 {"--dump", folder.string()}}) {
+        SimProcess sim(args);
+        EXPECT_EQ(sim.wait(), 1) << args[1];
+    }
+    std::string text;
+    std::ifstream(file) >> text;
+    EXPECT_EQ(text, "keep");
+}

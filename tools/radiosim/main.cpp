@@ -1,8 +1,13 @@
 // zmp-radio-sim: a radio in PC-control mode on a pseudo-terminal, for
 // trying Read and Program without a radio and for the link's tests.
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "radiosim/radioimage.h"
@@ -36,6 +41,39 @@ bool loadMemory(const zmp::radiosim::SimOptions& options, zmp::MemoryImage& memo
     return true;
 }
 
+// The memory is dumped only at the end: a path it cannot be written to is
+// told before the session, not after it.
+bool dumpWritable(const std::string& path)
+{
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(path, ignored);
+    errno = 0;
+    std::ofstream probe(path, std::ios::binary | std::ios::app);
+    if (!probe) {
+        std::cerr << "zmp-radio-sim: cannot write " << path << ": " << std::strerror(errno != 0 ? errno : EIO)
+                  << '\n';
+        return false;
+    }
+    probe.close();
+    if (!existed) std::filesystem::remove(path, ignored);
+    return true;
+}
+
+// Only a symbolic link (one an earlier run left) is replaced: never a file.
+bool makeLink(const std::string& device, const std::string& path)
+{
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) == 0 && !S_ISLNK(status.st_mode)) {
+        std::cerr << "zmp-radio-sim: --link " << path
+                  << " names a file that is no symbolic link; name another path\n";
+        return false;
+    }
+    ::unlink(path.c_str());
+    if (::symlink(device.c_str(), path.c_str()) == 0) return true;
+    std::cerr << "zmp-radio-sim: cannot create the link " << path << ": " << std::strerror(errno) << '\n';
+    return false;
+}
+
 int serve(const zmp::radiosim::SimOptions& options, const zmp::MemoryImage& memory)
 {
     zmp::radiosim::RadioSim sim(memory, options);
@@ -43,11 +81,7 @@ int serve(const zmp::radiosim::SimOptions& options, const zmp::MemoryImage& memo
         std::cerr << "zmp-radio-sim: cannot create " << options.logPath << '\n';
         return 1;
     }
-    if (!options.linkPath.empty()) {
-        ::unlink(options.linkPath.c_str());
-        if (::symlink(sim.devicePath().c_str(), options.linkPath.c_str()) != 0)
-            std::cerr << "zmp-radio-sim: cannot create the link " << options.linkPath << '\n';
-    }
+    if (!options.linkPath.empty() && !makeLink(sim.devicePath(), options.linkPath)) return 1;
     running = &sim;
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
@@ -85,6 +119,7 @@ int main(int argc, char** argv)
     }
     zmp::MemoryImage memory;
     if (!loadMemory(options, memory)) return 1;
+    if (!options.dumpPath.empty() && !dumpWritable(options.dumpPath)) return 1;
     try {
         return serve(options, memory);
     } catch (const std::exception& e) {
