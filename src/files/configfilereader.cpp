@@ -4,6 +4,7 @@
 
 #include "files/configlayout.h"
 #include "files/configvalue.h"
+#include "files/filereading.h"
 #include "files/profilereader.h"
 #include "image/dscmirror.h"
 #include "image/settingstable.h"
@@ -203,9 +204,12 @@ bool modelTypeIs(const std::string& found, int model)
     return number && *number == model;
 }
 
+// An empty file is told as such: it holds no [MAIN] to look into.
 std::string modelTypeReason(const std::string& path, int model, const std::string& found)
 {
     const std::string wanted = "MODELTYPE=" + std::to_string(model) + " expected";
+    FileError ignored;
+    if (found.empty() && regularFileSize(path, ignored) == 0) return path + ": The file is empty, " + wanted;
     return path + ": " + (found.empty() ? "No MODELTYPE in [MAIN], " : "MODELTYPE=" + found + ", ") + wanted;
 }
 

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "datafiletestsupport.h"
 #include "files/configfilereader.h"
@@ -372,14 +375,21 @@ TEST_F(ConfigFileReaderTest, floodOfDistinctKeysIsRefusedBeforeTheReset)
     EXPECT_EQ(resets, 0);
 }
 
+// The reason below the message says what was found instead of the model.
 TEST_F(ConfigFileReaderTest, emptyAndBinaryFilesGetTheModelTypeError)
 {
     std::string binary;
     for (int i = 0; i < 5000; ++i)
         binary.push_back(static_cast<char>((i * 37 + 11) % 256));
-    for (const std::string& text : {std::string(), binary, std::string("[MAIN]\r\nMODELTY")}) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {std::string(), "The file is empty, MODELTYPE=1 expected"},
+        {binary, "No MODELTYPE in [MAIN], MODELTYPE=1 expected"},
+        {"[MAIN]\r\nMODELTY", "No MODELTYPE in [MAIN], MODELTYPE=1 expected"}};
+    for (const auto& [text, reason] : cases) {
         flags = {};
-        EXPECT_EQ(readText(text).message.text, "ModelType Error !!");
+        const FileOutcome outcome = readText(text);
+        EXPECT_EQ(outcome.message.text, "ModelType Error !!");
+        EXPECT_EQ(outcome.message.detail, (folder / "in.dat").string() + ": " + reason);
         EXPECT_TRUE(records == baseline);
     }
 }
