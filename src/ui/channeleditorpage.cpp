@@ -27,6 +27,9 @@ namespace zmp {
 namespace {
 
 constexpr int NameLength = ChannelNameLength;
+// What an EXP frequency field takes (acceptedExpFrequency), told under the
+// "Data Error!!" that refuses anything else.
+constexpr const char* ExpFrequencyRule = "A frequency from 137 to 174 MHz on a 25 kHz step, or nothing.";
 // The channel number boxes show up to three characters ("119", "o5"); a
 // display box one letter, as wide as two digits.
 constexpr int NumberBoxDigits = 3;
@@ -301,7 +304,9 @@ ValidatedField* ChannelEditorPage::frequencyField(QLineEdit* text, Frequency whi
                                     if (!channel || !exp_) return;
                                     (rx ? channel->Rxfreq : channel->Txfreq) = leadingNumber(shown);
                                 },
-                                rx ? msg::RxFrequency : msg::TxFrequency};
+                                rx ? msg::RxFrequency : msg::TxFrequency,
+                                {},
+                                ExpFrequencyRule};
     return new ValidatedField(text, this, std::move(rules), state(), messages());
 }
 

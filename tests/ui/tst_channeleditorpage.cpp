@@ -373,6 +373,8 @@ class ChannelEditorPageTest : public QObject {
             QCOMPARE(e.messages.shown.size(), std::size_t(1));
             QCOMPARE(e.messages.shown[0].text, std::string(msg::DataError));
             QCOMPARE(e.messages.shown[0].title, std::string(rx ? "Rx frequency" : "Tx frequency"));
+            QCOMPARE(e.messages.shown[0].detail,
+                     std::string("A frequency from 137 to 174 MHz on a 25 kHz step, or nothing."));
             QCOMPARE(e.messages.shown[0].icon, MessageIcon::Warning);
         }
     }
