@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/clioptions.h"
+#include "cli/fleetloglock.h"
 #include "cli/portscommand.h"
 #include "files/appsettings.h"
 #include "fleet/fleetscheduler.h"
@@ -57,11 +58,12 @@ class FinishedRadioPrinter : public FleetObserver {
     bool tellWaiting_;
 };
 
-std::optional<FleetLog> openLog(const CliOptions& options, std::ostream& err)
+std::optional<FleetLog> openLog(const CliOptions& options, FleetLogLock& lock, std::ostream& err)
 {
     if (!options.log) return FleetLog();
     std::string reason;
-    std::optional<FleetLog> log = FleetLog::open(*options.log, reason);
+    std::optional<FleetLog> log;
+    if (lock.lock(*options.log, reason)) log = FleetLog::open(*options.log, reason);
     if (log && !log->save(reason)) log.reset();
     if (!log) err << "zmp-cli: " << *options.log << ": " << reason << " (no radio was touched)\n";
     return log;
@@ -161,7 +163,8 @@ int FleetProgramCommand::run(CliSession& session, const FleetList& list, std::os
     if (!ports) return ExitFailed;
     const std::unique_ptr<RadioWait> wait = radioWait(session, ports->size(), err, in);
     if (!wait) return noTerminal(err);
-    std::optional<FleetLog> log = openLog(options, err);
+    FleetLogLock logLock;
+    std::optional<FleetLog> log = openLog(options, logLock, err);
     if (!log) return ExitFailed;
     FleetBackups backups(options.noBackup ? std::string() : environment.backupDir, session.model(),
                          session.hasAtis(),

@@ -2,6 +2,9 @@
 // pseudo-terminal, through the real serial-port adapter.
 #include <gtest/gtest.h>
 
+#include <QLockFile>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -10,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/fleetloglock.h"
 #include "cli/qtportfactory.h"
 #include "clitestsupport.h"
 #include "image/imagemap.h"
@@ -199,6 +203,26 @@ TEST_F(CliFleetProgramTest, onePortAsksForEachRadioAndSkipsOneWithAnotherIdentit
               std::string::npos)
         << result.out;
     EXPECT_EQ(identity(0).substr(0, 5), bcd({0x36, 0x61, 0x23, 0x45, 0x60}));
+}
+
+// The log is rewritten whole as each radio finishes: a second run on it
+// would drop the first one's lines and program its radios again.
+TEST_F(CliFleetProgramTest, aLogAnotherRunHoldsIsRefusedBeforeAnyRadio)
+{
+    QLockFile otherRun(QString::fromStdString(FleetLogLock::lockPath(path("log.csv"))));
+    ASSERT_TRUE(otherRun.tryLock(0));
+    writeBytes(file("fleet.csv"), "Label,User MMSI\r\nSea Breeze,366123456\r\nTern,366123457\r\n");
+    startRadios({{}, {}});
+    const CliResult result = program({});
+    EXPECT_EQ(result.status, 1) << result.err;
+    EXPECT_NE(result.err.find("zmp-cli: " + path("log.csv") + ": in use by another fleet program (process " +
+                              std::to_string(::getpid()) +
+                              "); wait for it to end or name another log (no radio was touched)\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_TRUE(radio(0).requests().empty());
+    EXPECT_TRUE(radio(1).requests().empty());
+    EXPECT_FALSE(std::filesystem::exists(file("log.csv")));
 }
 
 } // namespace
