@@ -29,6 +29,10 @@ namespace {
 constexpr int NameLength = DirectoryNameLength;
 constexpr int MemoryIdMmsiLength = 9;
 constexpr int GroupIdMmsiLength = 8;
+// What a Group ID's MMSI field takes, told under the "Data Error!!" that
+// refuses anything else (the hint the field shares with a Memory ID's
+// says 9 figures).
+constexpr const char* GroupMmsiRule = "Numeric Only. Indispensable 8 figures after the fixed 0.";
 constexpr int GroupZeroTwips = 150;
 // Help contexts: Add/Delete, name, MMSI; a Group ID entry's are one higher.
 constexpr int CheckBoxHelpContext = 2304;
@@ -127,6 +131,7 @@ void DirectoryEntryPage::layOut(bool groupId)
     name_->setAccessibleName(nameLabel_->text());
     groupZero_->setVisible(groupId);
     mmsiField_->setErrorTitle(groupId ? msg::GroupDirectoryCaption : msg::IndividualDirectoryCaption);
+    mmsiField_->setRefusalDetail(groupId ? GroupMmsiRule : msg::MmsiHint);
     add_->setProperty("helpContext", CheckBoxHelpContext + offset);
     delete_->setProperty("helpContext", CheckBoxHelpContext + offset);
     name_->setProperty("helpContext", NameHelpContext + offset);

@@ -50,6 +50,7 @@ class ValidatedField : public QObject {
     // Filling forgets an edit that was never stored.
     void forgetEdit() { edited_ = false; }
     void setErrorTitle(std::string title) { rules_.errorTitle = std::move(title); }
+    void setRefusalDetail(std::string detail) { rules_.refusalDetail = std::move(detail); }
     QLineEdit* field() const { return field_; }
 
   protected:

@@ -183,6 +183,7 @@ class DirectoryEntryPageTest : public QObject {
         e.typeMmsi("12a345678"); // the letter never enters
         QCOMPARE(e.mmsi()->text(), QString("12345678"));
         QVERIFY(!e.page->canLeave());
+        QCOMPARE(e.messages.shown.back().detail, std::string("Numeric Only. Indispensable 9 figures."));
         QCOMPARE(e.state.records.memoryId[0].Mmsid, std::string("100000000"));
         QCOMPARE(e.mmsi()->text(), QString("12345678"));
         QTest::keyClicks(e.mmsi(), "9");
@@ -222,6 +223,8 @@ class DirectoryEntryPageTest : public QObject {
         QCOMPARE(e.mmsi()->property("helpContext").toInt(), 2309);
         e.typeMmsi("8765432");
         QVERIFY(!e.page->canLeave());
+        QCOMPARE(e.messages.shown.back().detail,
+                 std::string("Numeric Only. Indispensable 8 figures after the fixed 0."));
         QCOMPARE(e.mmsi()->maxLength(), 8);
         e.typeMmsi("876543210");
         QCOMPARE(e.mmsi()->text(), QString("87654321"));
