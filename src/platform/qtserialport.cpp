@@ -33,6 +33,17 @@ std::optional<QSerialPort::Parity> parityOf(const std::string& letter)
     if (letter == "O" || letter == "o") return QSerialPort::OddParity;
     return std::nullopt;
 }
+// Qt opens a name that is no path ("ttyUSB0") in /dev.
+std::string systemLocation(const std::string& name)
+{
+#ifdef Q_OS_WIN
+    return name;
+#else
+    const bool path = name.starts_with('/') || name.starts_with("./") || name.starts_with("../");
+    return path ? name : "/dev/" + name;
+#endif
+}
+
 } // namespace
 
 QtSerialPort::QtSerialPort(SerialPortNames names) : names_(std::move(names)) {}
@@ -86,13 +97,14 @@ bool QtSerialPort::open()
     return true;
 }
 
-// Qt's reason, then what the user can do about it.
+// Qt's reason about what it opened, then what the user can do about it.
 std::string QtSerialPort::openFailure(const std::string& name) const
 {
-    const std::string description = name + ": " + port_.errorString().toStdString();
+    const std::string opened = systemLocation(name);
+    const std::string description = opened + ": " + port_.errorString().toStdString();
     const std::string advice = port_.error() == QSerialPort::PermissionError
-                                   ? PortAccessAdvice::text(name)
-                                   : PortAccessAdvice::notSerialText(name);
+                                   ? PortAccessAdvice::text(opened)
+                                   : PortAccessAdvice::notSerialText(opened);
     return advice.empty() ? description : description + ". " + advice;
 }
 

@@ -163,17 +163,19 @@ TEST(QtSerialPortOpening, aDeviceThatCannotBeUsedIsToldWhatToDo)
     std::ofstream(file) << "x";
     const std::string notSerial = " is not a serial device: name the one the radio's cable is plugged into.";
     const std::vector<std::pair<std::string, std::string>> cases{
-        {pty.slave(),
-         ": Permission error while locking the device. " + pty.slave() + " is in use by another program."},
-        {"/dev/null", ": Inappropriate ioctl for device. /dev/null" + notSerial},
-        {file, ": Inappropriate ioctl for device. " + file + notSerial},
+        {pty.slave(), pty.slave() + ": Permission error while locking the device. " + pty.slave() +
+                          " is in use by another program."},
+        {"/dev/null", "/dev/null: Inappropriate ioctl for device. /dev/null" + notSerial},
+        {file, file + ": Inappropriate ioctl for device. " + file + notSerial},
+        // A name that is no path is opened in /dev.
+        {"zmp-no-such-port", "/dev/zmp-no-such-port: No such file or directory"},
     };
-    for (const auto& [device, reason] : cases) {
+    for (const auto& [device, description] : cases) {
         QtSerialPort port{SerialPortNames(nullptr, [] { return std::vector<SerialDevice>(); })};
         port.setDevicePath(device);
         port.setSettings("19200,N,8,1");
         EXPECT_FALSE(port.open()) << device;
-        EXPECT_EQ(port.lastError().description, device + reason);
+        EXPECT_EQ(port.lastError().description, description);
     }
     std::filesystem::remove(file);
 }
