@@ -1,5 +1,7 @@
 #include "cli/clioptions.h"
 
+#include <map>
+
 #include "cli/portscommand.h"
 #include "files/textvalue.h"
 #include "model/models.h"
@@ -123,7 +125,23 @@ const CliOption* findOption(const std::string& name)
     return nullptr;
 }
 
-bool takeOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& options, std::string& error)
+// An option that holds one value refuses a second, different one rather
+// than drop the first unseen; --port gathers all of its values.
+bool takeValue(const CliOption& option, const std::string& value, CliOptions& options,
+               std::map<std::string, std::string>& given, std::string& error)
+{
+    const std::string& name = option.usage.name;
+    const auto earlier = given.find(name);
+    if (name != "--port" && earlier != given.end() && earlier->second != value) {
+        error = name + " given twice (" + earlier->second + ", " + value + "); give it once";
+        return false;
+    }
+    given[name] = value;
+    return option.set(options, value, error);
+}
+
+bool takeOption(const std::vector<std::string>& args, std::size_t& i, CliOptions& options,
+                std::map<std::string, std::string>& given, std::string& error)
 {
     const std::string& arg = args[i];
     const auto equals = arg.find('=');
@@ -134,12 +152,12 @@ bool takeOption(const std::vector<std::string>& args, std::size_t& i, CliOptions
         return false;
     }
     if (!takesValue) return option->set(options, {}, error);
-    if (equals != std::string::npos) return option->set(options, arg.substr(equals + 1), error);
+    if (equals != std::string::npos) return takeValue(*option, arg.substr(equals + 1), options, given, error);
     if (i + 1 >= args.size()) {
         error = "option " + option->usage.name + " needs a value";
         return false;
     }
-    return option->set(options, args[++i], error);
+    return takeValue(*option, args[++i], options, given, error);
 }
 
 } // namespace
@@ -153,12 +171,13 @@ const std::vector<CliOption>& cliOptions()
 bool CliOptions::parse(const std::vector<std::string>& args, CliOptions& options, std::string& error)
 {
     bool optionsEnded = false;
+    std::map<std::string, std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            if (!takeOption(args, i, options, error)) return false;
+            if (!takeOption(args, i, options, given, error)) return false;
         } else if (options.command.empty()) {
             options.command = arg;
         } else {

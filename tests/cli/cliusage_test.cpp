@@ -58,6 +58,8 @@ TEST_F(CliUsageTest, usageErrorsExitTwo)
         {"report", "a.txt"},
         {"clear", "everything"},
         {"diff", "a.dat", "b.png"},
+        {"--model", "1", "--model=11", "destinations"},
+        {"--log", "a.csv", "fleet", "check", "a.dat", "f.csv", "--log", "b.csv"},
     };
     for (const auto& args : cases) {
         const CliResult result = run(args);
@@ -66,6 +68,9 @@ TEST_F(CliUsageTest, usageErrorsExitTwo)
         EXPECT_EQ(result.out, "");
     }
     EXPECT_EQ(run({}).err, "zmp-cli: no command given\nTry 'zmp-cli --help'.\n");
+    EXPECT_EQ(run({"--destination", "USA", "--destination", "CAN", "destinations"})
+                  .err.rfind("zmp-cli: --destination given twice (USA, CAN); give it once\n", 0),
+              0u);
 }
 
 TEST_F(CliUsageTest, optionsMayFollowTheCommandAndDashesEndThem)
