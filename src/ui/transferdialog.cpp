@@ -229,6 +229,9 @@ void TransferDialog::showEvent(QShowEvent* event)
     // The given width is the outer one, frame included.
     const int frame = frameGeometry().width() - width();
     if (frame > 0) resize(width() - frame, height());
+    // OK takes the first key, in a program as in a read: Space starts the
+    // transfer, it does not untick the verify box standing first.
+    ok_->setFocus(Qt::OtherFocusReason);
     if (state_.flags.DebugMode) QTimer::singleShot(0, this, [this] { showStatus(msg::DebugStart); });
 }
 

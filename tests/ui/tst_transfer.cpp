@@ -78,7 +78,8 @@ class DialogDriver : public QObject {
     bool okDisabledWhileBusy = false;
     QString caption;
     QString instructions;
-    QString device; // the device the dialog names
+    QString device;  // the device the dialog names
+    QString focused; // the control that has the focus when it opens
     int opened = 0;
     QStringList statusTexts;
     QString lastMessage; // the dialog's message label as last seen
@@ -94,6 +95,7 @@ class DialogDriver : public QObject {
             caption = dialog->windowTitle();
             instructions = dialog->findChild<QLabel*>("lblmess")->text();
             device = dialog->findChild<QLabel*>("lblPhase")->text();
+            focused = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
             cancelled_ = false;
             if (pressOk)
                 QTimer::singleShot(0, dialog->findChild<QPushButton*>("cmdOK"), &QPushButton::click);
@@ -408,6 +410,8 @@ class TransferTest : public QObject {
         DialogDriver driver;
         editor.window->actions().toolButton("Program")->trigger();
         QCOMPARE(driver.caption, QString("Program to Radio"));
+        // Space starts it, as in every transfer, rather than unticking the verify.
+        QCOMPARE(driver.focused, QString("cmdOK"));
         QCOMPARE(driver.maxProgress, 100);
         QVERIFY2(editor.messages.texts().find("Complete!!") != std::string::npos,
                  editor.messages.texts().c_str());
