@@ -9,11 +9,11 @@
 #include <thread>
 
 #include "cli/clioptions.h"
-#include "cli/fleetloglock.h"
 #include "cli/portscommand.h"
 #include "files/appsettings.h"
 #include "fleet/fleetscheduler.h"
 #include "fleetlink/linkstation.h"
+#include "platform/fleetloglock.h"
 #include "platform/portthreads.h"
 
 namespace zmp {

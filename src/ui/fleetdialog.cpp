@@ -200,9 +200,13 @@ void FleetDialog::start()
     FleetLog log;
     if (const std::string path = log_->text().trimmed().toStdString(); !path.empty()) {
         std::string reason;
-        std::optional<FleetLog> opened = FleetLog::open(path, reason);
+        std::optional<FleetLog> opened;
+        if (logLock_.lock(path, reason)) opened = FleetLog::open(path, reason);
         if (opened && !opened->save(reason)) opened.reset();
-        if (!opened) return say(QString::fromStdString(path + ": " + reason + " (no radio was touched)"));
+        if (!opened) {
+            logLock_.unlock();
+            return say(QString::fromStdString(path + ": " + reason + " (no radio was touched)"));
+        }
         log = std::move(*opened);
     }
     FleetRunSetup setup{std::move(list),
@@ -266,6 +270,7 @@ void FleetDialog::showRadio(const FleetRadio& radio)
 void FleetDialog::showSummary(const FleetSummary& summary)
 {
     setRunning(false);
+    logLock_.unlock();
     for (const FleetRadio& radio : summary.radios)
         showRadio(radio);
     const std::string text = summary.text(runner_->list());

@@ -12,6 +12,7 @@
 #include "model/memoryimage.h"
 #include "model/processflags.h"
 #include "model/records.h"
+#include "platform/fleetloglock.h"
 
 class QCheckBox;
 class QLabel;
@@ -72,6 +73,7 @@ class FleetDialog : public QDialog {
     QLineEdit* list_ = nullptr;
     QLineEdit* ports_ = nullptr;
     QLineEdit* log_ = nullptr;
+    FleetLogLock logLock_;
     QCheckBox* fillDirectory_ = nullptr;
     QLineEdit* groupMmsi_ = nullptr;
     QCheckBox* acceptWarnings_ = nullptr;

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/fleetloglock.h"
 #include "cli/qtportfactory.h"
 #include "clitestsupport.h"
 #include "image/imagemap.h"
+#include "platform/fleetloglock.h"
 #include "radiosim/radioimage.h"
 #include "support/runningradio.h"
 

@@ -108,6 +108,24 @@ class FleetDialogTest : public QObject {
         QCOMPARE(rig.status(), QStringLiteral("2 radios: 2 complete"));
         const std::string log = test::readBytes(rig.folder / "log.csv");
         QCOMPARE(std::count(log.begin(), log.end(), '\n'), 3);
+        FleetLogLock next;
+        std::string reason;
+        QVERIFY2(next.lock((rig.folder / "log.csv").string(), reason), reason.c_str()); // the run let it go
+    }
+
+    // Two runs on one log would each rewrite it whole and program the same radios.
+    void aLogAnotherRunHoldsTouchesNoRadio()
+    {
+        FleetRig rig(1);
+        FleetLogLock other;
+        std::string reason;
+        QVERIFY(other.lock((rig.folder / "log.csv").string(), reason));
+        rig.start("Label,User MMSI\r\nSea Breeze,366123456\r\n");
+        QVERIFY(!rig.dialog->running());
+        QVERIFY2(rig.status().contains(QStringLiteral("in use by another fleet program")),
+                 qPrintable(rig.status()));
+        rig.running.front()->stop();
+        QVERIFY(rig.running.front()->sim.protocol().requests().empty());
     }
 
     void refusedListTouchesNoRadio()

@@ -19,6 +19,7 @@ class FleetLogLock {
     // Locks log; on failure, the reason (another process holds it, or the
     // lock cannot be created).
     bool lock(const std::string& log, std::string& reason);
+    void unlock() { file_.reset(); }
 
   private:
     std::unique_ptr<QLockFile> file_;

@@ -1,4 +1,4 @@
-#include "cli/fleetloglock.h"
+#include "platform/fleetloglock.h"
 
 #include <QString>
 
