@@ -240,6 +240,11 @@ std::span<const DscSettingRow> usableDscSettings()
     return dscSettings().first(UsableRows);
 }
 
+bool isSentToRadio(const DscSettingRow& row)
+{
+    return row.imageForm != ImageForm::None || row.mirror >= 0;
+}
+
 bool dscValue(const DscSettingRow& row, const Records& records)
 {
     if (row.store == DscStore::Flag) return records.dscFlags[at(row.slot)];

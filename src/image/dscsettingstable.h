@@ -53,6 +53,10 @@ std::span<const DscSettingRow> dscSettings();
 // The first rows: the usable flag of each group.
 std::span<const DscSettingRow> usableDscSettings();
 
+// Whether programming sends the choice: the image holds it, or the image's
+// copy of it.
+bool isSentToRadio(const DscSettingRow& row);
+
 bool dscValue(const DscSettingRow& row, const Records& records);
 void setDscValue(const DscSettingRow& row, Records& records, bool value);
 

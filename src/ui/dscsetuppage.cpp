@@ -255,6 +255,7 @@ void DscSetupPage::addPowerList(QGroupBox* frame, const DscSettingRow& row)
 
 void DscSetupPage::bind(QComboBox* list, const DscSettingRow& row)
 {
+    if (!isSentToRadio(row)) list->setToolTip(QString::fromLatin1(msg::NotSentToRadio));
     bindings_.push_back({list, &row, nullptr});
     const std::size_t index = bindings_.size() - 1;
     connect(list, &QComboBox::currentIndexChanged, this,

@@ -355,6 +355,14 @@ class SettingsPagesTest : public QObject {
         choose(control<QComboBox>(editor, "cmbDscDisplay_1"), "On");
         QVERIFY(records.dscFlags[dscslot::IndividualAckMenu]);
         QVERIFY(editor.state.flags.modified);
+        // The choices the radio's memory has no place for say so; the
+        // Distress Cancel Call and the first seven beeps reach the radio.
+        const QString notSent("Saved in the file, not sent to the radio.");
+        for (const char* name :
+             {"cmbUsableDscPosRequest_1", "cmbUsableDscPosRequestTX_0", "cmbUsableDscBeepOut_7"})
+            QCOMPARE(control<QComboBox>(editor, name)->toolTip(), notSent);
+        for (const char* name : {"cmbUsableDscPosRequest_0", "cmbUsableDscBeepOut_6", "cmbUsableDsc_3"})
+            QVERIFY(control<QComboBox>(editor, name)->toolTip().isEmpty());
     }
 
     void callOffGreysItsPowerWithoutChangingIt()
