@@ -73,6 +73,7 @@ void FleetScheduler::serve(FleetStation& station)
             giveBack(row, device, reason);
             return;
         }
+        arrived();
         finish(row, device, programSafely(station, job));
     }
 }
@@ -97,11 +98,27 @@ FleetJob FleetScheduler::jobFor(std::size_t row, const Records& records)
 
 bool FleetScheduler::take(std::size_t& row)
 {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    // A free port stays while another still waits for its radio: that row
+    // comes back if the radio does not. A cancel may come between the
+    // check and the wait, hence the bound.
+    constexpr auto Recheck = std::chrono::milliseconds(100);
+    while (!cancelled_ && queue_.empty() && awaiting_ > 0)
+        rowBack_.wait_for(lock, Recheck);
     if (cancelled_ || queue_.empty()) return false;
     row = queue_.front();
     queue_.pop_front();
+    ++awaiting_;
     return true;
+}
+
+void FleetScheduler::arrived()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        --awaiting_;
+    }
+    rowBack_.notify_all();
 }
 
 // A station that stops hands its row back for the others; cancelled, the
@@ -110,6 +127,8 @@ void FleetScheduler::giveBack(std::size_t row, const std::string& device, const 
 {
     const std::lock_guard lock(mutex_);
     queue_.push_front(row);
+    --awaiting_;
+    rowBack_.notify_all();
     FleetRadio& radio = radios_[row];
     if (cancelled_)
         radio.reason = "cancelled while " + device + " waited for it";

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -56,7 +57,11 @@ class FleetScheduler {
     // threads: a port adapter that needs threads of its own kind gives its runner.
     FleetSummary run(const std::vector<FleetStation*>& stations, const ThreadRunner& threads = runOnThreads);
     // Safe from any thread.
-    void cancel() { cancelled_ = true; }
+    void cancel()
+    {
+        cancelled_ = true;
+        rowBack_.notify_all();
+    }
 
   private:
     void start();
@@ -64,6 +69,7 @@ class FleetScheduler {
     FleetJob jobFor(std::size_t row, const Records& records);
     bool take(std::size_t& row);
     void giveBack(std::size_t row, const std::string& device, const std::string& why);
+    void arrived();
     FleetResult programSafely(FleetStation& station, const FleetJob& job);
     void finish(std::size_t row, const std::string& device, const FleetResult& result);
     void finishUntaken();
@@ -79,6 +85,9 @@ class FleetScheduler {
     // Everything below is shared by the stations' threads: under mutex_.
     std::mutex mutex_;
     std::deque<std::size_t> queue_;
+    // Rows taken whose radio has not answered yet: each may come back.
+    std::size_t awaiting_ = 0;
+    std::condition_variable rowBack_;
     std::vector<FleetRadio> radios_;
     std::string logProblem_;
     std::string stopReason_; // why the last station that gave up did

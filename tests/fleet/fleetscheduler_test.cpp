@@ -24,7 +24,8 @@ struct Bench {
     std::map<std::string, int> programmed;      // by User MMSI of the configuration written
     int inFlight = 0;
     int mostInFlight = 0;
-    int overlap = 1; // a program waits until this many ran side by side
+    int overlap = 1;     // a program waits until this many ran side by side
+    int silentUntil = 0; // a port without a radio says so once this many were programmed
 };
 
 class FakeStation : public FleetStation {
@@ -39,6 +40,14 @@ class FakeStation : public FleetStation {
     bool awaitRadio(const FleetJob&, std::string& reason) override
     {
         reason = "no radio answers";
+        if (!radioComes_)
+            test::waitFor([this] {
+                const std::lock_guard guard(bench_.mutex);
+                int done = 0;
+                for (const auto& [mmsi, times] : bench_.programmed)
+                    done += times;
+                return done >= bench_.silentUntil;
+            });
         return radioComes_;
     }
 
@@ -210,6 +219,7 @@ TEST_F(FleetSchedulerTest, cancelLetsTheRunningRadioFinishAndStartsNoOther)
 TEST_F(FleetSchedulerTest, aPortWithoutARadioHandsItsRowToAnother)
 {
     FakeStation silent("/dev/silent", bench, false), port("/dev/a", bench);
+    bench.silentUntil = 5; // the other port has run out of rows meanwhile
     FleetLog log;
     const FleetSummary both = run({&silent, &port}, log);
     EXPECT_TRUE(both.succeeded()) << both.text(list);
