@@ -27,7 +27,9 @@ std::atomic<bool> interrupted{false};
 std::atomic<bool> transferRunning{false};
 
 // During a transfer Ctrl+C asks the link to stop (a read then sends CAN);
-// otherwise it ends the program at once, as it always does.
+// otherwise it ends the program at once, as it always does. A closed
+// terminal (SIGHUP) and a polite kill (SIGTERM) are taken the same way, so
+// that a transfer they end is told and recorded as cancelled.
 extern "C" void onInterrupt(int signal)
 {
     if (transferRunning.load()) {
@@ -52,7 +54,11 @@ bool isTerminal(FILE* stream)
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    std::signal(SIGINT, onInterrupt);
+    for (const int signal : {SIGINT, SIGTERM})
+        std::signal(signal, onInterrupt);
+#ifdef SIGHUP
+    std::signal(SIGHUP, onInterrupt);
+#endif
     zmp::QtSettingsStore settings;
     if (!settings.problem().empty())
         std::cerr << "zmp-cli: " << settings.problem() << " (the settings are not saved in this run)\n";

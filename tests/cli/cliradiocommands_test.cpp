@@ -28,7 +28,7 @@ class CliRadioCommandsTest : public test::CliRadioFixture {
     // Ctrl+C to the real program (with --debug, so that its status lines show
     // how far it got) once stderr holds `until`; returns the exit status.
     int interruptRealProgram(const std::vector<std::string>& args, const std::string& until,
-                             const std::string& errPath)
+                             const std::string& errPath, int signal = SIGINT)
     {
         const std::string binary =
             (std::filesystem::path(std::getenv("ZMP_PROGRAM_DIR")) / "zmp-cli").string();
@@ -49,7 +49,7 @@ class CliRadioCommandsTest : public test::CliRadioFixture {
         }
         test::waitFor([&] { return readBytes(errPath).find(until) != std::string::npos; },
                       std::chrono::seconds(30));
-        kill(child, SIGINT);
+        kill(child, signal);
         int status = 0;
         waitpid(child, &status, 0);
         stopRadio();
@@ -388,20 +388,27 @@ TEST_F(CliRadioCommandsTest, interruptOfTheRealProgramCancelsTheTransfer)
 
 // Ctrl+C once writing began: the radio may be partly written, and the
 // backup recorded before the first write says the program was cancelled.
+// A closed terminal and a polite kill end it the same way.
 TEST_F(CliRadioCommandsTest, interruptedProgramSaysTheRadioMayBePartlyWritten)
 {
     ASSERT_EQ(run({"new", path("a.dat")}).status, 0);
-    startRadio(radiosim::RadioImage::fresh());
-    const std::string errPath = path("stderr");
-    EXPECT_EQ(interruptRealProgram({"program", path("a.dat")}, "radio writing...", errPath), 3)
-        << readBytes(errPath);
-    EXPECT_NE(readBytes(errPath).find("zmp-cli: Cancelled.\nzmp-cli: The radio may hold a partly written "
-                                      "configuration. Program it again before using the radio.\n"),
-              std::string::npos)
-        << readBytes(errPath);
+    for (const int signal : {SIGINT, SIGHUP, SIGTERM}) {
+        startRadio(radiosim::RadioImage::fresh());
+        const std::string errPath = path("stderr" + std::to_string(signal));
+        EXPECT_EQ(interruptRealProgram({"program", path("a.dat")}, "radio writing...", errPath, signal), 3)
+            << signal << readBytes(errPath);
+        EXPECT_NE(readBytes(errPath).find("zmp-cli: Cancelled.\nzmp-cli: The radio may hold a partly written "
+                                          "configuration. Program it again before using the radio.\n"),
+                  std::string::npos)
+            << signal << readBytes(errPath);
+    }
     const std::string index = readBytes(file("data") / "ZMP" / "backups" / "index.txt");
     EXPECT_NE(index.find("\tprogrammed\t"), std::string::npos) << index;
-    EXPECT_NE(index.find("\tcancelled\t"), std::string::npos) << index;
+    std::size_t cancelled = 0;
+    for (std::size_t at = index.find("\tcancelled\t"); at != std::string::npos;
+         at = index.find("\tcancelled\t", at + 1))
+        ++cancelled;
+    EXPECT_EQ(cancelled, 3u) << index;
 }
 
 } // namespace
