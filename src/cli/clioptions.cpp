@@ -79,7 +79,8 @@ std::vector<CliOption> makeOptions()
           "",
           UsageValue::Device,
           {PortsCommand::Auto}},
-         &addPort},
+         &addPort,
+         true},
         {{"--slow", "", "", "keep the transfer at 19200 baud"}, &setFlag<&CliOptions::slow>},
         {{"--debug", "", "", "link status lines on stderr, err.log written"}, &setFlag<&CliOptions::debug>},
         {{"--yes", "", "",
@@ -126,13 +127,13 @@ const CliOption* findOption(const std::string& name)
 }
 
 // An option that holds one value refuses a second, different one rather
-// than drop the first unseen; --port gathers all of its values.
+// than drop the first unseen.
 bool takeValue(const CliOption& option, const std::string& value, CliOptions& options,
                std::map<std::string, std::string>& given, std::string& error)
 {
     const std::string& name = option.usage.name;
     const auto earlier = given.find(name);
-    if (name != "--port" && earlier != given.end() && earlier->second != value) {
+    if (!option.gathers && earlier != given.end() && earlier->second != value) {
         error = name + " given twice (" + earlier->second + ", " + value + "); give it once";
         return false;
     }

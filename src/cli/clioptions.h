@@ -55,6 +55,9 @@ struct CliOptions {
 struct CliOption {
     UsageOption usage;
     bool (*set)(CliOptions& options, const std::string& value, std::string& error);
+    // Given several times, each value counts; otherwise a second, different
+    // value is refused.
+    bool gathers = false;
 };
 
 const std::vector<CliOption>& cliOptions();

@@ -117,26 +117,27 @@ void writeCommonSetup(Lines& out, const Records& records)
     writeSettingRows(out, rows, records.settings);
 }
 
-void writeDscRows(Lines& out, const char* section, const Records& records)
+void writeDscRows(Lines& out, std::span<const DscSettingRow> rows, const char* section,
+                  const Records& records)
 {
-    for (const DscSettingRow& row : dscSettings())
-        if (row.key && std::string_view(row.section) == section &&
-            std::string_view(row.frame) != UsableDscFrame)
+    for (const DscSettingRow& row : rows)
+        if (row.key && std::string_view(row.section) == section)
             out.flag(dscKey(row), dscValue(row, records));
 }
 
-// The basic section opens with the usable groups and the User MMSI.
+// The basic section opens with the usable groups and the User MMSI, as the
+// ATIS section puts its code between its groups.
 void writeDsc(Lines& out, const Records& records)
 {
+    const std::span<const DscSettingRow> usable = usableDscSettings();
     out.section(DscBasicSection);
-    for (const DscSettingRow& row : usableDscSettings())
-        if (row.key) out.flag(row.key, dscValue(row, records));
+    writeDscRows(out, usable, DscBasicSection, records);
     out.verbatim(UserMmsiKey, mmsiAsWritten(records.userMmsi));
-    writeDscRows(out, DscBasicSection, records);
+    writeDscRows(out, dscSettings().subspan(usable.size()), DscBasicSection, records);
     out.section(DscAdvancedSection);
-    writeDscRows(out, DscAdvancedSection, records);
+    writeDscRows(out, dscSettings(), DscAdvancedSection, records);
     out.section(DscDisplaySection);
-    writeDscRows(out, DscDisplaySection, records);
+    writeDscRows(out, dscSettings(), DscDisplaySection, records);
 }
 
 void writeAtis(Lines& out, const Records& records)
